@@ -1,0 +1,197 @@
+#include "geodesy/mpcord.h"
+
+#include "geodesy/covariance.h"
+#include "geodesy/mpcord_limits.h"
+#include "geodesy/mpcord_zones.h"
+#include "geodesy/stereo.h"
+#include "geodesy/tmerc.h"
+
+namespace geodesy {
+
+namespace {
+
+// ATS77.
+constexpr double kA = 6378135.0;
+constexpr double kB = 6356750.306;
+// Stored constants, deliberately not the exact pi/180 and its inverse.
+constexpr double kDegToRad = 0.017453292519968962;
+constexpr double kRadToSec = 206264.806246793;
+
+struct StereoGrid {
+    double phi0, lam0, k0;
+    int fe, fn;
+};
+
+constexpr StereoGrid kNewBrunswick{0.8115781021785567, -1.160643952577936, 0.999912, 300000, 800000};
+constexpr StereoGrid kPrinceEdwardIsland{0.8246680715685335, -1.0995574287580447, 0.999912, 700000, 400000};
+
+// The sphere constants depend only on the fixed origin, so they are
+// derived once; DSPARM gives the same values on every call.
+const SphereParams& sphereOf(int region) {
+    static const SphereParams nb = DSPARM(kNewBrunswick.phi0, kNewBrunswick.lam0, kA, kB);
+    static const SphereParams pei = DSPARM(kPrinceEdwardIsland.phi0, kPrinceEdwardIsland.lam0, kA, kB);
+    return region == 1 ? nb : pei;
+}
+
+// The Nova Scotia zone meridian last selected.
+double gZoneMeridian = 0.0;
+
+int regionOf(int iproj) { return iproj > 10 ? iproj - 10 : iproj; }
+
+// Error-ellipse step shared by both directions.
+void finishEllipse(MpcordArgs& args, const Mat2& metric) {
+    const ErrorEllipse e = ERRELL(metric);
+    args.SMAJ = e.smaj;
+    args.SMIN = e.smin;
+    args.AZ = e.az;
+    if (e.code != 0) args.IERR = e.code + 8;
+}
+
+void forwardCovariance(MpcordArgs& args, const Mat2& jacobian) {
+    Mat2 radians = args.CLL;
+    for (double& v : radians) v /= kRho2;
+    Mat2 cne = COVPRO(jacobian, radians);
+    COVSWP(cne);  // easting, northing -> northing, easting
+    args.CNE = cne;
+    finishEllipse(args, cne);
+}
+
+void inverseCovariance(MpcordArgs& args, const Mat2& inverseJacobian) {
+    Mat2 en = args.CNE;
+    COVSWP(en);  // northing, easting -> easting, northing; the caller's CNE stays as it is
+    Mat2 cll = COVPRO(inverseJacobian, en);
+    for (double& v : cll) v *= kRho2;
+    args.CLL = cll;
+    finishEllipse(args, COVMET(cll, args.PHI));
+}
+
+void stereoForward(MpcordArgs& args, const StereoGrid& grid, const SphereParams& p) {
+    args.FE = grid.fe;
+    args.FN = grid.fn;
+    const SpherePoint s = DSSPHR(args.PHI, args.LAM, p.e, kA, p.n, p.c, p.R);
+    const PlanePoint pl = DSPLAN(s.chi, s.Lam, grid.fe, grid.fn, grid.k0, p.chi0, p.Lam0, p.R);
+    args.EAST = pl.easting;
+    args.NORTH = pl.northing;
+    args.SCALE = pl.scale * s.m;
+    args.CONV = pl.convergence * kRadToSec;
+    if (args.ICODE == 1) {
+        forwardCovariance(args, DSJACO(kA, kB, p.R, p.n, p.c, grid.k0, args.PHI, s.chi, p.chi0,
+                                       s.Lam - p.Lam0, 1));
+    }
+}
+
+void stereoInverse(MpcordArgs& args, const StereoGrid& grid, const SphereParams& p) {
+    args.FE = grid.fe;
+    args.FN = grid.fn;
+    const SphereCoords sc = DSINVP(args.EAST, args.NORTH, grid.fe, grid.fn, grid.k0, p.R, p.chi0, p.Lam0);
+    const EllipsoidPoint g = DSELIP(sc.chi, sc.Lam, p.n, p.c, p.e);
+    args.PHI = g.phi;
+    args.LAM = g.lam;
+    // Scale and convergence at the computed point; the grid values are
+    // rewritten with the round-tripped ones.
+    const SpherePoint s = DSSPHR(g.phi, g.lam, p.e, kA, p.n, p.c, p.R);
+    const PlanePoint pl = DSPLAN(s.chi, s.Lam, grid.fe, grid.fn, grid.k0, p.chi0, p.Lam0, p.R);
+    args.EAST = pl.easting;
+    args.NORTH = pl.northing;
+    args.SCALE = pl.scale * s.m;
+    args.CONV = pl.convergence * kRadToSec;
+    if (args.ICODE == 1) {
+        inverseCovariance(args, DSJACO(kA, kB, p.R, p.n, p.c, grid.k0, g.phi, s.chi, p.chi0,
+                                       s.Lam - p.Lam0, -1));
+    }
+}
+
+void tmForward(MpcordArgs& args, double k0) {
+    const double cm = args.MERIDN * kDegToRad;
+    const double dlam = args.LAM - cm;
+    const TmGrid g = TMGRID(args.PHI, dlam, kA, kB, k0, args.FE, cm);
+    args.EAST = g.easting;
+    args.NORTH = g.northing;
+    const TmConvergence c = TMCONV(args.PHI, dlam, k0, kA, kB);
+    args.SCALE = c.scale;
+    args.CONV = c.convergence * kRadToSec;
+    if (args.ICODE == 1) forwardCovariance(args, TMJACO(args.PHI, dlam, 1));
+}
+
+void tmInverse(MpcordArgs& args, double k0) {
+    const double cm = args.MERIDN * kDegToRad;
+    const TmGeo g = TMGEO(args.EAST, args.NORTH, kA, kB, k0, args.FE, cm);
+    args.PHI = g.phi;
+    args.LAM = g.lam;
+    const double dlam = g.lam - cm;
+    const TmConvergence c = TMCONV(g.phi, dlam, k0, kA, kB);
+    args.SCALE = c.scale;
+    args.CONV = c.convergence * kRadToSec;
+    if (args.ICODE == 1) inverseCovariance(args, TMJACO(g.phi, dlam, -1));
+}
+
+}  // namespace
+
+double mpcordZoneMeridian() { return gZoneMeridian; }
+
+void mpcordReset() { gZoneMeridian = 0.0; }
+
+void MPCORD(MpcordArgs& args) {
+    args.IERR = 0;
+    if (args.ICODE < 0 || args.ICODE >= 2) {
+        args.IERR = 1;
+        return;
+    }
+    if (args.IPROJ < 1 || args.IPROJ > 14 || (args.IPROJ >= 5 && args.IPROJ <= 10)) {
+        args.IERR = 2;
+        return;
+    }
+
+    const int region = regionOf(args.IPROJ);
+    const bool forward = args.IPROJ < 10;
+    args.IERR = forward ? geographicLimitCode(region, args.PHI, args.LAM)
+                        : gridLimitCode(region, args.NORTH, args.EAST);
+
+    switch (args.IPROJ) {
+        case 1:
+            stereoForward(args, kNewBrunswick, sphereOf(1));
+            break;
+        case 3:
+            stereoForward(args, kPrinceEdwardIsland, sphereOf(3));
+            break;
+        case 11:
+            stereoInverse(args, kNewBrunswick, sphereOf(1));
+            break;
+        case 13:
+            stereoInverse(args, kPrinceEdwardIsland, sphereOf(3));
+            break;
+        case 2: {
+            const ZoneCheck z = nsZoneForward(args.LAM, args.MERIDN, args.IERR, gZoneMeridian);
+            args.IERR = z.ierr;
+            args.FE = z.falseEasting;
+            args.FN = 0;
+            tmForward(args, 0.9999);
+            break;
+        }
+        case 12: {
+            const ZoneCheck z = nsZoneInverse(args.EAST, args.MERIDN, args.IERR, gZoneMeridian);
+            args.IERR = z.ierr;
+            args.FE = z.falseEasting;
+            args.FN = 0;
+            tmInverse(args, 0.9999);
+            break;
+        }
+        case 4: {
+            const ZoneCheck z = utmZoneForward(args.LAM, args.MERIDN, args.IERR);
+            args.IERR = z.ierr;
+            args.FE = z.falseEasting;
+            args.FN = 0;
+            tmForward(args, 0.9996);
+            break;
+        }
+        case 14:
+            args.FE = 500000;
+            args.FN = 0;
+            tmInverse(args, 0.9996);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace geodesy

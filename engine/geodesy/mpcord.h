@@ -1,0 +1,42 @@
+#pragma once
+// The single entry point for ATS77 map projections: geographic <-> grid for
+// the New Brunswick and Prince Edward Island double stereographic grids, the
+// Nova Scotia MTM zones and UTM, with convergence, scale and, on request,
+// covariance propagation and the error ellipse. Problems are reported
+// through IERR (MPMSG prints them); the call never fails otherwise.
+#include "geodesy/matrix.h"
+
+namespace geodesy {
+
+// MPCORD's arguments in one record. "in"/"out" flip with the direction:
+// codes 1-4 read PHI, LAM (and CLL) and write EAST, NORTH (and CNE);
+// codes 11-14 the reverse. CLL, CNE, SMAJ, SMIN and AZ are touched only
+// when ICODE is 1; on IERR 1 or 2 nothing but IERR is touched.
+struct MpcordArgs {
+    int ICODE = 0;        // 0 coordinates only, 1 also the covariance
+    int IPROJ = 0;        // 1 NB, 2 NS MTM, 3 PEI, 4 UTM; +10 for grid to geographic
+    double PHI = 0.0;     // latitude, radians
+    double LAM = 0.0;     // longitude, radians, positive east
+    Mat2 CLL{};           // geographic covariance (latitude, longitude), arc-seconds^2
+    double MERIDN = 0.0;  // central meridian, degrees positive east (codes 2, 4, 12, 14)
+    double EAST = 0.0;    // metres
+    double NORTH = 0.0;   // metres
+    double CONV = 0.0;    // meridian convergence, arc-seconds
+    int IERR = 0;         // message code, 0 when all is well
+    double SCALE = 0.0;   // point scale factor
+    Mat2 CNE{};           // grid covariance (northing, easting), m^2
+    double SMAJ = 0.0;    // error ellipse semi-major axis, m
+    double SMIN = 0.0;    // semi-minor axis, m
+    double AZ = 0.0;      // orientation of the semi-major axis, degrees
+    int FE = 0;           // false easting used, m
+    int FN = 0;           // false northing used, m
+};
+
+void MPCORD(MpcordArgs& args);
+
+// The Nova Scotia zone meridian carried between calls (0 before the first).
+double mpcordZoneMeridian();
+// Back to the start-of-run state; for tests that need a fresh run.
+void mpcordReset();
+
+}  // namespace geodesy
