@@ -1,0 +1,13 @@
+#pragma once
+
+#include "config/settings.h"
+#include "config/startup_outputs.h"
+#include "messages/messages.h"
+
+namespace kartovex {
+
+// [SETUP] and [PATH] "PDF READER" into settings, then the extents; sets the
+// province label of the main window. False after its message.
+bool LoadSettings(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow);
+
+}  // namespace kartovex

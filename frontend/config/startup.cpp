@@ -1,0 +1,71 @@
+#include "config/startup.h"
+
+#include <exception>
+
+#include "config/check_transform_files.h"
+#include "config/ini_values.h"
+#include "config/load_paths.h"
+#include "config/load_settings.h"
+#include "platform/ini_location.h"
+#include "platform/paths.h"
+#include "runner/remove_files.h"
+
+namespace kartovex {
+
+namespace {
+
+bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& mainWindow,
+             const std::string& programDir) {
+  s.iniPath = LocateIniFile(programDir);
+  s.lineBreak = "\r\n";
+  std::string language = ReadIniValue(messages, "SETUP", "LANGUAGE", s.iniPath);
+  s.language = language.find_first_not_of(' ') == std::string::npos ? "ENGLISH" : language;
+
+  if (!LoadSettings(s, messages, mainWindow)) return false;
+  if (!LoadPaths(s, messages)) return false;
+
+  mainWindow.captionsEnglish = CaptionsInEnglish(s.language);
+  mainWindow.windowCaption = mainWindow.captionsEnglish ? s.titleEnglish : s.titleFrench;
+  mainWindow.captionsSet = true;
+
+  if (!RemoveFiles(messages, "*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", s.binDir)) return false;
+  if (!RemoveFiles(messages, "*.REP;*.TXT;*.DAT", s.workDir)) return false;
+
+  s.runningMarker = s.workDir + "RUNNING.TXT";
+
+  if (s.province != "NB" && !CheckTransformFiles(s, messages)) {
+    std::string text = "Warning: Missing " + s.province + " ORVANDEL input grid files." + s.lineBreak +
+                       s.lineBreak + "Please obtain these files from the " + s.province +
+                       " government before running ORVANDEL transformations. !";
+    messages.critical(messages.pick(titles::kError), text);
+  }
+
+  mainWindow.helpEnabled = PathExists(s.pdfReader);
+  mainWindow.provinceLabel = ProvinceLabel(s.province, s.mtmZone);
+  mainWindow.utmZoneLabel = UtmZoneLabel(s.utmZone);
+  mainWindow.delimiterLabel = DelimiterLabel(s.delimiter, s.language);
+  mainWindow.laidOut = true;
+  return true;
+}
+
+}  // namespace
+
+bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow,
+             const std::string& programDir) {
+  messages.setBusyPointer(true);
+  bool ok = false;
+  try {
+    ok = startUp(settings, messages, mainWindow, programDir);
+  } catch (const std::exception&) {
+    messages.critical(titles::kFatalError, {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    ok = false;
+  }
+  messages.setBusyPointer(false);
+  return ok;
+}
+
+bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow) {
+  return StartUp(settings, messages, mainWindow, ProgramDirectory());
+}
+
+}  // namespace kartovex

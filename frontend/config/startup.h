@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "config/settings.h"
+#include "config/startup_outputs.h"
+#include "messages/messages.h"
+
+namespace kartovex {
+
+// The main window's start-up sequence: locates KARTOVEX.INI beside
+// programDir (or in the per-user configuration directory), loads settings
+// and paths, removes old work files, sets the running marker and the window
+// outputs. False means the program must end (its message has been shown).
+bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow,
+             const std::string& programDir);
+// The same with the directory of the running program.
+bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow);
+
+}  // namespace kartovex

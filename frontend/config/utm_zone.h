@@ -1,0 +1,22 @@
+#pragma once
+// The UTM zone the user chose is kept apart from the zone a run works with:
+// a UTM text-file run empties the run's zone and fills it from its points,
+// while the chosen zone is what the configuration file keeps.
+
+#include <string>
+
+#include "config/settings.h"
+
+namespace kartovex {
+
+// The user's choice (load, setup window): both values.
+void ChooseUtmZone(FrontEndSettings& settings, const std::string& zone);
+
+// Start of a PROCESS: the run works with the chosen zone, or with an empty
+// zone when the points come from a UTM text file (each carries its zone).
+void BeginRunUtmZone(FrontEndSettings& settings, bool zoneFromInputFile);
+
+// The zone SaveSettings writes: the chosen zone, "21" when empty.
+std::string UtmZoneToSave(const FrontEndSettings& settings);
+
+}  // namespace kartovex

@@ -1,0 +1,56 @@
+#include "messages/viewer_commands.h"
+
+#include "platform/paths.h"
+
+namespace kartovex {
+
+namespace {
+
+bool openInEditor(MessageService& messages, const std::string& path, const ProgramStarter& start) {
+  const std::string& editor = messages.settings().editor;
+  long id = start ? start(editor, ResolveForReading(path), WindowStyle::Maximised) : 0;
+  if (id != 0) return true;
+  messages.critical(messages.pick(titles::kError), messages.french()
+                                                       ? "Incapable de mettre «" + editor + "» en marche!"
+                                                       : "Failed to launch " + editor + "!");
+  return false;
+}
+
+bool viewWorkFile(MessageService& messages, const char* name, const ProgramStarter& start) {
+  std::string path = messages.settings().workDir + name;
+  if (!PathExists(path)) {
+    messages.critical(messages.pick(titles::kFileNotFound),
+                      messages.french() ? "Le fichier " + path + " n'existe pas."
+                                        : "The file " + path + " does not exist.");
+    return false;
+  }
+  return openInEditor(messages, path, start);
+}
+
+}  // namespace
+
+ProgramStarter DefaultProgramStarter() {
+  return [](const std::string& program, const std::string& argument, WindowStyle style) {
+    return StartProgram(program, {argument}, style);
+  };
+}
+
+bool ViewReport(MessageService& messages, const std::string& reportPath, const ProgramStarter& start) {
+  if (!PathExists(reportPath)) {
+    messages.critical(messages.pick(titles::kFileNotFound),
+                      messages.french() ? "Le fichier rapport " + reportPath + " n'existe pas."
+                                        : "The report file " + reportPath + " does not exist.");
+    return false;
+  }
+  return openInEditor(messages, reportPath, start);
+}
+
+bool ViewLog(MessageService& messages, const ProgramStarter& start) {
+  return viewWorkFile(messages, "kartovex.log", start);
+}
+
+bool ViewError(MessageService& messages, const ProgramStarter& start) {
+  return viewWorkFile(messages, "kartovex.err", start);
+}
+
+}  // namespace kartovex

@@ -1,0 +1,128 @@
+#include "messages/viewer_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+#include "messages/recording_sink.h"
+#include "messages/result_texts.h"
+#include "messages/stream_sink.h"
+#include "platform_temp_dir.h"
+
+namespace kartovex {
+namespace {
+
+using testing::TempDir;
+using testing::WriteFile;
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    settings.workDir = dir.path();
+    settings.editor = "/usr/bin/editor";
+  }
+  ProgramStarter recorder(long result) {
+    return [this, result](const std::string& program, const std::string& argument, WindowStyle style) {
+      calls.push_back(program + " " + argument);
+      styles.push_back(style);
+      return result;
+    };
+  }
+  TempDir dir;
+  FrontEndSettings settings;
+  RecordingSink sink;
+  MessageService messages{settings, sink};
+  std::vector<std::string> calls;
+  std::vector<WindowStyle> styles;
+};
+
+TEST_F(ViewerTest, MissingReport) {
+  EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", recorder(1)));
+  EXPECT_TRUE(calls.empty());
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].title, "File Not Found");
+  EXPECT_EQ(sink.messages[0].text, "The report file " + dir / "OUT.REP" + " does not exist.");
+  settings.language = "FRENCH";
+  EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", recorder(1)));
+  EXPECT_EQ(sink.messages[1].title, "Fichier non trouvé");
+  EXPECT_EQ(sink.messages[1].text, "Le fichier rapport " + dir / "OUT.REP" + " n'existe pas.");
+}
+
+TEST_F(ViewerTest, ReportOpensMaximisedInTheEditor) {
+  WriteFile(dir / "OUT.REP", "report");
+  EXPECT_TRUE(ViewReport(messages, dir / "out.rep", recorder(42)));
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0], "/usr/bin/editor " + dir / "OUT.REP");
+  EXPECT_EQ(styles[0], WindowStyle::Maximised);
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(ViewerTest, LogAndErrorFiles) {
+  EXPECT_FALSE(ViewLog(messages, recorder(1)));
+  EXPECT_EQ(sink.messages.back().text, "The file " + dir / "kartovex.log" + " does not exist.");
+  settings.language = "FRENCH";
+  EXPECT_FALSE(ViewError(messages, recorder(1)));
+  EXPECT_EQ(sink.messages.back().text, "Le fichier " + dir / "kartovex.err" + " n'existe pas.");
+  WriteFile(dir / "kartovex.log", "x");
+  WriteFile(dir / "kartovex.err", "x");
+  EXPECT_TRUE(ViewLog(messages, recorder(1)));
+  EXPECT_TRUE(ViewError(messages, recorder(1)));
+  EXPECT_EQ(calls, (std::vector<std::string>{"/usr/bin/editor " + dir / "kartovex.log",
+                                             "/usr/bin/editor " + dir / "kartovex.err"}));
+}
+
+TEST_F(ViewerTest, EditorThatDoesNotStart) {
+  WriteFile(dir / "kartovex.log", "x");
+  EXPECT_FALSE(ViewLog(messages, recorder(0)));
+  EXPECT_EQ(sink.messages.back().text, "Failed to launch /usr/bin/editor!");
+  settings.language = "FRENCH";
+  EXPECT_FALSE(ViewLog(messages, recorder(0)));
+  EXPECT_EQ(sink.messages.back().text, "Incapable de mettre «/usr/bin/editor» en marche!");
+  EXPECT_FALSE(ViewLog(messages, ProgramStarter{}));
+}
+
+TEST(StartProgramTest, StartsWithoutWaitingAndReportsFailure) {
+  TempDir dir;
+  std::string marker = dir / "started";
+  long id = StartProgram("/bin/sh", {"-c", "echo ok > " + marker});
+  EXPECT_GT(id, 0);
+  for (int i = 0; i < 1000 && !testing::Exists(marker); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(testing::Exists(marker));
+  EXPECT_EQ(StartProgram(dir / "no_such_program", {}), 0);
+  EXPECT_EQ(StartProgram("", {}), 0);
+}
+
+TEST_F(ViewerTest, DefaultStarterStartsTheEditor) {
+  WriteFile(dir / "kartovex.log", "x");
+  settings.editor = "/bin/true";
+  EXPECT_TRUE(ViewLog(messages, DefaultProgramStarter()));
+  settings.editor = dir / "missing_editor";
+  EXPECT_FALSE(ViewLog(messages, DefaultProgramStarter()));
+}
+
+TEST(ResultTextsTest, BothLanguages) {
+  EXPECT_EQ(pick(results_label::kCompleted, "ENGLISH") + results_label::kEnding, "The conversion has been completed !");
+  EXPECT_EQ(pick(results_label::kNotCompleted, "FRENCH") + results_label::kEnding, "La conversion est INCOMPLÈTE !");
+  EXPECT_EQ(pick(results_label::kRefused, "FRENCH"), "La transformation est INCOMPLÈTE !");
+}
+
+TEST(StreamSinkTest, PrintsBoxesAndReadsAnswers) {
+  std::ostringstream out;
+  std::istringstream in("y\n  oui\nN\n");
+  StreamSink sink(out, in);
+  sink.critical("ERROR", "line one\r\nline two");
+  EXPECT_TRUE(sink.askYesNo("FATAL ERROR", "Continue?", true));
+  EXPECT_TRUE(sink.askYesNo("Q", "Again?", false));
+  EXPECT_FALSE(sink.askYesNo("Q", "Third?", false));
+  EXPECT_FALSE(sink.askYesNo("Q", "At end of input?", false));
+  sink.information("Note", "n");
+  EXPECT_EQ(out.str(),
+            "ERROR: line one\nline two\nFATAL ERROR: Continue? [Y/N] Q: Again? [Y/N] Q: Third? [Y/N] "
+            "Q: At end of input? [Y/N] Note: n\n");
+}
+
+}  // namespace
+}  // namespace kartovex
