@@ -1,0 +1,37 @@
+#include "input/parse_utm_coord.h"
+
+#include "input/format_coordinate.h"
+#include "input/line_fields.h"
+
+namespace kartovex {
+
+namespace {
+constexpr Text kParseError{"parseUTMcoord: An error occurred while reformatting your data!",
+                           "parseUTMcoord: Une erreur s'est produite durant le traitement!"};
+}
+
+bool parseUTMcoord(const std::string& line, std::string& pointId, std::string& x, std::string& y,
+                   std::string& zone, std::string& extraText, const FrontEndSettings& settings,
+                   MessageService& messages) {
+  try {
+    auto fields = SplitUtmLine(line, settings);
+    if (!fields) return false;
+    auto formattedX = FormatCoordinate(fields->x, settings.decimalSeparator);
+    auto formattedY = FormatCoordinate(fields->y, settings.decimalSeparator);
+    if (!formattedX || !formattedY) {
+      messages.critical(titles::kError, kParseError);
+      return false;
+    }
+    pointId = fields->id;
+    x = *formattedX;
+    y = *formattedY;
+    zone = fields->zone;
+    extraText = fields->extra;
+    return true;
+  } catch (...) {
+    messages.critical(titles::kError, kParseError);
+    return false;
+  }
+}
+
+}  // namespace kartovex

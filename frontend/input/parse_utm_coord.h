@@ -1,0 +1,18 @@
+#pragma once
+// Splitting one UTM input line: identifier, the two coordinates by
+// fieldOrder (normalised), zone and extra text.
+
+#include <string>
+
+#include "config/settings.h"
+#include "messages/messages.h"
+
+namespace kartovex {
+
+// True on success; false when a delimiter is missing or a coordinate cannot
+// be normalised (that run-time error is shown before returning).
+bool parseUTMcoord(const std::string& line, std::string& pointId, std::string& x, std::string& y,
+                   std::string& zone, std::string& extraText, const FrontEndSettings& settings,
+                   MessageService& messages);
+
+}  // namespace kartovex

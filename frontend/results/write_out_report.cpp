@@ -1,0 +1,98 @@
+#include "results/write_out_report.h"
+
+#include <cctype>
+#include <fstream>
+
+#include "input/input_lines.h"
+#include "messages/text.h"
+#include "results/report_rows.h"
+#include "results/report_texts.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+void WriteHeader(std::ofstream& out, const RunContext& ctx) {
+  const FrontEndSettings& s = ctx.settings;
+  const RunState& run = ctx.run;
+  const std::string stars(69, '*');
+  WriteRecord(out, stars);
+  WriteRecord(out, "*    " + (CaptionsInEnglish(s.language) ? s.titleEnglish : s.titleFrench));
+  WriteRecord(out, "*    DATE: " + (run.reportDate ? run.reportDate() : CurrentDateText()));
+  WriteRecord(out, TransformationLine(run, s));
+  WriteRecord(out, run.modulesLine);
+  if (run.toForm == CoordForm::XY && !s.utmZone.empty()) {
+    WriteRecord(out, "*    " + run.zoneRemark + s.utmZone);
+  }
+  if (!run.gridFile.empty()) {
+    WriteRecord(out, "*    Grid file used for transformation is " + run.gridFile);
+  }
+  WriteRecord(out, stars);
+  WriteRecord(out, "*    ");
+}
+
+// One section: its three title lines, an empty line, the heading and a row
+// per line of source until the end or an empty line.
+void WriteSection(std::ofstream& out, const RunContext& ctx, bool outputSection) {
+  const FrontEndSettings& s = ctx.settings;
+  const RunState& run = ctx.run;
+  const bool french = MessagesInFrench(s.language);
+  const CoordForm form = outputSection ? run.toForm : run.fromForm;
+  const std::string& source = outputSection ? run.dataFile : run.inputFile;
+  if (outputSection) {
+    WriteRecord(out, (french ? "SORTIE: Fichier: " : "OUTPUT: File: ") + Lower(source));
+    WriteRecord(out, (french ? "------  Système de référence géodésique: " : "------  Datum: ") +
+                         ReportDatumText(run.toDatum));
+    WriteRecord(out, "        Coord: " + ReportFormText(form, false, s));
+  } else {
+    WriteRecord(out, (french ? "DONNÉES: Fichier: " : "INPUT: File: ") + Lower(source));
+    WriteRecord(out, (french ? "-------  Système de référence géodésique: " : "-----  Datum: ") +
+                         ReportDatumText(run.fromDatum));
+    WriteRecord(out, "       Coord: " + ReportFormText(form, true, s));
+  }
+  WriteRecord(out, "");
+  const bool feet = outputSection ? OutputInFeet(run) : InputInFeet(run);
+  WriteRecord(out, ColumnHeading(form, s.fieldOrder == "NE", feet, outputSection, french));
+
+  std::ifstream in;
+  OpenForReading(in, source);
+  InputLineReader reader(in);
+  std::string line;
+  while (reader.Next(line)) {
+    std::string row;
+    if (form == CoordForm::LL) {
+      row = GeographicRow(line, s);
+    } else {
+      auto delimited = DelimitedRow(line, form, ExtraTextColumn(form, outputSection), s);
+      if (!delimited) throw WriterFailure{};
+      row = *delimited;
+    }
+    if (!row.empty()) WriteRecord(out, row);
+  }
+}
+
+}  // namespace
+
+bool WriteOutReport(RunContext& ctx) {
+  try {
+    std::ofstream out;
+    OpenForWriting(out, ctx.run.reportFile);
+    WriteHeader(out, ctx);
+    WriteSection(out, ctx, false);
+    WriteRecord(out, "");
+    WriteRecord(out, "");
+    WriteSection(out, ctx, true);
+    return true;
+  } catch (...) {
+    ctx.messages.ReportProcedureError("WriteOutReport", ProcedureKind::WritingReport);
+    return false;
+  }
+}
+
+}  // namespace kartovex

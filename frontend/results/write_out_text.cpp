@@ -1,0 +1,243 @@
+#include "results/write_out_text.h"
+
+#include <fstream>
+#include <optional>
+
+#include "input/input_lines.h"
+#include "results/data_line.h"
+#include "results/orvandel_table_lines.h"
+#include "writers/columns.h"
+#include "writers/converters.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+namespace {
+
+enum class Mode {
+  XyMap, UtmGhost, LlGhost, NewFile, Quillon27Ll, Quillon27En, Quillon27Xy,
+  TransformLl, TransformEn, TransformXy
+};
+
+std::optional<Mode> ModeOf(const std::string& mode) {
+  if (mode == "XY_MAP") return Mode::XyMap;
+  if (mode == "UTM_GHOST") return Mode::UtmGhost;
+  if (mode == "LL_GHOST") return Mode::LlGhost;
+  if (mode == "NEW_FILE" || mode == "NOUVEAU_FICHIER") return Mode::NewFile;
+  if (mode == "QUILLON27_LL") return Mode::Quillon27Ll;
+  if (mode == "QUILLON27_EN") return Mode::Quillon27En;
+  if (mode == "QUILLON27_XY") return Mode::Quillon27Xy;
+  if (mode == "TRANSFORM_LL") return Mode::TransformLl;
+  if (mode == "TRANSFORM_EN") return Mode::TransformEn;
+  if (mode == "TRANSFORM_XY") return Mode::TransformXy;
+  return std::nullopt;
+}
+
+struct Range {
+  std::size_t first;
+  std::size_t last;
+  std::size_t width() const { return last - first + 1; }
+};
+
+struct GeoLayout {
+  Range id, latDeg, latMin, latSec, lonDeg, lonMin, lonSec;
+};
+
+constexpr GeoLayout kLlGhost{{7, 15}, {41, 42}, {44, 45}, {46, 53}, {57, 58}, {60, 61}, {62, 69}};
+constexpr GeoLayout kNewFile{{7, 15}, {41, 42}, {44, 45}, {47, 54}, {57, 58}, {60, 61}, {63, 70}};
+constexpr GeoLayout kTrnGhst{{10, 18}, {41, 42}, {44, 45}, {46, 53}, {57, 58}, {60, 61}, {62, 69}};
+
+GeoLayout Quillon27Layout(const std::string& province) {
+  const std::size_t k = Quillon27ColumnShift(province);
+  return {{125 + k, 132 + k}, {95 + k, 96 + k},   {98 + k, 99 + k},  {101 + k, 108 + k},
+          {110 + k, 111 + k}, {113 + k, 114 + k}, {116 + k, 123 + k}};
+}
+
+std::string Cut(const std::string& line, Range r) { return Columns(line, r.first, r.last); }
+
+// What one source line gives: a data line, nothing, or a read problem.
+struct LineResult {
+  enum class Kind { Data, Skip, Problem } kind = Kind::Skip;
+  std::string data;
+};
+
+class TextReader {
+ public:
+  TextReader(RunContext& ctx, Mode mode) : ctx_(ctx), s_(ctx.settings), mode_(mode) {}
+
+  std::string SourcePath() const {
+    switch (mode_) {
+      case Mode::XyMap: return s_.binDir + "XY_MAP.DAT";
+      case Mode::UtmGhost: return s_.binDir + "UTM_GHST.DAT";
+      case Mode::LlGhost: return s_.binDir + "LL_GHOST.DAT";
+      case Mode::NewFile: return ctx_.run.newFile;
+      case Mode::Quillon27Ll:
+      case Mode::Quillon27Xy: return s_.binDir + "QUILLON27.OUT";
+      case Mode::Quillon27En: return s_.binDir + "QUILLON27.DAT";
+      case Mode::TransformLl: return s_.binDir + "trn_ghst.dat";
+      case Mode::TransformEn: return s_.binDir + "trn_cord.dat";
+      case Mode::TransformXy: return s_.binDir + "Orvandel.out";
+    }
+    return std::string();
+  }
+
+  void ShowProblem() {
+    std::string en, fr;
+    switch (mode_) {
+      case Mode::UtmGhost:
+        en = "Problem reading the UTM_GHST.DAT file.";
+        fr = "Problèmes à lire le fichier UTM_GHST.DAT.";
+        break;
+      case Mode::LlGhost:
+        en = "Problem reading the LL_GHOST.DAT file.";
+        fr = "Problèmes à lire le fichier LL_GHOST.DAT.";
+        break;
+      case Mode::NewFile:
+        en = "Problem reading the " + ctx_.run.newFile + " file.";
+        fr = "Problèmes à lire " + ctx_.run.newFile + " fichier.";
+        break;
+      case Mode::Quillon27Ll:
+        en = "Problem reading the QUILLON27.OUT file.";
+        fr = "Problèmes à lire le fichier QUILLON27.OUT.";
+        break;
+      default:
+        en = "Problem reading the Trn_ghst.dat file.";
+        fr = "Problèmes à lire le fichier Trn_ghst.dat";
+        break;
+    }
+    ctx_.messages.critical(ctx_.messages.pick(titles::kFileError), ctx_.messages.french() ? fr : en);
+  }
+
+  LineResult Read(const std::string& line, long lineIndex) {
+    switch (mode_) {
+      case Mode::XyMap: return Grid(line, {1, 9}, {24, 35}, {11, 22});
+      case Mode::Quillon27En: return Grid(line, {1, 8}, {10, 20}, {22, 32});
+      case Mode::TransformEn: return Grid(line, {1, 9}, {23, 35}, {10, 22});
+      case Mode::LlGhost: return Geo(line, kLlGhost);
+      case Mode::NewFile: return Geo(line, kNewFile);
+      case Mode::TransformLl: return Geo(line, kTrnGhst);
+      case Mode::Quillon27Ll:
+        if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
+        return Geo(line, Quillon27Layout(s_.province));
+      case Mode::Quillon27Xy: {
+        if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
+        const std::size_t k = Quillon27ColumnShift(s_.province);
+        UtmPoint p{TrimBlanks(Columns(line, 125 + k, 132 + k)),
+                   TrimBlanks(Columns(line, 58 + k, 68 + k)),
+                   TrimBlanks(Columns(line, 71 + k, 81 + k)), s_.utmZone};
+        return Data(UtmDataLine(p, s_, ctx_.extraTexts));
+      }
+      case Mode::UtmGhost: return UtmGhost(line);
+      case Mode::TransformXy: {
+        if (!table_.Accept(line)) return {};
+        UtmPoint p{TrimBlanks(Columns(line, 1, 10)), TrimBlanks(Columns(line, 116, 128)),
+                   TrimBlanks(Columns(line, 103, 115)), TrimBlanks(Columns(line, 130, 131))};
+        return Data(UtmDataLine(p, s_, ctx_.extraTexts));
+      }
+    }
+    return {};
+  }
+
+ private:
+  static LineResult Data(std::string data) { return {LineResult::Kind::Data, std::move(data)}; }
+  static LineResult Problem() { return {LineResult::Kind::Problem, std::string()}; }
+
+  LineResult Grid(const std::string& line, Range id, Range east, Range north) {
+    GridPoint p{RemoveBlanks(Cut(line, id)), RemoveBlanks(Cut(line, east)),
+                RemoveBlanks(Cut(line, north))};
+    return Data(GridDataLine(p, s_, ctx_.extraTexts));
+  }
+
+  LineResult Geo(const std::string& line, const GeoLayout& c) {
+    std::string latDeg = Cut(line, c.latDeg);
+    std::string lonDeg = Cut(line, c.lonDeg);
+    if (FieldUnreadable(latDeg, c.latDeg.width()) || FieldUnreadable(lonDeg, c.lonDeg.width())) {
+      return Problem();
+    }
+    GeoPoint p{RemoveBlanks(Cut(line, c.id)),
+               latDeg,
+               RemoveBlanks(Cut(line, c.latMin)),
+               SecondsWithLeadingZero(RemoveBlanks(Cut(line, c.latSec))),
+               lonDeg,
+               RemoveBlanks(Cut(line, c.lonMin)),
+               SecondsWithLeadingZero(RemoveBlanks(Cut(line, c.lonSec)))};
+    return Data(GeoDataLine(p, s_, ctx_.extraTexts));
+  }
+
+  LineResult UtmGhost(const std::string& line) {
+    std::string zone = Columns(line, 51, 52);
+    if (FieldUnreadable(zone, 2)) return Problem();
+    if (s_.utmZone.empty()) {
+      s_.utmZone = zone;
+      ctx_.run.zoneLabel = "UTM Zone " + zone;
+    }
+    UtmPoint p{RemoveBlanks(Columns(line, 7, 15)), RemoveBlanks(Columns(line, 58, 68)),
+               RemoveBlanks(Columns(line, 70, 80)), zone};
+    return Data(UtmDataLine(p, s_, ctx_.extraTexts));
+  }
+
+  RunContext& ctx_;
+  FrontEndSettings& s_;
+  Mode mode_;
+  OrvandelTableLines table_{false};
+};
+
+}  // namespace
+
+bool WriteOutText(RunContext& ctx, const std::string& modeName) {
+  try {
+    auto mode = ModeOf(modeName);
+    if (!mode) throw WriterFailure{};
+    TextReader reader(ctx, *mode);
+    if (*mode == Mode::UtmGhost) {
+      ctx.settings.utmZone.clear();
+      ctx.run.zoneRemark = "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file";
+    }
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, reader.SourcePath());
+    OpenForWriting(out, ctx.run.dataFile);
+    std::string line;
+    long index = 0;
+    while (ReadTextLine(in, line)) {
+      ++index;
+      // Program outputs hold no empty point lines; one at the end is no point.
+      if (line.empty()) continue;
+      LineResult result = reader.Read(line, index);
+      if (result.kind == LineResult::Kind::Problem) {
+        out.close();
+        reader.ShowProblem();
+        return false;
+      }
+      if (result.kind == LineResult::Kind::Data) WriteRecord(out, result.data);
+    }
+    return true;
+  } catch (...) {
+    ctx.messages.ReportProcedureError("WriteOutText", ProcedureKind::WritingText);
+    return false;
+  }
+}
+
+bool WriteOutTextTRANSFORM_XY(RunContext& ctx) {
+  try {
+    const FrontEndSettings& s = ctx.settings;
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, s.binDir + "orvandel.out");
+    OpenForWriting(out, ctx.run.dataFile);
+    OrvandelTableLines table(true);
+    std::string line;
+    while (ReadTextLine(in, line)) {
+      if (!table.Accept(line)) continue;
+      UtmPoint p{TrimBlanks(Columns(line, 1, 9)), TrimBlanks(Columns(line, 116, 127)),
+                 TrimBlanks(Columns(line, 104, 115)), TrimBlanks(Columns(line, 130, 131))};
+      WriteRecord(out, UtmDataLine(p, s, ctx.extraTexts));
+    }
+    return true;
+  } catch (...) {
+    ctx.messages.ReportProcedureError("WriteOutTextTRANSFORM_XY", ProcedureKind::WritingText);
+    return false;
+  }
+}
+
+}  // namespace kartovex

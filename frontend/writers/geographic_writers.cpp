@@ -1,0 +1,111 @@
+#include "writers/geographic_writers.h"
+
+#include <fstream>
+#include <utility>
+#include <optional>
+
+#include "config/central_meridian.h"
+#include "input/extents_check.h"
+#include "input/input_lines.h"
+#include "input/line_fields.h"
+#include "input/point_checks.h"
+#include "writers/record_layouts.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+namespace {
+
+enum class Target { Transform, Quillon27, Vesperan, Lumbrix };
+
+struct GeoWriter {
+  const char* name;
+  std::string target;
+  FileErrorStyle style;
+  bool failWhenNothingWritten;
+  Target program;
+};
+
+bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
+  try {
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, ctx.run.inputFile);
+    OpenForWriting(out, writer.target);
+    const FrontEndSettings& s = ctx.settings;
+    // Read once per file, only when a record needs it.
+    std::optional<std::string> meridian;
+    InputLineReader reader(in);
+    std::string line;
+    long written = 0;
+    while (reader.Next(line)) {
+      auto fields = SplitGeoLine(line, s);
+      if (!fields || !NormaliseGeoFields(*fields, s.decimalSeparator)) {
+        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
+        return false;
+      }
+      GeoAngles angles = CheckGeoAngles(*fields, s.decimalSeparator);
+      if (angles.status == AngleStatus::NotANumber) throw WriterFailure{};
+      if (angles.status != AngleStatus::Ok) {
+        ShowAngleError(ctx.messages, angles.status);
+        return false;
+      }
+      if (auto rejection =
+              CheckGeoExtents(angles.latitude, angles.longitude, *fields, s.extents.latLong)) {
+        RejectPoint(ctx, reader.lineNumber(), *rejection, line);
+        continue;
+      }
+      std::string record;
+      switch (writer.program) {
+        case Target::Transform:
+          record = TransformLlRecord(*fields);
+          break;
+        case Target::Quillon27:
+          record = Quillon27LlRecord(*fields);
+          break;
+        case Target::Vesperan:
+          if (s.province == "NS" && !meridian) {
+            meridian = CentralMeridian(s, ctx.messages, "vesperan");
+          }
+          record = VesperanLlRecord(*fields, s.province == "NS" ? *meridian : std::string());
+          break;
+        case Target::Lumbrix:
+          record = LumbrixLlRecord(*fields);
+          break;
+      }
+      WriteRecord(out, record);
+      ++written;
+      if (s.extraText) ctx.extraTexts.StoreExtraText(std::move(fields->extra), fields->id);
+    }
+    out.close();
+    WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
+    return !(writer.failWhenNothingWritten && written == 0);
+  } catch (...) {
+    ShowReformatError(ctx, writer.name);
+    return false;
+  }
+}
+
+}  // namespace
+
+bool intoTransform_LL(RunContext& ctx) {
+  return RunGeoWriter(ctx, {"intoTransform_LL", ctx.settings.binDir + "INPUT.DAT",
+                            FileErrorStyle::LineSuffix, true, Target::Transform});
+}
+
+bool IntoQuillon27_LL(RunContext& ctx) {
+  return RunGeoWriter(ctx, {"IntoQuillon27_LL", ctx.settings.workDir + "INPUT.DAT",
+                            FileErrorStyle::LineSuffix, false, Target::Quillon27});
+}
+
+bool IntoVesperan_LL(RunContext& ctx) {
+  return RunGeoWriter(ctx, {"IntoVesperan_LL", ctx.settings.workDir + "INPUT.DAT",
+                            FileErrorStyle::LineSuffixBlank, false, Target::Vesperan});
+}
+
+bool IntoLumbrix_LL(RunContext& ctx) {
+  return RunGeoWriter(ctx, {"IntoLumbrix_LL", ctx.settings.workDir + "INPUT.DAT",
+                            FileErrorStyle::LineSuffixBreakLine, false, Target::Lumbrix});
+}
+
+}  // namespace kartovex

@@ -1,0 +1,98 @@
+#include "writers/grid_writers.h"
+
+#include <fstream>
+#include <utility>
+
+#include "input/extents_check.h"
+#include "input/format_coordinate.h"
+#include "input/input_lines.h"
+#include "input/line_fields.h"
+#include "input/point_checks.h"
+#include "writers/record_layouts.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+namespace {
+
+using GridRecord = std::string (*)(const std::string& id, const std::string& easting,
+                                   const std::string& northing);
+
+struct GridWriter {
+  const char* name;
+  std::string target;
+  FileErrorStyle style;
+  bool failWhenNothingWritten;
+  GridRecord record;
+};
+
+bool RunGridWriter(RunContext& ctx, const GridWriter& writer) {
+  try {
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, ctx.run.inputFile);
+    OpenForWriting(out, writer.target);
+    const FrontEndSettings& s = ctx.settings;
+    const GridExtent& limits = GridExtentOf(s.extents, ctx.run.fromDatum);
+    InputLineReader reader(in);
+    std::string line;
+    long written = 0;
+    while (reader.Next(line)) {
+      auto fields = SplitGridLine(line, s);
+      if (!fields) {
+        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
+        return false;
+      }
+      auto east = FormatCoordinate(fields->east, s.decimalSeparator);
+      auto north = FormatCoordinate(fields->north, s.decimalSeparator);
+      if (!east || !north) throw WriterFailure{};
+      if (!GridPointValid(fields->id, *east, *north)) {
+        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
+        return false;
+      }
+      auto eastValue = ToNumber(*east, s.decimalSeparator);
+      auto northValue = ToNumber(*north, s.decimalSeparator);
+      if (!eastValue || !northValue) throw WriterFailure{};
+      if (auto rejection = CheckGridExtents(*eastValue, *northValue, *east, *north, limits)) {
+        RejectPoint(ctx, reader.lineNumber(), *rejection, line);
+        continue;
+      }
+      WriteRecord(out, writer.record(fields->id, *east, *north));
+      ++written;
+      if (s.extraText) ctx.extraTexts.StoreExtraText(std::move(fields->extra), fields->id);
+    }
+    out.close();
+    WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
+    return !(writer.failWhenNothingWritten && written == 0);
+  } catch (...) {
+    ShowReformatError(ctx, writer.name);
+    return false;
+  }
+}
+
+std::string TransformRecord(const std::string& id, const std::string& e, const std::string& n) {
+  return TransformEnRecord(id, n, e);
+}
+
+std::string VesperanRecord(const std::string& id, const std::string& e, const std::string& n) {
+  return VesperanEnRecord(id, n, e);
+}
+
+}  // namespace
+
+bool IntoTransform_EN(RunContext& ctx) {
+  return RunGridWriter(ctx, {"IntoTransform_EN", ctx.settings.binDir + "INPUT.DAT",
+                             FileErrorStyle::BracketFirst, true, TransformRecord});
+}
+
+bool IntoQuillon27_EN(RunContext& ctx) {
+  return RunGridWriter(ctx, {"IntoQuillon27_EN", ctx.settings.workDir + "INPUT.DAT",
+                             FileErrorStyle::BlankBracketFirst, false, Quillon27EnRecord});
+}
+
+bool IntoVesperan_EN(RunContext& ctx) {
+  return RunGridWriter(ctx, {"IntoVesperan_EN", ctx.settings.workDir + "INPUT.DAT",
+                             FileErrorStyle::BlankBracketFirst, false, VesperanRecord});
+}
+
+}  // namespace kartovex

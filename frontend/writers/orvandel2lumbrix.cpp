@@ -1,0 +1,39 @@
+#include <fstream>
+
+#include "input/input_lines.h"
+#include "input/line_fields.h"
+#include "writers/columns.h"
+#include "writers/converters.h"
+#include "writers/record_layouts.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
+                      const std::string& outputPath) {
+  try {
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, inputPath);
+    OpenForWriting(out, outputPath);
+    InputLineReader reader(in);
+    std::string line;
+    while (reader.Next(line)) {
+      GeoFields f;
+      f.id = Columns(line, 10, 18);
+      f.latDeg = Columns(line, 41, 42);
+      f.latMin = Columns(line, 44, 45);
+      f.latSec = Columns(line, 46, 53);
+      f.lonDeg = Columns(line, 57, 58);
+      f.lonMin = Columns(line, 60, 61);
+      f.lonSec = Columns(line, 62, 69);
+      WriteRecord(out, LumbrixLlRecord(f));
+    }
+    return true;
+  } catch (...) {
+    ShowReformatError(ctx, "Orvandel2Lumbrix");
+    return false;
+  }
+}
+
+}  // namespace kartovex

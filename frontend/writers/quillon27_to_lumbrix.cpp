@@ -1,0 +1,73 @@
+#include <fstream>
+
+#include "input/input_lines.h"
+#include "input/line_fields.h"
+#include "writers/columns.h"
+#include "writers/converters.h"
+#include "writers/record_layouts.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+namespace {
+
+constexpr Text kProblemReading{"Problem reading the QUILLON27.OUT file.",
+                               "Problèmes à lire le fichier QUILLON27.OUT."};
+
+std::string SecondsWithPoint(std::string seconds) {
+  if (!seconds.empty() && seconds[0] == '.') seconds.insert(seconds.begin(), '0');
+  if (seconds.find('.') == std::string::npos) seconds += ".0";
+  return seconds;
+}
+
+bool LengthsValid(const GeoFields& f) {
+  auto within = [](const std::string& s, std::size_t lo, std::size_t hi) {
+    return s.size() >= lo && s.size() <= hi;
+  };
+  return within(f.id, 1, 8) && f.latDeg.size() == 2 && f.lonDeg.size() == 2 &&
+         within(f.latMin, 1, 2) && within(f.lonMin, 1, 2) && within(f.latSec, 3, 8) &&
+         within(f.lonSec, 3, 8);
+}
+
+}  // namespace
+
+bool QUILLON27toLUMBRIX(RunContext& ctx) {
+  try {
+    const FrontEndSettings& s = ctx.settings;
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, s.binDir + "QUILLON27.OUT");
+    OpenForWriting(out, s.workDir + "INPUT1.DAT");
+    const std::size_t k = Quillon27ColumnShift(s.province);
+    std::string line;
+    for (int i = 0; i < Quillon27HeaderLines(s.province) && ReadTextLine(in, line); ++i) {
+    }
+    while (ReadTextLine(in, line)) {
+      // An empty line holds no point (a listing may end with one).
+      if (line.empty()) continue;
+      GeoFields f;
+      f.latDeg = Columns(line, 95 + k, 96 + k);
+      f.lonDeg = Columns(line, 110 + k, 111 + k);
+      if (FieldUnreadable(f.latDeg, 2) || FieldUnreadable(f.lonDeg, 2)) {
+        ctx.messages.critical(titles::kFileError, kProblemReading);
+        return false;
+      }
+      f.latMin = RemoveBlanks(Columns(line, 98 + k, 99 + k));
+      f.latSec = SecondsWithPoint(RemoveBlanks(Columns(line, 101 + k, 108 + k)));
+      f.lonMin = RemoveBlanks(Columns(line, 113 + k, 114 + k));
+      f.lonSec = SecondsWithPoint(RemoveBlanks(Columns(line, 116 + k, 123 + k)));
+      f.id = RemoveBlanks(Columns(line, 125 + k, 132 + k));
+      if (!LengthsValid(f)) {
+        ctx.messages.critical(titles::kFileError, kProblemReading);
+        return false;
+      }
+      WriteRecord(out, LumbrixLlRecord(f));
+    }
+    return true;
+  } catch (...) {
+    ShowReformatError(ctx, "QUILLON27toLUMBRIX");
+    return false;
+  }
+}
+
+}  // namespace kartovex

@@ -1,0 +1,53 @@
+#pragma once
+// What every writer of the console programs' input files shares: opening
+// the files, the file error message of an invalid line, rejected points and
+// the run-time error path.
+
+#include <fstream>
+#include <string>
+
+#include "input/extents_check.h"
+#include "input/run_context.h"
+
+namespace kartovex {
+
+// A run-time error inside a writer; caught at the writer's boundary.
+struct WriterFailure {};
+
+// How a writer words the file error message of an invalid line.
+enum class FileErrorStyle {
+  Message,                // the invalid-file message
+  MessageCrLfLine,        // message, CR LF, the line
+  BracketFirst,           // "[n] " message, line break, the line
+  BlankBracketFirst,      // " [n] " message, line break, the line
+  LineSuffix,             // message " [line n]"
+  LineSuffixBlank,        // message " [line n] "
+  LineSuffixBreakLine,    // message " [line n]", line break, the line
+};
+
+// The input file path followed by " is an invalid input file." (French
+// " - Format est non conforme.").
+std::string InvalidFileMessage(const std::string& inputPath, bool french);
+
+std::string FileErrorText(FileErrorStyle style, const std::string& invalidMessage, long lineNumber,
+                          const std::string& line, const std::string& lineBreak);
+
+// Shows the file error of an invalid line (critical, "File Error").
+void ShowFileError(RunContext& ctx, FileErrorStyle style, long lineNumber, const std::string& line);
+
+// The input text file opened for reading (found ignoring case) and the
+// target replaced; throws WriterFailure when either cannot be opened.
+void OpenForReading(std::ifstream& in, const std::string& path);
+void OpenForWriting(std::ofstream& out, const std::string& path);
+
+// One record ended by CR LF; throws WriterFailure when the write fails.
+void WriteRecord(std::ofstream& out, const std::string& record);
+
+// An out-of-bounds point: logged or shown, and counted.
+void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,
+                 const std::string& line);
+
+// The run-time error message of a reformatting procedure.
+void ShowReformatError(RunContext& ctx, const std::string& name);
+
+}  // namespace kartovex
