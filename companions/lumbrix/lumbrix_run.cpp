@@ -1,0 +1,86 @@
+#include "lumbrix_run.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lumbrix_answers.h"
+#include "lumbrix_format.h"
+#include "lumbrix_output.h"
+#include "lumbrix_records.h"
+#include "lumbrix_shift.h"
+
+namespace lumbrix {
+namespace {
+
+constexpr const char* kEol = "\r\n";
+
+int fail(std::ostream& err, const std::string& message) {
+  err << "LUMBRIX: " << message << std::endl;
+  return 1;
+}
+
+std::string listingHeader(const Answers& a, const GridShift& grid, size_t points) {
+  const auto& f = grid.file();
+  const std::string from = a.backward ? f.systemTo : f.systemFrom;
+  const std::string to = a.backward ? f.systemFrom : f.systemTo;
+  std::string h;
+  h += std::string("LUMBRIX GRID SHIFT LISTING") + kEol;
+  h += "GRID FILE:    " + a.gridPath + kEol;
+  h += "SHIFT:        " + from + " -> " + to + (a.backward ? "  (BACKWARD)" : "  (FORWARD)") + kEol;
+  h += "INPUT FILE:   " + a.inputPath + kEol;
+  h += "POINTS READ:  " + std::to_string(points) + kEol;
+  h += kEol;
+  h += std::string("  SEQ POINT           LATITUDE IN    LONGITUDE IN(W)     LATITUDE OUT   LONGITUDE OUT(W)") +
+       "   DLAT(\")  DLON(\")W" + (grid.carriesAccuracies() ? "    ACC(m)" : "") + kEol;
+  return h;
+}
+
+}  // namespace
+
+int run(std::istream& in, std::ostream& err) {
+  Answers a;
+  std::string error;
+  if (!readAnswers(in, a, error)) return fail(err, error);
+
+  GridShift grid;
+  if (!grid.open(a.gridPath, error)) return fail(err, "grid-shift file: " + error);
+
+  std::vector<Point> points;
+  if (!readPoints(a.inputPath, a.frontEndInput, points, error)) return fail(err, error);
+
+  std::string news, listing = listingHeader(a, grid, points.size()), missed;
+  int shifted = 0, missing = 0;
+  for (size_t i = 0; i < points.size(); ++i) {
+    const Point& p = points[i];
+    const int seq = static_cast<int>(i + 1);
+    double lat = 0, lon = 0;
+    if (!grid.shift(p.latDeg, p.lonWestDeg, a.backward, lat, lon)) {
+      ++missing;
+      missed += missedRecord(seq, p) + kEol;
+      listing += listingMissedRecord(seq, p) + kEol;
+      continue;
+    }
+    ++shifted;
+    std::optional<double> accuracy;
+    double metres = 0;
+    // The accuracy belongs to the grid's source-system position.
+    if (a.backward ? grid.accuracyMetres(lat, lon, metres) : grid.accuracyMetres(p.latDeg, p.lonWestDeg, metres))
+      accuracy = metres;
+    news += newRecord(seq, p.id, lat, lon, accuracy) + kEol;
+    listing += listingRecord(seq, p, lat, lon, accuracy) + kEol;
+  }
+  listing += kEol;
+  listing += "POINTS SHIFTED: " + std::to_string(shifted) + kEol;
+  listing += "POINTS MISSED:  " + std::to_string(missing) + kEol;
+
+  std::vector<OutputFile> files{{a.newPath, news}, {a.lisPath, listing}};
+  if (missing > 0) files.push_back({a.misPath, missed});
+  if (!writeAll(files, error)) return fail(err, error);
+  // A .MIS file left from an earlier run would claim points were missed.
+  if (missing == 0) std::remove(a.misPath.c_str());
+  return 0;
+}
+
+}  // namespace lumbrix
