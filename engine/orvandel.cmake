@@ -1,0 +1,59 @@
+# ORVANDEL: the console datum transformation program, its stages as
+# libraries, the coefficient tool and the demo coefficient files.
+set(ORV_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+
+function(orvandel_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${ORV_DIR})
+  kartovex_warnings(${name})
+endfunction()
+
+orvandel_library(orvandel_common ${ORV_DIR}/orvandel/fields.cpp ${ORV_DIR}/orvandel/field_input.cpp ${ORV_DIR}/orvandel/file_lookup.cpp
+  ${ORV_DIR}/orvandel/projection_calls.cpp)
+target_link_libraries(orvandel_common PUBLIC records geodesy)
+
+file(GLOB orv_dialogue_sources CONFIGURE_DEPENDS ${ORV_DIR}/dialogue/*.cpp)
+orvandel_library(orvandel_dialogue ${orv_dialogue_sources})
+target_link_libraries(orvandel_dialogue PUBLIC orvandel_common)
+
+file(GLOB orv_stations_sources CONFIGURE_DEPENDS ${ORV_DIR}/stations/*.cpp)
+orvandel_library(orvandel_stations ${orv_stations_sources})
+target_link_libraries(orvandel_stations PUBLIC orvandel_dialogue)
+
+file(GLOB orv_transform_sources CONFIGURE_DEPENDS ${ORV_DIR}/transform/*.cpp)
+orvandel_library(orvandel_transform ${orv_transform_sources})
+target_link_libraries(orvandel_transform PUBLIC orvandel_stations)
+
+file(GLOB orv_output_sources CONFIGURE_DEPENDS ${ORV_DIR}/output/*.cpp)
+orvandel_library(orvandel_output ${orv_output_sources})
+target_link_libraries(orvandel_output PUBLIC orvandel_transform)
+
+orvandel_library(orvandel_run ${ORV_DIR}/orvandel/run_orvandel.cpp)
+target_link_libraries(orvandel_run PUBLIC orvandel_output)
+
+add_executable(orvandel ${ORV_DIR}/orvandel/main.cpp)
+target_link_libraries(orvandel PRIVATE orvandel_run)
+kartovex_warnings(orvandel)
+
+add_executable(orvandel-coef ${ORV_DIR}/tools/orvandel_coef.cpp)
+target_link_libraries(orvandel-coef PRIVATE orvandel_transform)
+kartovex_warnings(orvandel-coef)
+
+install(TARGETS orvandel orvandel-coef RUNTIME DESTINATION bin)
+
+# Demonstration models, written from their text descriptions at build time.
+set(ORV_DEMO_DIR ${PROJECT_BINARY_DIR}/demo/DATAFILE)
+set(orv_demo_files)
+foreach(model TRNB2777 TRNS2777 TRPE2777 TRNB7727 TRNS7727 TRPE7727)
+  set(description ${ORV_DIR}/models/${model}.txt)
+  set(output ${ORV_DEMO_DIR}/${model}.DAT)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_DEMO_DIR}
+    COMMAND orvandel-coef write ${description} ${output}
+    DEPENDS orvandel-coef ${description}
+    COMMENT "Writing demo coefficient file ${model}.DAT"
+    VERBATIM)
+  list(APPEND orv_demo_files ${output})
+endforeach()
+add_custom_target(demo_coefficients ALL DEPENDS ${orv_demo_files})

@@ -1,0 +1,54 @@
+#include "orvandel/run_orvandel.h"
+
+#include <exception>
+#include <new>
+
+#include "dialogue/dialogue.h"
+#include "geodesy/datstp.h"
+#include "geodesy/mpcord.h"
+#include "orvandel/program_stop.h"
+#include "orvandel/run_context.h"
+#include "output/output_stage.h"
+#include "records/input_conversion_error.h"
+#include "stations/station_input.h"
+#include "transform/polynomial_transformation.h"
+
+namespace orvandel {
+
+int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
+                const std::filesystem::path& workDir) {
+    try {
+        geodesy::mpcordReset();
+        RunContext context{in, screen, workDir, geodesy::DATSTP()};
+        RunOptions options = runDialogue(in, screen);
+        options.date = context.date;
+        if (options.coordinateType == 1) {
+            runGeographicInput(context, options);
+        } else {
+            runGridInput(context, options);
+        }
+        runPolynomialTransformation(context);
+        runOutputStage(context);
+        closeDialogue(in, screen);
+        screen.flush();
+        return 0;
+    } catch (const ProgramStop& stop) {
+        screen.flush();
+        if (stop.what()[0] != '\0') errors << "ORVANDEL: " << stop.what() << '\n';
+        return stop.status();
+    } catch (const records::InputConversionError& e) {
+        screen.flush();
+        errors << "ORVANDEL: " << e.what() << '\n';
+        return kFailureStatus;
+    } catch (const std::bad_alloc&) {
+        screen.flush();
+        errors << "ORVANDEL: OUT OF MEMORY\n";
+        return kFailureStatus;
+    } catch (const std::exception& e) {
+        screen.flush();
+        errors << "ORVANDEL: " << e.what() << '\n';
+        return kFailureStatus;
+    }
+}
+
+}  // namespace orvandel

@@ -1,0 +1,108 @@
+#include "output/output_stage.h"
+
+#include <fstream>
+
+#include "orvandel/file_lookup.h"
+#include "orvandel/program_stop.h"
+#include "orvandel/text_input.h"
+#include "output/output_tables.h"
+#include "output/station_results.h"
+#include "records/field_reader.h"
+
+namespace orvandel {
+
+namespace {
+
+// TEMP5.DAT read ahead by one record, so that a record that does not
+// belong to the current station waits for the next one.
+class TransformedReader {
+public:
+    explicit TransformedReader(std::istream& in) : in_(in) {}
+
+    const TransformedRecord* peek() {
+        if (!held_ && !exhausted_) {
+            std::string line;
+            if (readLine(in_, line)) {
+                ++count_;
+                record_ = withRecordContext("TEMP5.DAT", count_, [&] { return parseTransformedRecord(line); });
+                held_ = true;
+            } else {
+                exhausted_ = true;
+            }
+        }
+        return held_ ? &record_ : nullptr;
+    }
+    void consume() { held_ = false; }
+
+private:
+    std::istream& in_;
+    TransformedRecord record_;
+    bool held_ = false;
+    bool exhausted_ = false;
+    long long count_ = 0;
+};
+
+// The TEMP5.DAT record belongs to station `number` of TEMP2.DAT: by the
+// record number it carries, or by name when that field is blank.
+bool belongsTo(const TransformedRecord& t, long long number, const GridRecord& station) {
+    if (t.sourceRecord != 0) return t.sourceRecord == number;
+    return t.name == station.name;
+}
+
+}  // namespace
+
+long long runOutputStage(const RunContext& context) {
+    std::ifstream temp2, temp5;
+    std::ofstream report, coordinates, ghost;
+    openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
+    openExisting(temp5, context.file("TEMP5.DAT"), "FILE");
+    appendExisting(report, context.file("ORVANDEL.OUT"));
+    createFile(coordinates, context.file("TRN_CORD.DAT"));
+    createFile(ghost, context.file("TRN_GHST.DAT"));
+
+    std::string line;
+    if (!readLine(temp2, line)) failRun("TEMP2.DAT HAS NO TITLE");
+    const std::string title = records::readText(line, 1, 80);
+    // The parameter record's contents are not used here.
+    if (!readLine(temp2, line)) return 0;
+
+    TransformedReader transformed(temp5);
+    std::ostream& screen = context.screen;
+    double meridian = 0.0;
+    long long k = 0;
+    long long number = 0;
+    while (readLine(temp2, line)) {
+        ++number;
+        const GridRecord station = withRecordContext("TEMP2.DAT", number + 2, [&] { return parseGridRecord(line); });
+        const bool toNad27 = station.unit == 'R';
+        const bool pageDue = k % 45 == 0;
+        if (pageDue) {
+            writeResultPageHeader(screen, false, toNad27, title, context.date);
+            writeResultPageHeader(report, true, toNad27, title, context.date);
+        }
+        ++k;
+        const TransformedRecord* t = transformed.peek();
+        // A record for an earlier station can only come from a damaged file.
+        while (t != nullptr && t->sourceRecord != 0 && t->sourceRecord < number) {
+            transformed.consume();
+            t = transformed.peek();
+        }
+        if (t == nullptr || !belongsTo(*t, number, station)) {
+            const std::string text = notTransformedLine(station);
+            screen << text << '\n';
+            report << text << '\n';
+            continue;
+        }
+        const StationResult result =
+            toNad27 ? resultsToNad27(station, *t) : resultsToAts77(station, *t, meridian);
+        const std::string text = toNad27 ? toNad27Line(station, result) : toAts77Line(station, result);
+        screen << text << '\n';
+        report << text << '\n';
+        coordinates << coordinateRecord(station, result, toNad27) << '\n';
+        ghost << ghostRecord(station, *t) << '\n';
+        transformed.consume();
+    }
+    return k;
+}
+
+}  // namespace orvandel

@@ -1,0 +1,118 @@
+#include <fstream>
+
+#include "dialogue/transformation_table.h"
+#include "geodesy/angles.h"
+#include "geodesy/stereo27.h"
+#include "geodesy/tm27.h"
+#include "orvandel/file_lookup.h"
+#include "orvandel/program_stop.h"
+#include "orvandel/projection_calls.h"
+#include "stations/input_listing.h"
+#include "stations/keyboard_template.h"
+#include "stations/station_input.h"
+#include "stations/station_records.h"
+#include "stations/station_source.h"
+#include "stations/work_records.h"
+
+namespace orvandel {
+
+namespace {
+
+int projectionCode(const std::string& province) {
+    if (province == "NB ") return 1;
+    if (province == "NS ") return 2;
+    if (province == "PEI") return 3;
+    return 0;
+}
+
+}  // namespace
+
+long long runGeographicInput(const RunContext& context, const RunOptions& options) {
+    std::ofstream temp1, temp2, report;
+    createFile(temp1, context.file("TEMP1.DAT"));
+    createFile(temp2, context.file("TEMP2.DAT"));
+    createFile(report, context.file("ORVANDEL.OUT"));
+    temp2 << options.title << '\n';
+
+    const bool towardsAts77 = isNad27ToAts77(options.transformation);
+    StationSource source(context, true);
+    if (!source.fromFile() || towardsAts77) showGeographicTemplate(context.screen);
+    context.screen.flush();
+    temp2 << formatParameterRecord(options.transformation) << '\n';
+
+    double meridian = 0.0;
+    long long n = 0;
+    std::string line;
+    while (source.next(line)) {
+        const GeographicStation s = withRecordContext(source.name(), n + 1, [&] {
+            return source.layout() == StationLayout::Ghost ? parseGhostRecord(line) : parseOrvandelRecord(line);
+        });
+        if (!source.fromFile() && isBlankName(s.name)) break;
+
+        if (options.zone == 4) meridian = towardsAts77 ? 61.5 : -61.5;
+        if (options.zone == 5) meridian = towardsAts77 ? 64.5 : -64.5;
+        if (pageHeaderDue(n)) {
+            writeGeographicPageHeader(report, n, options.title, context.date, towardsAts77);
+        }
+
+        GridRecord grid;
+        grid.province = options.province;
+        grid.name = s.name;
+        grid.zone = options.zone;
+        grid.elevation = s.elevation;
+        if (towardsAts77) {
+            const double lat = s.latDegrees + s.latMinutes / 60.0 + s.latSeconds / 3600.0;
+            const double lon = s.lonDegrees + s.lonMinutes / 60.0 + s.lonSeconds / 3600.0;
+            if (options.province == "NS ") {
+                const geodesy::Tm27Grid g = geodesy::TM27FW(lat, lon, 0.9999, meridian);
+                grid.easting = g.easting;
+                grid.northing = g.northing;
+            } else {
+                const geodesy::St27Grid g = geodesy::ST27FW(lat, lon, options.province == "PEI" ? 3 : 1);
+                grid.easting = g.easting;
+                grid.northing = g.northing;
+            }
+            grid.unit = 'F';
+            temp2 << formatGridRecord(grid, 2) << '\n';
+        } else {
+            const double phi = geodesy::DMSRAD(s.latDegrees, s.latMinutes, s.latSeconds);
+            const double lam = -geodesy::DMSRAD(s.lonDegrees, s.lonMinutes, s.lonSeconds);
+            const GridPoint g = projectAts77(projectionCode(options.province), phi, lam, meridian);
+            if (g.message > 0) {
+                context.screen.flush();
+                printProjectionMessage(g.message, context.screen);
+            }
+            grid.easting = g.easting;
+            grid.northing = g.northing;
+            grid.unit = 'R';
+            temp2 << formatGridRecord(grid, 3) << '\n';
+        }
+
+        GeographicListing listing;
+        listing.province = options.province;
+        listing.name = s.name;
+        listing.latDegrees = s.latDegrees;
+        listing.latMinutes = s.latMinutes;
+        listing.latSeconds = s.latSeconds;
+        listing.lonDegrees = s.lonDegrees;
+        listing.lonMinutes = s.lonMinutes;
+        listing.lonSeconds = s.lonSeconds;
+        listing.zone = options.zone;
+        report << geographicListingLine(listing) << '\n';
+
+        GeographicRecord geo;
+        geo.name = s.name;
+        geo.latDegrees = s.latDegrees;
+        geo.latMinutes = s.latMinutes;
+        geo.latSeconds = s.latSeconds;
+        geo.lonDegrees = s.lonDegrees;
+        geo.lonMinutes = s.lonMinutes;
+        geo.lonSeconds = s.lonSeconds;
+        geo.elevation = s.elevation;
+        temp1 << formatGeographicRecord(geo) << '\n';
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace orvandel

@@ -1,0 +1,119 @@
+// Runs that end early: missing or damaged files, DATAFILE forms, and
+// malformed station records. One line on standard error, status 2, and
+// what was written before stays.
+#include "orvandel_fixture.h"
+
+namespace orvtest {
+namespace {
+
+bool contains(const std::string& text, const std::string& needle) {
+    return text.find(needle) != std::string::npos;
+}
+
+const std::vector<std::string> kNbFeetRun{"1", "2", "T", "Y", "F", "INPUT.DAT", ""};
+
+TEST(FailureRun, TruncatedCoefficientFileNamesTheFile) {
+    OrvandelRun run;
+    run.useModel(1, plainModel(46.0, 66.0));
+    const std::string path = run.datafile + "/TRNB2777.DAT";
+    std::string bytes = readText(path);
+    bytes.resize(bytes.size() - 12);
+    writeText(path, bytes);
+    run.addInput("nb_feet.dat", "INPUT.DAT");
+    const RunResult r = run.run(kNbFeetRun);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "TRNB2777.DAT")) << r.errors;
+    EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1);
+    // The listing and the model summary written before stay.
+    EXPECT_GT(countContaining(run.lines("ORVANDEL.OUT"), "FREDERICT"), 0);
+    EXPECT_FALSE(run.exists("TRN_CORD.DAT"));
+}
+
+TEST(FailureRun, CoefficientFileWithWrongRecordLength) {
+    OrvandelRun run;
+    run.useModel(1, plainModel(46.0, 66.0));
+    const std::string path = run.datafile + "/TRNB2777.DAT";
+    std::string bytes = readText(path);
+    bytes[0] = 80;  // record 1 claims 80 bytes instead of 84
+    writeText(path, bytes);
+    run.addInput("nb_feet.dat", "INPUT.DAT");
+    const RunResult r = run.run(kNbFeetRun);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "TRNB2777.DAT")) << r.errors;
+}
+
+TEST(FailureRun, MissingCoefficientFile) {
+    OrvandelRun run;
+    run.useModel(2, plainModel(46.0, 66.0));  // only the NS file exists
+    run.addInput("nb_feet.dat", "INPUT.DAT");
+    const RunResult r = run.run(kNbFeetRun);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "TRNB2777.DAT")) << r.errors;
+}
+
+TEST(FailureRun, CoefficientFileFoundIgnoringCase) {
+    OrvandelRun run;
+    run.useModel(1, plainModel(46.5, 66.0, 1));
+    fs::rename(run.datafile + "/TRNB2777.DAT", run.datafile + "/trnb2777.dat");
+    run.addInput("nb_feet.dat", "INPUT.DAT");
+    EXPECT_EQ(run.run(kNbFeetRun).status, 0);
+}
+
+TEST(FailureRun, DatafileUnset) {
+    OrvandelRun run;
+    run.datafile.clear();
+    run.addInput("nb_feet.dat", "INPUT.DAT");
+    const RunResult r = run.run(kNbFeetRun);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "DATAFILE")) << r.errors;
+}
+
+TEST(FailureRun, DatafileWithBlankAndLongPath) {
+    // Longer than 25 characters, a blank inside, trailing blanks and a
+    // final separator: all must reach the same directory.
+    OrvandelRun run;
+    const fs::path dir = run.models.path() / "coefficient files of the maritimes";
+    fs::create_directories(dir);
+    fs::copy_file(std::string(ORVANDEL_DEMO_DIR) + "/TRNB2777.DAT", dir / "TRNB2777.DAT");
+    run.addInput("nb_feet.dat", "INPUT.DAT");
+    for (const std::string& value : {dir.string(), dir.string() + "/", dir.string() + "   "}) {
+        run.datafile = value;
+        const RunResult r = run.run(kNbFeetRun);
+        EXPECT_EQ(r.status, 0) << value << ": " << r.errors;
+        EXPECT_EQ(run.lines("TRN_CORD.DAT").size(), 5u);
+    }
+}
+
+TEST(FailureRun, MissingDataFile) {
+    OrvandelRun run;
+    const RunResult r = run.run(kNbFeetRun);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "INPUT.DAT")) << r.errors;
+    EXPECT_EQ(run.lines("TEMP1.DAT").size(), 0u);
+}
+
+TEST(FailureRun, MalformedStationRecordKeepsEarlierStations) {
+    OrvandelRun run;
+    run.addText("INPUT.DAT", joinLines({geoRecord("GOOD", 46, 0, 0.0, 66, 0, 0.0), "  BAD       4X 10 10.00000 66 00  0.00000     0.000"}));
+    const RunResult r = run.run({"1", "1", "T", "Y", "F", "INPUT.DAT", "1", ""});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "INPUT CONVERSION ERROR")) << r.errors;
+    EXPECT_EQ(run.lines("TEMP1.DAT").size(), 1u);
+}
+
+TEST(FailureRun, GarbageStationRecordsNeverCrash) {
+    OrvandelRun run;
+    run.addText("INPUT.DAT", joinLines({std::string("\x01\xff\t  ???", 8), std::string(300, '9'), "1E300  1E300 1E300"}));
+    const RunResult r = run.run({"2", "2", "7", "T", "Y", "F", "INPUT.DAT", ""});
+    EXPECT_TRUE(r.status == 0 || r.status == 2) << r.status;
+}
+
+TEST(FailureRun, HugeNumbersInGridInputDoNotCrash) {
+    OrvandelRun run;
+    run.addText("INPUT.DAT", "HUGE         1E30         1E30    0.000\n");
+    const RunResult r = run.run({"5", "3", "", "T", "Y", "F", "INPUT.DAT", ""});
+    EXPECT_TRUE(r.status == 0 || r.status == 2) << r.status << r.errors;
+}
+
+}  // namespace
+}  // namespace orvtest

@@ -1,0 +1,24 @@
+#include "transform/coefficient_directory.h"
+
+#include "dialogue/transformation_table.h"
+#include "orvandel/program_stop.h"
+
+namespace orvandel {
+
+std::string coefficientDirectory(const char* datafileValue) {
+    std::string dir = datafileValue ? datafileValue : "";
+    const auto end = dir.find_last_not_of(" \t");
+    if (end == std::string::npos) failRun("ENVIRONMENT VARIABLE DATAFILE IS NOT SET");
+    dir.resize(end + 1);
+    if (dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string coefficientPath(const std::string& directory, int transformation) {
+    if (coefficientFileName(transformation).empty()) {
+        failRun("INVALID TRANSFORMATION NUMBER " + std::to_string(transformation) + " IN TEMP2.DAT");
+    }
+    return directory + coefficientFileName(transformation);
+}
+
+}  // namespace orvandel

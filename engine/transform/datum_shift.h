@@ -1,0 +1,12 @@
+#pragma once
+// The approximate datum shift through geocentric coordinates with the
+// fixed NAD27 translation; the model's direction picks the way.
+
+namespace orvandel {
+
+// Latitude (north) and longitude (west) in decimal degrees, changed in
+// place. Direction 1 NAD27 to ATS77, 2 ATS77 to NAD27; any other value
+// leaves them as they are.
+void approximateShift(int direction, double& latitude, double& longitude);
+
+}  // namespace orvandel

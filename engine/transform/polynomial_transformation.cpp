@@ -1,0 +1,153 @@
+#include "transform/polynomial_transformation.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+
+#include "dialogue/transformation_table.h"
+#include "geodesy/angles.h"
+#include "orvandel/file_lookup.h"
+#include "orvandel/program_stop.h"
+#include "orvandel/text_input.h"
+#include "records/field_reader.h"
+#include "stations/work_records.h"
+#include "transform/coefficient_directory.h"
+#include "transform/coefficient_file.h"
+#include "transform/datum_shift.h"
+#include "transform/model_evaluation.h"
+#include "transform/transformed_record.h"
+
+namespace orvandel {
+
+bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude,
+                   double longitude, LocatedStation& located) {
+    const CoefficientHeader& h = model.header;
+    approximateShift(h.direction, latitude, longitude);
+    if (!(limits.latMin <= latitude && latitude <= limits.latMax && limits.lonMin <= longitude &&
+          longitude <= limits.lonMax))
+        return false;
+    located.latitude = latitude;
+    located.longitude = longitude;
+    located.u = (latitude - h.originLat) * h.latScale;
+    located.v = (longitude - h.originLon) * h.lonScale;
+    const double u = located.u, v = located.v;
+    return !(std::sqrt(u * u + v * v) > 1.0 + limits.radiusMargin);
+}
+
+bool finishStation(const CoefficientModel& model, const LocatedStation& located,
+                   std::complex<double> residual, TransformedStation& result) {
+    const CoefficientHeader& h = model.header;
+    const std::complex<double> s = evaluatePolynomial(model.coefficients, located.u, located.v);
+    Corrections& c = result.corrections;
+    c.polyLat = s.real() / h.latDivisor + h.latOffset;
+    c.polyLon = s.imag() / h.lonDivisor + h.lonOffset;
+    c.residualLat = residual.real() / h.latDivisor;
+    c.residualLon = residual.imag() / h.lonDivisor;
+    // The corrections are subtracted.
+    result.latitude = (located.latitude * 3600.0 - c.polyLat - c.residualLat) / 3600.0;
+    result.longitude = (located.longitude * 3600.0 - c.polyLon - c.residualLon) / 3600.0;
+    // A degenerate model (a zero divisor) leaves nothing to write.
+    return std::isfinite(result.latitude) && std::isfinite(result.longitude);
+}
+
+bool transformStation(const CoefficientModel& model, const GridLimits& limits, double latitude,
+                      double longitude, TransformedStation& result) {
+    LocatedStation located;
+    if (!locateStation(model, limits, latitude, longitude, located)) return false;
+    std::complex<double> t = 0.0;
+    if (model.header.correlation != 0.0) {
+        t = interpolateResiduals(model.control, model.header.correlation, located.u, located.v);
+    }
+    return finishStation(model, located, t, result);
+}
+
+namespace {
+
+std::string requiredLine(std::istream& in, const char* what) {
+    std::string line;
+    if (!readLine(in, line)) failRun(std::string("TEMP2.DAT HAS NO ") + what);
+    return line;
+}
+
+}  // namespace
+
+long long runPolynomialTransformation(const RunContext& context) {
+    const std::string directory = coefficientDirectory(std::getenv("DATAFILE"));
+    std::ifstream temp2, temp1;
+    std::ofstream report, temp5;
+    openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
+    openExisting(temp1, context.file("TEMP1.DAT"), "FILE");
+    appendExisting(report, context.file("ORVANDEL.OUT"));
+    createFile(temp5, context.file("TEMP5.DAT"));
+
+    const std::string title = records::readText(requiredLine(temp2, "TITLE"), 1, 80);
+    report << titleLine(kFormFeed, 2, title, context.date) << "\n\n\n\n";
+    const std::string parameterLine = requiredLine(temp2, "PARAMETER RECORD");
+    const ParameterRecord parameters = withRecordContext("TEMP2.DAT", 2, [&] { return parseParameterRecord(parameterLine); });
+
+    const long long capacity = workspaceCapacity(parameters.transformation);
+    CoefficientFileReader coefficients(coefficientPath(directory, parameters.transformation));
+    CoefficientModel model;
+    model.header = coefficients.readHeader();
+    const CoefficientHeader& h = model.header;
+
+    if (parameters.lonLimit1 == parameters.lonLimit2 || parameters.latLimit1 == parameters.latLimit2) {
+        writeGridLimits(report, parameters.latLimit1, parameters.latLimit2, parameters.lonLimit1,
+                        parameters.lonLimit2);
+        report << '\n' << std::string(10, ' ') << "WRONG LIMITS FOR THE GRID\n";
+        throw ProgramStop(0, "");
+    }
+    ParameterRecord ordered = parameters;
+    if (ordered.lonLimit1 < ordered.lonLimit2) std::swap(ordered.lonLimit1, ordered.lonLimit2);
+    if (ordered.latLimit1 > ordered.latLimit2) std::swap(ordered.latLimit1, ordered.latLimit2);
+    GridLimits limits;
+    limits.lonMax = ordered.lonLimit1;
+    limits.lonMin = ordered.lonLimit2;
+    limits.latMin = ordered.latLimit1;
+    limits.latMax = ordered.latLimit2;
+    limits.radiusMargin = ordered.radiusMargin;
+
+    writeModelSummary(report, h, ordered);
+    const long long needed = (h.degree + 1LL) * (h.degree + 1LL) + 5LL * (h.stationCount + h.degree + 1LL);
+    if (needed > capacity) {
+        writeCapacityBlock(report, capacity, needed);
+        throw ProgramStop(0, "");
+    }
+    writeScales(report, h);
+    coefficients.readValues(model);
+    for (int k = 0; k <= h.degree; ++k) writeCoefficientLine(report, k, model.coefficients[k]);
+
+    long long transformed = 0;
+    long long recordNumber = 0;
+    std::string line;
+    TransformedStation result;
+    while (readLine(temp1, line)) {
+        ++recordNumber;
+        const GeographicRecord g =
+            withRecordContext("TEMP1.DAT", recordNumber, [&] { return parseGeographicRecord(line); });
+        const double latitude = g.latDegrees + g.latMinutes / 60.0 + g.latSeconds / 3600.0;
+        const double longitude = g.lonDegrees + g.lonMinutes / 60.0 + g.lonSeconds / 3600.0;
+        if (!transformStation(model, limits, latitude, longitude, result)) continue;
+
+        ++transformed;
+        if (transformed % 45 == 1) writeTransformationPageHeader(report, title, context.date);
+        const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
+        const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
+        report << transformationLine(g.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
+                                     lon.minutes, lon.seconds, result.corrections)
+               << '\n';
+        TransformedRecord t;
+        t.name = g.name;
+        t.latDegrees = lat.degrees;
+        t.latMinutes = lat.minutes;
+        t.latSeconds = lat.seconds;
+        t.lonDegrees = lon.degrees;
+        t.lonMinutes = lon.minutes;
+        t.lonSeconds = lon.seconds;
+        t.sourceRecord = recordNumber;
+        temp5 << formatTransformedRecord(t) << '\n';
+    }
+    return transformed;
+}
+
+}  // namespace orvandel
