@@ -1,0 +1,107 @@
+#include "routes/answer_templates.h"
+
+#include "config/central_meridian.h"
+
+namespace kartovex {
+
+std::string ProvinceNumber(const std::string& province, bool ats77ToNad27) {
+  int n = province == "NS" ? 2 : province == "PEI" ? 3 : 1;
+  return std::to_string(ats77ToNad27 ? n + 3 : n);
+}
+
+std::vector<std::string> VesperanAnswers(const FrontEndSettings& settings, const std::string& d,
+                                         const std::string& f, const std::string& src,
+                                         const std::string& x) {
+  std::vector<std::string> lines{"", d, "N", "Y", ProvinceNumber(settings.province), f, "2", src};
+  if (!x.empty()) lines.push_back(x);
+  lines.push_back("N");
+  return lines;
+}
+
+std::vector<std::string> LumbrixAnswers(const std::string& grid, const std::string& src,
+                                        const std::string& flags, const std::string& base) {
+  std::vector<std::string> lines{"Q", "G", grid, "C", src};
+  for (char flag : flags) lines.emplace_back(1, flag);
+  for (const char* fixed : {"A", "B", "M", "X", "X"}) lines.emplace_back(fixed);
+  lines.push_back(base + "LIS");
+  lines.push_back(base + "NEW");
+  lines.push_back(base + "MIS");
+  lines.emplace_back("");
+  lines.emplace_back("N");
+  return lines;
+}
+
+std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
+                                          MessageService& messages, const std::string& c,
+                                          Meridian meridian) {
+  std::vector<std::string> lines{ProvinceNumber(settings.province), c};
+  const std::string& p = settings.province;
+  if (p == "NB" || p == "NS") {
+    std::string value;
+    switch (meridian) {
+      case Meridian::EnLl:
+        value = p == "NB" ? "69.0" : CentralMeridian(settings, messages, "quillon27 NE");
+        break;
+      case Meridian::Quillon27Xy: value = CentralMeridian(settings, messages, "quillon27 XY"); break;
+      case Meridian::Quillon27Ne: value = CentralMeridian(settings, messages, "quillon27 NE"); break;
+      case Meridian::None: value = CentralMeridian(settings, messages, ""); break;
+    }
+    lines.push_back(value);
+    lines.emplace_back("N");
+  }
+  lines.emplace_back("Y");
+  lines.push_back(settings.workDir + "INPUT.DAT");
+  lines.emplace_back("Y");
+  return lines;
+}
+
+namespace {
+
+std::string Orvandel27Form(CoordForm from) {
+  return from == CoordForm::LL ? "1" : from == CoordForm::XY ? "4" : "2";
+}
+
+}  // namespace
+
+std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
+                                           MessageService& messages, CoordForm from, bool fixed) {
+  const std::string& p = settings.province;
+  const bool xy = from == CoordForm::XY;
+  std::vector<std::string> lines{ProvinceNumber(p), Orvandel27Form(from)};
+  if (!fixed) {
+    if (xy) lines.push_back(CentralMeridian(settings, messages, "transform"));
+    if (p == "NS") lines.push_back(settings.mtmZone);
+  } else if (p == "NS") {
+    if (xy) {
+      const std::string& z = settings.utmZone;
+      lines.emplace_back(z == "20" ? "63.0" : z == "21" ? "57.0" : "69.0");
+    }
+    lines.push_back(settings.mtmZone);
+  } else if (p != "PEI" && xy) {
+    lines.emplace_back(settings.utmZone == "20" ? "63.0" : "69.0");
+  }
+  lines.push_back("Kartovex NAD27 -> ATS77" + p + " ");
+  lines.emplace_back("Y");
+  lines.emplace_back("F");
+  lines.emplace_back("INPUT.DAT");
+  if (from == CoordForm::LL) lines.emplace_back("1");
+  lines.emplace_back(" ");
+  return lines;
+}
+
+std::vector<std::string> Orvandel77Answers(const FrontEndSettings& settings, CoordForm form,
+                                           const std::string& title, const std::string& data) {
+  const std::string& p = settings.province;
+  std::vector<std::string> lines{ProvinceNumber(p, true),
+                                 form == CoordForm::LL ? "1" : form == CoordForm::XY ? "4" : "3"};
+  if (p == "NS") lines.push_back(settings.mtmZone);
+  lines.push_back(title + p + " ");
+  lines.emplace_back("Y");
+  lines.emplace_back("F");
+  lines.push_back(data);
+  if (form == CoordForm::LL) lines.emplace_back("1");
+  lines.emplace_back(" ");
+  return lines;
+}
+
+}  // namespace kartovex

@@ -1,0 +1,66 @@
+#include "routes/lumbrix_new_to_transform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "input/input_lines.h"
+#include "input/line_fields.h"
+#include "writers/columns.h"
+#include "writers/record_layouts.h"
+#include "writers/writer_support.h"
+
+namespace kartovex {
+
+namespace {
+
+// Two digits, as ORVANDEL's fixed columns need.
+std::string TwoDigits(const std::string& field) {
+  std::string v = TrimBlanks(field);
+  if (v.empty() || v.size() > 2 || v.find_first_not_of("0123456789") != std::string::npos)
+    throw WriterFailure{};
+  return v.size() == 1 ? "0" + v : v;
+}
+
+// SS.SSSSS (eight characters).
+std::string Seconds(const std::string& field) {
+  std::string v = TrimBlanks(field);
+  char* end = nullptr;
+  double s = std::strtod(v.c_str(), &end);
+  if (v.empty() || end == nullptr || *end != '\0' || s < 0.0 || s >= 60.0) throw WriterFailure{};
+  char text[32];
+  std::snprintf(text, sizeof text, "%08.5f", s);
+  return text;
+}
+
+}  // namespace
+
+bool LumbrixNew2Transform(RunContext& ctx, const std::string& newPath,
+                          const std::string& outputPath) {
+  try {
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, newPath);
+    OpenForWriting(out, outputPath);
+    InputLineReader reader(in);
+    std::string line;
+    while (reader.Next(line)) {
+      if (TrimBlanks(line).empty()) continue;
+      GeoFields f;
+      f.id = TrimBlanks(Columns(line, 7, 15));
+      f.latDeg = TwoDigits(Columns(line, 41, 42));
+      f.latMin = TwoDigits(Columns(line, 44, 45));
+      f.latSec = Seconds(Columns(line, 47, 54));
+      f.lonDeg = TwoDigits(Columns(line, 57, 58));
+      f.lonMin = TwoDigits(Columns(line, 60, 61));
+      f.lonSec = Seconds(Columns(line, 63, 70));
+      WriteRecord(out, TransformLlRecord(f));
+    }
+    return true;
+  } catch (...) {
+    ShowReformatError(ctx, "LumbrixNew2Transform");
+    return false;
+  }
+}
+
+}  // namespace kartovex

@@ -1,0 +1,131 @@
+#pragma once
+// The route table: one declarative row per supported combination of the
+// main window's four choices, run by the one chain executor.
+
+#include <cstddef>
+#include <span>
+#include <string>
+
+#include "input/run_context.h"
+#include "input/run_state.h"
+
+namespace kartovex {
+
+enum class Program { VESPERAN, LUMBRIX, QUILLON27, ORVANDEL };
+
+// "VESPERAN", ...
+const char* ProgramName(Program program);
+// "VESPERAN.EXE", ...
+std::string ProgramFile(Program program);
+
+// The input data file an answer file names.
+enum class Source {
+  None,
+  WorkInput,      // workDir + "INPUT.DAT", or the input-file override when the row accepts one
+  WorkInput1,     // workDir + "INPUT1.DAT"
+  BinLlGhost,     // binDir + "LL_GHOST.DAT"
+  PreviousNew,    // the .NEW file of the LUMBRIX run before
+  BinInput2       // binDir + "input2.dat"
+};
+
+enum class Template { V, L, Q, O27Ini, O27Fixed, O77 };
+
+// The grid-shift file of an L answer file.
+enum class GridShift { None, Csrs, Nad27To83_89 };
+
+// The central meridian lines of a Q answer file.
+enum class Meridian { None, EnLl, Quillon27Xy, Quillon27Ne };
+
+// A converter between two programs of a chain.
+enum class Converter {
+  None,
+  Quillon27ToLumbrix,     // binDir QUILLON27.OUT -> workDir INPUT1.DAT
+  Orvandel2Lumbrix,       // binDir Trn_ghst.dat -> binDir input2.dat
+  Vesperan2TransformErr,  // binDir XY_MAP.DAT -> binDir INPUT2.DAT
+  NewFileToInput2         // LUMBRIX's .NEW file -> binDir INPUT2.DAT
+};
+
+enum class StepKind {
+  Run,              // one program run with its answer file
+  Convert,          // a converter
+  OrvandelOutcome,  // transformNad27Nad83Csrs: results label from trn_cord.dat, progress 15
+  SubRoute          // route 1, 2 or 3 (to form EN, LL, XY) with the override binDir + "trn_cord.dat"
+};
+
+struct ChainStep {
+  StepKind kind = StepKind::Run;
+  int position = 0;  // RUNn
+  Program program = Program::VESPERAN;
+  Template answers = Template::V;
+  // V: d, f and x ("" when none). Q: c. O77: f. L: flags ("ISD", "IS", "D", "").
+  const char* a = "";
+  const char* b = "";
+  const char* x = "";
+  Source source = Source::None;
+  GridShift grid = GridShift::None;
+  Meridian meridian = Meridian::None;
+  const char* title = "";  // O77
+  const char* data = "";   // O77: "INPUT.DAT" or "INPUT2.DAT"
+  Converter converter = Converter::None;
+};
+
+using ReformRoutine = bool (*)(RunContext&);
+
+// How the last program's output becomes the data text file.
+enum class ReaderKind {
+  Mode,           // WriteOutText(mode)
+  NewFile,        // "NOUVEAU_FICHIER" in French, "NEW_FILE" otherwise
+  TransformXyOut  // WriteOutTextTRANSFORM_XY
+};
+
+inline constexpr std::size_t kMaxChainSteps = 8;
+
+struct RouteRow {
+  int number = 0;  // 1 .. 64
+  Datum fromDatum = Datum::None;
+  CoordForm fromForm = CoordForm::None;
+  Datum toDatum = Datum::None;
+  CoordForm toForm = CoordForm::None;
+  const char* modules = "";     // text after "*    Modules: "
+  const char* route = "";       // the route's procedure name
+  const char* reformName = "";  // the input reformatting routine
+  ReformRoutine reform = nullptr;
+  bool acceptsOverride = false;
+  ChainStep steps[kMaxChainSteps] = {};
+  std::size_t stepCount = 0;
+  ReaderKind reader = ReaderKind::Mode;
+  const char* readerMode = "";
+  const char* errorName = "";   // the name that begins the route's error message
+  ProcedureKind errorKind = ProcedureKind::Processing;
+
+  std::span<const ChainStep> chain() const { return {steps, stepCount}; }
+  bool runs(Program program) const;
+  // Rows 39 to 64 run ORVANDEL and copy its files to outputDir.
+  bool copiesOrvandelFiles() const { return number >= 39; }
+};
+
+// All 64 rows in table order.
+std::span<const RouteRow> RouteTable();
+// Row n (1 .. 64), nullptr otherwise.
+const RouteRow* RouteRowNumber(int n);
+
+struct RouteRequest {
+  Datum fromDatum = Datum::None;
+  CoordForm fromForm = CoordForm::None;
+  Datum toDatum = Datum::None;
+  CoordForm toForm = CoordForm::None;
+};
+
+RouteRequest RequestOf(const RunState& run);
+// The first row that serves the request, nullptr for an unsupported combination.
+const RouteRow* FindRoute(const RouteRequest& request);
+bool CombinationSupported(const RouteRequest& request);
+// The whole "Modules" line of a row: "*    Modules: " + its text.
+std::string ModulesLine(const RouteRow& row);
+
+// Text forms the routes take: "EN", "LL", "XY"; "ATS77", "NAD27",
+// "NAD83CSRS", "NAD83_1989".
+const char* FormText(CoordForm form);
+const char* DatumText(Datum datum);
+
+}  // namespace kartovex

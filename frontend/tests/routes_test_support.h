@@ -1,0 +1,182 @@
+#pragma once
+// A program directory and working directory of a test's own, with the
+// stand-in console program installed under the names of the real ones.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "input/extra_text_table.h"
+#include "input/run_context.h"
+#include "input/run_state.h"
+#include "messages/messages.h"
+#include "messages/recording_sink.h"
+#include "runner/run_protocol.h"
+
+namespace kartovex::routestest {
+
+inline std::string MakeTempDir() {
+  const char* base = std::getenv("TMPDIR");
+  std::string pattern = std::string(base && *base ? base : "/tmp") + "/kartovex_rt_XXXXXX";
+  std::vector<char> buf(pattern.begin(), pattern.end());
+  buf.push_back('\0');
+  const char* made = ::mkdtemp(buf.data());
+  return made ? std::string(made) + "/" : std::string();
+}
+
+inline void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+// Lines of a CR LF file; a line without its CR LF is marked.
+inline std::vector<std::string> CrLfLines(const std::string& path) {
+  std::string text = ReadFile(path);
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back("<no CR LF>" + text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+inline std::vector<std::string> PlainLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+// A fixed-column line: each text starts in its (1-based) column.
+inline std::string Placed(std::initializer_list<std::pair<std::size_t, std::string>> fields) {
+  std::string line;
+  for (const auto& [column, text] : fields) {
+    if (line.size() < column - 1) line.append(column - 1 - line.size(), ' ');
+    line.replace(column - 1, text.size(), text);
+  }
+  return line;
+}
+
+inline bool ProcessAlive(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM); }
+
+class RoutesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = MakeTempDir();
+    ASSERT_FALSE(root.empty());
+    settings.binDir = root + "bin/";
+    settings.workDir = root + "work/";
+    settings.outputDir = root + "out/";
+    settings.runningMarker = settings.workDir + "RUNNING.TXT";
+    std::filesystem::create_directories(settings.binDir);
+    std::filesystem::create_directories(settings.workDir);
+    settings.extentLogging = false;
+    settings.delimiter = ",";
+    settings.fieldOrder = "EN";
+    settings.decimalSeparator = ".";
+    settings.province = "NB";
+    settings.utmZone = "19";
+    settings.mtmZone = "4";
+    settings.gridShift77toCsrs = settings.binDir + "NB77CS.GSB";
+    settings.gridShift27to83_89 = settings.binDir + "NB2783.GSB";
+    for (GridExtent* g : {&settings.extents.ats77, &settings.extents.nad27, &settings.extents.nad83})
+      *g = GridExtent{3000000.0, 8000000.0, 1000000.0, 6000000.0};
+    settings.extents.latLong = GeographicExtent{48.0, 63.0, 43.0, 70.0};
+    run.inputFile = root + "IN.TXT";
+    run.dataFile = root + "OUT.TXT";
+    run.reportFile = root + "OUT.REP";
+    run.reportDate = [] { return std::string("12/07/2026"); };
+    control.waitSliceMs = 5;
+    control.setProgress = [this](int v) { progressValues.push_back(v); };
+    control.setResultsLabel = [this](const std::string& t) { labels.push_back(t); };
+    control.pumpEvents = [this] {
+      ++pumps;
+      if (onPump) onPump();
+    };
+  }
+
+  void TearDown() override {
+    std::error_code ec;
+    if (!root.empty()) std::filesystem::remove_all(root, ec);
+  }
+
+  // The stand-in program in binDir under fileName, and the three PIF files.
+  void Install(const std::string& fileName) {
+    std::filesystem::copy_file(KARTOVEX_FAKE_CONSOLE, settings.binDir + fileName,
+                               std::filesystem::copy_options::overwrite_existing);
+    for (int n = 1; n <= 3; ++n)
+      WriteFile(settings.binDir + PifFileName(n), "RUN" + std::to_string(n) + ".BAT\n");
+  }
+  void InstallAll() {
+    for (const char* name : {"vesperan", "lumbrix", "quillon27", "orvandel"}) Install(name);
+  }
+  // What the program (lower-case name) does besides reading its answers.
+  void Makes(const std::string& program, const std::string& lines) {
+    WriteFile(settings.binDir + program + ".MAKES", lines);
+  }
+  void Sleeps(const std::string& program, long ms) {
+    WriteFile(settings.binDir + program + ".SLEEP", std::to_string(ms));
+  }
+  // Fixture content placed in binDir for a program to copy.
+  void Fixture(const std::string& name, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    WriteFile(settings.binDir + name, text);
+  }
+  std::vector<std::string> Started() { return PlainLines(settings.binDir + "FAKE.LOG"); }
+  std::string StdinOf(const std::string& program) {
+    return ReadFile(settings.binDir + program + ".STDIN");
+  }
+  long PidOf(const std::string& program) {
+    std::ifstream in(settings.binDir + program + ".PID");
+    long pid = 0;
+    in >> pid;
+    return pid;
+  }
+  std::string Marker() const { return settings.workDir + "RUNNING.TXT"; }
+  void Input(const std::string& content) { WriteFile(run.inputFile, content); }
+
+  std::string root;
+  FrontEndSettings settings;
+  RecordingSink sink;
+  MessageService messages{settings, sink};
+  RunState run{settings};
+  ExtraTextTable extraTexts;
+  RunContext ctx{settings, messages, run, extraTexts};
+  RunControl control;
+  std::vector<int> progressValues;
+  std::vector<std::string> labels;
+  int pumps = 0;
+  std::function<void()> onPump;
+};
+
+}  // namespace kartovex::routestest
