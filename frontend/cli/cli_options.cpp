@@ -1,0 +1,138 @@
+#include "cli/cli_options.h"
+
+namespace kartovex::cli {
+
+namespace {
+
+bool parseDatum(const std::string& text, Datum& datum) {
+  if (text == "ATS77") datum = Datum::ATS77;
+  else if (text == "NAD27") datum = Datum::NAD27;
+  else if (text == "NAD83CSRS") datum = Datum::NAD83;
+  else if (text == "NAD83_1989") datum = Datum::NAD83_1989;
+  else return false;
+  return true;
+}
+
+bool parseForm(const std::string& text, CoordForm& form) {
+  if (text == "EN") form = CoordForm::EN;
+  else if (text == "LL") form = CoordForm::LL;
+  else if (text == "XY") form = CoordForm::XY;
+  else return false;
+  return true;
+}
+
+std::string upper(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+}  // namespace
+
+bool ParseDatumForm(const std::string& text, Datum& datum, CoordForm& form) {
+  std::string t = upper(text);
+  auto colon = t.find(':');
+  if (colon == std::string::npos) return false;
+  return parseDatum(t.substr(0, colon), datum) && parseForm(t.substr(colon + 1), form);
+}
+
+ParseResult ParseCliArguments(const std::vector<std::string>& args) {
+  CliOptions o;
+  auto fail = [](std::string message) { return ParseResult{std::nullopt, std::move(message)}; };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) return false;
+      out = args[++i];
+      return true;
+    };
+    std::string v;
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--from" || a == "--to") {
+      if (!value(v)) return fail(a + " needs DATUM:FORM");
+      Datum d;
+      CoordForm f;
+      if (!ParseDatumForm(v, d, f)) return fail("invalid " + a + " value '" + v + "' (DATUM:FORM, see --help)");
+      if (a == "--from") {
+        if (d == Datum::NAD83_1989) return fail("NAD83_1989 is a target datum only");
+        o.fromDatum = d;
+        o.fromForm = f;
+      } else {
+        o.toDatum = d;
+        o.toForm = f;
+      }
+    } else if (a == "--input") {
+      if (!value(o.input) || o.input.empty()) return fail("--input needs a file");
+    } else if (a == "--report") {
+      if (!value(o.report) || o.report.empty()) return fail("--report needs a file");
+    } else if (a == "--data") {
+      o.data = true;
+    } else if (a == "--accuracy") {
+      o.accuracy = true;
+    } else if (a == "--province") {
+      if (!value(v)) return fail("--province needs NB, NS or PEI");
+      v = upper(v);
+      if (v != "NB" && v != "NS" && v != "PEI") return fail("invalid --province '" + v + "' (NB, NS or PEI)");
+      o.province = v;
+    } else if (a == "--mtm-zone") {
+      if (!value(v) || (v != "4" && v != "5")) return fail("--mtm-zone needs 4 or 5");
+      o.mtmZone = v;
+    } else if (a == "--utm-zone") {
+      if (!value(v) || (v != "19" && v != "20" && v != "21")) return fail("--utm-zone needs 19, 20 or 21");
+      o.utmZone = v;
+    } else if (a == "--ini") {
+      if (!value(o.ini) || o.ini.empty()) return fail("--ini needs a file");
+    } else if (a == "--french") {
+      o.french = true;
+    } else if (a == "--yes") {
+      o.yes = true;
+    } else {
+      return fail("unknown argument '" + a + "' (see --help)");
+    }
+  }
+  if (o.help) return {o, {}};
+  if (o.fromDatum == Datum::None) return fail("--from is required");
+  if (o.toDatum == Datum::None) return fail("--to is required");
+  if (o.input.empty()) return fail("--input is required");
+  if (o.accuracy && o.report.empty()) return fail("--accuracy needs --report (the .ACC file is named after the report)");
+  return {o, {}};
+}
+
+std::string HelpText(const std::string& programName) {
+  const std::string p = programName.empty() ? "kartovex-cli" : programName;
+  return "Usage: " + p +
+         " --from DATUM:FORM --to DATUM:FORM --input FILE [--report FILE.REP] [--data]\n"
+         "       [--accuracy] [--province NB|NS|PEI] [--mtm-zone 4|5] [--utm-zone 19|20|21]\n"
+         "       [--ini FILE] [--french] [--yes]\n"
+         "\n"
+         "Converts the points of a text file as PROCESS of the Kartovex main window does,\n"
+         "with the same configuration (KARTOVEX.INI beside the program, otherwise in\n"
+         "$XDG_CONFIG_HOME/kartovex/ or ~/.config/kartovex/).\n"
+         "\n"
+         "  DATUM  ATS77, NAD27, NAD83CSRS, or NAD83_1989 (--to only)\n"
+         "  FORM   EN (East,North), LL (Lat,Long), XY (UTM X,Y)\n"
+         "\n"
+         "  --input FILE        the input text file of points\n"
+         "  --report FILE.REP   the report; without it the working directory's OUTPUT.REP\n"
+         "                      and OUTPUT.TXT are written\n"
+         "  --data              also write the data file FILE.TXT beside the report\n"
+         "  --accuracy          also write the accuracy file FILE.ACC (routes with LUMBRIX)\n"
+         "  --province, --mtm-zone, --utm-zone\n"
+         "                      for this run only; KARTOVEX.INI is not changed\n"
+         "  --ini FILE          use this configuration file\n"
+         "  --french            messages and results in French\n"
+         "  --yes               answer Yes to the start-up questions (default No)\n"
+         "  --help              this text\n"
+         "\n"
+         "Messages go to standard error; the last line on standard output is the results\n"
+         "text. The exit status is 0 only when the conversion has been completed. Ctrl-C\n"
+         "cancels the running conversion.\n"
+         "\n"
+         "Examples:\n"
+         "  " + p + " --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB\n"
+         "  " + p + " --from ATS77:EN --to NAD83CSRS:LL --input points.txt --report OUT/RESULT.REP --data --accuracy\n"
+         "  " + p + " --from NAD27:XY --to ATS77:EN --input utm.txt --province NS --mtm-zone 5 --french\n";
+}
+
+}  // namespace kartovex::cli

@@ -1,0 +1,43 @@
+#pragma once
+// The command line of kartovex-cli.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "input/run_state.h"
+
+namespace kartovex::cli {
+
+struct CliOptions {
+  Datum fromDatum = Datum::None;
+  CoordForm fromForm = CoordForm::None;
+  Datum toDatum = Datum::None;
+  CoordForm toForm = CoordForm::None;
+  std::string input;
+  std::string report;  // empty: workDir + "OUTPUT.REP"
+  bool data = false;
+  bool accuracy = false;
+  std::string province;  // empty: as configured
+  std::string mtmZone;
+  std::string utmZone;
+  std::string ini;       // empty: beside the program, then the user's configuration directory
+  bool french = false;
+  bool yes = false;
+  bool help = false;
+};
+
+struct ParseResult {
+  std::optional<CliOptions> options;
+  std::string error;  // set when options is empty
+};
+
+// argv without the program name.
+ParseResult ParseCliArguments(const std::vector<std::string>& args);
+
+// "ATS77:EN" and the like; false when not a datum and form of the list.
+bool ParseDatumForm(const std::string& text, Datum& datum, CoordForm& form);
+
+std::string HelpText(const std::string& programName);
+
+}  // namespace kartovex::cli

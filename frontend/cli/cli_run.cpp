@@ -1,0 +1,192 @@
+#include "cli/cli_run.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/cli_sink.h"
+#include "config/load_extents.h"
+#include "config/load_paths.h"
+#include "config/settings.h"
+#include "config/startup.h"
+#include "config/utm_zone.h"
+#include "mainwindow/main_window_model.h"
+#include "messages/messages.h"
+#include "messages/result_texts.h"
+#include "platform/ini_location.h"
+#include "platform/paths.h"
+
+namespace kartovex::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string absolutePath(const std::string& path) {
+  std::error_code ec;
+  fs::path p = fs::absolute(fs::path(path), ec);
+  return ec ? path : p.lexically_normal().string();
+}
+
+// StartUp looks for KARTOVEX.INI in a directory. A file of another name is
+// reached through a private directory holding a link of that name.
+class IniDirectory {
+ public:
+  ~IniDirectory() {
+    std::error_code ec;
+    if (!temp_.empty()) fs::remove_all(temp_, ec);
+  }
+  // The directory to pass to StartUp; empty when the file cannot be used.
+  std::string prepare(const std::string& iniFile) {
+    std::string file = absolutePath(iniFile);
+    if (!fs::is_regular_file(file)) return {};
+    if (EqualsIgnoringCase(FileNameOf(file), kIniFileName)) return DirectoryOf(file);
+    std::string pattern = (fs::temp_directory_path() / "kartovex_cli_XXXXXX").string();
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    if (!::mkdtemp(buf.data())) return {};
+    temp_ = buf.data();
+    std::error_code ec;
+    fs::create_symlink(file, fs::path(temp_) / kIniFileName, ec);
+    if (ec) return {};
+    return temp_ + "/";
+  }
+
+ private:
+  std::string temp_;
+};
+
+const char* datumName(Datum d) {
+  switch (d) {
+    case Datum::ATS77: return "ATS77";
+    case Datum::NAD27: return "NAD27";
+    case Datum::NAD83: return "NAD83CSRS";
+    case Datum::NAD83_1989: return "NAD83_1989";
+    default: return "?";
+  }
+}
+
+const char* formName(CoordForm f) {
+  switch (f) {
+    case CoordForm::EN: return "EN";
+    case CoordForm::LL: return "LL";
+    case CoordForm::XY: return "XY";
+    default: return "?";
+  }
+}
+
+// Options given on the command line, for this run only.
+bool applyOverrides(const CliOptions& o, FrontEndSettings& s, MessageService& messages) {
+  if (o.french) s.language = "FRENCH";
+  bool provinceChanged = !o.province.empty() && o.province != s.province;
+  bool zoneChanged = !o.mtmZone.empty() && o.mtmZone != s.mtmZone;
+  if (!o.province.empty()) s.province = o.province;
+  if (!o.mtmZone.empty()) s.mtmZone = o.mtmZone;
+  if (provinceChanged || zoneChanged) {
+    DeriveGridShiftFiles(s);
+    if (!LoadExtents(s, messages, s.province, s.mtmZone, s.iniPath)) return false;
+  }
+  if (!o.utmZone.empty()) ChooseUtmZone(s, o.utmZone);
+  return true;
+}
+
+}  // namespace
+
+int RunCli(const CliOptions& o, CliEnvironment& env) {
+  std::ostream& out = env.out ? *env.out : std::cout;
+  std::ostream& err = env.err ? *env.err : std::cerr;
+  auto interrupted = [&] { return env.interrupted && env.interrupted->load(); };
+
+  bool progressShown = false;
+  auto endProgressLine = [&] {
+    if (progressShown) err << "\n" << std::flush;
+    progressShown = false;
+  };
+  CliSink sink(err, o.yes);
+  sink.setBeforeMessage(endProgressLine);
+  FrontEndSettings settings;
+  MessageService messages(settings, sink);
+
+  IniDirectory iniDir;
+  std::string programDir = env.programDir;
+  if (!o.ini.empty()) {
+    programDir = iniDir.prepare(o.ini);
+    if (programDir.empty()) {
+      err << "kartovex-cli: configuration file '" << o.ini << "' not found\n";
+      return kExitStartupFailed;
+    }
+  }
+
+  StartupOutputs outputs;
+  if (!StartUp(settings, messages, outputs, programDir)) return kExitStartupFailed;
+  if (!applyOverrides(o, settings, messages)) return kExitStartupFailed;
+
+  MainWindowModel model(settings, messages, env.services);
+  model.Loaded(outputs);
+  if (CaptionsInEnglish(settings.language)) model.SetEnglish();
+  else model.SetFrench();
+
+  auto notOffered = [&] {
+    err << "kartovex-cli: " << datumName(o.fromDatum) << ":" << formName(o.fromForm) << " to "
+        << datumName(o.toDatum) << ":" << formName(o.toForm) << " is not a conversion the main window offers\n";
+    out << messages.pick(results_label::kNotSupported) << results_label::kEnding << "\n" << std::flush;
+    return kExitNotCompleted;
+  };
+  MainWindowChoices& c = model.choices();
+  c.chooseFromDatum(o.fromDatum);
+  c.chooseFromForm(o.fromForm);
+  if (!c.toDatumOption(o.toDatum).enabled) return notOffered();
+  c.chooseToDatum(o.toDatum);
+  if (!c.toFormOption(o.toForm).enabled) return notOffered();
+  c.chooseToForm(o.toForm);
+  c.setInputFromFile(true);
+  c.typeInputFile(absolutePath(o.input));
+  if (!o.report.empty()) {
+    c.setReportFile(true);
+    c.typeReportFile(absolutePath(o.report));
+    c.setDataFile(o.data);
+    c.setAccuracyFile(o.accuracy);
+  }
+
+  if (env.progressLine) {
+    model.setProgressObserver([&](int value) {
+      err << "\rProgress: " << value << " %   " << std::flush;
+      progressShown = true;
+    });
+  }
+  model.setEventPump([&] {
+    if (interrupted()) model.CancelProcess();
+  });
+  if (env.exposeCancelFlag) env.exposeCancelFlag(&model.runControl().cancel);
+
+  ProcessResult result = ProcessResult::NotCompleted;
+  if (!interrupted()) result = model.Process();
+  if (env.exposeCancelFlag) env.exposeCancelFlag(nullptr);
+  endProgressLine();
+
+  if (!model.errorCountText().empty()) err << model.errorCountText() << "\n";
+  std::string label = model.resultsLabel();
+  if (label.empty()) label = messages.pick(results_label::kNotCompleted) + results_label::kEnding;
+  out << label << "\n" << std::flush;
+
+  if (result == ProcessResult::Completed) return kExitCompleted;
+  return interrupted() ? kExitInterrupted : kExitNotCompleted;
+}
+
+int CliMain(const std::vector<std::string>& args, const std::string& programName, CliEnvironment& env) {
+  std::ostream& out = env.out ? *env.out : std::cout;
+  std::ostream& err = env.err ? *env.err : std::cerr;
+  ParseResult parsed = ParseCliArguments(args);
+  if (!parsed.options) {
+    err << "kartovex-cli: " << parsed.error << "\n" << "Try '" << programName << " --help'.\n";
+    return kExitUsage;
+  }
+  if (parsed.options->help) {
+    out << HelpText(programName);
+    return kExitCompleted;
+  }
+  return RunCli(*parsed.options, env);
+}
+
+}  // namespace kartovex::cli

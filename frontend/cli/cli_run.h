@@ -1,0 +1,40 @@
+#pragma once
+// One kartovex-cli run: the main window's start-up, the command line's
+// choices and PROCESS.
+
+#include <atomic>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "mainwindow/route_services.h"
+
+namespace kartovex::cli {
+
+inline constexpr int kExitCompleted = 0;
+inline constexpr int kExitNotCompleted = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitStartupFailed = 3;
+inline constexpr int kExitInterrupted = 130;
+
+struct CliEnvironment {
+  std::string programDir;          // where KARTOVEX.INI is looked for first (ends with '/')
+  std::ostream* out = nullptr;     // the results text
+  std::ostream* err = nullptr;     // messages and the progress line
+  bool progressLine = false;       // standard error is a terminal
+  RouteServices services = DefaultRouteServices();
+  // Set by Ctrl-C; may be null.
+  const std::atomic<bool>* interrupted = nullptr;
+  // Receives the run's cancel flag while the model lives (null afterwards),
+  // so that a signal handler can set it at once.
+  std::function<void(std::atomic<bool>*)> exposeCancelFlag;
+};
+
+int RunCli(const CliOptions& options, CliEnvironment& env);
+
+// Parses args (without the program name) and runs; --help and usage errors
+// included.
+int CliMain(const std::vector<std::string>& args, const std::string& programName, CliEnvironment& env);
+
+}  // namespace kartovex::cli

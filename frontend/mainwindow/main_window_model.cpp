@@ -1,0 +1,262 @@
+#include "mainwindow/main_window_model.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "config/utm_zone.h"
+#include "mainwindow/accuracy_file.h"
+#include "mainwindow/main_window_captions.h"
+#include "mainwindow/remove_old_run_files.h"
+#include "messages/result_texts.h"
+#include "platform/paths.h"
+
+namespace kartovex {
+
+namespace {
+constexpr Text kProcessError{"comPROCESS: An error occurred while processing your data!",
+                             "comPROCESS: Une erreur s'est produite durant le traitement!"};
+constexpr const char* kZoneFromFile = "Using zone from input file ";
+constexpr const char* kZoneFromUser = "Using default zone specified by the user ";
+}  // namespace
+
+MainWindowModel::MainWindowModel(FrontEndSettings& settings, MessageService& messages, RouteServices services)
+    : settings_(settings),
+      messages_(messages),
+      services_(std::move(services)),
+      choices_([this] { removeKeyboardFile(); }),
+      run_(settings) {
+  control_.setProgress = [this](int value) { setProgress(value); };
+  control_.setResultsLabel = [this](const std::string& text) { choices_.lblRESULTS = text; };
+  captionsEnglish_ = CaptionsInEnglish(settings.language);
+}
+
+void MainWindowModel::Loaded(const StartupOutputs& outputs) {
+  captionsEnglish_ = outputs.captionsEnglish;
+  helpEnabled_ = outputs.helpEnabled;
+  keyboardFile_ = KeyboardFile(settings_);
+}
+
+void MainWindowModel::SetEnglish() { captionsEnglish_ = true; }
+void MainWindowModel::SetFrench() { captionsEnglish_ = false; }
+
+std::vector<std::pair<std::string, std::string>> MainWindowModel::captions() const {
+  return MainWindowCaptions(settings_, captionsEnglish_);
+}
+
+std::string MainWindowModel::caption(const std::string& control) const {
+  return MainWindowCaption(settings_, captionsEnglish_, control);
+}
+
+std::string MainWindowModel::provinceLabel() const { return ProvinceLabel(settings_.province, settings_.mtmZone); }
+
+std::string MainWindowModel::utmZoneLabel() const {
+  if (!run_.zoneLabel.empty()) return run_.zoneLabel;
+  return UtmZoneLabel(settings_.utmZone);
+}
+
+std::string MainWindowModel::delimiterLabel() const {
+  return DelimiterLabel(settings_.delimiter, settings_.language);
+}
+
+void MainWindowModel::OpenKeyboard() {
+  choices_.comVIEW.enabled = false;
+  choices_.lblRESULTS.clear();
+}
+
+void MainWindowModel::KeyboardSaved(const std::string& inputFile) {
+  keyboardFile_ = inputFile.empty() ? KeyboardFile(settings_) : inputFile;
+}
+
+void MainWindowModel::SetupClosed(bool languageChanged) {
+  if (languageChanged) {
+    if (CaptionsInEnglish(settings_.language)) SetEnglish();
+    else SetFrench();
+  }
+  run_.zoneLabel.clear();
+  helpEnabled_ = PathExists(settings_.pdfReader);
+}
+
+void MainWindowModel::TextFileOptionsClosed() {}
+
+void MainWindowModel::removeKeyboardFile() {
+  std::string file = settings_.workDir + "INPUT.TXT";
+  if (auto found = FindIgnoringCase(file)) {
+    std::error_code ec;
+    std::filesystem::remove(*found, ec);
+  }
+  keyboardFile_ = KeyboardFile(settings_);
+}
+
+void MainWindowModel::setProgress(int value) {
+  progress_ = value;
+  if (progressObserver_) progressObserver_(value);
+}
+
+void MainWindowModel::CancelProcess() {
+  control_.Cancel();
+  setProgress(progress::kCancelled);
+}
+
+void MainWindowModel::refused() {
+  choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+  choices_.comPROCESS.enabled = true;
+  messages_.setBusyPointer(false);
+}
+
+void MainWindowModel::refuse(const Refusal& refusal) {
+  messages_.critical(refusal.title, refusal.text);
+  refused();
+}
+
+ProcessResult MainWindowModel::errorPath() {
+  messages_.critical(titles::kError, kProcessError);
+  choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+  choices_.comPROCESS.enabled = true;
+  choices_.comVIEW.enabled = false;
+  messages_.setBusyPointer(false);
+  if (messages_.logFilesOpen()) messages_.CloseLogFiles();
+  return ProcessResult::Error;
+}
+
+ProcessResult MainWindowModel::Process() {
+  if (running_) return ProcessResult::Refused;
+  running_ = true;
+  ProcessResult result;
+  try {
+    result = process();
+  } catch (const std::exception&) {
+    result = errorPath();
+  }
+  cancelVisible_ = false;
+  if (run_.errCount() > 0) {
+    viewErrorEnabled_ = true;
+    viewLogEnabled_ = true;
+  } else {
+    run_.ResetErrCount(run_.errCount());
+  }
+  running_ = false;
+  return result;
+}
+
+ProcessResult MainWindowModel::process() {
+  // 1. A fresh counter and cancel flag.
+  run_.ResetErrCount(0);
+  viewErrorEnabled_ = false;
+  viewLogEnabled_ = false;
+  control_.ClearCancel();
+
+  // 2. The checks.
+  if (auto refusal = CheckDelimiter(settings_)) {
+    refuse(*refusal);
+    return ProcessResult::Refused;
+  }
+  messages_.setBusyPointer(true);
+  choices_.comVIEW.enabled = false;
+  choices_.lblRESULTS.clear();
+  choices_.comPROCESS.enabled = false;
+
+  ProcessRequest request;
+  request.fromDatum = choices_.fromDatum();
+  request.fromForm = choices_.fromForm();
+  request.toDatum = choices_.toDatum();
+  request.toForm = choices_.toForm();
+  request.inputFromKeyboard = choices_.chkKEYBOARD.checked;
+  if (keyboardFile_.empty()) keyboardFile_ = KeyboardFile(settings_);
+  request.keyboardFile = keyboardFile_;
+  request.boxes.inputFromFile = choices_.chkIN_FILE.checked;
+  request.boxes.inputText = choices_.txtIN_FILE.text;
+  request.boxes.report = choices_.chkREP_FILE.checked;
+  request.boxes.reportText = choices_.txtOUT_FILE.text;
+  request.boxes.data = choices_.chkTXT_FILE.checked;
+  request.boxes.accuracy = choices_.chkACC_FILE.checked;
+
+  names_ = MakeRunFileNames(settings_, request.boxes);
+  // The keyboard window's file is the input of a keyboard run.
+  if (request.inputFromKeyboard) names_.inputFile = keyboardFile_;
+  if (auto refusal = CheckRequest(request, names_)) {
+    refuse(*refusal);
+    return ProcessResult::Refused;
+  }
+
+  // 3. The previous run's files.
+  OldFilesRequest old;
+  old.names = names_;
+  old.inputFromKeyboard = request.inputFromKeyboard;
+  old.keyboardFile = keyboardFile_;
+  old.dataRequested = request.boxes.report && request.boxes.data;
+  old.accuracyRequested = request.boxes.report && request.boxes.accuracy;
+  if (!RemoveOldRunFiles(settings_, messages_, old)) {
+    refused();
+    return ProcessResult::Refused;
+  }
+
+  // 4. The run's state.
+  run_.fromDatum = request.fromDatum;
+  run_.fromForm = request.fromForm;
+  run_.toDatum = request.toDatum;
+  run_.toForm = request.toForm;
+  run_.inputFile = names_.inputFile;
+  run_.reportFile = names_.reportFile;
+  run_.dataFile = names_.dataFile;
+  run_.newFile.clear();
+  run_.zoneLabel.clear();
+  bool zoneFromFile = request.boxes.inputFromFile && request.fromForm == CoordForm::XY;
+  BeginRunUtmZone(settings_, zoneFromFile);
+  run_.zoneRemark = zoneFromFile ? kZoneFromFile : kZoneFromUser;
+
+  // 5. Progress, Cancel, the report's module line and the log files.
+  setProgress(progress::kStarted);
+  cancelVisible_ = true;
+  run_.gridFile.clear();
+  run_.modulesLine = "*    Modules: ";
+  if (settings_.extentLogging && !messages_.OpenLogFiles()) return errorPath();
+
+  // 6. The route.
+  RunContext ctx{settings_, messages_, run_, extraTexts_};
+  DispatchOutcome outcome = services_.dispatch ? services_.dispatch(ctx, control_) : DispatchOutcome{};
+
+  // 7. The outcome.
+  ProcessResult result = ProcessResult::NotCompleted;
+  switch (outcome.result) {
+    case DispatchResult::Completed: {
+      if (outcome.row && outcome.row->number >= 39 && services_.copyOrvandelFiles &&
+          !services_.copyOrvandelFiles(ctx))
+        return errorPath();
+      if (request.boxes.report && request.boxes.accuracy &&
+          SaveAccuracyFile(messages_, run_, RowRunsLumbrix(outcome.row), names_.accuracyFile) ==
+              AccuracyResult::CopyFailed)
+        return errorPath();
+      choices_.comVIEW.enabled = true;
+      bool missed = services_.pointsMissed && services_.pointsMissed(run_);
+      choices_.lblRESULTS = messages_.pick(results_label::kCompleted) +
+                            (missed ? messages_.pick(results_label::kPointsMissed) : std::string()) +
+                            results_label::kEnding;
+      result = ProcessResult::Completed;
+      break;
+    }
+    case DispatchResult::Failed:
+    case DispatchResult::Cancelled:
+      choices_.comVIEW.enabled = false;
+      choices_.lblRESULTS = messages_.pick(results_label::kNotCompleted) + results_label::kEnding;
+      result = ProcessResult::NotCompleted;
+      break;
+    case DispatchResult::NotSupported:
+      choices_.comVIEW.enabled = false;
+      if (choices_.lblRESULTS.empty())
+        choices_.lblRESULTS = messages_.pick(results_label::kNotSupported) + results_label::kEnding;
+      result = ProcessResult::NotSupported;
+      break;
+    case DispatchResult::MissingTransformFiles:
+      choices_.comVIEW.enabled = false;
+      if (choices_.lblRESULTS.empty()) choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+      setProgress(progress::kCancelled);
+      result = ProcessResult::NotCompleted;
+      break;
+  }
+  messages_.setBusyPointer(false);
+  choices_.comPROCESS.enabled = true;
+  if (settings_.extentLogging) messages_.CloseLogFiles();
+  return result;
+}
+
+}  // namespace kartovex

@@ -1,0 +1,34 @@
+#pragma once
+// What PROCESS asks of the route table. The main window uses the real
+// dispatcher; tests put in their own.
+
+#include <functional>
+
+#include "input/run_context.h"
+#include "routes/dispatch.h"
+
+namespace kartovex {
+
+struct RouteServices {
+  std::function<DispatchOutcome(RunContext&, RunControl&)> dispatch;
+  // Copy of ORVANDEL's files after a completed row 39 to 64.
+  std::function<bool(RunContext&)> copyOrvandelFiles;
+  // LUMBRIX left its .MIS file: points were missed.
+  std::function<bool(const RunState&)> pointsMissed;
+};
+
+// DispatchRoute, CopyOrvandelFiles and PointsMissed.
+RouteServices DefaultRouteServices();
+
+// True when the row's chain runs LUMBRIX (only those leave a .NEW file); the
+// sub-routes of transformNad27Nad83Csrs (routes 1 to 3) all do.
+inline bool RowRunsLumbrix(const RouteRow* row) {
+  if (!row) return false;
+  for (const ChainStep& step : row->chain()) {
+    if (step.kind == StepKind::Run && step.program == Program::LUMBRIX) return true;
+    if (step.kind == StepKind::SubRoute) return true;
+  }
+  return false;
+}
+
+}  // namespace kartovex
