@@ -29,7 +29,10 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
   mainWindow.captionsSet = true;
 
   if (!RemoveFiles(messages, "*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", s.binDir)) return false;
-  if (!RemoveFiles(messages, "*.REP;*.TXT;*.DAT", s.workDir)) return false;
+  // ROOT is no scratch folder: when the working directory fell back to it,
+  // the user's reports and text files there are left alone.
+  const bool workIsRoot = s.workDir == WithTrailingSeparator(s.rootDir);
+  if (!RemoveFiles(messages, workIsRoot ? "*.DAT;RUNNING.TXT" : "*.REP;*.TXT;*.DAT", s.workDir)) return false;
 
   s.runningMarker = s.workDir + "RUNNING.TXT";
 

@@ -1,6 +1,5 @@
 #include "results/write_out_report.h"
 
-#include <cctype>
 #include <fstream>
 
 #include "input/input_lines.h"
@@ -13,10 +12,6 @@ namespace kartovex {
 
 namespace {
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 void WriteHeader(std::ofstream& out, const RunContext& ctx) {
   const FrontEndSettings& s = ctx.settings;
@@ -44,14 +39,16 @@ void WriteSection(std::ofstream& out, const RunContext& ctx, bool outputSection)
   const RunState& run = ctx.run;
   const bool french = MessagesInFrench(s.language);
   const CoordForm form = outputSection ? run.toForm : run.fromForm;
+  // The path is shown as it is: on a case-sensitive file system a path put
+  // in lower case would name a file that does not exist.
   const std::string& source = outputSection ? run.dataFile : run.inputFile;
   if (outputSection) {
-    WriteRecord(out, (french ? "SORTIE: Fichier: " : "OUTPUT: File: ") + Lower(source));
+    WriteRecord(out, (french ? "SORTIE: Fichier: " : "OUTPUT: File: ") + source);
     WriteRecord(out, (french ? "------  Système de référence géodésique: " : "------  Datum: ") +
                          ReportDatumText(run.toDatum));
     WriteRecord(out, "        Coord: " + ReportFormText(form, false, s));
   } else {
-    WriteRecord(out, (french ? "DONNÉES: Fichier: " : "INPUT: File: ") + Lower(source));
+    WriteRecord(out, (french ? "DONNÉES: Fichier: " : "INPUT: File: ") + source);
     WriteRecord(out, (french ? "-------  Système de référence géodésique: " : "-----  Datum: ") +
                          ReportDatumText(run.fromDatum));
     WriteRecord(out, "       Coord: " + ReportFormText(form, true, s));

@@ -225,6 +225,16 @@ TEST_F(StartUpTest, MissingWorkingDirectoryFallsBackToRoot) {
   EXPECT_EQ(settings.runningMarker, root + "/RUNNING.TXT");
 }
 
+TEST_F(StartUpTest, WorkDirectoryFallenBackToRootKeepsTheUsersFiles) {
+  setValue("WORKING", root + "/nowhere/");
+  for (const char* f : {"POINTS.TXT", "OLD.REP", "OLD.DAT", "RUNNING.TXT"}) WriteFile(dir / f, "x");
+  ASSERT_TRUE(start()) << allTexts();
+  EXPECT_TRUE(std::filesystem::exists(dir / "POINTS.TXT"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "OLD.REP"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "OLD.DAT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "RUNNING.TXT"));
+}
+
 TEST_F(StartUpTest, WorkingWithoutTrailingSeparatorStillNamesTheDirectory) {
   setValue("WORKING", root + "/work");
   ASSERT_TRUE(start());

@@ -13,11 +13,6 @@ namespace {
 using iotest::IoTest;
 using iotest::Placed;
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 const std::string kStars(69, '*');
 
 class ReportTest : public IoTest {
@@ -45,7 +40,7 @@ TEST_F(ReportTest, GridRunInEnglish) {
       "*    Modules: ORVANDEL",
       kStars,
       "*    ",
-      "INPUT: File: " + Lower(run.inputFile),
+      "INPUT: File: " + run.inputFile,
       "-----  Datum: NAD27",
       "       Coord: East,North",
       "",
@@ -53,7 +48,7 @@ TEST_F(ReportTest, GridRunInEnglish) {
       Placed({{1, "P1"}, {12, "2500000"}, {29, "7400000"}}),
       "",
       "",
-      "OUTPUT: File: " + Lower(run.dataFile),
+      "OUTPUT: File: " + run.dataFile,
       "------  Datum: ATS77",
       "        Coord: East,North",
       "",
@@ -85,7 +80,7 @@ TEST_F(ReportTest, GridRunInFrenchNorthFirstInNovaScotia) {
       "*    Modules: QUILLON27",
       kStars,
       "*    ",
-      "DONNÉES: Fichier: " + Lower(run.inputFile),
+      "DONNÉES: Fichier: " + run.inputFile,
       "-------  Système de référence géodésique: NAD27",
       "       Coord: NORD,EST (NS MTM zone 5)",
       "",
@@ -93,7 +88,7 @@ TEST_F(ReportTest, GridRunInFrenchNorthFirstInNovaScotia) {
       Placed({{1, "P1"}, {12, "7400000"}, {29, "2500000"}}),
       "",
       "",
-      "SORTIE: Fichier: " + Lower(run.dataFile),
+      "SORTIE: Fichier: " + run.dataFile,
       "------  Système de référence géodésique: NAD27",
       "        Coord: NORD,EST",
       "",
@@ -128,7 +123,7 @@ TEST_F(ReportTest, UtmRunWithZoneGridFileAndExtraText) {
       "*    Grid file used for transformation is /prog/bin/NS77CSRS.GSB",
       kStars,
       "*    ",
-      "INPUT: File: " + Lower(run.inputFile),
+      "INPUT: File: " + run.inputFile,
       "-----  Datum: ATS77",
       "       Coord: UTM X,Y (NS)",
       "",
@@ -136,7 +131,7 @@ TEST_F(ReportTest, UtmRunWithZoneGridFileAndExtraText) {
       Placed({{1, "U1"}, {12, "500000"}, {29, "5000000"}, {46, "20"}, {53, "corner stone"}}),
       "",
       "",
-      "OUTPUT: File: " + Lower(run.dataFile),
+      "OUTPUT: File: " + run.dataFile,
       "------  Datum: NAD83 (CSRS)",
       "        Coord: UTM X,Y (NS)",
       "",
@@ -189,12 +184,12 @@ TEST_F(ReportTest, GeographicRunInEnglishAndFrench) {
   ASSERT_TRUE(WriteOutReport(ctx));
   auto fr = Report();
   ASSERT_EQ(fr.size(), 21u);
-  EXPECT_EQ(fr[7], "DONNÉES: Fichier: " + Lower(run.inputFile));
+  EXPECT_EQ(fr[7], "DONNÉES: Fichier: " + run.inputFile);
   EXPECT_EQ(fr[8], "-------  Système de référence géodésique: ATS77");
   EXPECT_EQ(fr[11], "POINT      LATITUDE         LONGITUDE (O)");
   // Without display the row keeps its padded columns and drops the text.
   EXPECT_EQ(fr[12], Placed({{1, "P2"}, {12, "45 5 3.2"}, {29, "66 7 12"}, {45, " "}}));
-  EXPECT_EQ(fr[15], "SORTIE: Fichier: " + Lower(run.dataFile));
+  EXPECT_EQ(fr[15], "SORTIE: Fichier: " + run.dataFile);
 }
 
 TEST_F(ReportTest, ReadingStopsAtAnEmptyLineInBothSections) {
