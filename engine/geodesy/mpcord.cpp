@@ -1,10 +1,14 @@
 #include "geodesy/mpcord.h"
 
+#include <cmath>
+
 #include "geodesy/covariance.h"
 #include "geodesy/mpcord_limits.h"
 #include "geodesy/mpcord_zones.h"
 #include "geodesy/stereo.h"
+#include "geodesy/stereo_series.h"
 #include "geodesy/tmerc.h"
+#include "geodesy/tmerc_series.h"
 
 namespace geodesy {
 
@@ -25,12 +29,30 @@ struct StereoGrid {
 constexpr StereoGrid kNewBrunswick{0.8115781021785567, -1.160643952577936, 0.999912, 300000, 800000};
 constexpr StereoGrid kPrinceEdwardIsland{0.8246680715685335, -1.0995574287580447, 0.999912, 700000, 400000};
 
+struct StereoConstants {
+    SphereParams p;
+    detail::SinCos chi0;
+};
+
+StereoConstants stereoConstants(const StereoGrid& grid) {
+    StereoConstants k;
+    k.p = DSPARM(grid.phi0, grid.lam0, kA, kB);
+    k.chi0 = {std::sin(k.p.chi0), std::cos(k.p.chi0)};
+    return k;
+}
+
 // The sphere constants depend only on the fixed origin, so they are
 // derived once; DSPARM gives the same values on every call.
-const SphereParams& sphereOf(int region) {
-    static const SphereParams nb = DSPARM(kNewBrunswick.phi0, kNewBrunswick.lam0, kA, kB);
-    static const SphereParams pei = DSPARM(kPrinceEdwardIsland.phi0, kPrinceEdwardIsland.lam0, kA, kB);
+const StereoConstants& sphereOf(int region) {
+    static const StereoConstants nb = stereoConstants(kNewBrunswick);
+    static const StereoConstants pei = stereoConstants(kPrinceEdwardIsland);
     return region == 1 ? nb : pei;
+}
+
+// Derived once; the shared cache may be switched to another ellipsoid by other callers.
+const detail::TmEllipsoid& ats77() {
+    static const detail::TmEllipsoid k = detail::tmEllipsoid(kA, kB);
+    return k;
 }
 
 // The Nova Scotia zone meridian last selected.
@@ -65,64 +87,77 @@ void inverseCovariance(MpcordArgs& args, const Mat2& inverseJacobian) {
     finishEllipse(args, COVMET(cll, args.PHI));
 }
 
-void stereoForward(MpcordArgs& args, const StereoGrid& grid, const SphereParams& p) {
-    args.FE = grid.fe;
-    args.FN = grid.fn;
-    const SpherePoint s = DSSPHR(args.PHI, args.LAM, p.e, kA, p.n, p.c, p.R);
-    const PlanePoint pl = DSPLAN(s.chi, s.Lam, grid.fe, grid.fn, grid.k0, p.chi0, p.Lam0, p.R);
+// DSSPHR then DSPLAN, sharing the sine and cosine of chi between them.
+void stereoToPlane(MpcordArgs& args, const StereoGrid& grid, const StereoConstants& k,
+                   double phi, double lam, int direction) {
+    const SphereParams& p = k.p;
+    const detail::SphereTrig s = detail::sphereWithTrig(phi, lam, p.e, kA, p.n, p.c, p.R);
+    const double dLam = s.point.Lam - p.Lam0;
+    const PlanePoint pl = detail::planeFromTrig(s.chi, dLam, grid.fe, grid.fn, grid.k0, k.chi0, p.R);
     args.EAST = pl.easting;
     args.NORTH = pl.northing;
-    args.SCALE = pl.scale * s.m;
+    args.SCALE = pl.scale * s.point.m;
     args.CONV = pl.convergence * kRadToSec;
     if (args.ICODE == 1) {
-        forwardCovariance(args, DSJACO(kA, kB, p.R, p.n, p.c, grid.k0, args.PHI, s.chi, p.chi0,
-                                       s.Lam - p.Lam0, 1));
+        const Mat2 j = detail::stereoJacobian(kA, kB, p.R, p.n, p.c, grid.k0, phi, s.chi, k.chi0, dLam,
+                                              direction);
+        if (direction > 0) {
+            forwardCovariance(args, j);
+        } else {
+            inverseCovariance(args, j);
+        }
     }
 }
 
-void stereoInverse(MpcordArgs& args, const StereoGrid& grid, const SphereParams& p) {
+void stereoForward(MpcordArgs& args, const StereoGrid& grid, const StereoConstants& k) {
     args.FE = grid.fe;
     args.FN = grid.fn;
-    const SphereCoords sc = DSINVP(args.EAST, args.NORTH, grid.fe, grid.fn, grid.k0, p.R, p.chi0, p.Lam0);
+    stereoToPlane(args, grid, k, args.PHI, args.LAM, 1);
+}
+
+void stereoInverse(MpcordArgs& args, const StereoGrid& grid, const StereoConstants& k) {
+    const SphereParams& p = k.p;
+    args.FE = grid.fe;
+    args.FN = grid.fn;
+    const SphereCoords sc =
+        detail::sphereFromPlane(args.EAST, args.NORTH, grid.fe, grid.fn, grid.k0, p.R, k.chi0, p.Lam0);
     const EllipsoidPoint g = DSELIP(sc.chi, sc.Lam, p.n, p.c, p.e);
     args.PHI = g.phi;
     args.LAM = g.lam;
     // Scale and convergence at the computed point; the grid values are
     // rewritten with the round-tripped ones.
-    const SpherePoint s = DSSPHR(g.phi, g.lam, p.e, kA, p.n, p.c, p.R);
-    const PlanePoint pl = DSPLAN(s.chi, s.Lam, grid.fe, grid.fn, grid.k0, p.chi0, p.Lam0, p.R);
-    args.EAST = pl.easting;
-    args.NORTH = pl.northing;
-    args.SCALE = pl.scale * s.m;
-    args.CONV = pl.convergence * kRadToSec;
-    if (args.ICODE == 1) {
-        inverseCovariance(args, DSJACO(kA, kB, p.R, p.n, p.c, grid.k0, g.phi, s.chi, p.chi0,
-                                       s.Lam - p.Lam0, -1));
-    }
+    stereoToPlane(args, grid, k, g.phi, g.lam, -1);
 }
 
 void tmForward(MpcordArgs& args, double k0) {
     const double cm = args.MERIDN * kDegToRad;
     const double dlam = args.LAM - cm;
-    const TmGrid g = TMGRID(args.PHI, dlam, kA, kB, k0, args.FE, cm);
+    const detail::TmEllipsoid& el = ats77();
+    const double sn = std::sin(args.PHI);
+    const double c = std::cos(args.PHI);
+    const TmGrid g = detail::tmGridFromTrig(el, args.PHI, sn, c, dlam, k0, args.FE);
     args.EAST = g.easting;
     args.NORTH = g.northing;
-    const TmConvergence c = TMCONV(args.PHI, dlam, k0, kA, kB);
-    args.SCALE = c.scale;
-    args.CONV = c.convergence * kRadToSec;
-    if (args.ICODE == 1) forwardCovariance(args, TMJACO(args.PHI, dlam, 1));
+    const TmConvergence conv = detail::tmConvergenceFromTrig(el, sn, c, dlam, k0);
+    args.SCALE = conv.scale;
+    args.CONV = conv.convergence * kRadToSec;
+    if (args.ICODE == 1) forwardCovariance(args, detail::tmJacobianFromTrig(sn, c, dlam, 1));
 }
 
 void tmInverse(MpcordArgs& args, double k0) {
     const double cm = args.MERIDN * kDegToRad;
-    const TmGeo g = TMGEO(args.EAST, args.NORTH, kA, kB, k0, args.FE, cm);
+    const detail::TmEllipsoid& el = ats77();
+    const detail::TmGeoTrig gt = detail::tmGeoWithTrig(el, args.EAST, args.NORTH, k0, args.FE, cm);
+    const TmGeo& g = gt.geo;
     args.PHI = g.phi;
     args.LAM = g.lam;
     const double dlam = g.lam - cm;
-    const TmConvergence c = TMCONV(g.phi, dlam, k0, kA, kB);
-    args.SCALE = c.scale;
-    args.CONV = c.convergence * kRadToSec;
-    if (args.ICODE == 1) inverseCovariance(args, TMJACO(g.phi, dlam, -1));
+    const double sn = gt.sinPhi;
+    const double c = gt.cosPhi;
+    const TmConvergence conv = detail::tmConvergenceFromTrig(el, sn, c, dlam, k0);
+    args.SCALE = conv.scale;
+    args.CONV = conv.convergence * kRadToSec;
+    if (args.ICODE == 1) inverseCovariance(args, detail::tmJacobianFromTrig(sn, c, dlam, -1));
 }
 
 }  // namespace
