@@ -1,0 +1,35 @@
+# kartovex: the Qt Widgets windows over the core's models.
+find_package(Qt6 QUIET COMPONENTS Widgets Test)
+file(GLOB gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/gui/*.cpp)
+list(FILTER gui_sources EXCLUDE REGEX "/main\\.cpp$")
+if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_CURRENT_LIST_DIR}/gui/main.cpp)
+  file(GLOB gui_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/gui/*.h)
+  add_library(kartovex_gui STATIC ${gui_sources} ${gui_headers})
+  set_target_properties(kartovex_gui PROPERTIES AUTOMOC ON)
+  target_link_libraries(kartovex_gui PUBLIC kartovex_core Qt6::Widgets)
+  kartovex_warnings(kartovex_gui)
+
+  add_executable(kartovex ${CMAKE_CURRENT_LIST_DIR}/gui/main.cpp)
+  target_link_libraries(kartovex PRIVATE kartovex_gui)
+  kartovex_warnings(kartovex)
+
+  # Qt Test programs driving the real widgets, offscreen.
+  if(Qt6Test_FOUND)
+    file(GLOB gui_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tests/gui/*_test.cpp)
+    foreach(src IN LISTS gui_tests)
+      get_filename_component(name ${src} NAME_WE)
+      set(name gui_${name})
+      add_executable(${name} ${src} ${CMAKE_CURRENT_LIST_DIR}/tests/gui/gui_fixture.h)
+      set_target_properties(${name} PROPERTIES AUTOMOC ON)
+      target_link_libraries(${name} PRIVATE kartovex_gui Qt6::Test)
+      target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/gui)
+      target_compile_definitions(${name} PRIVATE
+        KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
+        KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}")
+      kartovex_warnings(${name})
+      add_test(NAME ${name} COMMAND ${name})
+      set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVANDEL_DATE=07-DEC-2026")
+    endforeach()
+  endif()
+endif()
