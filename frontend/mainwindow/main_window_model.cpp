@@ -201,7 +201,10 @@ ProcessResult MainWindowModel::process() {
   run_.newFile.clear();
   run_.zoneLabel.clear();
   bool zoneFromFile = request.boxes.inputFromFile && request.fromForm == CoordForm::XY;
-  BeginRunUtmZone(settings_, zoneFromFile);
+  // A keyboard UTM run keeps the zone the keyboard window took from its points.
+  bool zoneFromKeyboard =
+      !request.boxes.inputFromFile && request.fromForm == CoordForm::XY && !settings_.utmZone.empty();
+  if (!zoneFromKeyboard) BeginRunUtmZone(settings_, zoneFromFile);
   run_.zoneRemark = zoneFromFile ? kZoneFromFile : kZoneFromUser;
 
   // 5. Progress, Cancel, the report's module line and the log files.

@@ -140,6 +140,22 @@ TEST_F(ProcessTest, KeyboardRunKeepsInputTxt) {
     EXPECT_FALSE(Exists(settings.workDir + f)) << f;
 }
 
+TEST_F(ProcessTest, KeyboardUtmRunKeepsTheZoneOfTheTypedPoints) {
+  settings.utmZoneSetting = "19";
+  WriteFile(settings.workDir + "INPUT.TXT", "P1,500000,5000000\n");
+  auto& c = model().choices();
+  c.chooseFromDatum(Datum::NAD27);
+  c.chooseFromForm(CoordForm::XY);
+  c.chooseToDatum(Datum::ATS77);
+  c.chooseToForm(CoordForm::EN);
+  c.setInputFromKeyboard(true);
+  settings.utmZone = "20";  // locked by the keyboard window
+  model().KeyboardSaved(settings.workDir + "INPUT.TXT");
+  ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
+  EXPECT_EQ(seen.utmZone, "20");
+  EXPECT_EQ(settings.utmZoneSetting, "19") << "the saved setting is not touched";
+}
+
 TEST_F(ProcessTest, KeyboardFileSavedElsewhereIsTheInput) {
   std::string saved = settings.inputDir + "TYPED.TXT";
   WriteFile(saved, "P1,45,30,0,66,30,0\n");
