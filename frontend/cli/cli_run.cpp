@@ -119,7 +119,8 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   }
 
   StartupOutputs outputs;
-  if (!StartUp(settings, messages, outputs, programDir)) return kExitStartupFailed;
+  // The input file may lie among the old work files that start-up removes.
+  if (!StartUp(settings, messages, outputs, programDir, {absolutePath(o.input)})) return kExitStartupFailed;
   if (!applyOverrides(o, settings, messages)) return kExitStartupFailed;
 
   MainWindowModel model(settings, messages, env.services);

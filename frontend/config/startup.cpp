@@ -15,7 +15,7 @@ namespace kartovex {
 namespace {
 
 bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& mainWindow,
-             const std::string& programDir) {
+             const std::string& programDir, std::set<std::string> keep) {
   s.iniPath = LocateIniFile(programDir);
   s.lineBreak = "\r\n";
   std::string language = ReadIniValue(messages, "SETUP", "LANGUAGE", s.iniPath);
@@ -28,11 +28,13 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
   mainWindow.windowCaption = mainWindow.captionsEnglish ? s.titleEnglish : s.titleFrench;
   mainWindow.captionsSet = true;
 
-  if (!RemoveFiles(messages, "*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", s.binDir)) return false;
+  keep.insert(s.workDir + "INPUT.TXT");
+  if (!RemoveFiles(messages, "*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", s.binDir, keep)) return false;
   // ROOT is no scratch folder: when the working directory fell back to it,
   // the user's reports and text files there are left alone.
   const bool workIsRoot = s.workDir == WithTrailingSeparator(s.rootDir);
-  if (!RemoveFiles(messages, workIsRoot ? "*.DAT;RUNNING.TXT" : "*.REP;*.TXT;*.DAT", s.workDir)) return false;
+  if (!RemoveFiles(messages, workIsRoot ? "*.DAT;RUNNING.TXT" : "*.REP;*.TXT;*.DAT", s.workDir, keep))
+    return false;
 
   s.runningMarker = s.workDir + "RUNNING.TXT";
 
@@ -54,11 +56,11 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
 }  // namespace
 
 bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow,
-             const std::string& programDir) {
+             const std::string& programDir, const std::set<std::string>& keep) {
   messages.setBusyPointer(true);
   bool ok = false;
   try {
-    ok = startUp(settings, messages, mainWindow, programDir);
+    ok = startUp(settings, messages, mainWindow, programDir, keep);
   } catch (const std::exception&) {
     messages.critical(titles::kFatalError, {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
     ok = false;

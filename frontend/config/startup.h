@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "config/settings.h"
@@ -12,8 +13,10 @@ namespace kartovex {
 // programDir (or in the per-user configuration directory), loads settings
 // and paths, removes old work files, sets the running marker and the window
 // outputs. False means the program must end (its message has been shown).
+// Files in keep (a run's input file known before start-up) and the keyboard
+// file are never removed with the old work files.
 bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow,
-             const std::string& programDir);
+             const std::string& programDir, const std::set<std::string>& keep = {});
 // The same with the directory of the running program.
 bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow);
 

@@ -77,7 +77,12 @@ std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
       lines.emplace_back(z == "20" ? "63.0" : z == "21" ? "57.0" : "69.0");
     }
     lines.push_back(settings.mtmZone);
-  } else if (p != "PEI" && xy) {
+  } else if (p == "PEI" && xy) {
+    // ORVANDEL asks for the central meridian of every UTM input; without
+    // this line the rest of the answers would shift by one.
+    const std::string& z = settings.utmZone;
+    lines.emplace_back(z == "20" ? "63.0" : z == "21" ? "57.0" : "69.0");
+  } else if (xy) {
     lines.emplace_back(settings.utmZone == "20" ? "63.0" : "69.0");
   }
   lines.push_back("Kartovex NAD27 -> ATS77" + p + " ");

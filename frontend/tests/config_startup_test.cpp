@@ -225,6 +225,16 @@ TEST_F(StartUpTest, MissingWorkingDirectoryFallsBackToRoot) {
   EXPECT_EQ(settings.runningMarker, root + "/RUNNING.TXT");
 }
 
+TEST_F(StartUpTest, TheRunsInputFileAndTheKeyboardFileSurviveTheCleanUp) {
+  WriteFile(dir / "work/POINTS.TXT", "P1,45,30,0,66,30,0\n");
+  WriteFile(dir / "work/INPUT.TXT", "typed");
+  WriteFile(dir / "work/OLD.TXT", "old");
+  ASSERT_TRUE(StartUp(settings, messages, window, programDir, {dir / "work/points.txt"})) << allTexts();
+  EXPECT_TRUE(std::filesystem::exists(dir / "work/POINTS.TXT"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "work/INPUT.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "work/OLD.TXT"));
+}
+
 TEST_F(StartUpTest, WorkDirectoryFallenBackToRootKeepsTheUsersFiles) {
   setValue("WORKING", root + "/nowhere/");
   for (const char* f : {"POINTS.TXT", "OLD.REP", "OLD.DAT", "RUNNING.TXT"}) WriteFile(dir / f, "x");

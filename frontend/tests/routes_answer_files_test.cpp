@@ -184,11 +184,18 @@ TEST_F(AnswerFilesTest, Orvandel27FixedNewBrunswickUtm) {
             (Lines{"1", "2", "Kartovex NAD27 -> ATS77NB ", "Y", "F", "INPUT.DAT", " "}));
 }
 
-TEST_F(AnswerFilesTest, Orvandel27FixedPrinceEdwardIslandHasNoMeridian) {
+// ORVANDEL reads a central meridian for every UTM input, PEI included.
+TEST_F(AnswerFilesTest, Orvandel27FixedPrinceEdwardIslandUtmHasItsMeridian) {
   settings.province = "PEI";
   settings.utmZone = "20";
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true),
-            (Lines{"3", "4", "Kartovex NAD27 -> ATS77PEI ", "Y", "F", "INPUT.DAT", " "}));
+            (Lines{"3", "4", "63.0", "Kartovex NAD27 -> ATS77PEI ", "Y", "F", "INPUT.DAT", " "}));
+  settings.utmZone = "21";
+  EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "57.0");
+  settings.utmZone = "";
+  EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "69.0");
+  EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::EN, true),
+            (Lines{"3", "2", "Kartovex NAD27 -> ATS77PEI ", "Y", "F", "INPUT.DAT", " "}));
 }
 
 // --- O77 ----------------------------------------------------------------
