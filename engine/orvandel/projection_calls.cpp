@@ -5,6 +5,13 @@
 
 namespace orvandel {
 
+int projectionCode(const std::string& province) {
+    if (province == "NB ") return 1;
+    if (province == "NS ") return 2;
+    if (province == "PEI") return 3;
+    return 0;
+}
+
 GridPoint projectAts77(int projection, double phi, double lam, double meridian) {
     geodesy::MpcordArgs a;
     a.ICODE = 0;

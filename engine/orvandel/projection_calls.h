@@ -4,6 +4,7 @@
 // degrees positive east.
 
 #include <ostream>
+#include <string>
 
 namespace orvandel {
 
@@ -18,6 +19,10 @@ struct GeoPoint {
     double lam = 0.0;
     int message = 0;
 };
+
+// The provincial grid's projection code of a three-letter province code
+// ("NB ", "NS ", "PEI"): 1, 2 or 3; 0 for any other.
+int projectionCode(const std::string& province);
 
 // Projection code 1, 2, 3 (provincial grids) or 4 (UTM).
 GridPoint projectAts77(int projection, double phi, double lam, double meridian);

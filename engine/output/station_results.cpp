@@ -15,13 +15,6 @@ namespace {
 // The single-precision value of 63.01: the NS zone 4 / zone 5 boundary.
 constexpr double kNsZoneBoundary = 63.0099983215332;
 
-int projectionCode(const std::string& province) {
-    if (province == "NB ") return 1;
-    if (province == "NS ") return 2;
-    if (province == "PEI") return 3;
-    return 0;
-}
-
 }  // namespace
 
 StationResult resultsToAts77(const GridRecord& in, const TransformedRecord& t, double& meridian) {

@@ -16,17 +16,6 @@
 
 namespace orvandel {
 
-namespace {
-
-int projectionCode(const std::string& province) {
-    if (province == "NB ") return 1;
-    if (province == "NS ") return 2;
-    if (province == "PEI") return 3;
-    return 0;
-}
-
-}  // namespace
-
 long long runGeographicInput(const RunContext& context, const RunOptions& options) {
     std::ofstream temp1, temp2, report;
     createFile(temp1, context.file("TEMP1.DAT"));

@@ -11,24 +11,11 @@
 #include <QVBoxLayout>
 
 #include "gui/file_choosers.h"
+#include "gui/widget_helpers.h"
 #include "gui/window_layout.h"
 #include "platform/paths.h"
 
 namespace kartovex::gui {
-
-namespace {
-
-template <typename W>
-W* named(W* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-void setBox(QLineEdit* box, const std::string& text) {
-  if (box->text() != qs(text)) box->setText(qs(text));
-}
-
-}  // namespace
 
 FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages, Datum fromDatum,
                            CoordForm fromForm, Datum toDatum, CoordForm toForm, Chooser chooser, QWidget* parent)

@@ -23,6 +23,7 @@
 #include "gui/frm_about.h"
 #include "gui/frm_setup.h"
 #include "gui/launch_help.h"
+#include "gui/widget_helpers.h"
 #include "gui/window_layout.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -31,25 +32,8 @@ namespace kartovex::gui {
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-QRadioButton* option(QWidget* parent, const char* name) {
-  auto* b = named(new QRadioButton(parent), name);
-  b->setAutoExclusive(false);  // the model clears and sets the options
-  return b;
-}
-
-void bind(QAbstractButton* button, const Choice& choice) {
-  button->setChecked(choice.checked);
-  button->setEnabled(choice.enabled);
-}
-
 void bind(QLineEdit* box, const TextField& field) {
-  if (box->text() != qs(field.text)) box->setText(qs(field.text));
+  setBox(box, field.text);
   box->setEnabled(field.enabled);
 }
 

@@ -10,19 +10,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/widget_helpers.h"
 #include "gui/window_layout.h"
 
 namespace kartovex::gui {
-
-namespace {
-
-template <typename W>
-W* named(W* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-}  // namespace
 
 FormOptions::FormOptions(FrontEndSettings& settings, MessageService& messages, QWidget* parent)
     : QDialog(parent), settings_(settings), messages_(messages) {

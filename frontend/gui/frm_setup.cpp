@@ -9,31 +9,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/widget_helpers.h"
 #include "gui/window_layout.h"
 
 namespace kartovex::gui {
-
-namespace {
-
-template <typename W>
-W* named(W* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-// The model decides which option is selected, so no group is exclusive.
-QRadioButton* option(QWidget* parent, const char* name) {
-  auto* b = named(new QRadioButton(parent), name);
-  b->setAutoExclusive(false);
-  return b;
-}
-
-void bind(QRadioButton* button, const OptionState& state) {
-  button->setChecked(state.checked);
-  button->setEnabled(state.enabled);
-}
-
-}  // namespace
 
 FrmSetup::FrmSetup(FrontEndSettings& settings, MessageService& messages, Chooser chooser, QWidget* parent)
     : QDialog(parent), messages_(messages), model_(settings, messages), chooser_(std::move(chooser)) {

@@ -6,14 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,48 +21,17 @@
 #include "messages/messages.h"
 #include "messages/recording_sink.h"
 #include "runner/run_protocol.h"
+#include "test_files.h"
+#include "test_settings.h"
 
 namespace kartovex::routestest {
 
-inline std::string MakeTempDir() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base && *base ? base : "/tmp") + "/kartovex_rt_XXXXXX";
-  std::vector<char> buf(pattern.begin(), pattern.end());
-  buf.push_back('\0');
-  const char* made = ::mkdtemp(buf.data());
-  return made ? std::string(made) + "/" : std::string();
-}
-
-inline void WriteFile(const std::string& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << content;
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
-
-// Lines of a CR LF file; a line without its CR LF is marked.
-inline std::vector<std::string> CrLfLines(const std::string& path) {
-  std::string text = ReadFile(path);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back("<no CR LF>" + text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
+inline std::string MakeTempDir() { return testfiles::MakeTempDir("kartovex_rt"); }
+using testfiles::CrLfLines;
+using testfiles::Exists;
+using testfiles::Placed;
+using testfiles::ReadFile;
+using testfiles::WriteFile;
 
 inline std::vector<std::string> PlainLines(const std::string& path) {
   std::vector<std::string> lines;
@@ -76,16 +41,6 @@ inline std::vector<std::string> PlainLines(const std::string& path) {
   return lines;
 }
 
-// A fixed-column line: each text starts in its (1-based) column.
-inline std::string Placed(std::initializer_list<std::pair<std::size_t, std::string>> fields) {
-  std::string line;
-  for (const auto& [column, text] : fields) {
-    if (line.size() < column - 1) line.append(column - 1 - line.size(), ' ');
-    line.replace(column - 1, text.size(), text);
-  }
-  return line;
-}
-
 inline bool ProcessAlive(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM); }
 
 class RoutesTest : public ::testing::Test {
@@ -93,27 +48,12 @@ class RoutesTest : public ::testing::Test {
   void SetUp() override {
     root = MakeTempDir();
     ASSERT_FALSE(root.empty());
-    settings.binDir = root + "bin/";
-    settings.workDir = root + "work/";
+    testfiles::UseTestSettings(root, settings, run);
     settings.outputDir = root + "out/";
     settings.runningMarker = settings.workDir + "RUNNING.TXT";
-    std::filesystem::create_directories(settings.binDir);
-    std::filesystem::create_directories(settings.workDir);
-    settings.extentLogging = false;
-    settings.delimiter = ",";
-    settings.fieldOrder = "EN";
-    settings.decimalSeparator = ".";
-    settings.province = "NB";
-    settings.utmZone = "19";
     settings.mtmZone = "4";
     settings.gridShift77toCsrs = settings.binDir + "NB77CS.GSB";
     settings.gridShift27to83_89 = settings.binDir + "NB2783.GSB";
-    for (GridExtent* g : {&settings.extents.ats77, &settings.extents.nad27, &settings.extents.nad83})
-      *g = GridExtent{3000000.0, 8000000.0, 1000000.0, 6000000.0};
-    settings.extents.latLong = GeographicExtent{48.0, 63.0, 43.0, 70.0};
-    run.inputFile = root + "IN.TXT";
-    run.dataFile = root + "OUT.TXT";
-    run.reportFile = root + "OUT.REP";
     run.reportDate = [] { return std::string("12/07/2026"); };
     control.waitSliceMs = 5;
     control.setProgress = [this](int v) { progressValues.push_back(v); };

@@ -1,8 +1,7 @@
 #include "writers/geographic_writers.h"
 
-#include <fstream>
-#include <utility>
 #include <optional>
+#include <utility>
 
 #include "config/central_meridian.h"
 #include "input/extents_check.h"
@@ -27,63 +26,50 @@ struct GeoWriter {
 };
 
 bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
-  try {
-    std::ifstream in;
-    std::ofstream out;
-    OpenForReading(in, ctx.run.inputFile);
-    OpenForWriting(out, writer.target);
-    const FrontEndSettings& s = ctx.settings;
-    // Read once per file, only when a record needs it.
-    std::optional<std::string> meridian;
-    InputLineReader reader(in);
-    std::string line;
-    long written = 0;
-    while (reader.Next(line)) {
-      auto fields = SplitGeoLine(line, s);
-      if (!fields || !NormaliseGeoFields(*fields, s.decimalSeparator)) {
-        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
-        return false;
-      }
-      GeoAngles angles = CheckGeoAngles(*fields, s.decimalSeparator);
-      if (angles.status == AngleStatus::NotANumber) throw WriterFailure{};
-      if (angles.status != AngleStatus::Ok) {
-        ShowAngleError(ctx.messages, angles.status);
-        return false;
-      }
-      if (auto rejection =
-              CheckGeoExtents(angles.latitude, angles.longitude, *fields, s.extents.latLong)) {
-        RejectPoint(ctx, reader.lineNumber(), *rejection, line);
-        continue;
-      }
-      std::string record;
-      switch (writer.program) {
-        case Target::Transform:
-          record = TransformLlRecord(*fields);
-          break;
-        case Target::Quillon27:
-          record = Quillon27LlRecord(*fields);
-          break;
-        case Target::Vesperan:
-          if (s.province == "NS" && !meridian) {
-            meridian = CentralMeridian(s, ctx.messages, "vesperan");
-          }
-          record = VesperanLlRecord(*fields, s.province == "NS" ? *meridian : std::string());
-          break;
-        case Target::Lumbrix:
-          record = LumbrixLlRecord(*fields);
-          break;
-      }
-      WriteRecord(out, record);
-      ++written;
-      if (s.extraText) ctx.extraTexts.StoreExtraText(std::move(fields->extra), fields->id);
-    }
-    out.close();
-    WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
-    return !(writer.failWhenNothingWritten && written == 0);
-  } catch (...) {
-    ShowReformatError(ctx, writer.name);
-    return false;
-  }
+  const FrontEndSettings& s = ctx.settings;
+  // Read once per file, only when a record needs it.
+  std::optional<std::string> meridian;
+  return RunPointWriter(
+      ctx, writer.name, writer.target, writer.failWhenNothingWritten,
+      [&](const std::string& line, long lineNumber, PointRecord& point) {
+        auto fields = SplitGeoLine(line, s);
+        if (!fields || !NormaliseGeoFields(*fields, s.decimalSeparator)) {
+          ShowFileError(ctx, writer.style, lineNumber, line);
+          return PointLine::Invalid;
+        }
+        GeoAngles angles = CheckGeoAngles(*fields, s.decimalSeparator);
+        if (angles.status == AngleStatus::NotANumber) throw WriterFailure{};
+        if (angles.status != AngleStatus::Ok) {
+          ShowAngleError(ctx.messages, angles.status);
+          return PointLine::Invalid;
+        }
+        if (auto rejection =
+                CheckGeoExtents(angles.latitude, angles.longitude, *fields, s.extents.latLong)) {
+          RejectPoint(ctx, lineNumber, *rejection, line);
+          return PointLine::Rejected;
+        }
+        switch (writer.program) {
+          case Target::Transform:
+            point.record = TransformLlRecord(*fields);
+            break;
+          case Target::Quillon27:
+            point.record = Quillon27LlRecord(*fields);
+            break;
+          case Target::Vesperan:
+            if (s.province == "NS" && !meridian) {
+              meridian = CentralMeridian(s, ctx.messages, "vesperan");
+            }
+            point.record =
+                VesperanLlRecord(*fields, s.province == "NS" ? *meridian : std::string());
+            break;
+          case Target::Lumbrix:
+            point.record = LumbrixLlRecord(*fields);
+            break;
+        }
+        point.id = fields->id;
+        point.extra = std::move(fields->extra);
+        return PointLine::Record;
+      });
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "writers/grid_writers.h"
 
-#include <fstream>
 #include <utility>
 
 #include "input/extents_check.h"
@@ -27,47 +26,35 @@ struct GridWriter {
 };
 
 bool RunGridWriter(RunContext& ctx, const GridWriter& writer) {
-  try {
-    std::ifstream in;
-    std::ofstream out;
-    OpenForReading(in, ctx.run.inputFile);
-    OpenForWriting(out, writer.target);
-    const FrontEndSettings& s = ctx.settings;
-    const GridExtent& limits = GridExtentOf(s.extents, ctx.run.fromDatum);
-    InputLineReader reader(in);
-    std::string line;
-    long written = 0;
-    while (reader.Next(line)) {
-      auto fields = SplitGridLine(line, s);
-      if (!fields) {
-        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
-        return false;
-      }
-      auto east = FormatCoordinate(fields->east, s.decimalSeparator);
-      auto north = FormatCoordinate(fields->north, s.decimalSeparator);
-      if (!east || !north) throw WriterFailure{};
-      if (!GridPointValid(fields->id, *east, *north)) {
-        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
-        return false;
-      }
-      auto eastValue = ToNumber(*east, s.decimalSeparator);
-      auto northValue = ToNumber(*north, s.decimalSeparator);
-      if (!eastValue || !northValue) throw WriterFailure{};
-      if (auto rejection = CheckGridExtents(*eastValue, *northValue, *east, *north, limits)) {
-        RejectPoint(ctx, reader.lineNumber(), *rejection, line);
-        continue;
-      }
-      WriteRecord(out, writer.record(fields->id, *east, *north));
-      ++written;
-      if (s.extraText) ctx.extraTexts.StoreExtraText(std::move(fields->extra), fields->id);
-    }
-    out.close();
-    WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
-    return !(writer.failWhenNothingWritten && written == 0);
-  } catch (...) {
-    ShowReformatError(ctx, writer.name);
-    return false;
-  }
+  const FrontEndSettings& s = ctx.settings;
+  const GridExtent& limits = GridExtentOf(s.extents, ctx.run.fromDatum);
+  return RunPointWriter(
+      ctx, writer.name, writer.target, writer.failWhenNothingWritten,
+      [&](const std::string& line, long lineNumber, PointRecord& point) {
+        auto fields = SplitGridLine(line, s);
+        if (!fields) {
+          ShowFileError(ctx, writer.style, lineNumber, line);
+          return PointLine::Invalid;
+        }
+        auto east = FormatCoordinate(fields->east, s.decimalSeparator);
+        auto north = FormatCoordinate(fields->north, s.decimalSeparator);
+        if (!east || !north) throw WriterFailure{};
+        if (!GridPointValid(fields->id, *east, *north)) {
+          ShowFileError(ctx, writer.style, lineNumber, line);
+          return PointLine::Invalid;
+        }
+        auto eastValue = ToNumber(*east, s.decimalSeparator);
+        auto northValue = ToNumber(*north, s.decimalSeparator);
+        if (!eastValue || !northValue) throw WriterFailure{};
+        if (auto rejection = CheckGridExtents(*eastValue, *northValue, *east, *north, limits)) {
+          RejectPoint(ctx, lineNumber, *rejection, line);
+          return PointLine::Rejected;
+        }
+        point.record = writer.record(fields->id, *east, *north);
+        point.id = fields->id;
+        point.extra = std::move(fields->extra);
+        return PointLine::Record;
+      });
 }
 
 std::string TransformRecord(const std::string& id, const std::string& e, const std::string& n) {

@@ -1,6 +1,3 @@
-#include <fstream>
-
-#include "input/input_lines.h"
 #include "input/line_fields.h"
 #include "writers/columns.h"
 #include "writers/converters.h"
@@ -12,13 +9,7 @@ namespace kartovex {
 bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
                       const std::string& outputPath) {
   try {
-    std::ifstream in;
-    std::ofstream out;
-    OpenForReading(in, inputPath);
-    OpenForWriting(out, outputPath);
-    InputLineReader reader(in);
-    std::string line;
-    while (reader.Next(line)) {
+    RewriteLines(inputPath, outputPath, [](const std::string& line) {
       GeoFields f;
       f.id = Columns(line, 10, 18);
       f.latDeg = Columns(line, 41, 42);
@@ -27,8 +18,8 @@ bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
       f.lonDeg = Columns(line, 57, 58);
       f.lonMin = Columns(line, 60, 61);
       f.lonSec = Columns(line, 62, 69);
-      WriteRecord(out, LumbrixLlRecord(f));
-    }
+      return LumbrixLlRecord(f);
+    });
     return true;
   } catch (...) {
     ShowReformatError(ctx, "Orvandel2Lumbrix");

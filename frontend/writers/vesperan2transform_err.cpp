@@ -1,6 +1,3 @@
-#include <fstream>
-
-#include "input/input_lines.h"
 #include "writers/columns.h"
 #include "writers/converters.h"
 #include "writers/record_layouts.h"
@@ -11,17 +8,10 @@ namespace kartovex {
 bool Vesperan2TransformErr(RunContext& ctx, const std::string& inputPath,
                            const std::string& outputPath) {
   try {
-    std::ifstream in;
-    std::ofstream out;
-    OpenForReading(in, inputPath);
-    OpenForWriting(out, outputPath);
-    InputLineReader reader(in);
-    std::string line;
-    while (reader.Next(line)) {
-      WriteRecord(out, TransformEnRecord(TrimBlanks(Columns(line, 1, 9)),
-                                         TrimBlanks(Columns(line, 11, 22)),
-                                         TrimBlanks(Columns(line, 24, 35))));
-    }
+    RewriteLines(inputPath, outputPath, [](const std::string& line) {
+      return TransformEnRecord(TrimBlanks(Columns(line, 1, 9)), TrimBlanks(Columns(line, 11, 22)),
+                               TrimBlanks(Columns(line, 24, 35)));
+    });
     return true;
   } catch (...) {
     ctx.messages.ReportProcedureError("Vesperan2TransformErr", ProcedureKind::WritingText);

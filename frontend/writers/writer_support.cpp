@@ -1,5 +1,8 @@
 #include "writers/writer_support.h"
 
+#include <utility>
+
+#include "input/input_lines.h"
 #include "platform/paths.h"
 
 namespace kartovex {
@@ -51,6 +54,52 @@ void OpenForWriting(std::ofstream& out, const std::string& path) {
 void WriteRecord(std::ofstream& out, const std::string& record) {
   out << record << "\r\n";
   if (!out) throw WriterFailure{};
+}
+
+void RewriteLines(const std::string& inputPath, const std::string& outputPath,
+                  const std::function<std::string(const std::string& line)>& record) {
+  std::ifstream in;
+  std::ofstream out;
+  OpenForReading(in, inputPath);
+  OpenForWriting(out, outputPath);
+  InputLineReader reader(in);
+  std::string line;
+  while (reader.Next(line)) WriteRecord(out, record(line));
+}
+
+bool RunPointWriter(
+    RunContext& ctx, const char* name, const std::string& target, bool failWhenNothingWritten,
+    const std::function<PointLine(const std::string& line, long lineNumber, PointRecord& point)>&
+        convert) {
+  try {
+    std::ifstream in;
+    std::ofstream out;
+    OpenForReading(in, ctx.run.inputFile);
+    OpenForWriting(out, target);
+    InputLineReader reader(in);
+    std::string line;
+    long written = 0;
+    while (reader.Next(line)) {
+      PointRecord point;
+      switch (convert(line, reader.lineNumber(), point)) {
+        case PointLine::Invalid:
+          return false;
+        case PointLine::Rejected:
+          continue;
+        case PointLine::Record:
+          break;
+      }
+      WriteRecord(out, point.record);
+      ++written;
+      if (ctx.settings.extraText) ctx.extraTexts.StoreExtraText(std::move(point.extra), point.id);
+    }
+    out.close();
+    WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
+    return !(failWhenNothingWritten && written == 0);
+  } catch (...) {
+    ShowReformatError(ctx, name);
+    return false;
+  }
 }
 
 void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,

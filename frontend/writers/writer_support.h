@@ -4,6 +4,7 @@
 // the run-time error path.
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "input/extents_check.h"
@@ -42,6 +43,36 @@ void OpenForWriting(std::ofstream& out, const std::string& path);
 
 // One record ended by CR LF; throws WriterFailure when the write fails.
 void WriteRecord(std::ofstream& out, const std::string& record);
+
+// Each line of the input file (found ignoring case) rewritten as one
+// record of the output file; throws WriterFailure when a file cannot be
+// opened or a record cannot be written.
+void RewriteLines(const std::string& inputPath, const std::string& outputPath,
+                  const std::function<std::string(const std::string& line)>& record);
+
+// What a point writer makes of one line of the input text file.
+enum class PointLine {
+  Record,    // a record to write
+  Rejected,  // out of bounds, already reported; the writer goes on
+  Invalid,   // error already shown; the writer stops and fails
+};
+
+// One point's record with the id and extra text it carries.
+struct PointRecord {
+  std::string record;
+  std::string id;
+  std::string extra;
+};
+
+// The run's input text file read line by line into target: a record is
+// written (and its extra text stored when kept), a rejected line skipped, an
+// invalid line ends the writer with false. False too when nothing was
+// written and failWhenNothingWritten; any run-time error shows the
+// reformatting error of name and gives false.
+bool RunPointWriter(
+    RunContext& ctx, const char* name, const std::string& target, bool failWhenNothingWritten,
+    const std::function<PointLine(const std::string& line, long lineNumber, PointRecord& point)>&
+        convert);
 
 // An out-of-bounds point: logged or shown, and counted.
 void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,
