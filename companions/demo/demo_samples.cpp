@@ -40,6 +40,8 @@ std::string coordinate(double v) {
 
 }  // namespace
 
+int sampleUtmZone(Region r) { return r == Region::NB ? 19 : 20; }
+
 std::string dmsFields(double degrees) {
   const auto units = static_cast<int64_t>(std::llround(std::fabs(degrees) * 3600.0 * 1e5));
   const int64_t perDegree = 3600LL * 100000, perMinute = 60LL * 100000;
@@ -68,7 +70,8 @@ bool sampleFiles(std::vector<SampleFile>& files, std::string& error) {
           return false;
         }
         en.text += p.id + "," + coordinate(e) + "," + coordinate(n) + "\r\n";
-        const int zone = utmZoneOf(p.at.lonWest);
+        const int zone = sampleUtmZone(r);
+        if (utmZoneOf(p.at.lonWest) != zone) continue;
         Projector utm;
         if (!utm.open(utmDefinition(zone, d), error) || !utm.forward(p.at, e, n)) {
           error = "cannot project " + p.id + " to UTM";

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "province_outline.h"
+
 namespace demo {
 
 struct SampleFile {
@@ -14,6 +16,11 @@ struct SampleFile {
 };
 
 bool sampleFiles(std::vector<SampleFile>& files, std::string& error);
+
+// The one UTM zone of a region's UTM X,Y samples: 19 for New Brunswick, 20
+// for Nova Scotia and Prince Edward Island. ORVANDEL's UTM routes take one
+// zone per run, so those files hold only the region's places in that zone.
+int sampleUtmZone(Region region);
 
 // "45,05,03.20000" style: degrees, minutes and seconds with 5 decimals.
 std::string dmsFields(double degrees);

@@ -1,10 +1,11 @@
 #include "lumbrix_records.h"
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "lumbrix_fields.h"
 
 namespace lumbrix {
 namespace {
@@ -16,19 +17,6 @@ std::string trim(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-bool digits(const std::string& s) {
-  if (s.empty()) return false;
-  for (char c : s)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
-bool decimal(const std::string& s, double& v) {
-  if (s.empty() || s.find_first_not_of("0123456789.") != std::string::npos) return false;
-  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  return ec == std::errc() && p == s.data() + s.size();
-}
-
 std::string columns(const std::string& line, size_t first, size_t last) {
   if (line.size() < first) return "";
   return line.substr(first - 1, last - first + 1);
@@ -38,22 +26,18 @@ std::string columns(const std::string& line, size_t first, size_t last) {
 
 bool parseAngle(const std::string& degText, const std::string& minText, const std::string& secText,
                 double& value, std::string& error) {
-  std::string d = degText;
-  bool negative = false;
-  if (!d.empty() && d[0] == '-') {
-    negative = true;
-    d.erase(0, 1);
-  }
-  double deg = 0, min = 0, sec = 0;
-  if (!digits(d) || d.size() > 3 || !decimal(d, deg)) {
+  bool negative = false, unused = false;
+  int deg = 0, min = 0;
+  double sec = 0;
+  if (!integerField(degText, true, 3, negative, deg)) {
     error = "invalid degrees \"" + degText + "\"";
     return false;
   }
-  if (!digits(minText) || minText.size() > 2 || !decimal(minText, min) || min >= 60) {
+  if (!integerField(minText, false, 2, unused, min) || min >= 60) {
     error = "invalid minutes \"" + minText + "\"";
     return false;
   }
-  if (!decimal(secText, sec) || sec >= 60) {
+  if (!secondsField(secText, sec) || sec >= 60) {
     error = "invalid seconds \"" + secText + "\"";
     return false;
   }
@@ -72,7 +56,8 @@ bool parseFrontEndRecord(const std::string& line, Point& p, std::string& error) 
     error = "identifier is not closed by a quote";
     return false;
   }
-  p.id = line.substr(1, close - 1);
+  // The front end copies the identifier from a fixed-width field.
+  p.id = withoutOuterBlanks(line.substr(1, close - 1));
   if (p.id.empty() || p.id.size() > 9) {
     error = "identifier must have 1 to 9 characters";
     return false;

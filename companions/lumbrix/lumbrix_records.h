@@ -15,7 +15,8 @@ struct Point {
 };
 
 // One degrees/minutes/seconds angle; a leading "-" on the degrees turns the
-// whole angle (south, or east of Greenwich).
+// whole angle (south, or east of Greenwich). Each field may be blank- or
+// zero-padded (lumbrix_fields.h).
 bool parseAngle(const std::string& deg, const std::string& min, const std::string& sec,
                 double& value, std::string& error);
 

@@ -129,3 +129,26 @@ TEST(DemoInstall, InstalledLumbrixShiftsTheSamplePoints) {
   std::error_code ec;
   fs::remove_all(work, ec);
 }
+
+// The installed UTM samples, as a user would pick them: one zone per file,
+// the one ORVANDEL's UTM routes take for the whole run.
+TEST(DemoInstall, InstalledUtmSamplesHoldOneZone) {
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(kRoot / "INPUT")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find("_XY") == std::string::npos) continue;
+    ++files;
+    const std::string expected = name.rfind("NB_", 0) == 0 ? "19" : "20";
+    std::istringstream text(read(entry.path()));
+    std::string line;
+    int points = 0;
+    while (std::getline(text, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty()) break;
+      EXPECT_EQ(line.substr(line.rfind(',') + 1), expected) << name << ": " << line;
+      ++points;
+    }
+    EXPECT_GE(points, 3) << name;
+  }
+  EXPECT_EQ(files, 12);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <sstream>
 
@@ -128,8 +129,7 @@ TEST(DemoSamples, GridSamplesAreTheProjectedPlaces) {
   const auto m = samples();
   const std::map<std::string, int> codes = {{"NB_EN83.TXT", 2953},  {"NB_EN77.TXT", 2200},
                                             {"PEI_EN83.TXT", 2954}, {"PEI_EN77.TXT", 2290},
-                                            {"NS4_EN77.TXT", 2294}, {"NS5_EN83.TXT", 22337},
-                                            {"NB_XY83.TXT", 2960}};
+                                            {"NS4_EN77.TXT", 2294}, {"NS5_EN83.TXT", 22337}};
   for (const auto& [name, code] : codes) {
     const auto ll = lines(m.at(name.substr(0, name.find('_')) + "_LL.TXT"));
     const auto en = lines(m.at(name));
@@ -138,12 +138,73 @@ TEST(DemoSamples, GridSamplesAreTheProjectedPlaces) {
     ASSERT_NE(proj.op, nullptr);
     for (size_t i = 0; i < ll.size(); ++i) {
       const auto a = split(ll[i]), b = split(en[i]);
-      if (name == "NB_XY83.TXT" && b[3] != "19") continue;  // EPSG:2960 is zone 19
       EXPECT_EQ(a[0], b[0]);
       double e, n;
       proj.forward(dms(a[1], a[2], a[3]), dms(a[4], a[5], a[6]), e, n);
       EXPECT_NEAR(std::stod(b[1]), e, 0.01) << name << " " << b[0];
       EXPECT_NEAR(std::stod(b[2]), n, 0.01) << name << " " << b[0];
+    }
+  }
+}
+
+// ORVANDEL's UTM routes refuse a file whose points change zone ("Zones
+// mismatch"), so each UTM sample holds its region's usual zone only.
+TEST(DemoSamples, EveryUtmSampleHoldsOneZone) {
+  const std::map<std::string, std::string> usual = {{"NB", "19"}, {"NS4", "20"}, {"NS5", "20"}, {"PEI", "20"}};
+  int files = 0;
+  for (const auto& [name, text] : samples()) {
+    if (name.find("_XY") == std::string::npos) continue;
+    ++files;
+    const std::string zone = usual.at(name.substr(0, name.find('_')));
+    const auto body = lines(text);
+    EXPECT_GE(body.size(), 3u) << name;
+    for (const auto& line : body) EXPECT_EQ(split(line).at(3), zone) << name << ": " << line;
+  }
+  EXPECT_EQ(files, 12);
+  EXPECT_EQ(demo::sampleUtmZone(demo::Region::NB), 19);
+  EXPECT_EQ(demo::sampleUtmZone(demo::Region::NS4), 20);
+  EXPECT_EQ(demo::sampleUtmZone(demo::Region::NS5), 20);
+  EXPECT_EQ(demo::sampleUtmZone(demo::Region::PEI), 20);
+}
+
+// Each UTM point is one of the region's Lat,Long places, so it lies inside
+// the extents, and it sits where ORVANDEL's UTM limits allow: within 3
+// degrees of the zone's meridian, easting within 283434 m of 500000,
+// northing in [4801348, 5330992].
+TEST(DemoSamples, UtmSamplesAreInZonePlacesInsideTheLimits) {
+  const auto m = samples();
+  std::string text, error;
+  ASSERT_TRUE(demo::iniText("/opt/demo/", text, error));
+  const auto ini = demo_test::parseIni(text);
+  for (const auto& [name, body] : m) {
+    if (name.find("_XY") == std::string::npos) continue;
+    const std::string stem = name.substr(0, name.find('_'));
+    std::map<std::string, std::vector<std::string>> places;
+    for (const auto& line : lines(m.at(stem + "_LL.TXT"))) places[split(line)[0]] = split(line);
+    const auto& e = ini.at(regionOf(name) + " LAT_LONG");
+    for (const auto& line : lines(body)) {
+      const auto f = split(line);
+      ASSERT_TRUE(places.count(f[0])) << name << ": " << line;
+      const auto& p = places.at(f[0]);
+      const double lat = dms(p[1], p[2], p[3]), lon = dms(p[4], p[5], p[6]);
+      EXPECT_LT(lat, std::stod(e.at("NE_LAT"))) << line;
+      EXPECT_GT(lat, std::stod(e.at("SW_LAT"))) << line;
+      EXPECT_GT(lon, std::stod(e.at("NE_LON"))) << line;
+      EXPECT_LT(lon, std::stod(e.at("SW_LON"))) << line;
+      const int zone = std::stoi(f[3]);
+      const double meridian = 69.0 - 6.0 * (zone - 19);
+      EXPECT_LE(std::fabs(lon - meridian), 3.0) << name << ": " << line;
+      EXPECT_LE(std::fabs(std::stod(f[1]) - 500000), 283434.0) << name << ": " << line;
+      EXPECT_GE(std::stod(f[2]), 4801348.0) << name << ": " << line;
+      EXPECT_LE(std::stod(f[2]), 5330992.0) << name << ": " << line;
+      if (name.find("_XY83") != std::string::npos) {
+        demo_test::Epsg proj(2960 + zone - 19);  // NAD83(CSRS) / UTM zone 19N, 20N
+        ASSERT_NE(proj.op, nullptr);
+        double x, y;
+        proj.forward(lat, lon, x, y);
+        EXPECT_NEAR(std::stod(f[1]), x, 0.01) << name << " " << f[0];
+        EXPECT_NEAR(std::stod(f[2]), y, 0.01) << name << " " << f[0];
+      }
     }
   }
 }

@@ -45,6 +45,25 @@ TEST(LumbrixProgram, RunsFromItsAnswerFile) {
   EXPECT_EQ(readText(dir / "stderr.txt"), "");
 }
 
+// Rows 52 to 54: the front end's input2.dat, copied from ORVANDEL's
+// TRN_GHST.DAT columns with their blank padding.
+TEST(LumbrixProgram, RunsOnTheFrontEndCopyOfOrvandelOutput) {
+  TempDir dir;
+  const std::string grid = dir / "NB77CS.GSB";
+  const std::string write = q(NTV2_WRITE_EXE) + " 77-csrs 44.0 48.5 63.0 69.5 300 NB77CS " + q(grid);
+  ASSERT_EQ(std::system(write.c_str()), 0);
+  fs::copy_file(testdata("input2.dat"), dir / "input2.dat");
+  writeText(dir / "IN_RUN1.TXT", answers(grid, dir / "input2.dat", "IS", dir / "NB_LL."));
+  ASSERT_EQ(runIn(dir, LUMBRIX_EXE, dir / "IN_RUN1.TXT"), 0) << readText(dir / "stderr.txt");
+  EXPECT_EQ(readText(dir / "stderr.txt"), "");
+  const auto news = readLines(dir / "NB_LL.NEW");
+  ASSERT_EQ(news.size(), 5u);
+  EXPECT_EQ(news[1].substr(6, 9), "  MONCTON");
+  EXPECT_EQ(news[1].substr(40, 2), "46");
+  EXPECT_EQ(news[1].substr(43, 2), "05");
+  EXPECT_FALSE(fs::exists(dir / "NB_LL.MIS"));
+}
+
 TEST(LumbrixProgram, MissingGridExitsNonZeroWithAMessage) {
   TempDir dir;
   writeText(dir / "IN_RUN1.TXT", answers(dir / "NB2783.GSB", testdata("INPUT.DAT"), "IS", dir / "INPUT."));

@@ -38,6 +38,11 @@ inline std::string testdata(const std::string& name) {
   return std::string(KARTOVEX_TESTDATA) + "/companions/lumbrix/" + name;
 }
 
+inline std::string trimmed(const std::string& s) {
+  const auto b = s.find_first_not_of(' ');
+  return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
 inline void writeText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }

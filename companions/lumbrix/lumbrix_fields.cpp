@@ -1,0 +1,39 @@
+#include "lumbrix_fields.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace lumbrix {
+
+std::string withoutOuterBlanks(const std::string& text) {
+  const auto b = text.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return text.substr(b, text.find_last_not_of(' ') - b + 1);
+}
+
+bool integerField(const std::string& text, bool signAllowed, int maxDigits, bool& negative, int& value) {
+  std::string s = withoutOuterBlanks(text);
+  negative = false;
+  if (signAllowed && !s.empty() && s[0] == '-') {
+    negative = true;
+    s.erase(0, 1);
+  }
+  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
+  const auto first = s.find_first_not_of('0');
+  const std::string significant = first == std::string::npos ? "0" : s.substr(first);
+  if (static_cast<int>(significant.size()) > maxDigits) return false;
+  value = 0;
+  for (char c : significant) value = value * 10 + (c - '0');
+  return true;
+}
+
+bool secondsField(const std::string& text, double& value) {
+  const std::string s = withoutOuterBlanks(text);
+  if (s.find_first_not_of("0123456789.") != std::string::npos) return false;
+  if (s.find_first_of("0123456789") == std::string::npos) return false;
+  if (s.find('.') != s.rfind('.')) return false;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && end == s.data() + s.size();
+}
+
+}  // namespace lumbrix
