@@ -34,6 +34,9 @@ RunZones runZones(const QuillonRequest& request) {
     throw CompanionError("Nova Scotia East,North input needs the central meridian of MTM zone "
                          "4 or 5, not " + text);
   }
+  // An MTM meridian names no UTM zone: the run's X,Y are all in zone 20, the
+  // province's own, since the front end labels every point with one zone.
+  if (request.province == Province::NovaScotia && !zones.utmZone) zones.utmZone = 20;
   return zones;
 }
 

@@ -29,7 +29,9 @@ TEST(Quillon27Zones, UtmMeridianFixesTheUtmZone) {
 TEST(Quillon27Zones, MtmMeridianFixesTheNovaScotiaZone) {
   const RunZones zones = runZones(request(Province::NovaScotia, InputForm::Grid, 64.5));
   EXPECT_EQ(zones.mtmZone, 5);
-  EXPECT_FALSE(zones.utmZone);
+  // One UTM zone for the whole run, as the front end labels it: zone 20,
+  // even for points of western Nova Scotia that lie in zone 19.
+  EXPECT_EQ(zones.utmZone, 20);
   EXPECT_EQ(runZones(request(Province::NovaScotia, InputForm::Geographic, 61.5)).mtmZone, 4);
 }
 
