@@ -15,6 +15,7 @@
 #include "transform/coefficient_file.h"
 #include "transform/datum_shift.h"
 #include "transform/model_evaluation.h"
+#include "transform/station_batch.h"
 #include "transform/transformed_record.h"
 
 namespace orvandel {
@@ -117,36 +118,57 @@ long long runPolynomialTransformation(const RunContext& context) {
     coefficients.readValues(model);
     for (int k = 0; k <= h.degree; ++k) writeCoefficientLine(report, k, model.coefficients[k]);
 
+    // Stations wait in a batch for their residuals, which are computed
+    // many at a time; they are written in input order all the same.
+    StationBatch batch;
     long long transformed = 0;
+    auto writeBatch = [&] {
+        batch.interpolate(model);
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            const PendingStation& s = batch.station(i);
+            TransformedStation result;
+            if (!finishStation(model, s.located, batch.residual(i), result)) continue;
+            ++transformed;
+            if (transformed % 45 == 1) writeTransformationPageHeader(report, title, context.date);
+            const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
+            const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
+            report << transformationLine(s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
+                                         lon.minutes, lon.seconds, result.corrections)
+                   << '\n';
+            TransformedRecord t;
+            t.name = s.name;
+            t.latDegrees = lat.degrees;
+            t.latMinutes = lat.minutes;
+            t.latSeconds = lat.seconds;
+            t.lonDegrees = lon.degrees;
+            t.lonMinutes = lon.minutes;
+            t.lonSeconds = lon.seconds;
+            t.sourceRecord = s.recordNumber;
+            temp5 << formatTransformedRecord(t) << '\n';
+        }
+        batch.clear();
+    };
+
     long long recordNumber = 0;
     std::string line;
-    TransformedStation result;
     while (readLine(temp1, line)) {
         ++recordNumber;
-        const GeographicRecord g =
-            withRecordContext("TEMP1.DAT", recordNumber, [&] { return parseGeographicRecord(line); });
+        GeographicRecord g;
+        try {
+            g = withRecordContext("TEMP1.DAT", recordNumber, [&] { return parseGeographicRecord(line); });
+        } catch (...) {
+            // The stations before a malformed record are still reported.
+            writeBatch();
+            throw;
+        }
         const double latitude = g.latDegrees + g.latMinutes / 60.0 + g.latSeconds / 3600.0;
         const double longitude = g.lonDegrees + g.lonMinutes / 60.0 + g.lonSeconds / 3600.0;
-        if (!transformStation(model, limits, latitude, longitude, result)) continue;
-
-        ++transformed;
-        if (transformed % 45 == 1) writeTransformationPageHeader(report, title, context.date);
-        const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
-        const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
-        report << transformationLine(g.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
-                                     lon.minutes, lon.seconds, result.corrections)
-               << '\n';
-        TransformedRecord t;
-        t.name = g.name;
-        t.latDegrees = lat.degrees;
-        t.latMinutes = lat.minutes;
-        t.latSeconds = lat.seconds;
-        t.lonDegrees = lon.degrees;
-        t.lonMinutes = lon.minutes;
-        t.lonSeconds = lon.seconds;
-        t.sourceRecord = recordNumber;
-        temp5 << formatTransformedRecord(t) << '\n';
+        LocatedStation located;
+        if (!locateStation(model, limits, latitude, longitude, located)) continue;
+        batch.add(std::move(g.name), recordNumber, located);
+        if (batch.full()) writeBatch();
     }
+    writeBatch();
     return transformed;
 }
 
