@@ -4,19 +4,27 @@ function(kartovex_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -Wno-restrict)
 endfunction()
 
-# One test executable per *_test.cpp file in DIR, so a broken test file
-# never hides the others. Extra arguments are the libraries to link.
-function(kartovex_add_tests dir)
+# The tests of one deliverable (engine, companions, front end, end-to-end)
+# share one executable, GROUP, so that a build links a handful of test
+# programs instead of one per file. ctest still lists each test by its own
+# name and labels it with its group: `ctest -L engine_tests` runs one area.
+# DIR's *_test.cpp files join GROUP; extra arguments are libraries to link.
+function(kartovex_add_tests group dir)
   file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
-  foreach(src IN LISTS test_sources)
-    get_filename_component(name ${src} NAME_WE)
-    add_executable(${name} ${src})
-    kartovex_warnings(${name})
-    target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
-    target_compile_definitions(${name} PRIVATE
+  if(NOT test_sources)
+    return()
+  endif()
+  if(NOT TARGET ${group})
+    add_executable(${group})
+    kartovex_warnings(${group})
+    target_link_libraries(${group} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
+    target_compile_definitions(${group} PRIVATE
       KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
       KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "ORVANDEL_DATE=07-DEC-2026")
-  endforeach()
+    gtest_discover_tests(${group} DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "ORVANDEL_DATE=07-DEC-2026" LABELS ${group})
+  endif()
+  target_sources(${group} PRIVATE ${test_sources})
+  target_include_directories(${group} PRIVATE ${dir})
+  target_link_libraries(${group} PRIVATE ${ARGN})
 endfunction()

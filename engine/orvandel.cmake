@@ -42,7 +42,7 @@ kartovex_warnings(orvandel-coef)
 install(TARGETS orvandel orvandel-coef RUNTIME DESTINATION bin)
 
 # Demonstration models, written from their text descriptions at build time.
-set(ORV_DEMO_DIR ${PROJECT_BINARY_DIR}/demo/DATAFILE)
+set(ORV_DEMO_DIR ${KARTOVEX_DEMO_DATA}/DATAFILE)
 set(orv_demo_files)
 foreach(model TRNB2777 TRNS2777 TRPE2777 TRNB7727 TRNS7727 TRPE7727)
   set(description ${ORV_DIR}/models/${model}.txt)

@@ -13,22 +13,24 @@ if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_
   target_link_libraries(kartovex PRIVATE kartovex_gui)
   kartovex_warnings(kartovex)
 
-  # Qt Test programs driving the real widgets, offscreen.
+  # Qt Test classes driving the real widgets, offscreen, in one program.
   if(Qt6Test_FOUND)
     file(GLOB gui_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tests/gui/*_test.cpp)
+    add_executable(gui_tests ${gui_tests} ${CMAKE_CURRENT_LIST_DIR}/tests/gui/gui_tests_main.cpp
+                   ${CMAKE_CURRENT_LIST_DIR}/tests/gui/gui_fixture.h)
+    set_target_properties(gui_tests PROPERTIES AUTOMOC ON)
+    target_link_libraries(gui_tests PRIVATE kartovex_gui Qt6::Test)
+    target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/gui)
+    target_compile_definitions(gui_tests PRIVATE
+      KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
+      KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}"
+      KARTOVEX_DEMO_IMAGE="${KARTOVEX_TEST_DEMO}")
+    kartovex_warnings(gui_tests)
+    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL add_dependencies gui_tests test_demo)
     foreach(src IN LISTS gui_tests)
       get_filename_component(name ${src} NAME_WE)
-      set(name gui_${name})
-      add_executable(${name} ${src} ${CMAKE_CURRENT_LIST_DIR}/tests/gui/gui_fixture.h)
-      set_target_properties(${name} PROPERTIES AUTOMOC ON)
-      target_link_libraries(${name} PRIVATE kartovex_gui Qt6::Test)
-      target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/gui)
-      target_compile_definitions(${name} PRIVATE
-        KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
-        KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}")
-      kartovex_warnings(${name})
-      add_test(NAME ${name} COMMAND ${name})
-      set_tests_properties(${name} PROPERTIES
+      add_test(NAME gui_${name} COMMAND gui_tests ${name})
+      set_tests_properties(gui_${name} PROPERTIES LABELS gui_tests
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVANDEL_DATE=07-DEC-2026")
     endforeach()
   endif()

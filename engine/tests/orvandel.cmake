@@ -1,20 +1,16 @@
 # Tests of ORVANDEL: one folder per stage, and whole-program runs of the
 # built executable.
 set(ORV_TEST_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-kartovex_add_tests(${ORV_TEST_DIR}/dialogue orvandel_dialogue)
-kartovex_add_tests(${ORV_TEST_DIR}/stations orvandel_stations)
-kartovex_add_tests(${ORV_TEST_DIR}/transform orvandel_transform)
-kartovex_add_tests(${ORV_TEST_DIR}/output orvandel_output)
-kartovex_add_tests(${ORV_TEST_DIR}/orvandel orvandel_run)
+kartovex_add_tests(engine_tests ${ORV_TEST_DIR}/dialogue orvandel_dialogue)
+kartovex_add_tests(engine_tests ${ORV_TEST_DIR}/stations orvandel_stations)
+kartovex_add_tests(engine_tests ${ORV_TEST_DIR}/transform orvandel_transform)
+kartovex_add_tests(engine_tests ${ORV_TEST_DIR}/output orvandel_output)
+kartovex_add_tests(engine_tests ${ORV_TEST_DIR}/orvandel orvandel_run)
 
 # The whole-program tests start the executables and use the demo models.
-file(GLOB orv_program_tests CONFIGURE_DEPENDS ${ORV_TEST_DIR}/orvandel/*_test.cpp)
-foreach(src IN LISTS orv_program_tests)
-  get_filename_component(name ${src} NAME_WE)
-  target_compile_definitions(${name} PRIVATE
-    ORVANDEL_EXE="$<TARGET_FILE:orvandel>"
-    ORVANDEL_COEF_EXE="$<TARGET_FILE:orvandel-coef>"
-    ORVANDEL_DEMO_DIR="${PROJECT_BINARY_DIR}/demo/DATAFILE"
-    ORVANDEL_MODELS_DIR="${PROJECT_SOURCE_DIR}/engine/models")
-  add_dependencies(${name} orvandel orvandel-coef demo_coefficients)
-endforeach()
+target_compile_definitions(engine_tests PRIVATE
+  ORVANDEL_EXE="$<TARGET_FILE:orvandel>"
+  ORVANDEL_COEF_EXE="$<TARGET_FILE:orvandel-coef>"
+  ORVANDEL_DEMO_DIR="${KARTOVEX_DEMO_DATA}/DATAFILE"
+  ORVANDEL_MODELS_DIR="${PROJECT_SOURCE_DIR}/engine/models")
+add_dependencies(engine_tests orvandel orvandel-coef demo_coefficients)

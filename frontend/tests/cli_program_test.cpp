@@ -127,7 +127,7 @@ TEST_F(CliProgram, CtrlCCancelsTheRunningProgram) {
 class CliDemo : public ::testing::Test {
  public:
   void SetUp() override {
-    std::string demo = std::string(KARTOVEX_BINARY_DIR) + "/demo";
+    std::string demo = KARTOVEX_DEMO_DIR;
     if (!fs::exists(demo + "/KARTOVEX.INI") || !fs::exists(demo + "/BIN")) GTEST_SKIP() << "no demo installation";
     root = dir.path().substr(0, dir.path().size() - 1);
     fs::copy(demo, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);

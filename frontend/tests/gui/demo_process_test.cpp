@@ -135,5 +135,5 @@ class DemoProcessTest : public QObject {
   }
 };
 
-QTEST_MAIN(DemoProcessTest)
+KARTOVEX_GUI_TEST(DemoProcessTest, "demo_process_test")
 #include "demo_process_test.moc"

@@ -210,5 +210,5 @@ class DialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(DialogsTest)
+KARTOVEX_GUI_TEST(DialogsTest, "dialogs_test")
 #include "dialogs_test.moc"

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -21,6 +22,19 @@
 #include "platform/decimal_separator.h"
 
 namespace kartovex::guitest {
+
+// The window tests share one program: each file registers its test class
+// under its file's name, and the program runs the class named first on its
+// command line (ctest runs each file's class as a test of its own).
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+inline std::map<std::string, TestFactory>& TestRegistry() {
+  static std::map<std::string, TestFactory> registry;
+  return registry;
+}
+inline bool RegisterTest(const std::string& name, TestFactory factory) {
+  TestRegistry()[name] = std::move(factory);
+  return true;
+}
 
 inline std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -65,11 +79,11 @@ inline void MakeSmallInstallation(const TempDir& dir) {
   ::setenv("DATAFILE", (dir / "coeff/").c_str(), 1);
 }
 
-// The demo installation of the build (or KARTOVEX_DEMO_DIR); empty when it
+// The tests' demo installation of the build (or KARTOVEX_DEMO_DIR); empty when it
 // has not been built.
 inline std::string DemoSource() {
   const char* env = std::getenv("KARTOVEX_DEMO_DIR");
-  std::string dir = env && *env ? std::string(env) : std::string(KARTOVEX_BINARY_DIR) + "/demo";
+  std::string dir = env && *env ? std::string(env) : std::string(KARTOVEX_DEMO_IMAGE);
   if (!dir.empty() && dir.back() != '/') dir += '/';
   for (const char* needed : {"KARTOVEX.INI", "BIN/orvandel", "BIN/vesperan", "DATAFILE/TRNB2777.DAT"})
     if (!std::filesystem::exists(dir + needed)) return {};
@@ -136,3 +150,8 @@ struct Harness {
 inline QString q(const char* s) { return QString::fromUtf8(s); }
 
 }  // namespace kartovex::guitest
+
+// In place of QTEST_MAIN: NAME is the test file's name without ".cpp".
+#define KARTOVEX_GUI_TEST(Class, name)                                  \
+  static const bool kRegistered##Class = ::kartovex::guitest::RegisterTest( \
+      name, [] { return std::unique_ptr<QObject>(new Class); });

@@ -121,5 +121,5 @@ class KeyboardWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(KeyboardWindowTest)
+KARTOVEX_GUI_TEST(KeyboardWindowTest, "keyboard_window_test")
 #include "keyboard_window_test.moc"

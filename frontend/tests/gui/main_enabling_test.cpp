@@ -190,5 +190,5 @@ class MainEnablingTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainEnablingTest)
+KARTOVEX_GUI_TEST(MainEnablingTest, "main_enabling_test")
 #include "main_enabling_test.moc"

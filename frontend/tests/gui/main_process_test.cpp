@@ -185,5 +185,5 @@ class MainProcessTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainProcessTest)
+KARTOVEX_GUI_TEST(MainProcessTest, "main_process_test")
 #include "main_process_test.moc"
