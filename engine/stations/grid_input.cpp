@@ -175,9 +175,10 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
         temp1 << formatGeographicRecord(geo) << '\n';
         ++n;
     }
-    // Without a station the record would be missing and the transformation
-    // could not choose its coefficient file.
-    if (!parameterWritten) temp2 << formatParameterRecord(options.transformation) << '\n';
+    source.requireStations(n);
+    closeWritten(temp1, context.file("TEMP1.DAT"));
+    closeWritten(temp2, context.file("TEMP2.DAT"));
+    closeWritten(report, context.file("ORVANDEL.OUT"));
     return n;
 }
 
