@@ -256,6 +256,72 @@ TEST(FailedWrites, ASuccessfulRunLeavesNoTemporaryFiles) {
     EXPECT_FALSE(run.exists("TRN_GHST.DAT.PART"));
 }
 
+// --- Hostile numbers through every input route ---------------------------
+
+// A record with `text` placed at 1-based `column`s, blanks elsewhere.
+std::string placed(const std::vector<std::pair<int, std::string>>& fields) {
+    std::string line(80, ' ');
+    for (const auto& [column, text] : fields) line.replace(static_cast<std::size_t>(column - 1), text.size(), text);
+    return line;
+}
+
+TEST(HostileNumbers, EveryRouteEndsAndAccountsForItsStation) {
+    // One station per run, so that each reaches as far as it can.
+    const std::vector<std::string> huge{"1E300", "-1E300", "9.9E307", "1E15", "99999999.999", "0"};
+    std::vector<std::string> grid, orvandelFormat, ghost;
+    for (const auto& a : huge) {
+        for (const auto& b : huge) {
+            grid.push_back(placed({{1, "HUGE"}, {10, a}, {23, b}}));
+            // Seconds are single precision: 1E38 is about the largest.
+            const std::string sa = a.find("E30") != std::string::npos ? "1E38" : a.substr(0, 8);
+            const std::string sb = b.find("E30") != std::string::npos ? "-1E38" : b.substr(0, 8);
+            orvandelFormat.push_back(
+                placed({{3, "HUGE"}, {13, "99"}, {16, "99"}, {19, sa}, {28, "99"}, {31, "99"}, {34, sb}}));
+            ghost.push_back(placed({{7, "HUGE"}, {41, "99"}, {43, "999"}, {46, sa}, {56, "999"}, {59, "999"}, {62, sb}}));
+        }
+    }
+    struct Route {
+        std::vector<std::string> answers;
+        const std::vector<std::string>* records;
+    };
+    const Route routes[] = {
+        {{"1", "1", "T", "Y", "F", "IN.DAT", "1", ""}, &orvandelFormat},
+        {{"2", "1", "4", "T", "Y", "F", "IN.DAT", "2", ""}, &ghost},
+        {{"4", "1", "T", "Y", "F", "IN.DAT", "1", ""}, &orvandelFormat},
+        {{"5", "1", "5", "T", "Y", "F", "IN.DAT", "2", ""}, &ghost},
+        {{"1", "2", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"2", "3", "7", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"3", "3", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"1", "4", "1E300", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"2", "4", "63.0", "4", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"4", "3", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"5", "3", "0", "T", "Y", "F", "IN.DAT", ""}, &grid},
+        {{"6", "3", "T", "Y", "F", "IN.DAT", ""}, &grid},
+    };
+    int finished = 0;
+    for (const Route& route : routes) {
+        for (const std::string& record : *route.records) {
+            OrvandelRun run;
+            run.addText("IN.DAT", record + "\n");
+            const RunResult r = run.run(route.answers);
+            const std::string which = route.answers[0] + "/" + route.answers[1] + " '" + record + "'";
+            ASSERT_TRUE(r.status == 0 || r.status == 2) << which << ": " << r.status;
+            if (r.status == 2) {
+                EXPECT_EQ(lineCount(r.errors), 1) << which << ": " << r.errors;
+                expectNoResults(run);
+                continue;
+            }
+            ++finished;
+            // The station is either in TRN_CORD.DAT or reported as not transformed.
+            const int missed = countContaining(run.lines("ORVANDEL.OUT"), "THIS POINT WAS NOT TRANSFORMED");
+            EXPECT_EQ(static_cast<int>(run.lines("TRN_CORD.DAT").size()) + missed, 1) << which;
+        }
+    }
+    // Some get through the input stage to the end of the run (most end at
+    // the read-back of a work record their huge values do not fit).
+    EXPECT_GT(finished, 0);
+}
+
 // --- Every early end says why --------------------------------------------
 
 TEST(EarlyEnds, EachEndsNonZeroWithOneLineOfReason) {
