@@ -27,7 +27,7 @@ constexpr double kFootSingle = 0.30480000376701355;
     screen << " INVALID PROVINCE CODE (" << records::formatText(province, 4) << " ) AT STATION NUMBER"
            << name << '\n';
     screen.flush();
-    throw ProgramStop(16, "STOP 16");
+    throw ProgramStop(16, "STOP 16: INVALID PROVINCE CODE '" + province + "' AT STATION " + name);
 }
 
 // NAD27 grid (F, M) or UTM (U) to geographic, in decimal degrees.
