@@ -74,9 +74,11 @@ RunOptions runDialogue(std::istream& in, std::ostream& screen) {
 void closeDialogue(std::istream& in, std::ostream& screen) {
     showClosing(screen);
     screen.flush();
-    // The answer file carries one line for this read; a missing one is no fault.
-    std::string ignored;
-    readLine(in, ignored);
+    // The answer file carries one line for this read; a missing one is no
+    // fault. Its value is not used, but it is read as an I1 field like the
+    // menu answers, so a non-digit is an input-conversion error.
+    std::string line;
+    if (readLine(in, line)) records::readInt(line, 1, 1);
 }
 
 }  // namespace orvandel

@@ -13,7 +13,9 @@ namespace orvandel {
 // non-digit answer throws records::InputConversionError.
 RunOptions runDialogue(std::istream& in, std::ostream& screen);
 
-// Screen 8, then one more line of input whose content is not used.
+// Screen 8, then one more line of input whose value is not used; it is an
+// integer field all the same (a non-digit in column 1 throws
+// records::InputConversionError), and a missing line is no fault.
 void closeDialogue(std::istream& in, std::ostream& screen);
 
 }  // namespace orvandel

@@ -60,4 +60,35 @@ void appendExisting(std::ofstream& file, const std::string& path) {
     if (!file.is_open()) failRun("CANNOT OPEN FILE '" + path + "' FOR APPENDING");
 }
 
+void closeWritten(std::ofstream& file, const std::string& path) {
+    file.close();
+    if (file.fail()) failRun("CANNOT WRITE FILE '" + path + "' (DISK FULL OR FILE TOO LARGE?)");
+}
+
+void removeStale(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    if (ec) failRun("CANNOT REMOVE THE OLD FILE '" + path + "'");
+}
+
+ResultFile::ResultFile(const std::string& path) : path_(path), partPath_(path + ".PART") {
+    createFile(out_, partPath_);
+}
+
+ResultFile::~ResultFile() {
+    if (committed_) return;
+    if (out_.is_open()) out_.close();
+    std::error_code ec;
+    std::filesystem::remove(partPath_, ec);
+}
+
+void ResultFile::finish() { closeWritten(out_, partPath_); }
+
+void ResultFile::commit() {
+    std::error_code ec;
+    std::filesystem::rename(partPath_, path_, ec);
+    if (ec) failRun("CANNOT RENAME '" + partPath_ + "' TO '" + path_ + "'");
+    committed_ = true;
+}
+
 }  // namespace orvandel

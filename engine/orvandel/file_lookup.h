@@ -20,4 +20,36 @@ void createFile(std::ofstream& file, const std::string& path);
 // Opens an existing file for appending; a missing file ends the run.
 void appendExisting(std::ofstream& file, const std::string& path);
 
+// Closes a file written by the run; a write that failed on the way (disk
+// full, file-size limit) ends the run naming the file, so that a short
+// file never passes for a complete one.
+void closeWritten(std::ofstream& file, const std::string& path);
+
+// Removes a file an earlier run left, if there is one; a file that is there
+// and cannot be removed ends the run.
+void removeStale(const std::string& path);
+
+// A result file that appears under its name only when it is complete: it
+// is written under a temporary name beside it, and renamed by commit().
+// Without commit() (a failure on the way) the temporary file is removed.
+class ResultFile {
+public:
+    explicit ResultFile(const std::string& path);
+    ~ResultFile();
+    ResultFile(const ResultFile&) = delete;
+    ResultFile& operator=(const ResultFile&) = delete;
+
+    std::ofstream& out() { return out_; }
+    // Closes the temporary file; a failed write ends the run.
+    void finish();
+    // Gives the finished file its name, replacing an earlier one.
+    void commit();
+
+private:
+    std::string path_;
+    std::string partPath_;
+    std::ofstream out_;
+    bool committed_ = false;
+};
+
 }  // namespace orvandel

@@ -6,6 +6,7 @@
 #include "dialogue/dialogue.h"
 #include "geodesy/datstp.h"
 #include "geodesy/mpcord.h"
+#include "orvandel/file_lookup.h"
 #include "orvandel/program_stop.h"
 #include "orvandel/run_context.h"
 #include "output/output_stage.h"
@@ -22,6 +23,10 @@ int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
         RunContext context{in, screen, workDir, geodesy::DATSTP()};
         RunOptions options = runDialogue(in, screen);
         options.date = context.date;
+        // Results an earlier run left must not pass for this run's when it
+        // fails before its output stage.
+        removeStale(context.file("TRN_CORD.DAT"));
+        removeStale(context.file("TRN_GHST.DAT"));
         if (options.coordinateType == 1) {
             runGeographicInput(context, options);
         } else {
@@ -34,7 +39,9 @@ int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
         return 0;
     } catch (const ProgramStop& stop) {
         screen.flush();
-        if (stop.what()[0] != '\0') errors << "ORVANDEL: " << stop.what() << '\n';
+        // Every early end names its reason; a stop without a message of its
+        // own still says that the run did not finish.
+        errors << "ORVANDEL: " << (stop.what()[0] != '\0' ? stop.what() : "RUN STOPPED") << '\n';
         return stop.status();
     } catch (const records::InputConversionError& e) {
         screen.flush();
@@ -47,6 +54,10 @@ int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
     } catch (const std::exception& e) {
         screen.flush();
         errors << "ORVANDEL: " << e.what() << '\n';
+        return kFailureStatus;
+    } catch (...) {
+        screen.flush();
+        errors << "ORVANDEL: UNEXPECTED ERROR\n";
         return kFailureStatus;
     }
 }

@@ -53,18 +53,22 @@ bool belongsTo(const TransformedRecord& t, long long number, const GridRecord& s
 
 long long runOutputStage(const RunContext& context) {
     std::ifstream temp2, temp5;
-    std::ofstream report, coordinates, ghost;
+    std::ofstream report;
     openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
     openExisting(temp5, context.file("TEMP5.DAT"), "FILE");
     appendExisting(report, context.file("ORVANDEL.OUT"));
-    createFile(coordinates, context.file("TRN_CORD.DAT"));
-    createFile(ghost, context.file("TRN_GHST.DAT"));
+    // The front end takes TRN_CORD.DAT as the sign of a finished run: the
+    // two files take their names only once they are whole.
+    ResultFile coordinateFile(context.file("TRN_CORD.DAT"));
+    ResultFile ghostFile(context.file("TRN_GHST.DAT"));
+    std::ofstream& coordinates = coordinateFile.out();
+    std::ofstream& ghost = ghostFile.out();
 
     std::string line;
     if (!readLine(temp2, line)) failRun("TEMP2.DAT HAS NO TITLE");
     const std::string title = records::readText(line, 1, 80);
     // The parameter record's contents are not used here.
-    if (!readLine(temp2, line)) return 0;
+    if (!readLine(temp2, line)) failRun("TEMP2.DAT HAS NO PARAMETER RECORD");
 
     TransformedReader transformed(temp5);
     std::ostream& screen = context.screen;
@@ -102,6 +106,11 @@ long long runOutputStage(const RunContext& context) {
         ghost << ghostRecord(station, *t) << '\n';
         transformed.consume();
     }
+    closeWritten(report, context.file("ORVANDEL.OUT"));
+    coordinateFile.finish();
+    ghostFile.finish();
+    ghostFile.commit();
+    coordinateFile.commit();
     return k;
 }
 

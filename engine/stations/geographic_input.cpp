@@ -101,6 +101,10 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
         temp1 << formatGeographicRecord(geo) << '\n';
         ++n;
     }
+    source.requireStations(n);
+    closeWritten(temp1, context.file("TEMP1.DAT"));
+    closeWritten(temp2, context.file("TEMP2.DAT"));
+    closeWritten(report, context.file("ORVANDEL.OUT"));
     return n;
 }
 

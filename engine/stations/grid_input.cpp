@@ -27,7 +27,7 @@ constexpr double kFootSingle = 0.30480000376701355;
     screen << " INVALID PROVINCE CODE (" << records::formatText(province, 4) << " ) AT STATION NUMBER"
            << name << '\n';
     screen.flush();
-    throw ProgramStop(16, "STOP 16");
+    throw ProgramStop(16, "STOP 16: INVALID PROVINCE CODE '" + province + "' AT STATION " + name);
 }
 
 // NAD27 grid (F, M) or UTM (U) to geographic, in decimal degrees.
@@ -175,9 +175,10 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
         temp1 << formatGeographicRecord(geo) << '\n';
         ++n;
     }
-    // Without a station the record would be missing and the transformation
-    // could not choose its coefficient file.
-    if (!parameterWritten) temp2 << formatParameterRecord(options.transformation) << '\n';
+    source.requireStations(n);
+    closeWritten(temp1, context.file("TEMP1.DAT"));
+    closeWritten(temp2, context.file("TEMP2.DAT"));
+    closeWritten(report, context.file("ORVANDEL.OUT"));
     return n;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "orvandel/file_lookup.h"
+#include "orvandel/program_stop.h"
 #include "orvandel/text_input.h"
 #include "records/field_reader.h"
 
@@ -59,6 +60,12 @@ StationSource::StationSource(const RunContext& context, bool geographic) : conte
     screen << "\n\n\n"
            << std::string(19, ' ')
            << (geographic ? "WORKING   PLEASE WAIT ..." : "WORKING    PLEASE WAIT ...") << '\n';
+}
+
+void StationSource::requireStations(long long count) const {
+    if (count > 0) return;
+    if (fromFile_) failRun("INPUT DATA FILE '" + name_ + "' HOLDS NO STATIONS");
+    failRun("NO STATIONS WERE ENTERED FROM THE KEYBOARD");
 }
 
 bool StationSource::next(std::string& line) {

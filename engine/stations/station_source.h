@@ -21,6 +21,10 @@ public:
     // The data file's name, or "KEYBOARD", for messages.
     const std::string& name() const { return name_; }
 
+    // Ends the run when the list held no station: an empty list would
+    // leave result files with nothing in them, which read as success.
+    void requireStations(long long count) const;
+
     // The next record; false at the end of the list. In keyboard mode an
     // empty station name ends the list (checked by the caller).
     bool next(std::string& line);

@@ -10,6 +10,10 @@ std::string coefficientDirectory(const char* datafileValue) {
     const auto end = dir.find_last_not_of(" \t");
     if (end == std::string::npos) failRun("ENVIRONMENT VARIABLE DATAFILE IS NOT SET");
     dir.resize(end + 1);
+    // A value that already ends in a separator gets none added; the
+    // backslash that ends a value written for the platform the data comes
+    // from stands for the separator here.
+    if (dir.back() == '\\') dir.back() = '/';
     if (dir.back() != '/') dir += '/';
     return dir;
 }

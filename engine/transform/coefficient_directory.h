@@ -1,7 +1,8 @@
 #pragma once
 // The directory of the coefficient files, from the value of DATAFILE: the
 // whole value with trailing blanks removed and a "/" added unless it
-// already ends with one. An unset or blank value ends the run.
+// already ends with a separator ("/", or "\" which becomes "/"). An unset
+// or blank value ends the run.
 #include <string>
 
 namespace orvandel {

@@ -1,6 +1,7 @@
 #include "transform/coefficient_file.h"
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -87,6 +88,24 @@ CoefficientHeader CoefficientFileReader::readHeader() {
     if (h.stationCount < 0) {
         failRun("COEFFICIENT FILE '" + path_ + "': NEGATIVE CONTROL STATION COUNT");
     }
+    // A damaged header would otherwise give no transformed point at all,
+    // and a run that looks finished.
+    const struct {
+        const char* name;
+        double value;
+    } fields[] = {{"CORRELATION DISTANCE", h.correlation}, {"ORIGIN LATITUDE", h.originLat},
+                  {"ORIGIN LONGITUDE", h.originLon},       {"LATITUDE OFFSET", h.latOffset},
+                  {"LONGITUDE OFFSET", h.lonOffset},       {"LATITUDE SCALE FACTOR", h.latScale},
+                  {"LONGITUDE SCALE FACTOR", h.lonScale},  {"LATITUDE DIVISOR", h.latDivisor},
+                  {"LONGITUDE DIVISOR", h.lonDivisor}};
+    for (const auto& f : fields) {
+        if (!std::isfinite(f.value)) {
+            failRun("COEFFICIENT FILE '" + path_ + "': " + f.name + " IS NOT A FINITE NUMBER");
+        }
+    }
+    for (const auto& f : {fields[5], fields[6], fields[7], fields[8]}) {
+        if (f.value == 0.0) failRun("COEFFICIENT FILE '" + path_ + "': " + f.name + " IS ZERO");
+    }
     return h;
 }
 
@@ -97,6 +116,14 @@ void CoefficientFileReader::readValues(CoefficientModel& model) {
         failRun("COEFFICIENT FILE '" + path_ + "': RECORD 2 TOO LARGE");
     }
     const std::vector<unsigned char> b = readRecord(static_cast<std::uint32_t>(count * 8), "RECORD 2");
+    // Every value but the last, which is not used, takes part in each
+    // station's corrections.
+    for (long long i = 0; i + 1 < count; ++i) {
+        if (!std::isfinite(getF64(&b[static_cast<std::size_t>(i) * 8]))) {
+            failRun("COEFFICIENT FILE '" + path_ + "': RECORD 2 VALUE " + std::to_string(i + 1) +
+                    " IS NOT A FINITE NUMBER");
+        }
+    }
     const std::size_t n = static_cast<std::size_t>(h.stationCount);
     ControlStations& c = model.control;
     c.u.resize(n);

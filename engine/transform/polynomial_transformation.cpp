@@ -87,7 +87,8 @@ long long runPolynomialTransformation(const RunContext& context) {
     const ParameterRecord parameters = withRecordContext("TEMP2.DAT", 2, [&] { return parseParameterRecord(parameterLine); });
 
     const long long capacity = workspaceCapacity(parameters.transformation);
-    CoefficientFileReader coefficients(coefficientPath(directory, parameters.transformation));
+    const std::string coefficientFile = coefficientPath(directory, parameters.transformation);
+    CoefficientFileReader coefficients(coefficientFile);
     CoefficientModel model;
     model.header = coefficients.readHeader();
     const CoefficientHeader& h = model.header;
@@ -96,7 +97,7 @@ long long runPolynomialTransformation(const RunContext& context) {
         writeGridLimits(report, parameters.latLimit1, parameters.latLimit2, parameters.lonLimit1,
                         parameters.lonLimit2);
         report << '\n' << std::string(10, ' ') << "WRONG LIMITS FOR THE GRID\n";
-        throw ProgramStop(0, "");
+        failRun("WRONG LIMITS FOR THE GRID IN THE PARAMETER RECORD OF TEMP2.DAT");
     }
     ParameterRecord ordered = parameters;
     if (ordered.lonLimit1 < ordered.lonLimit2) std::swap(ordered.lonLimit1, ordered.lonLimit2);
@@ -112,7 +113,8 @@ long long runPolynomialTransformation(const RunContext& context) {
     const long long needed = (h.degree + 1LL) * (h.degree + 1LL) + 5LL * (h.stationCount + h.degree + 1LL);
     if (needed > capacity) {
         writeCapacityBlock(report, capacity, needed);
-        throw ProgramStop(0, "");
+        failRun("COEFFICIENT FILE '" + coefficientFile + "': MODEL TOO LARGE (JMAX=" +
+                std::to_string(needed) + ", IMAX=" + std::to_string(capacity) + ")");
     }
     writeScales(report, h);
     coefficients.readValues(model);
@@ -169,6 +171,8 @@ long long runPolynomialTransformation(const RunContext& context) {
         if (batch.full()) writeBatch();
     }
     writeBatch();
+    closeWritten(temp5, context.file("TEMP5.DAT"));
+    closeWritten(report, context.file("ORVANDEL.OUT"));
     return transformed;
 }
 

@@ -247,13 +247,14 @@ TEST(EdgeCaseRun, KeyboardGridInput) {
               std::string::npos);
 }
 
-TEST(EdgeCaseRun, KeyboardGridInputWithoutStationsEndsNormally) {
+TEST(EdgeCaseRun, KeyboardGridInputWithoutStationsIsAnError) {
+    // An empty TRN_CORD.DAT after exit 0 would read as a finished run.
     OrvandelRun run;
     const RunResult r = run.run({"4", "3", "NONE", "Y", "K", "", ""});
-    ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_TRUE(run.exists("TRN_CORD.DAT"));
-    EXPECT_EQ(run.lines("TRN_CORD.DAT").size(), 0u);
-    EXPECT_NE(r.screen.find("END OF PROGRAM"), std::string::npos);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.errors.find("NO STATIONS"), std::string::npos) << r.errors;
+    EXPECT_FALSE(run.exists("TRN_CORD.DAT"));
+    EXPECT_EQ(r.screen.find("END OF PROGRAM"), std::string::npos);
 }
 
 TEST(EdgeCaseRun, DataFileFoundIgnoringCase) {
@@ -279,7 +280,10 @@ TEST(EdgeCaseRun, CapacityBlockStopsTheRun) {
     run.useModel(3, m);
     run.addInput("pe_geo.dat", "INPUT.DAT");
     const RunResult r = run.run(geoAnswers("3"));
-    EXPECT_EQ(r.status, 0);
+    // The block is in the report; the status and standard error say the
+    // run did not finish.
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.errors.find("MODEL TOO LARGE"), std::string::npos) << r.errors;
     const auto report = run.lines("ORVANDEL.OUT");
     EXPECT_EQ(countContaining(report, "     TOO LITTLE SPACE SPECIFIED FOR PROGRAM TO EXECU TE"), 1);
     EXPECT_EQ(countContaining(report, "               IMAX=  18856"), 1);

@@ -40,12 +40,12 @@ public:
         datafile = models.path().string();
     }
 
-    RunResult run(const std::vector<std::string>& answers) {
+    RunResult run(const std::vector<std::string>& answers, void (*prepareChild)() = nullptr) {
         const std::string answerFile = models.file("ANSWERS.TXT");
         writeText(answerFile, joinLines(answers));
         std::vector<std::string> env;
         if (!datafile.empty()) env.push_back("DATAFILE=" + datafile);
-        return runProgram(ORVANDEL_EXE, {}, dir.path(), answerFile, env);
+        return runProgram(ORVANDEL_EXE, {}, dir.path(), answerFile, env, prepareChild);
     }
 
     std::string text(const std::string& name) const { return readText(dir.file(name)); }

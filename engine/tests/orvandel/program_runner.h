@@ -65,10 +65,12 @@ struct RunResult {
 
 // Runs `program` with `args` in `dir`: standard input from `stdinFile`,
 // standard output and error to files in `dir`; `env` entries ("NAME=value")
-// replace the environment (ORVANDEL_DATE is always fixed).
+// replace the environment (ORVANDEL_DATE is always fixed). `prepareChild`,
+// when given, runs in the child just before the program starts (limits,
+// signal dispositions).
 inline RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
                             const fs::path& dir, const std::string& stdinFile,
-                            const std::vector<std::string>& env) {
+                            const std::vector<std::string>& env, void (*prepareChild)() = nullptr) {
     const std::string outPath = (dir / ".screen").string();
     const std::string errPath = (dir / ".errors").string();
     std::vector<std::string> envStrings = env;
@@ -92,6 +94,7 @@ inline RunResult runProgram(const std::string& program, const std::vector<std::s
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
+        if (prepareChild != nullptr) prepareChild();
         execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }

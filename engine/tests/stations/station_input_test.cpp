@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "geodesy/mpcord.h"
@@ -49,27 +50,54 @@ TEST(StationInput, GeographicKeyboardRecord) {
               std::string::npos);
 }
 
+// Nothing to transform ends the run: empty result files would read as a
+// finished one.
+int noStationsStop(const std::function<void()>& stage) {
+    try {
+        stage();
+    } catch (const ProgramStop& stop) {
+        EXPECT_NE(std::string(stop.what()).find("NO STATIONS"), std::string::npos) << stop.what();
+        return stop.status();
+    }
+    return 0;
+}
+
 TEST(StationInput, GeographicParameterRecordWithoutStations) {
     Stage s("K\n\n");
     s.options.transformation = 6;
     s.options.province = "PEI";
     RunContext c = s.context();
-    EXPECT_EQ(runGeographicInput(c, s.options), 0);
+    EXPECT_EQ(noStationsStop([&] { runGeographicInput(c, s.options); }), 2);
+    // Written before the first station is read.
     const auto temp2 = s.lines("TEMP2.DAT");
     ASSERT_EQ(temp2.size(), 2u);
     EXPECT_EQ(temp2[1].substr(0, 3), "992");
 }
 
-TEST(StationInput, GridParameterRecordAlsoWithoutStations) {
+TEST(StationInput, GridParameterRecordOnlyWithAStation) {
     Stage s("K\n\n");
     s.options.transformation = 1;
     s.options.province = "NB ";
     s.options.unit = 'F';
     RunContext c = s.context();
-    EXPECT_EQ(runGridInput(c, s.options), 0);
-    const auto temp2 = s.lines("TEMP2.DAT");
-    ASSERT_EQ(temp2.size(), 2u);
-    EXPECT_EQ(temp2[1].substr(0, 3), "991");
+    EXPECT_EQ(noStationsStop([&] { runGridInput(c, s.options); }), 2);
+    EXPECT_EQ(s.lines("TEMP2.DAT").size(), 1u);
+}
+
+TEST(StationInput, EmptyDataFileNamesTheFile) {
+    Stage s("F\nNONE.DAT\n");
+    orvtest::writeText((s.dir.path() / "NONE.DAT").string(), "");
+    s.options.transformation = 1;
+    s.options.province = "NB ";
+    s.options.unit = 'M';
+    RunContext c = s.context();
+    try {
+        runGridInput(c, s.options);
+        FAIL() << "no stop";
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), 2);
+        EXPECT_STREQ(stop.what(), "INPUT DATA FILE 'NONE.DAT' HOLDS NO STATIONS");
+    }
 }
 
 TEST(StationInput, Ats77GeographicsOutsideTheRegionGiveAMessageOnTheScreen) {
@@ -108,6 +136,7 @@ TEST(StationInput, InvalidProvinceStopsWithCode16) {
         FAIL() << "no stop";
     } catch (const ProgramStop& stop) {
         EXPECT_EQ(stop.status(), 16);
+        EXPECT_STREQ(stop.what(), "STOP 16: INVALID PROVINCE CODE 'QC ' AT STATION STN      ");
     }
     EXPECT_NE(s.screen.str().find(" INVALID PROVINCE CODE ( QC  ) AT STATION NUMBERSTN      \n"),
               std::string::npos);

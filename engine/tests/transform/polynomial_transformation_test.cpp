@@ -90,7 +90,8 @@ TEST_F(Stage, EqualLimitsStopAfterTheirLines) {
         run();
         FAIL() << "no stop";
     } catch (const ProgramStop& stop) {
-        EXPECT_EQ(stop.status(), 0);
+        EXPECT_EQ(stop.status(), 2);
+        EXPECT_NE(std::string(stop.what()).find("WRONG LIMITS FOR THE GRID"), std::string::npos);
     }
     const std::string report = orvtest::readText(dir.file("ORVANDEL.OUT"));
     EXPECT_NE(report.find("          THE GRID LONGITUDE LIMITS ARE   69.5  AND    69.5  (+ WEST)\n\n"
