@@ -1,12 +1,20 @@
 #include "common/run_companion.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <new>
 
 namespace companion {
 
+void ignoreFileSizeSignal() {
+  // Past a file-size limit the kernel would end the program without a word;
+  // ignored, the write fails with EFBIG and the program says so.
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
 int runCompanion(std::string_view programName, const std::function<void()>& run) {
+  ignoreFileSizeSignal();
   try {
     run();
     return 0;

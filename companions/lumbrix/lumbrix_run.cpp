@@ -43,6 +43,8 @@ int run(std::istream& in, std::ostream& err) {
   Answers a;
   std::string error;
   if (!readAnswers(in, a, error)) return fail(err, error);
+  // Outputs of an earlier run must not pass for this run's when it fails.
+  for (const std::string* path : {&a.newPath, &a.lisPath, &a.misPath}) std::remove(path->c_str());
 
   GridShift grid;
   if (!grid.open(a.gridPath, error)) return fail(err, "grid-shift file: " + error);
