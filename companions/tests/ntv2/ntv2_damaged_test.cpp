@@ -260,3 +260,21 @@ TEST(Ntv2Damaged, RandomDamageIsReadConsistentlyOrRefusedWithTheFileName) {
     }
   }
 }
+
+// The demonstration writer sizes its grid from the command line: extents
+// that are not finite or absurdly wide are refused, never sized into an int.
+TEST(Ntv2Damaged, SyntheticGridRefusesUnboundedExtents) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const ntv2::GridExtent bad[] = {
+      {45, 46, 64, inf, 300}, {45, 46, -inf, 66, 300}, {45, 46, 64, 1e300, 300}, {45, 46, 64, 66, inf},
+      {45, 46, 64, 66, nan},  {45, nan, 64, 66, 300},  {45, 46, 64, 66, 1},      {-90, 90, -360, 360, 1},
+  };
+  for (const auto& e : bad) {
+    ntv2::File f;
+    std::string error;
+    EXPECT_FALSE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, e, "X", "", f, error))
+        << e.southDeg << " " << e.northDeg << " " << e.eastDeg << " " << e.westDeg << " " << e.spacingSeconds;
+    EXPECT_FALSE(error.empty());
+  }
+}
