@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <system_error>
+#include <vector>
 
 namespace ntv2 {
 namespace {
@@ -228,34 +230,40 @@ bool isNone(const std::string& parent) {
 }
 
 // Names are unique, and every PARENT is NONE or another subfile, with no
-// subfile its own ancestor.
+// subfile its own ancestor. Linear in the number of subfiles, which the file
+// itself sets.
 bool checkHierarchy(const File& file, std::string& error) {
   const size_t n = file.subfiles.size();
-  auto find = [&](const std::string& name) -> size_t {
-    for (size_t i = 0; i < n; ++i)
-      if (file.subfiles[i].name == name) return i;
-    return n;
-  };
-  for (size_t i = 0; i < n; ++i) {
-    const Subfile& s = file.subfiles[i];
-    if (find(s.name) != i) {
-      error = "two subfiles are named \"" + s.name + "\"";
+  std::map<std::string, size_t> byName;
+  for (size_t i = 0; i < n; ++i)
+    if (!byName.emplace(file.subfiles[i].name, i).second) {
+      error = "two subfiles are named \"" + file.subfiles[i].name + "\"";
       return false;
     }
-    if (!isNone(s.parent) && find(s.parent) == n) {
+  std::vector<size_t> parent(n, n);  // n: no parent
+  for (size_t i = 0; i < n; ++i) {
+    const Subfile& s = file.subfiles[i];
+    if (isNone(s.parent)) continue;
+    const auto found = byName.find(s.parent);
+    if (found == byName.end()) {
       error = subfileName(s.name) + " names the parent \"" + s.parent + "\", which the file does not hold";
       return false;
     }
+    parent[i] = found->second;
   }
+  // 0 not yet seen, 1 on the chain being followed, 2 known to reach NONE.
+  std::vector<unsigned char> state(n, 0);
   for (size_t i = 0; i < n; ++i) {
-    size_t at = i, steps = 0;
-    while (!isNone(file.subfiles[at].parent)) {
-      at = find(file.subfiles[at].parent);
-      if (++steps > n) {
-        error = subfileName(file.subfiles[i].name) + " is its own ancestor through PARENT";
-        return false;
-      }
+    size_t at = i;
+    while (at != n && state[at] == 0) {
+      state[at] = 1;
+      at = parent[at];
     }
+    if (at != n && state[at] == 1) {
+      error = subfileName(file.subfiles[at].name) + " is its own ancestor through PARENT";
+      return false;
+    }
+    for (at = i; at != n && state[at] == 1; at = parent[at]) state[at] = 2;
   }
   return true;
 }

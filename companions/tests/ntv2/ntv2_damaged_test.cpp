@@ -278,3 +278,26 @@ TEST(Ntv2Damaged, SyntheticGridRefusesUnboundedExtents) {
     EXPECT_FALSE(error.empty());
   }
 }
+
+// The subfile count comes from the file: checking thousands of parents is
+// linear work, and a long cycle is found as surely as a short one.
+TEST(Ntv2Damaged, ThousandsOfSubfilesAreCheckedInOnePass) {
+  TempDir dir;
+  ntv2::File f;
+  std::string error;
+  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45.0, 45.5, 64.0, 64.5, 1800}, "S0", "", f, error));
+  const ntv2::Subfile cell = f.subfiles[0];
+  for (int i = 1; i < 3000; ++i) {
+    ntv2::Subfile s = cell;
+    s.name = "S" + std::to_string(i);
+    s.parent = "S" + std::to_string(i - 1);
+    f.subfiles.push_back(s);
+  }
+  std::string bytes;
+  ASSERT_TRUE(ntv2::encode(f, bytes, error)) << error;
+  const Outcome chain = readBytes(dir, bytes);
+  EXPECT_TRUE(chain.read) << chain.error;
+  f.subfiles[0].parent = "S2999";
+  ASSERT_TRUE(ntv2::encode(f, bytes, error)) << error;
+  expectRefused(dir, bytes, "its own ancestor", "cycle through 3000 subfiles");
+}
