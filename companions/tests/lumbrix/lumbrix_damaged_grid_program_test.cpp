@@ -143,3 +143,16 @@ TEST(LumbrixDamagedGrid, WriteFailureUnderAFileSizeLimitIsReported) {
     EXPECT_TRUE(name == "NS77CS.GSB" || name == "INPUT.DAT" || name == "IN_RUN1.TXT") << name;
   }
 }
+
+TEST(LumbrixDamagedGrid, MissingOrUnreadableInputIsNamed) {
+  TempDir dir;
+  lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB");
+  fs::create_directories(dir / "FOLDER.DAT");
+  for (const std::string& input : {dir / "NONE.DAT", dir / "FOLDER.DAT"}) {
+    lumbrix_test::writeText(dir / "IN_RUN1.TXT", lumbrix_test::answers(dir / "NS77CS.GSB", input, "IS", dir / "X."));
+    const auto r = companion_test::runProgram(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.errorText, "LUMBRIX: cannot open input file " + input + "\n");
+    for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
+  }
+}
