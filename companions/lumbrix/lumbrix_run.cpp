@@ -16,7 +16,10 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-int fail(std::ostream& err, const std::string& message) {
+// The reason is one console line, whatever text of a record it quotes.
+int fail(std::ostream& err, std::string message) {
+  for (char& c : message)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   err << "LUMBRIX: " << message << std::endl;
   return 1;
 }

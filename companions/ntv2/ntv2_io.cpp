@@ -70,6 +70,14 @@ std::string trimmed(const unsigned char* p, size_t n) {
   return s;
 }
 
+// Text from a damaged file as it may appear in a one-line message.
+std::string printable(const std::string& text) {
+  std::string out = text;
+  for (char& ch : out)
+    if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
+  return out;
+}
+
 class Cursor {
  public:
   Cursor(const std::string& bytes) : bytes_(bytes) {}
@@ -84,7 +92,7 @@ class Cursor {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + pos_;
     std::string found = trimmed(p, 8);
     if (found != key) {
-      error = std::string("expected the ") + key + " record, found \"" + found + "\"";
+      error = std::string("expected the ") + key + " record, found \"" + printable(found) + "\"";
       return false;
     }
     value = p + 8;
@@ -137,7 +145,7 @@ constexpr float kMaxNodeSeconds = 3600;
 // Extents must be whole multiples of the increments, to rounding.
 constexpr double kStepTolerance = 0.01;
 
-std::string subfileName(const std::string& name) { return "subfile \"" + name + "\""; }
+std::string subfileName(const std::string& name) { return "subfile \"" + printable(name) + "\""; }
 
 bool checkNodeValue(float v, const Subfile& s, size_t index, const char* what, std::string& error) {
   if (std::isfinite(v) && std::fabs(v) <= kMaxNodeSeconds) return true;
@@ -237,7 +245,7 @@ bool checkHierarchy(const File& file, std::string& error) {
   std::map<std::string, size_t> byName;
   for (size_t i = 0; i < n; ++i)
     if (!byName.emplace(file.subfiles[i].name, i).second) {
-      error = "two subfiles are named \"" + file.subfiles[i].name + "\"";
+      error = "two subfiles are named \"" + printable(file.subfiles[i].name) + "\"";
       return false;
     }
   std::vector<size_t> parent(n, n);  // n: no parent
@@ -246,7 +254,7 @@ bool checkHierarchy(const File& file, std::string& error) {
     if (isNone(s.parent)) continue;
     const auto found = byName.find(s.parent);
     if (found == byName.end()) {
-      error = subfileName(s.name) + " names the parent \"" + s.parent + "\", which the file does not hold";
+      error = subfileName(s.name) + " names the parent \"" + printable(s.parent) + "\", which the file does not hold";
       return false;
     }
     parent[i] = found->second;
@@ -356,7 +364,7 @@ bool readFile(const std::string& path, File& file, std::string& error) {
     return false;
   }
   if (file.gsType != "SECONDS") {
-    error = path + ": unsupported GS_TYPE " + file.gsType;
+    error = path + ": unsupported GS_TYPE " + printable(file.gsType);
     return false;
   }
   file.subfiles.resize(static_cast<size_t>(count));

@@ -156,3 +156,18 @@ TEST(LumbrixDamagedGrid, MissingOrUnreadableInputIsNamed) {
     for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
   }
 }
+
+// A record with a CR inside is quoted in the reason, which must stay one line
+// of the console log.
+TEST(LumbrixDamagedGrid, ReasonQuotingARecordStaysOneLine) {
+  TempDir dir;
+  lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB");
+  lumbrix_test::writeText(dir / "IN.DAT", "'P1',45,05,0\r3.2,66,07,12.0\r\n");
+  lumbrix_test::writeText(dir / "IN_RUN1.TXT",
+                          lumbrix_test::answers(dir / "NS77CS.GSB", dir / "IN.DAT", "IS", dir / "X."));
+  const auto r = companion_test::runProgram(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.errorText.rfind("LUMBRIX: " + (dir / "IN.DAT") + " line 1", 0), 0u) << r.errorText;
+  EXPECT_EQ(r.errorText.find('\r'), std::string::npos) << r.errorText;
+  EXPECT_EQ(std::count(r.errorText.begin(), r.errorText.end(), '\n'), 1) << r.errorText;
+}

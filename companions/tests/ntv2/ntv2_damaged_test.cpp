@@ -248,6 +248,7 @@ TEST(Ntv2Damaged, RandomDamageIsReadConsistentlyOrRefusedWithTheFileName) {
     std::string error;
     if (!ntv2::readFile(path, f, error)) {
       EXPECT_NE(error.find(path), std::string::npos) << error;
+      EXPECT_EQ(error.find_first_of("\r\n"), std::string::npos) << error;
       continue;
     }
     for (const auto& s : f.subfiles) {
@@ -300,4 +301,18 @@ TEST(Ntv2Damaged, ThousandsOfSubfilesAreCheckedInOnePass) {
   f.subfiles[0].parent = "S2999";
   ASSERT_TRUE(ntv2::encode(f, bytes, error)) << error;
   expectRefused(dir, bytes, "its own ancestor", "cycle through 3000 subfiles");
+}
+
+// The reason is quoted as one console line: damaged names cannot break it.
+TEST(Ntv2Damaged, DamagedNamesInTheReasonStayOnOneLine) {
+  TempDir dir;
+  std::string bytes = smallGrid();
+  bytes.replace(11 * 16 + 8, 4, "A\nB\r");  // SUB_NAME
+  putInt(bytes, kGsCount, 7);
+  const Outcome o = readBytes(dir, bytes);
+  EXPECT_FALSE(o.read);
+  EXPECT_NE(o.error.find("subfile \"A?B?L\""), std::string::npos) << o.error;  // "SMALL" overwritten
+  bytes = smallGrid();
+  bytes.replace(12 * 16, 6, "PA\nRNT");  // the PARENT key itself
+  EXPECT_EQ(readBytes(dir, bytes).error.find_first_of("\r\n"), std::string::npos);
 }

@@ -55,4 +55,13 @@ TEST_F(Quillon27WriteFailure, UnreadableInputIsNamed) {
   EXPECT_NE(result.errorText.find((work / "FOLDER.DAT").string()), std::string::npos) << result.errorText;
 }
 
+// A record with a CR inside is quoted in the reason, which must stay one line
+// of the console log.
+TEST_F(Quillon27WriteFailure, ReasonQuotingARecordStaysOneLine) {
+  writeText(work / "INPUT.DAT", "4630xx.00000\r663000.00000P2\r\n");
+  const RunResult result = runProgram(QUILLON27_EXE, bin.path(), answers((work / "INPUT.DAT").string()));
+  expectOneLine(result, "QUILLON27: " + (work / "INPUT.DAT").string() + " line 1");
+  EXPECT_EQ(result.errorText.find('\r'), std::string::npos) << result.errorText;
+}
+
 }  // namespace
