@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "common/companion_error.h"
 
@@ -13,8 +16,12 @@ AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(f
   // The process id keeps two runs in one directory from sharing a temporary.
   tempPath_ = finalPath_;
   tempPath_ += ".tmp" + std::to_string(static_cast<long>(::getpid()));
+  errno = 0;
   out_.open(tempPath_, std::ios::binary | std::ios::trunc);
-  if (!out_) throw CompanionError("cannot create " + finalPath_.string());
+  if (!out_) {
+    throw CompanionError("cannot create " + finalPath_.string() +
+                         (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
+  }
 }
 
 AtomicFile::~AtomicFile() {
@@ -26,22 +33,52 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::writeLine(std::string_view line) {
+  errno = 0;
   out_.write(line.data(), static_cast<std::streamsize>(line.size()));
   out_.write("\r\n", 2);
+  if (!out_ && writeErrno_ == 0) writeErrno_ = errno != 0 ? errno : EIO;
+}
+
+void AtomicFile::finish() {
+  if (finished_) return;
+  errno = 0;
+  out_.flush();
+  if (!out_ && writeErrno_ == 0) writeErrno_ = errno != 0 ? errno : EIO;
+  errno = 0;
+  out_.close();
+  if (out_.fail() && writeErrno_ == 0) writeErrno_ = errno != 0 ? errno : EIO;
+  if (writeErrno_ != 0) {
+    throw CompanionError("cannot write " + finalPath_.string() + ": " + std::strerror(writeErrno_));
+  }
+  finished_ = true;
 }
 
 void AtomicFile::commit() {
   if (committed_) return;
-  out_.flush();
-  const bool good = static_cast<bool>(out_);
-  out_.close();
-  if (!good || out_.fail()) throw CompanionError("cannot write " + finalPath_.string());
+  finish();
   std::error_code error;
   std::filesystem::rename(tempPath_, finalPath_, error);
   if (error) {
     throw CompanionError("cannot create " + finalPath_.string() + ": " + error.message());
   }
   committed_ = true;
+}
+
+void commitAll(std::initializer_list<AtomicFile*> files) {
+  for (AtomicFile* file : files) file->finish();
+  std::vector<const AtomicFile*> done;
+  try {
+    for (AtomicFile* file : files) {
+      file->commit();
+      done.push_back(file);
+    }
+  } catch (...) {
+    for (const AtomicFile* file : done) {
+      std::error_code ignored;
+      std::filesystem::remove(file->finalPath(), ignored);
+    }
+    throw;
+  }
 }
 
 }  // namespace companion

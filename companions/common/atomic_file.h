@@ -5,6 +5,7 @@
 // half-written file under a final name.
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string_view>
 
 namespace companion {
@@ -23,6 +24,11 @@ class AtomicFile {
   // older file. Throws CompanionError when writing or renaming failed.
   void commit();
 
+  // Writes out and closes the temporary file without renaming it; throws
+  // CompanionError, with the system's reason, when any write failed (a full
+  // disk, a file-size limit).
+  void finish();
+
   const std::filesystem::path& finalPath() const { return finalPath_; }
   const std::filesystem::path& temporaryPath() const { return tempPath_; }
 
@@ -30,7 +36,13 @@ class AtomicFile {
   std::filesystem::path finalPath_;
   std::filesystem::path tempPath_;
   std::ofstream out_;
+  int writeErrno_ = 0;  // the reason of the first failed write
+  bool finished_ = false;
   bool committed_ = false;
 };
+
+// Commits files that belong together: every one is written out first, and
+// when any of them fails none is left under its final name.
+void commitAll(std::initializer_list<AtomicFile*> files);
 
 }  // namespace companion

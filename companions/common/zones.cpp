@@ -12,7 +12,8 @@ bool near(double a, double b) { return std::fabs(a - b) < 1e-6; }
 
 int utmZoneOf(double longitudeWest) {
   const double zone = std::ceil((180.0 - longitudeWest) / 6.0 - 1e-12);
-  return zone < 1.0 ? 1 : zone > 60.0 ? 60 : static_cast<int>(zone);
+  // A longitude that is not a number gets zone 1 rather than an undefined int.
+  return !(zone >= 1.0) ? 1 : zone > 60.0 ? 60 : static_cast<int>(zone);
 }
 
 double utmCentralMeridian(int zone) { return 183.0 - 6.0 * zone; }

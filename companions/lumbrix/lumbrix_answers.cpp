@@ -88,6 +88,10 @@ bool readAnswers(std::istream& in, Answers& a, std::string& error) {
     error = "an output file has the name of the input file";
     return false;
   }
+  if (a.gridPath == a.newPath || a.gridPath == a.lisPath || a.gridPath == a.misPath) {
+    error = "an output file has the name of the grid-shift file";
+    return false;
+  }
   return true;
 }
 

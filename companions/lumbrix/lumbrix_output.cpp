@@ -2,11 +2,18 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 namespace lumbrix {
+namespace {
+
+std::string reason(int number) { return number != 0 ? std::string(": ") + std::strerror(number) : std::string(); }
+
+}  // namespace
 
 bool writeAll(const std::vector<OutputFile>& files, std::string& error) {
   std::vector<std::string> temps;
@@ -16,16 +23,21 @@ bool writeAll(const std::vector<OutputFile>& files, std::string& error) {
   for (const auto& f : files) {
     const std::string temp = f.path + ".tmp" + std::to_string(::getpid());
     temps.push_back(temp);
+    errno = 0;
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) {
-      error = "cannot create " + f.path;
+      error = "cannot create " + f.path + reason(errno);
       discard();
       return false;
     }
+    errno = 0;
     out << f.text;
+    int failure = out ? 0 : errno != 0 ? errno : EIO;
+    errno = 0;
     out.close();
-    if (!out) {
-      error = "cannot write " + f.path;
+    if (!out && failure == 0) failure = errno != 0 ? errno : EIO;
+    if (failure != 0) {
+      error = "cannot write " + f.path + reason(failure);
       discard();
       return false;
     }

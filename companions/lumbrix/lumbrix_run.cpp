@@ -16,7 +16,10 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-int fail(std::ostream& err, const std::string& message) {
+// The reason is one console line, whatever text of a record it quotes.
+int fail(std::ostream& err, std::string message) {
+  for (char& c : message)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   err << "LUMBRIX: " << message << std::endl;
   return 1;
 }
@@ -43,6 +46,8 @@ int run(std::istream& in, std::ostream& err) {
   Answers a;
   std::string error;
   if (!readAnswers(in, a, error)) return fail(err, error);
+  // Outputs of an earlier run must not pass for this run's when it fails.
+  for (const std::string* path : {&a.newPath, &a.lisPath, &a.misPath}) std::remove(path->c_str());
 
   GridShift grid;
   if (!grid.open(a.gridPath, error)) return fail(err, "grid-shift file: " + error);

@@ -72,10 +72,21 @@ bool GridShift::shift(double latDeg, double lonWestDeg, bool backward, double& o
   }
   outLat = proj_todeg(c.lp.phi);
   outLonWest = -proj_todeg(c.lp.lam);
-  // Keep the longitude on the input's side of the 180th meridian.
-  while (outLonWest - lonWestDeg > 180) outLonWest -= 360;
-  while (outLonWest - lonWestDeg < -180) outLonWest += 360;
-  return true;
+  return shiftedPointUsable(latDeg, lonWestDeg, outLat, outLonWest);
+}
+
+bool shiftedPointUsable(double latDeg, double lonWestDeg, double outLat, double& outLonWest) {
+  if (!std::isfinite(latDeg) || !std::isfinite(lonWestDeg) || !std::isfinite(outLat) ||
+      !std::isfinite(outLonWest) || std::fabs(outLat) > 90)
+    return false;
+  // Keep the longitude on the input's side of the 180th meridian: whole turns
+  // in one step, so no shift, however large, can keep this going.
+  const double turns = std::round((outLonWest - lonWestDeg) / 360);
+  if (turns != 0) outLonWest -= 360 * turns;
+  const double moved = outLonWest - lonWestDeg;
+  // No datum shift comes near two degrees (the reader refuses nodes beyond
+  // one); more can only come from a damaged grid.
+  return std::fabs(moved) <= 2 && std::fabs(outLat - latDeg) <= 2;
 }
 
 bool GridShift::accuracyMetres(double latDeg, double lonWestDeg, double& metres) const {

@@ -37,4 +37,10 @@ class GridShift {
   bool carriesAccuracies_ = false;
 };
 
+// Brings a shifted longitude (degrees, positive west) back to the input's
+// side of the 180th meridian, and says whether the shifted point can stand:
+// false for a non-finite value or a shift of more than two degrees, which only a
+// damaged grid gives. Such a point is left not shifted.
+bool shiftedPointUsable(double latDeg, double lonWestDeg, double outLat, double& outLonWest);
+
 }  // namespace lumbrix

@@ -1,6 +1,7 @@
 #include "ntv2_io.h"
 
 #include <bit>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -8,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <system_error>
+#include <vector>
 
 namespace ntv2 {
 namespace {
@@ -67,6 +70,14 @@ std::string trimmed(const unsigned char* p, size_t n) {
   return s;
 }
 
+// Text from a damaged file as it may appear in a one-line message.
+std::string printable(const std::string& text) {
+  std::string out = text;
+  for (char& ch : out)
+    if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
+  return out;
+}
+
 class Cursor {
  public:
   Cursor(const std::string& bytes) : bytes_(bytes) {}
@@ -75,13 +86,13 @@ class Cursor {
   // is not the expected one.
   bool record(const char* key, const unsigned char*& value, std::string& error) {
     if (pos_ + kRecord > bytes_.size()) {
-      error = std::string("file ends before the ") + key + " record";
+      error = std::string("the file is cut short: it ends before the ") + key + " record";
       return false;
     }
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + pos_;
     std::string found = trimmed(p, 8);
     if (found != key) {
-      error = std::string("expected the ") + key + " record, found \"" + found + "\"";
+      error = std::string("expected the ") + key + " record, found \"" + printable(found) + "\"";
       return false;
     }
     value = p + 8;
@@ -108,7 +119,7 @@ class Cursor {
     if (!record(key, p, error)) return false;
     v = std::bit_cast<double>(getU64(p));
     if (!std::isfinite(v)) {
-      error = std::string("the ") + key + " value is not a number";
+      error = std::string("the ") + key + " value is not a finite number";
       return false;
     }
     return true;
@@ -125,6 +136,68 @@ class Cursor {
   size_t pos_ = 0;
 };
 
+// Limits past which a file is damaged rather than merely unusual.
+constexpr double kMaxLatSeconds = 90.0 * 3600;
+constexpr double kMaxLongSeconds = 360.0 * 3600;
+constexpr double kMaxNodes = 5e8;
+// A datum shift or its accuracy of more than a degree is no datum shift.
+constexpr float kMaxNodeSeconds = 3600;
+// Extents must be whole multiples of the increments, to rounding.
+constexpr double kStepTolerance = 0.01;
+
+std::string subfileName(const std::string& name) { return "subfile \"" + printable(name) + "\""; }
+
+bool checkNodeValue(float v, const Subfile& s, size_t index, const char* what, std::string& error) {
+  if (std::isfinite(v) && std::fabs(v) <= kMaxNodeSeconds) return true;
+  const size_t cols = static_cast<size_t>(s.columns());
+  char value[48];
+  std::snprintf(value, sizeof value, "%g", static_cast<double>(v));
+  error = subfileName(s.name) + ", node " + std::to_string(index + 1) + " (row " + std::to_string(index / cols + 1) +
+          ", column " + std::to_string(index % cols + 1) + "): " + what + " " + value +
+          (std::isfinite(v) ? " is beyond one degree" : " is not a finite number");
+  return false;
+}
+
+// Extents, increments and node count of one subfile header.
+bool checkSubfileHeader(const Subfile& s, int32_t count, std::string& error) {
+  const std::string name = subfileName(s.name);
+  if (!(s.latInc > 0) || !(s.longInc > 0)) {
+    error = name + " has invalid extents or increments (LAT_INC and LONG_INC must be positive)";
+    return false;
+  }
+  if (!(s.northLat > s.southLat) || !(s.westLong > s.eastLong)) {
+    error = name + " has invalid extents or increments (S_LAT must lie below N_LAT and E_LONG below W_LONG)";
+    return false;
+  }
+  if (std::fabs(s.southLat) > kMaxLatSeconds || std::fabs(s.northLat) > kMaxLatSeconds ||
+      std::fabs(s.eastLong) > kMaxLongSeconds || std::fabs(s.westLong) > kMaxLongSeconds) {
+    error = name + " has invalid extents or increments (beyond 90 degrees of latitude or 360 of longitude)";
+    return false;
+  }
+  const double rowSteps = (s.northLat - s.southLat) / s.latInc;
+  const double colSteps = (s.westLong - s.eastLong) / s.longInc;
+  if ((rowSteps + 1) * (colSteps + 1) > kMaxNodes) {
+    error = name + ": its extents and increments give more nodes than any grid holds";
+    return false;
+  }
+  if (std::fabs(rowSteps - std::round(rowSteps)) > kStepTolerance ||
+      std::fabs(colSteps - std::round(colSteps)) > kStepTolerance) {
+    error = name + " has invalid extents or increments (the extents are not whole multiples of the increments)";
+    return false;
+  }
+  const int rows = expectedRows(s), cols = expectedColumns(s);
+  if (rows < 2 || cols < 2) {
+    error = name + " has invalid extents or increments (fewer than 2 rows or 2 columns)";
+    return false;
+  }
+  if (count <= 0 || static_cast<long long>(count) != static_cast<long long>(rows) * cols) {
+    error = name + ": GS_COUNT " + std::to_string(count) + " does not match its extents (" + std::to_string(rows) +
+            " rows of " + std::to_string(cols) + " columns)";
+    return false;
+  }
+  return true;
+}
+
 bool decodeSubfile(Cursor& c, Subfile& s, std::string& error) {
   int32_t count = 0;
   if (!c.textRecord("SUB_NAME", s.name, error) || !c.textRecord("PARENT", s.parent, error) ||
@@ -134,29 +207,71 @@ bool decodeSubfile(Cursor& c, Subfile& s, std::string& error) {
       !c.doubleRecord("LAT_INC", s.latInc, error) || !c.doubleRecord("LONG_INC", s.longInc, error) ||
       !c.intRecord("GS_COUNT", count, error))
     return false;
-  if (!(s.latInc > 0) || !(s.longInc > 0) || !(s.northLat > s.southLat) || !(s.westLong > s.eastLong)) {
-    error = "subfile " + s.name + " has invalid extents or increments";
-    return false;
-  }
-  double rows = (s.northLat - s.southLat) / s.latInc + 1;
-  double cols = (s.westLong - s.eastLong) / s.longInc + 1;
-  if (rows * cols > 5e8 || count <= 0 ||
-      static_cast<long long>(count) != static_cast<long long>(expectedRows(s)) * expectedColumns(s)) {
-    error = "subfile " + s.name + ": GS_COUNT does not match its extents";
-    return false;
-  }
+  if (!checkSubfileHeader(s, count, error)) return false;
   if (c.remaining() < static_cast<size_t>(count) * kRecord) {
-    error = "subfile " + s.name + " is truncated";
+    error = subfileName(s.name) + " is truncated (" + std::to_string(count) + " node records announced, " +
+            std::to_string(c.remaining() / kRecord) + " present)";
     return false;
   }
   s.nodes.resize(static_cast<size_t>(count));
-  for (auto& n : s.nodes) {
+  for (size_t i = 0; i < s.nodes.size(); ++i) {
+    Node& n = s.nodes[i];
     const unsigned char* p = c.here();
     n.latShift = std::bit_cast<float>(getU32(p));
     n.lonShift = std::bit_cast<float>(getU32(p + 4));
     n.latAccuracy = std::bit_cast<float>(getU32(p + 8));
     n.lonAccuracy = std::bit_cast<float>(getU32(p + 12));
+    if (!checkNodeValue(n.latShift, s, i, "latitude shift", error) ||
+        !checkNodeValue(n.lonShift, s, i, "longitude shift", error) ||
+        !checkNodeValue(n.latAccuracy, s, i, "latitude accuracy", error) ||
+        !checkNodeValue(n.lonAccuracy, s, i, "longitude accuracy", error))
+      return false;
     c.skip(kRecord);
+  }
+  return true;
+}
+
+bool isNone(const std::string& parent) {
+  std::string p = parent;
+  for (char& ch : p) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return p == "NONE";
+}
+
+// Names are unique, and every PARENT is NONE or another subfile, with no
+// subfile its own ancestor. Linear in the number of subfiles, which the file
+// itself sets.
+bool checkHierarchy(const File& file, std::string& error) {
+  const size_t n = file.subfiles.size();
+  std::map<std::string, size_t> byName;
+  for (size_t i = 0; i < n; ++i)
+    if (!byName.emplace(file.subfiles[i].name, i).second) {
+      error = "two subfiles are named \"" + printable(file.subfiles[i].name) + "\"";
+      return false;
+    }
+  std::vector<size_t> parent(n, n);  // n: no parent
+  for (size_t i = 0; i < n; ++i) {
+    const Subfile& s = file.subfiles[i];
+    if (isNone(s.parent)) continue;
+    const auto found = byName.find(s.parent);
+    if (found == byName.end()) {
+      error = subfileName(s.name) + " names the parent \"" + printable(s.parent) + "\", which the file does not hold";
+      return false;
+    }
+    parent[i] = found->second;
+  }
+  // 0 not yet seen, 1 on the chain being followed, 2 known to reach NONE.
+  std::vector<unsigned char> state(n, 0);
+  for (size_t i = 0; i < n; ++i) {
+    size_t at = i;
+    while (at != n && state[at] == 0) {
+      state[at] = 1;
+      at = parent[at];
+    }
+    if (at != n && state[at] == 1) {
+      error = subfileName(file.subfiles[at].name) + " is its own ancestor through PARENT";
+      return false;
+    }
+    for (at = i; at != n && state[at] == 1; at = parent[at]) state[at] = 2;
   }
   return true;
 }
@@ -240,11 +355,16 @@ bool readFile(const std::string& path, File& file, std::string& error) {
     return false;
   }
   if (orec != kHeaderRecords || srec != kHeaderRecords || count < 1 || count > 10000) {
-    error = path + ": unsupported NTv2 header counts";
+    error = path + ": unsupported NTv2 header counts (NUM_OREC " + std::to_string(orec) + ", NUM_SREC " +
+            std::to_string(srec) + ", NUM_FILE " + std::to_string(count) + ")";
+    return false;
+  }
+  if (c.remaining() / kRecord < static_cast<size_t>(count) * kHeaderRecords) {
+    error = path + ": NUM_FILE " + std::to_string(count) + " announces more subfiles than the file holds";
     return false;
   }
   if (file.gsType != "SECONDS") {
-    error = path + ": unsupported GS_TYPE " + file.gsType;
+    error = path + ": unsupported GS_TYPE " + printable(file.gsType);
     return false;
   }
   file.subfiles.resize(static_cast<size_t>(count));
@@ -254,6 +374,17 @@ bool readFile(const std::string& path, File& file, std::string& error) {
       file.subfiles.clear();
       return false;
     }
+  const unsigned char* end = nullptr;
+  if (!checkHierarchy(file, error) || !c.record("END", end, error)) {
+    error = path + ": " + error;
+    file.subfiles.clear();
+    return false;
+  }
+  if (c.remaining() > 0) {
+    error = path + ": " + std::to_string(c.remaining()) + " bytes after the END record";
+    file.subfiles.clear();
+    return false;
+  }
   return true;
 }
 

@@ -43,18 +43,21 @@ Node syntheticNode(Field field, double latDeg, double lonWestDeg) {
 bool syntheticGrid(Field field, const GridExtent& e, const std::string& name,
                    const std::string& date, File& file, std::string& error) {
   if (!(e.spacingSeconds >= 1) || !(e.northDeg > e.southDeg) || !(e.westDeg > e.eastDeg) ||
-      e.southDeg < -90 || e.northDeg > 90 || name.empty() || name.size() > 8) {
+      e.southDeg < -90 || e.northDeg > 90 || !(e.eastDeg >= -360) || !(e.westDeg <= 360) ||
+      !std::isfinite(e.spacingSeconds) || name.empty() || name.size() > 8) {
     error = "unusable grid extent or name";
     return false;
   }
   const double inc = e.spacingSeconds;
   const double south = e.southDeg * 3600, east = e.eastDeg * 3600;
-  const int rows = static_cast<int>(std::ceil((e.northDeg * 3600 - south) / inc - 1e-9)) + 1;
-  const int cols = static_cast<int>(std::ceil((e.westDeg * 3600 - east) / inc - 1e-9)) + 1;
-  if (static_cast<long long>(rows) * cols > 20'000'000) {
+  // Sized in floating point first: an int would overflow before the check.
+  const double rowCount = std::ceil((e.northDeg * 3600 - south) / inc - 1e-9) + 1;
+  const double colCount = std::ceil((e.westDeg * 3600 - east) / inc - 1e-9) + 1;
+  if (!(rowCount * colCount <= 20'000'000)) {
     error = "grid too large";
     return false;
   }
+  const int rows = static_cast<int>(rowCount), cols = static_cast<int>(colCount);
   file = File{};
   switch (field) {
     case Field::Nad27ToNad83:

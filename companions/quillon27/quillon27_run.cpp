@@ -113,8 +113,7 @@ int runQuillon27(std::istream& answers, const std::filesystem::path& outputDirec
     }
     ++count;
   }
-  listing.commit();
-  coordinates.commit();
+  companion::commitAll({&listing, &coordinates});
   return count;
 }
 

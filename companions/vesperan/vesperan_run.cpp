@@ -138,9 +138,7 @@ int runVesperan(std::istream& answers, const std::filesystem::path& outputDirect
     }
     ++count;
   }
-  geographic.commit();
-  utm.commit();
-  map.commit();
+  companion::commitAll({&geographic, &utm, &map});
   return count;
 }
 

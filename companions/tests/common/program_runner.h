@@ -4,6 +4,7 @@
 // way the front end's batch files run it.
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,6 +107,43 @@ inline RunResult runProgram(const std::string& program, const std::filesystem::p
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
   }
+  if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+  result.errorText = readText(err);
+  result.outputText = readText(out);
+  std::error_code ignored;
+  std::filesystem::remove(out, ignored);
+  std::filesystem::remove(err, ignored);
+  return result;
+}
+
+// As runProgram, with the program's file-size limit (RLIMIT_FSIZE) set to
+// `limitBytes`, as a quota or "ulimit -f" would: its writes fail part-way.
+inline RunResult runProgramWithFileSizeLimit(const std::string& program,
+                                             const std::filesystem::path& directory,
+                                             const std::filesystem::path& answers,
+                                             rlim_t limitBytes) {
+  const std::string out = (directory / "stdout.log").string();
+  const std::string err = (directory / "stderr.log").string();
+  const std::string in = answers.string();
+  const std::string dir = directory.string();
+  std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
+  const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("cannot start " + program);
+  if (pid == 0) {
+    const rlimit limit{limitBytes, limitBytes};
+    const int fdIn = ::open(in.c_str(), O_RDONLY);
+    const int fdOut = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fdErr = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fdIn < 0 || fdOut < 0 || fdErr < 0 || ::dup2(fdIn, 0) < 0 || ::dup2(fdOut, 1) < 0 ||
+        ::dup2(fdErr, 2) < 0 || ::chdir(dir.c_str()) != 0 || ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+      ::_exit(126);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0) {
+  }
+  RunResult result;
   if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
   result.errorText = readText(err);
   result.outputText = readText(out);
