@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "platform/paths.h"
 #include "runner/work_files.h"
 
 namespace kartovex {
@@ -61,7 +62,11 @@ bool RunLock::Acquire(const FrontEndSettings& settings, MessageService& messages
       messages.critical(messages.pick(titles::kError),
                         RunLockBusyText(messages.french(), lock_.holderText()));
       return false;
-    case LockResult::Failed: break;
+    case LockResult::Failed:
+      // No working directory, no shared files: the clean-up that follows
+      // reports the missing directory.
+      if (!DirectoryExists(settings.workDir)) return true;
+      break;
   }
   messages.critical(messages.pick(titles::kError),
                     RunLockFailedText(messages.french(), path, lock_.errorText()));
