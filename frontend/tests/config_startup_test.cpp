@@ -5,6 +5,7 @@
 #include "config/load_paths.h"
 #include "config/load_settings.h"
 #include "config_fixture.h"
+#include "platform/installation_lock.h"
 
 namespace kartovex {
 namespace {
@@ -92,6 +93,21 @@ TEST_F(StartUpTest, RemovesOldWorkFilesOfBothDirectories) {
                         "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT", "work/OLD.REP",
                         "work/OLD.TXT", "work/OLD.DAT", "bin/orvandel.exe", "bin/NB2783.GSB"})
     EXPECT_TRUE(Exists(dir / f)) << f;
+}
+
+// Another front end is running a conversion in this installation: its work
+// files are not old, start-up leaves them alone.
+TEST_F(StartUpTest, WorkFilesOfARunningConversionAreLeftAlone) {
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"}) WriteFile(dir / f, "x");
+  InstallationLock running;
+  ASSERT_EQ(running.Acquire(dir / "work/KARTOVEX.LCK", "pid=1\n"), LockResult::Acquired);
+  ASSERT_TRUE(start()) << allTexts();
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"})
+    EXPECT_TRUE(Exists(dir / f)) << f;
+  running.Release();
+  ASSERT_TRUE(start()) << allTexts();
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"})
+    EXPECT_FALSE(Exists(dir / f)) << f;
 }
 
 // ---- LoadSettings ----
