@@ -182,6 +182,30 @@ TEST_F(StepFailureTest, MissingProgramIsNamed) {
                                        "VESPERAN.EXE.");
 }
 
+// --- How a program ended ----------------------------------------------------
+
+TEST_F(StepFailureTest, RunProgramTellsHowTheProgramEnded) {
+  ASSERT_TRUE(WriteAnswerFile(settings.binDir + "IN_RUN2.TXT", {"1"}));
+  ASSERT_TRUE(WriteBatchFile(settings, 2, "VESPERAN.EXE", "IN_RUN2.TXT"));
+  ProgramEnd end;
+  ASSERT_EQ(RunProgram(settings, messages, control, 2, "VESPERAN", &end), RunResult::Finished);
+  EXPECT_FALSE(end.failed());
+  EXPECT_EQ(end.consoleFile, settings.binDir + "RUN2.CON");
+
+  WriteFile(settings.binDir + "vesperan.EXIT", "7");
+  ASSERT_EQ(RunProgram(settings, messages, control, 2, "VESPERAN", &end), RunResult::Finished);
+  EXPECT_EQ(end.exitStatus, 7);
+  EXPECT_EQ(end.signal, 0);
+  EXPECT_TRUE(end.failed());
+
+  std::filesystem::remove(settings.binDir + "vesperan.EXIT");
+  WriteFile(settings.binDir + "vesperan.SIGNAL", std::to_string(SIGTERM));
+  ASSERT_EQ(RunProgram(settings, messages, control, 2, "VESPERAN", &end), RunResult::Finished);
+  EXPECT_EQ(end.signal, SIGTERM);
+  EXPECT_TRUE(end.failed());
+  EXPECT_FALSE(Exists(Marker()));
+}
+
 // --- The console log ------------------------------------------------------
 
 TEST_F(StepFailureTest, LastConsoleLinesSkipBlankLinesAndKeepTheLastFive) {
