@@ -89,8 +89,6 @@ struct ChainPosition {
   std::string procedure;
 };
 
-int ProgramsOf(const RouteRow& row);
-
 bool WriteResultText(RunContext& ctx, const RouteRow& row) {
   switch (row.reader) {
     case ReaderKind::Mode: return WriteOutText(ctx, row.readerMode);
