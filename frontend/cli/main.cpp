@@ -17,7 +17,7 @@ namespace {
 std::atomic<bool> g_interrupted{false};
 std::atomic<std::atomic<bool>*> g_cancelFlag{nullptr};
 
-// Ctrl-C is the Cancel button: only atomic stores here.
+// Ctrl-C (SIGTERM, SIGHUP) is the Cancel button: only atomic stores here.
 extern "C" void onInterrupt(int) {
   g_interrupted.store(true);
   if (std::atomic<bool>* flag = g_cancelFlag.load()) flag->store(true);
@@ -26,10 +26,18 @@ extern "C" void onInterrupt(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Ctrl-C, and a terminal that closes or a kill, all cancel the run: the
+  // running program is ended, the marker removed, the lock released.
   struct sigaction action {};
   action.sa_handler = onInterrupt;
   sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaction(sig, &action, nullptr);
+  // A write past the file-size limit fails and is reported by the writer
+  // instead of ending the front end. Children get default handling back.
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGXFSZ, &ignore, nullptr);
 
   std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
   kartovex::cli::CliEnvironment env;

@@ -8,7 +8,8 @@
 #include "config/load_settings.h"
 #include "platform/ini_location.h"
 #include "platform/paths.h"
-#include "runner/remove_files.h"
+#include "runner/run_lock.h"
+#include "runner/work_files.h"
 
 namespace kartovex {
 
@@ -28,13 +29,16 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
   mainWindow.windowCaption = mainWindow.captionsEnglish ? s.titleEnglish : s.titleFrench;
   mainWindow.captionsSet = true;
 
-  keep.insert(s.workDir + "INPUT.TXT");
-  if (!RemoveFiles(messages, "*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", s.binDir, keep)) return false;
-  // ROOT is no scratch folder: when the working directory fell back to it,
-  // the user's reports and text files there are left alone.
-  const bool workIsRoot = s.workDir == WithTrailingSeparator(s.rootDir);
-  if (!RemoveFiles(messages, workIsRoot ? "*.DAT;RUNNING.TXT" : "*.REP;*.TXT;*.DAT", s.workDir, keep))
-    return false;
+  // Old work files, by their fixed names only: BIN and WORKING may hold the
+  // user's own files. While another front end runs a conversion in this
+  // installation (it holds the lock), the work files are its own: leave them.
+  {
+    RunLock lock;
+    if (lock.TryAcquireQuietly(s) != LockResult::Busy) {
+      keep.insert(s.workDir + "INPUT.TXT");
+      if (!workfiles::RemoveWorkFiles(s, messages, keep, {})) return false;
+    }
+  }
 
   s.runningMarker = s.workDir + "RUNNING.TXT";
 

@@ -1,7 +1,11 @@
 // kartovex: the graphical front end.
 
+#include <signal.h>
+
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
+#include <atomic>
 #include <cstdio>
 
 #include "gui/form_main.h"
@@ -11,6 +15,28 @@
 #include "platform/paths.h"
 
 namespace {
+
+std::atomic<bool> g_stop{false};
+std::atomic<std::atomic<bool>*> g_cancelFlag{nullptr};
+
+// SIGTERM and SIGHUP end the program as Cancel and then EXIT would, without
+// saving settings: only atomic stores here, the window does the rest.
+extern "C" void onStop(int) {
+  g_stop.store(true);
+  if (std::atomic<bool>* flag = g_cancelFlag.load()) flag->store(true);
+}
+
+void installSignalHandlers() {
+  struct sigaction action {};
+  action.sa_handler = onStop;
+  sigemptyset(&action.sa_mask);
+  for (int sig : {SIGTERM, SIGHUP}) sigaction(sig, &action, nullptr);
+  // A write past the file-size limit fails and is reported by its writer.
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGXFSZ, &ignore, nullptr);
+}
 
 void usage() {
   std::fprintf(stderr,
@@ -48,6 +74,19 @@ int main(int argc, char** argv) {
 
   if (!screenshotDir.isEmpty()) return kartovex::gui::TakeScreenshots(window, settings, screenshotDir) ? 0 : 1;
 
+  g_cancelFlag.store(&window.model().runControl().cancel);
+  installSignalHandlers();
+  // The wait loop of a run processes events, so this also fires during a run.
+  QTimer stopWatch;
+  QObject::connect(&stopWatch, &QTimer::timeout, [&window] {
+    if (!g_stop.load()) return;
+    if (window.model().running()) window.CancelProcess();
+    QCoreApplication::quit();
+  });
+  stopWatch.start(100);
+
   window.show();
-  return app.exec();
+  const int status = app.exec();
+  g_cancelFlag.store(nullptr);
+  return status;
 }

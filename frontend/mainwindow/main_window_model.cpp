@@ -9,6 +9,7 @@
 #include "mainwindow/remove_old_run_files.h"
 #include "messages/result_texts.h"
 #include "platform/paths.h"
+#include "runner/run_lock.h"
 
 namespace kartovex {
 
@@ -175,6 +176,14 @@ ProcessResult MainWindowModel::process() {
   if (request.inputFromKeyboard) names_.inputFile = keyboardFile_;
   if (auto refusal = CheckRequest(request, names_)) {
     refuse(*refusal);
+    return ProcessResult::Refused;
+  }
+
+  // One run at a time in an installation: its work files and marker are
+  // shared. Held from here to the end of PROCESS.
+  RunLock lock;
+  if (!lock.Acquire(settings_, messages_, names_.inputFile)) {
+    refused();
     return ProcessResult::Refused;
   }
 

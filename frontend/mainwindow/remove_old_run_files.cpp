@@ -4,7 +4,8 @@
 #include <set>
 
 #include "platform/paths.h"
-#include "runner/remove_files.h"
+#include "routes/dispatch.h"
+#include "runner/work_files.h"
 
 namespace kartovex {
 
@@ -25,18 +26,6 @@ std::set<std::string> protectedSet(const OldFilesRequest& request) {
   return out;
 }
 
-bool isProtected(const OldFilesRequest& request, const std::string& path) {
-  return SameFileName(path, request.names.inputFile) || SameFileName(path, request.keyboardFile);
-}
-
-void removeIfThere(const OldFilesRequest& request, const std::string& path) {
-  if (path.empty() || isProtected(request, path)) return;
-  auto found = FindIgnoringCase(path);
-  if (!found) return;
-  std::error_code ec;
-  std::filesystem::remove(*found, ec);
-}
-
 }  // namespace
 
 std::string KeyboardFile(const FrontEndSettings& settings) { return settings.workDir + "INPUT.TXT"; }
@@ -44,27 +33,20 @@ std::string KeyboardFile(const FrontEndSettings& settings) { return settings.wor
 bool RemoveOldRunFiles(const FrontEndSettings& settings, MessageService& messages,
                        const OldFilesRequest& request) {
   std::set<std::string> keep = protectedSet(request);
-  if (!RemoveFiles(messages, "*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", settings.binDir, keep)) {
-    messages.critical(titles::kFileError, kBinFailed);
+  // The work files by their fixed names, and LUMBRIX's files of this run's
+  // input name. The user's earlier result files stay: the result writers
+  // replace them only when the run succeeds.
+  std::vector<std::string> lumbrix;
+  if (!request.names.inputFile.empty()) {
+    const std::string base = LumbrixOutputBase(settings, request.names.inputFile, false);
+    for (const char* ext : workfiles::kLumbrixOutputExtensions) lumbrix.push_back(base + ext);
+    lumbrix.push_back(base + workfiles::kLumbrixMissedExtension);
+  }
+  bool binFailed = false;
+  if (!workfiles::RemoveWorkFiles(settings, messages, keep, lumbrix, &binFailed)) {
+    messages.critical(titles::kFileError, binFailed ? kBinFailed : kTempFailed);
     return false;
   }
-  std::string patterns = "*.REP;*.TXT;*.DAT";
-  if (request.inputFromKeyboard) {
-    removeIfThere(request, settings.workDir + "OUTPUT.TXT");
-    removeIfThere(request, settings.workDir + "RUNNING.TXT");
-    patterns = "*.REP;*.DAT";
-  }
-  if (!RemoveFiles(messages, patterns, settings.workDir, keep)) {
-    messages.critical(titles::kFileError, kTempFailed);
-    return false;
-  }
-
-  const RunFileNames& n = request.names;
-  removeIfThere(request, n.reportFile);
-  removeIfThere(request, n.dataFile);
-  removeIfThere(request, n.accuracyFile);
-  if (request.dataRequested) removeIfThere(request, ReplaceLastThree(n.reportFile, "TXT"));
-  if (request.accuracyRequested) removeIfThere(request, ReplaceLastThree(n.reportFile, "ACC"));
   return true;
 }
 

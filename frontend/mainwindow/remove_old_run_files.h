@@ -1,7 +1,7 @@
 #pragma once
-// PROCESS step 3: the previous run's files in binDir and workDir, and the
-// result files this run will write. The run's input file and the keyboard
-// file are never deleted, wherever they lie.
+// PROCESS step 3: the previous run's work files in binDir and workDir, by
+// their fixed names. The run's input file and the keyboard file are never
+// deleted, wherever they lie, nor are the user's earlier result files.
 
 #include <string>
 

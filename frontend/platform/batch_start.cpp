@@ -48,14 +48,17 @@ bool EndsWithIgnoringCase(const std::string& s, const std::string& suffix) {
          EqualsIgnoringCase(s.substr(s.size() - suffix.size()), suffix);
 }
 
-// The program file: ignoring case, with or without ".EXE".
-std::optional<std::string> FindProgram(const std::string& path) {
+// The program file: ignoring case, with or without ".EXE". notExecutable
+// receives a file of that name that may not be run.
+std::optional<std::string> FindProgram(const std::string& path, std::string& notExecutable) {
   std::vector<std::string> candidates{path};
   if (EndsWithIgnoringCase(path, ".EXE")) candidates.push_back(path.substr(0, path.size() - 4));
   else candidates.push_back(path + ".EXE");
   for (const auto& candidate : candidates) {
     auto found = FindIgnoringCase(candidate);
-    if (found && ::access(found->c_str(), X_OK) == 0) return found;
+    if (!found) continue;
+    if (::access(found->c_str(), X_OK) == 0) return found;
+    if (notExecutable.empty()) notExecutable = *found;
   }
   return std::nullopt;
 }
@@ -94,6 +97,7 @@ RunningBatch& RunningBatch::operator=(RunningBatch&& other) noexcept {
     pidFd_ = std::exchange(other.pidFd_, -1);
     finished_ = other.finished_;
     exitStatus_ = other.exitStatus_;
+    termSignal_ = other.termSignal_;
     error_ = other.error_;
     missingFile_ = std::move(other.missingFile_);
     errorText_ = std::move(other.errorText_);
@@ -140,10 +144,11 @@ bool RunningBatch::Start(const std::string& binDir, int n) {
   const std::string answers = InBinDir(dir, Trimmed(lines[0].substr(redirect + 3)));
   deletePath_ = Trimmed(lines[1].substr(4));
 
-  auto programPath = FindProgram(program);
+  std::string notExecutable;
+  auto programPath = FindProgram(program, notExecutable);
   if (!programPath) {
-    error_ = BatchStartError::MissingProgram;
-    missingFile_ = program;
+    error_ = notExecutable.empty() ? BatchStartError::MissingProgram : BatchStartError::NotExecutable;
+    missingFile_ = notExecutable.empty() ? program : notExecutable;
     return false;
   }
   programPath_ = *programPath;
@@ -198,6 +203,7 @@ bool RunningBatch::Start(const std::string& binDir, int n) {
 void RunningBatch::Reaped(int status) {
   finished_ = true;
   exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  termSignal_ = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   Release();
   // Line 2 of the batch file, now that the program has ended.
   if (!deletePath_.empty()) {

@@ -17,6 +17,7 @@ enum class BatchStartError {
   MissingBatch,       // the batch file the PIF names not found
   InvalidBatch,       // not the two lines of a batch file
   MissingProgram,     // the program of line 1 not found (ignoring case, with or without ".EXE")
+  NotExecutable,      // the program file is there but may not be run
   MissingAnswerFile,  // the answer file of line 1 not found
   SpawnFailed         // the operating system refused to start the program
 };
@@ -48,6 +49,9 @@ class RunningBatch {
   bool finished() const { return finished_; }
   // The program's exit status once finished; -1 when ended by a signal.
   int exitStatus() const { return exitStatus_; }
+  // The signal that ended it, 0 when it exited by itself. A program ended
+  // by Kill() counts as killed.
+  int termSignal() const { return termSignal_; }
 
   BatchStartError error() const { return error_; }
   // The file that was missing (or the program that failed to start).
@@ -68,6 +72,7 @@ class RunningBatch {
   int pidFd_ = -1;
   bool finished_ = false;
   int exitStatus_ = 0;
+  int termSignal_ = 0;
   BatchStartError error_ = BatchStartError::None;
   std::string missingFile_;
   std::string errorText_;

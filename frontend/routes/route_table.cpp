@@ -3,11 +3,27 @@
 #include <initializer_list>
 #include <vector>
 
+#include "runner/work_files.h"
 #include "writers/geographic_writers.h"
 #include "writers/grid_writers.h"
 #include "writers/utm_writers.h"
 
 namespace kartovex {
+
+const ProgramFiles& FilesOf(Program program) {
+  using namespace workfiles;
+  static const ProgramFiles vesperan{kVesperanOutputs, {}, {}, nullptr};
+  static const ProgramFiles quillon27{kQuillon27Outputs, {}, {}, nullptr};
+  static const ProgramFiles orvandel{kOrvandelOutputs, kOrvandelScratch, {}, nullptr};
+  static const ProgramFiles lumbrix{{}, {}, kLumbrixOutputExtensions, kLumbrixMissedExtension};
+  switch (program) {
+    case Program::VESPERAN: return vesperan;
+    case Program::QUILLON27: return quillon27;
+    case Program::ORVANDEL: return orvandel;
+    case Program::LUMBRIX: break;
+  }
+  return lumbrix;
+}
 
 const char* ProgramName(Program program) {
   switch (program) {

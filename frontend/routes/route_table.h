@@ -13,6 +13,20 @@ namespace kartovex {
 
 enum class Program { VESPERAN, LUMBRIX, QUILLON27, ORVANDEL };
 
+// What a program writes in its current directory binDir (names from
+// runner/work_files.h). Before it starts, all of these are removed so that
+// no earlier run's file can pass for its result; after it ends, a missing
+// output is the failure of its step.
+struct ProgramFiles {
+  std::span<const char* const> outputs;  // fixed names that must be there afterwards
+  std::span<const char* const> scratch;  // its own intermediate files
+  // LUMBRIX: base + each of these must be there afterwards (base from its
+  // answer file), and base + optionalExtension may be.
+  std::span<const char* const> baseOutputs;
+  const char* optionalExtension = nullptr;
+};
+const ProgramFiles& FilesOf(Program program);
+
 // "VESPERAN", ...
 const char* ProgramName(Program program);
 // "VESPERAN.EXE", ...

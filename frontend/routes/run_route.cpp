@@ -9,26 +9,85 @@
 #include "routes/dispatch.h"
 #include "routes/lumbrix_new_to_transform.h"
 #include "routes/route_texts.h"
+#include "runner/step_failure.h"
+#include "runner/work_files.h"
 #include "writers/converters.h"
 
 namespace kartovex {
 
 namespace {
 
+// The file a converter writes.
+std::string ConverterTarget(const FrontEndSettings& s, Converter converter) {
+  switch (converter) {
+    case Converter::Quillon27ToLumbrix: return s.workDir + workfiles::kQuillon27ToLumbrix;
+    case Converter::Orvandel2Lumbrix: return s.binDir + "input2.dat";
+    case Converter::Vesperan2TransformErr:
+    case Converter::NewFileToInput2: return s.binDir + workfiles::kSecondInput;
+    case Converter::None: break;
+  }
+  return "";
+}
+
 bool RunConverter(RunContext& ctx, Converter converter) {
   const FrontEndSettings& s = ctx.settings;
   switch (converter) {
     case Converter::Quillon27ToLumbrix: return QUILLON27toLUMBRIX(ctx);
     case Converter::Orvandel2Lumbrix:
-      return Orvandel2Lumbrix(ctx, s.binDir + "Trn_ghst.dat", s.binDir + "input2.dat");
+      return Orvandel2Lumbrix(ctx, s.binDir + "Trn_ghst.dat", ConverterTarget(s, converter));
     case Converter::Vesperan2TransformErr:
-      return Vesperan2TransformErr(ctx, s.binDir + "XY_MAP.DAT", s.binDir + "INPUT2.DAT");
+      return Vesperan2TransformErr(ctx, s.binDir + "XY_MAP.DAT", ConverterTarget(s, converter));
     case Converter::NewFileToInput2:
-      return LumbrixNew2Transform(ctx, ctx.run.newFile, s.binDir + "INPUT2.DAT");
+      return LumbrixNew2Transform(ctx, ctx.run.newFile, ConverterTarget(s, converter));
     case Converter::None: break;
   }
   return false;
 }
+
+// The files a program step writes: required ones must be there after it,
+// all of them are removed before it starts.
+struct StepOutputs {
+  std::vector<std::string> required;
+  std::vector<std::string> cleared;
+};
+
+StepOutputs OutputsOf(const RunContext& ctx, const ChainStep& step) {
+  const FrontEndSettings& s = ctx.settings;
+  const ProgramFiles& files = FilesOf(step.program);
+  StepOutputs out;
+  for (const char* name : files.outputs) out.required.push_back(s.binDir + name);
+  if (!files.baseOutputs.empty() || files.optionalExtension) {
+    const std::string base =
+        LumbrixOutputBase(s, ctx.run.inputFile, step.source == Source::BinLlGhost);
+    for (const char* ext : files.baseOutputs) out.required.push_back(base + ext);
+    if (files.optionalExtension) out.cleared.push_back(base + files.optionalExtension);
+  }
+  out.cleared.insert(out.cleared.end(), out.required.begin(), out.required.end());
+  for (const char* name : files.scratch) out.cleared.push_back(s.binDir + name);
+  return out;
+}
+
+// Removes a file an earlier run may have left (never the run's own input
+// file); false after a message when it stays.
+bool ClearOldFile(RunContext& ctx, const std::string& path) {
+  const std::string& input = ctx.run.inputFile;
+  if (path.empty() || (DirectoryOf(path) == DirectoryOf(input) &&
+                       EqualsIgnoringCase(FileNameOf(path), FileNameOf(input))))
+    return true;
+  if (workfiles::RemoveFileQuietly(path)) return true;
+  ctx.messages.critical(ctx.messages.pick(titles::kError),
+                        ctx.messages.french()
+                            ? "EnleverFichier: " + path + ": Le fichier antérieur ne peut être supprimé."
+                            : "RemoveFiles: " + path + ": Old file not deleted.");
+  return false;
+}
+
+// Where a program stands in the whole chain, a sub-route included.
+struct ChainPosition {
+  int done = 0;
+  int total = 0;
+  std::string procedure;
+};
 
 bool WriteResultText(RunContext& ctx, const RouteRow& row) {
   switch (row.reader) {
@@ -55,10 +114,35 @@ const RouteRow* SubRouteOf(const RouteRow& row) {
   }
 }
 
+int ProgramsOf(const RouteRow& row) {
+  int n = 0;
+  for (const ChainStep& step : row.chain()) {
+    if (step.kind == StepKind::Run) ++n;
+    if (step.kind == StepKind::SubRoute) {
+      if (const RouteRow* sub = SubRouteOf(row)) n += ProgramsOf(*sub);
+    }
+  }
+  return n;
+}
+
+bool RunRouteAt(RunContext& ctx, RunControl& control, const RouteRow& row,
+                const std::string& override, ChainPosition& position);
+
 }  // namespace
 
 bool RunRoute(RunContext& ctx, RunControl& control, const RouteRow& row,
               const std::string& override) {
+  ChainPosition position;
+  position.total = ProgramsOf(row);
+  // Like a program that cannot start, a failed program is RunProgram's report.
+  position.procedure = "RunProgram";
+  return RunRouteAt(ctx, control, row, override, position);
+}
+
+namespace {
+
+bool RunRouteAt(RunContext& ctx, RunControl& control, const RouteRow& row,
+                const std::string& override, ChainPosition& position) {
   try {
     const bool useOverride = row.acceptsOverride && !override.empty();
     if (!useOverride) {
@@ -82,15 +166,39 @@ bool RunRoute(RunContext& ctx, RunControl& control, const RouteRow& row,
                                         : progress::kAnswerFilesWritten);
           }
           if (control.cancelled()) return false;
+          const StepOutputs outputs = OutputsOf(ctx, step);
+          for (const auto& path : outputs.cleared)
+            if (!ClearOldFile(ctx, path)) return false;
+          ProgramEnd end;
           if (RunProgram(ctx.settings, ctx.messages, control, step.position,
-                         ProgramName(step.program)) != RunResult::Finished)
+                         ProgramName(step.program), &end) != RunResult::Finished)
             return false;
+          ++position.done;
+          std::string missing;
+          if (!end.failed()) {
+            for (const auto& path : outputs.required) {
+              if (!PathExists(path)) {
+                missing = path;
+                break;
+              }
+            }
+          }
+          if (end.failed() || !missing.empty()) {
+            StepFailure failure{position.procedure, position.done, position.total,
+                                ProgramName(step.program), end, missing};
+            const std::string& lineBreak =
+                ctx.settings.lineBreak.empty() ? std::string("\r\n") : ctx.settings.lineBreak;
+            ctx.messages.critical(ctx.messages.pick(titles::kError),
+                                  StepFailureText(ctx.messages.french(), failure, lineBreak));
+            return false;
+          }
           control.Progress(ProgressAfterRun(++done, total));
           break;
         }
         case StepKind::Convert:
           segmentWritten = false;
           if (control.cancelled()) return false;
+          if (!ClearOldFile(ctx, ConverterTarget(ctx.settings, step.converter))) return false;
           if (!RunConverter(ctx, step.converter)) return false;
           break;
         case StepKind::OrvandelOutcome:
@@ -103,8 +211,8 @@ bool RunRoute(RunContext& ctx, RunControl& control, const RouteRow& row,
           if (control.cancelled()) return false;
           const RouteRow* sub = SubRouteOf(row);
           // ORVANDEL leaves the file in upper or lower case: pass the one there is.
-          return sub && RunRoute(ctx, control, *sub,
-                                 ResolveForReading(ctx.settings.binDir + "trn_cord.dat"));
+          return sub && RunRouteAt(ctx, control, *sub,
+                                   ResolveForReading(ctx.settings.binDir + "trn_cord.dat"), position);
         }
       }
     }
@@ -120,5 +228,7 @@ bool RunRoute(RunContext& ctx, RunControl& control, const RouteRow& row,
     return false;
   }
 }
+
+}  // namespace
 
 }  // namespace kartovex

@@ -87,7 +87,7 @@ std::string StartFailureText(bool french, const std::string& program, const std:
 }
 
 RunResult RunProgram(const FrontEndSettings& settings, MessageService& messages,
-                     RunControl& control, int n, const std::string& program) {
+                     RunControl& control, int n, const std::string& program, ProgramEnd* end) {
   const std::string marker = MarkerPath(settings);
   if (!WriteRunningMarker(settings)) {
     messages.critical(messages.pick(titles::kError),
@@ -103,6 +103,8 @@ RunResult RunProgram(const FrontEndSettings& settings, MessageService& messages,
     if (batch.error() == BatchStartError::InvalidBatch)
       reason = messages.french() ? "pas un fichier de commandes de deux lignes"
                                  : "not a batch file of two lines";
+    if (batch.error() == BatchStartError::NotExecutable)
+      reason = messages.french() ? "pas un programme exécutable" : "not an executable program";
     messages.critical(messages.pick(titles::kError),
                       StartFailureText(messages.french(), program, batch.missingFile(), reason));
     return RunResult::StartFailed;
@@ -116,7 +118,15 @@ RunResult RunProgram(const FrontEndSettings& settings, MessageService& messages,
       control.Progress(progress::kCancelled);
       return RunResult::Cancelled;
     }
-    if (!FileExists(marker)) return RunResult::Finished;
+    // The marker gone and the program ended: its exit status is known.
+    if (!FileExists(marker) && !batch.running()) {
+      if (end) {
+        end->exitStatus = batch.exitStatus() < 0 ? 0 : batch.exitStatus();
+        end->signal = batch.termSignal();
+        end->consoleFile = batch.consolePath();
+      }
+      return RunResult::Finished;
+    }
     if (batch.WaitFor(slice)) {
       // Line 2 has run; a batch file that named another marker must not
       // keep the front end waiting.

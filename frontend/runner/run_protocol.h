@@ -105,10 +105,20 @@ bool MakeDirectory(MessageService& messages, const std::string& path);
 std::string StartFailureText(bool french, const std::string& program, const std::string& file,
                              const std::string& reason);
 
+// How a finished program ended.
+struct ProgramEnd {
+  int exitStatus = 0;       // its exit status when it exited by itself
+  int signal = 0;           // the signal that ended it, 0 when none
+  std::string consoleFile;  // binDir + "RUNn.CON": its standard output and error
+  bool failed() const { return signal != 0 || exitStatus != 0; }
+};
+
 // WriteRunningMarker, start binDir + "RUNn.PIF", then the wait loop: until
-// the marker is gone, pump events; on cancel end the program, remove the
-// marker, progress 0. program ("VESPERAN") names it in messages.
+// the marker is gone and the program has ended, pump events; on cancel end
+// the program, remove the marker, progress 0. program ("VESPERAN") names it
+// in messages. When finished, end (if given) tells how the program ended.
 RunResult RunProgram(const FrontEndSettings& settings, MessageService& messages,
-                     RunControl& control, int n, const std::string& program);
+                     RunControl& control, int n, const std::string& program,
+                     ProgramEnd* end = nullptr);
 
 }  // namespace kartovex

@@ -5,6 +5,7 @@
 #include "config/load_paths.h"
 #include "config/load_settings.h"
 #include "config_fixture.h"
+#include "platform/installation_lock.h"
 
 namespace kartovex {
 namespace {
@@ -72,18 +73,41 @@ TEST_F(StartUpTest, IniInTheUserConfigurationDirectoryWhenNoneBesideTheProgram) 
 }
 
 TEST_F(StartUpTest, RemovesOldWorkFilesOfBothDirectories) {
-  for (const char* f : {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT", "bin/A.NEW",
-                        "bin/A.LIS", "bin/A.MIS", "work/OLD.REP", "work/OLD.TXT", "work/OLD.DAT"})
+  for (const char* f : {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT",
+                        "bin/LL_GHOST.NEW", "bin/LL_GHOST.LIS", "bin/LL_GHOST.MIS", "bin/RUN2.CON",
+                        "bin/TEMP1.DAT", "bin/trn_cord.dat", "work/INPUT.DAT", "work/INPUT1.DAT",
+                        "work/RUNNING.TXT"})
     WriteFile(dir / f, "x");
-  for (const char* f : {"bin/RUN1.PIF", "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT"})
+  // Files of other names are not the system's: the user's, whatever their extension.
+  for (const char* f : {"bin/RUN1.PIF", "bin/A.NEW", "bin/A.LIS", "bin/A.MIS", "bin/NOTES.TXT",
+                        "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT", "work/OLD.REP",
+                        "work/OLD.TXT", "work/OLD.DAT"})
     WriteFile(dir / f, "x");
   ASSERT_TRUE(start()) << allTexts();
-  for (const char* f : {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT", "bin/A.NEW",
-                        "bin/A.LIS", "bin/A.MIS", "work/OLD.REP", "work/OLD.TXT", "work/OLD.DAT"})
+  for (const char* f : {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT",
+                        "bin/LL_GHOST.NEW", "bin/LL_GHOST.LIS", "bin/LL_GHOST.MIS", "bin/RUN2.CON",
+                        "bin/TEMP1.DAT", "bin/trn_cord.dat", "work/INPUT.DAT", "work/INPUT1.DAT",
+                        "work/RUNNING.TXT"})
     EXPECT_FALSE(Exists(dir / f)) << f;
-  for (const char* f : {"bin/RUN1.PIF", "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT",
-                        "bin/orvandel.exe", "bin/NB2783.GSB"})
+  for (const char* f : {"bin/RUN1.PIF", "bin/A.NEW", "bin/A.LIS", "bin/A.MIS", "bin/NOTES.TXT",
+                        "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT", "work/OLD.REP",
+                        "work/OLD.TXT", "work/OLD.DAT", "bin/orvandel.exe", "bin/NB2783.GSB"})
     EXPECT_TRUE(Exists(dir / f)) << f;
+}
+
+// Another front end is running a conversion in this installation: its work
+// files are not old, start-up leaves them alone.
+TEST_F(StartUpTest, WorkFilesOfARunningConversionAreLeftAlone) {
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"}) WriteFile(dir / f, "x");
+  InstallationLock running;
+  ASSERT_EQ(running.Acquire(dir / "work/KARTOVEX.LCK", "pid=1\n"), LockResult::Acquired);
+  ASSERT_TRUE(start()) << allTexts();
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"})
+    EXPECT_TRUE(Exists(dir / f)) << f;
+  running.Release();
+  ASSERT_TRUE(start()) << allTexts();
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"})
+    EXPECT_FALSE(Exists(dir / f)) << f;
 }
 
 // ---- LoadSettings ----
@@ -228,20 +252,21 @@ TEST_F(StartUpTest, MissingWorkingDirectoryFallsBackToRoot) {
 TEST_F(StartUpTest, TheRunsInputFileAndTheKeyboardFileSurviveTheCleanUp) {
   WriteFile(dir / "work/POINTS.TXT", "P1,45,30,0,66,30,0\n");
   WriteFile(dir / "work/INPUT.TXT", "typed");
-  WriteFile(dir / "work/OLD.TXT", "old");
+  WriteFile(dir / "work/RUNNING.TXT", "old");
   ASSERT_TRUE(StartUp(settings, messages, window, programDir, {dir / "work/points.txt"})) << allTexts();
   EXPECT_TRUE(std::filesystem::exists(dir / "work/POINTS.TXT"));
   EXPECT_TRUE(std::filesystem::exists(dir / "work/INPUT.TXT"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "work/OLD.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "work/RUNNING.TXT"));
 }
 
 TEST_F(StartUpTest, WorkDirectoryFallenBackToRootKeepsTheUsersFiles) {
   setValue("WORKING", root + "/nowhere/");
-  for (const char* f : {"POINTS.TXT", "OLD.REP", "OLD.DAT", "RUNNING.TXT"}) WriteFile(dir / f, "x");
+  for (const char* f : {"POINTS.TXT", "OLD.REP", "OLD.DAT", "RUNNING.TXT", "INPUT.DAT"}) WriteFile(dir / f, "x");
   ASSERT_TRUE(start()) << allTexts();
   EXPECT_TRUE(std::filesystem::exists(dir / "POINTS.TXT"));
   EXPECT_TRUE(std::filesystem::exists(dir / "OLD.REP"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "OLD.DAT"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "OLD.DAT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "INPUT.DAT"));
   EXPECT_FALSE(std::filesystem::exists(dir / "RUNNING.TXT"));
 }
 

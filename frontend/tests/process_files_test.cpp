@@ -79,15 +79,17 @@ TEST_F(ProcessTest, UtmFileRunTakesTheZoneFromTheFile) {
   EXPECT_EQ(settings.utmZoneSetting, "20") << "the chosen zone is kept for the configuration file";
 }
 
-TEST_F(ProcessTest, FileRunRemovesOldFilesButNeverTheInputFile) {
-  // The input file lies in workDir, where every *.TXT is old work.
+TEST_F(ProcessTest, FileRunRemovesOldWorkFilesByNameButNeverTheInputFile) {
   std::string input = settings.workDir + "POINTS.TXT";
   WriteFile(input, "P1,45,30,0,66,30,0\n");
   WriteFile(settings.workDir + "INPUT.TXT", "keyboard");
-  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "X.NEW", "X.LIS", "X.MIS"})
+  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "POINTS.NEW", "POINTS.LIS",
+                        "POINTS.MIS", "RUN1.CON"})
     WriteFile(settings.binDir + f, "old");
+  for (const char* f : {"X.NEW", "X.LIS", "X.MIS", "NOTES.TXT"}) WriteFile(settings.binDir + f, "user");
   WriteFile(settings.binDir + "RUN1.PIF", "RUN1.BAT\n");
-  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "INPUT1.DAT"}) WriteFile(settings.workDir + f, "old");
+  for (const char* f : {"INPUT1.DAT", "RUNNING.TXT"}) WriteFile(settings.workDir + f, "old");
+  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "CTL.DAT"}) WriteFile(settings.workDir + f, "user");
   WriteFile(settings.workDir + "kartovex.log", "log");
   auto& c = model().choices();
   c.chooseFromDatum(Datum::NAD27);
@@ -99,10 +101,12 @@ TEST_F(ProcessTest, FileRunRemovesOldFilesButNeverTheInputFile) {
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_TRUE(Exists(input));
   EXPECT_TRUE(Exists(settings.workDir + "INPUT.TXT")) << "the keyboard file is never deleted";
-  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "X.NEW", "X.LIS", "X.MIS"})
+  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "POINTS.NEW", "POINTS.LIS",
+                        "POINTS.MIS", "RUN1.CON"})
     EXPECT_FALSE(Exists(settings.binDir + f)) << f;
-  EXPECT_TRUE(Exists(settings.binDir + "RUN1.PIF"));
-  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "INPUT1.DAT"}) EXPECT_FALSE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"X.NEW", "X.LIS", "X.MIS", "NOTES.TXT", "RUN1.PIF"}) EXPECT_TRUE(Exists(settings.binDir + f)) << f;
+  for (const char* f : {"INPUT1.DAT", "RUNNING.TXT"}) EXPECT_FALSE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "CTL.DAT"}) EXPECT_TRUE(Exists(settings.workDir + f)) << f;
   EXPECT_TRUE(Exists(settings.workDir + "kartovex.log"));
 }
 
@@ -135,9 +139,9 @@ TEST_F(ProcessTest, KeyboardRunKeepsInputTxt) {
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_EQ(seen.inputFile, settings.workDir + "INPUT.TXT");
   EXPECT_TRUE(Exists(settings.workDir + "INPUT.TXT"));
-  EXPECT_TRUE(Exists(settings.workDir + "OTHER.TXT")) << "a keyboard run removes only *.REP and *.DAT";
-  for (const char* f : {"OUTPUT.TXT", "RUNNING.TXT", "OLD.REP", "INPUT.DAT"})
-    EXPECT_FALSE(Exists(settings.workDir + f)) << f;
+  // Work files by name only; an earlier result stays until this run replaces it.
+  for (const char* f : {"OTHER.TXT", "OUTPUT.TXT", "OLD.REP"}) EXPECT_TRUE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"RUNNING.TXT", "INPUT.DAT"}) EXPECT_FALSE(Exists(settings.workDir + f)) << f;
 }
 
 TEST_F(ProcessTest, KeyboardUtmRunKeepsTheZoneOfTheTypedPoints) {
@@ -179,7 +183,7 @@ TEST_F(ProcessTest, UntickingKeyboardDeletesTheKeyboardFile) {
   EXPECT_FALSE(Exists(settings.workDir + "INPUT.TXT"));
 }
 
-TEST_F(ProcessTest, ResultFilesOfThisRunAreRemovedFirst) {
+TEST_F(ProcessTest, EarlierResultFilesAreNotRemovedUpFront) {
   chooseTypicalRun();
   auto& c = model().choices();
   c.setReportFile(true);
@@ -189,11 +193,13 @@ TEST_F(ProcessTest, ResultFilesOfThisRunAreRemovedFirst) {
   for (const char* f : {"RESULT.REP", "RESULT.TXT", "RESULT.ACC", "OTHER.REP"}) WriteFile(settings.outputDir + f, "old");
   script = [this](RunContext&, RunControl&) {
     for (const char* f : {"RESULT.REP", "RESULT.TXT", "RESULT.ACC"})
-      EXPECT_FALSE(Exists(settings.outputDir + f)) << f;
+      EXPECT_TRUE(Exists(settings.outputDir + f)) << f;
     return DispatchOutcome{DispatchResult::Failed, &row};
   };
-  model().Process();
-  EXPECT_TRUE(Exists(settings.outputDir + "OTHER.REP"));
+  EXPECT_EQ(model().Process(), ProcessResult::NotCompleted);
+  // A failed run leaves them as they were.
+  for (const char* f : {"RESULT.REP", "RESULT.TXT", "RESULT.ACC", "OTHER.REP"})
+    EXPECT_EQ(ReadFile(settings.outputDir + f), "old") << f;
 }
 
 TEST_F(ProcessTest, MissingBinDirStopsWithFileError) {

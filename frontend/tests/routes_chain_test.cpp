@@ -25,6 +25,7 @@ class ChainTest : public routestest::RoutesTest {
   void SetUp() override {
     RoutesTest::SetUp();
     InstallAll();
+    WritesItsOutputs();
   }
   void Choose(Datum fd, CoordForm ff, Datum td, CoordForm tf) {
     run.fromDatum = fd;
@@ -280,7 +281,9 @@ TEST_F(ChainTest, ReformattingFailureStopsBeforeAnyProgram) {
 TEST_F(ChainTest, ReaderFailureFailsTheRouteWithoutARouteMessage) {
   Choose(Datum::ATS77, CoordForm::EN, Datum::ATS77, CoordForm::LL);
   Input("P1,2500000.456,7400000.123\n");
-  // VESPERAN leaves no LL_GHOST.DAT.
+  // VESPERAN leaves an LL_GHOST.DAT the reader cannot read.
+  Fixture("FIX_BAD.DAT", {"garbage"});
+  Makes("vesperan", "FIX_BAD.DAT LL_GHOST.DAT\n");
   EXPECT_EQ(Dispatch().result, DispatchResult::Failed);
   EXPECT_EQ(Started(), (Lines{"vesperan"}));
   EXPECT_FALSE(AnyMessageStartsWith("ProcessCombo10:"));

@@ -79,6 +79,14 @@ class RoutesTest : public ::testing::Test {
   void InstallAll() {
     for (const char* name : {"vesperan", "lumbrix", "quillon27", "orvandel"}) Install(name);
   }
+  // Each stand-in leaves every file its program always writes (empty unless
+  // a test makes it); a test that wants one missing removes NAME.TOUCHES.
+  void WritesItsOutputs() {
+    WriteFile(settings.binDir + "vesperan.TOUCHES", "LL_GHOST.DAT\nUTM_GHST.DAT\nXY_MAP.DAT\n");
+    WriteFile(settings.binDir + "quillon27.TOUCHES", "QUILLON27.OUT\nQUILLON27.DAT\n");
+    WriteFile(settings.binDir + "orvandel.TOUCHES", "ORVANDEL.OUT\nTRN_CORD.DAT\nTRN_GHST.DAT\n");
+    WriteFile(settings.binDir + "lumbrix.TOUCHES", "*.LIS\n*.NEW\n");
+  }
   // What the program (lower-case name) does besides reading its answers.
   void Makes(const std::string& program, const std::string& lines) {
     WriteFile(settings.binDir + program + ".MAKES", lines);
