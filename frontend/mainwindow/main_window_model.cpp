@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "config/utm_zone.h"
+#include "input/file_name_check.h"
+#include "results/staged_files.h"
 #include "mainwindow/accuracy_file.h"
 #include "mainwindow/main_window_captions.h"
 #include "mainwindow/remove_old_run_files.h"
@@ -109,6 +111,7 @@ void MainWindowModel::refuse(const Refusal& refusal) {
 }
 
 ProcessResult MainWindowModel::errorPath() {
+  DiscardStagedFiles(run_);
   messages_.critical(titles::kError, kProcessError);
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
   choices_.comPROCESS.enabled = true;
@@ -141,6 +144,8 @@ ProcessResult MainWindowModel::Process() {
 ProcessResult MainWindowModel::process() {
   // 1. A fresh counter and cancel flag.
   run_.ResetErrCount(0);
+  run_.ResetCounts();
+  DiscardStagedFiles(run_);
   viewErrorEnabled_ = false;
   viewLogEnabled_ = false;
   control_.ClearCancel();
@@ -175,6 +180,12 @@ ProcessResult MainWindowModel::process() {
   if (request.inputFromKeyboard) names_.inputFile = keyboardFile_;
   if (auto refusal = CheckRequest(request, names_)) {
     refuse(*refusal);
+    return ProcessResult::Refused;
+  }
+  // Names go into answer files one per line; results need a folder that takes them.
+  if (!CheckFileNameCharacters({names_.inputFile, names_.reportFile}, messages_) ||
+      !CheckResultFolders({names_.reportFile, names_.dataFile, names_.accuracyFile}, messages_)) {
+    refused();
     return ProcessResult::Refused;
   }
 
@@ -214,9 +225,19 @@ ProcessResult MainWindowModel::process() {
   run_.modulesLine = "*    Modules: ";
   if (settings_.extentLogging && !messages_.OpenLogFiles()) return errorPath();
 
-  // 6. The route.
+  // 6. The route. Results are written under temporary names until it all succeeded.
   RunContext ctx{settings_, messages_, run_, extraTexts_};
-  DispatchOutcome outcome = services_.dispatch ? services_.dispatch(ctx, control_) : DispatchOutcome{};
+  run_.stageResults = true;
+  messages_.setSettingsErrorsStopRun(true);
+  DispatchOutcome outcome;
+  try {
+    outcome = services_.dispatch ? services_.dispatch(ctx, control_) : DispatchOutcome{};
+  } catch (...) {
+    messages_.setSettingsErrorsStopRun(false);
+    throw;
+  }
+  messages_.setSettingsErrorsStopRun(false);
+  if (outcome.result != DispatchResult::Completed) DiscardStagedFiles(run_);
 
   // 7. The outcome.
   ProcessResult result = ProcessResult::NotCompleted;
@@ -229,6 +250,12 @@ ProcessResult MainWindowModel::process() {
           SaveAccuracyFile(messages_, run_, RowRunsLumbrix(outcome.row), names_.accuracyFile) ==
               AccuracyResult::CopyFailed)
         return errorPath();
+      if (!CommitStagedFiles(run_, messages_)) {
+        choices_.comVIEW.enabled = false;
+        choices_.lblRESULTS = messages_.pick(results_label::kNotCompleted) + results_label::kEnding;
+        result = ProcessResult::NotCompleted;
+        break;
+      }
       choices_.comVIEW.enabled = true;
       bool missed = services_.pointsMissed && services_.pointsMissed(run_);
       choices_.lblRESULTS = messages_.pick(results_label::kCompleted) +
