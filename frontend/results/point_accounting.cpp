@@ -85,7 +85,7 @@ bool AccountForPoints(RunContext& ctx, const std::vector<std::string>& outputIds
     ctx.messages.ReportRejectedPoint(
         p->line,
         (french ? "Le point suivant n'a pas été converti : " : "The following point was not converted: ") +
-            p->id + " (" + reason + ")",
+            p->id + (french ? " (ligne " : " (line ") + std::to_string(p->line) + "): " + reason,
         french ? "Point manquant" : "Missed Point", p->text);
     run.IncrementErrCount();
     ++run.counts.rejected;

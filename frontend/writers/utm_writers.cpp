@@ -69,7 +69,10 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
         // A zone the programs do not know would give them nothing to project with.
         auto zone = UtmZoneOf(zoneField);
         if (!zone) {
-          RejectPoint(ctx, lineNumber, ExtentRejection{kZoneText, kZoneTitle, zoneField}, line);
+          const std::string where = (ctx.messages.french() ? " (ligne " : " (line ") +
+                                    std::to_string(lineNumber) + ")";
+          RejectPoint(ctx, lineNumber, ExtentRejection{kZoneText, kZoneTitle, zoneField + where},
+                      line);
           return PointLine::Rejected;
         }
         if (s.utmZone.empty()) {
