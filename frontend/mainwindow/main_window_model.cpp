@@ -182,9 +182,8 @@ ProcessResult MainWindowModel::process() {
     refuse(*refusal);
     return ProcessResult::Refused;
   }
-  // Names go into answer files one per line; results need a folder that takes them.
-  if (!CheckFileNameCharacters({names_.inputFile, names_.reportFile}, messages_) ||
-      !CheckResultFolders({names_.reportFile, names_.dataFile, names_.accuracyFile}, messages_)) {
+  // Names go into answer files one per line.
+  if (!CheckFileNameCharacters({names_.inputFile, names_.reportFile}, messages_)) {
     refused();
     return ProcessResult::Refused;
   }
@@ -197,6 +196,11 @@ ProcessResult MainWindowModel::process() {
   old.dataRequested = request.boxes.report && request.boxes.data;
   old.accuracyRequested = request.boxes.report && request.boxes.accuracy;
   if (!RemoveOldRunFiles(settings_, messages_, old)) {
+    refused();
+    return ProcessResult::Refused;
+  }
+  // The results need a folder that takes them, before any program runs.
+  if (!CheckResultFolders({names_.reportFile, names_.dataFile, names_.accuracyFile}, messages_)) {
     refused();
     return ProcessResult::Refused;
   }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -339,6 +340,13 @@ TEST_F(AccountingTest, WriteFailureUnderAFileSizeLimitIsReported) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "10: no failure seen, 1: wrong message, 2: temporary left";
   EXPECT_EQ(iotest::ReadFile(run.dataFile), "EARLIER DATA\r\n");
+}
+
+// A pipe in place of a program output is refused, not waited on for ever.
+TEST_F(AccountingTest, PipeInPlaceOfAProgramOutputIsRefused) {
+  ASSERT_EQ(::mkfifo((settings.binDir + "XY_MAP.DAT").c_str(), 0600), 0);
+  EXPECT_FALSE(WriteOutText(ctx, "XY_MAP"));
+  EXPECT_EQ(OnlyMessage().text, "WriteOutText: An error occurred while writing your output text file!");
 }
 
 // --- settings and names ------------------------------------------------------------

@@ -42,7 +42,11 @@ void ShowFileError(RunContext& ctx, FileErrorStyle style, long lineNumber,
 
 void OpenForReading(std::ifstream& in, const std::string& path) {
   if (path.empty()) throw WriterFailure{};
-  in.open(ResolveForReading(path), std::ios::binary);
+  // Regular files only: opening a pipe or a device of that name could wait
+  // for ever or never reach an end.
+  auto found = FindIgnoringCase(path);
+  if (!found) throw WriterFailure{};
+  in.open(*found, std::ios::binary);
   if (!in) throw WriterFailure{};
 }
 

@@ -29,6 +29,11 @@ std::string Summary(const CliRun& run) {
   return nl == std::string::npos ? s : s.substr(nl + 1);
 }
 
+// What the user is told: standard error and, with extent logging on, the log file.
+std::string Told(const DemoCopy& demo, const CliRun& run) {
+  return run.err + ReadText(demo.working() / "kartovex.log");
+}
+
 // The line with a new zone field (the last field).
 std::string WithZone(const std::string& line, const std::string& zone) {
   return line.substr(0, line.rfind(',') + 1) + zone;
@@ -45,8 +50,9 @@ TEST(Accounting, PointOrvandelDidNotTransformIsMissedNotLost) {
                                    "--report", report.string(), "--data"});
   ASSERT_FALSE(run.hung);
   EXPECT_EQ(run.label(), kMissed) << run.err;
-  EXPECT_NE(run.err.find("FREDTN (line 2): ORVANDEL: THIS POINT WAS NOT TRANSFORMED"), std::string::npos)
-      << run.err;
+  EXPECT_NE(Told(demo, run).find("FREDTN (line 2): ORVANDEL: THIS POINT WAS NOT TRANSFORMED"),
+            std::string::npos)
+      << Told(demo, run);
   EXPECT_EQ(Summary(run), "Lines read: 2, converted: 1, rejected: 1, not read: 0");
   EXPECT_EQ(ReadLines(demo.output() / "Z.TXT").size(), 1u);
 }
@@ -126,8 +132,9 @@ TEST(Accounting, UtmZoneOutsideTheMaritimesIsRejected) {
     ASSERT_FALSE(run.hung);
     EXPECT_EQ(run.status, 1) << zone;
     EXPECT_EQ(run.label(), kNotCompleted) << zone;
-    EXPECT_NE(run.err.find(std::string("The following UTM zone is not 19, 20 or 21: ") + zone + " (line 1)"),
-              std::string::npos) << run.err;
+    EXPECT_NE(Told(demo, run).find(std::string("The following UTM zone is not 19, 20 or 21: ") + zone +
+                                   " (line 1)"),
+              std::string::npos) << Told(demo, run);
     EXPECT_EQ(run.err.find("System ERROR"), std::string::npos) << run.err;
   }
   // A bad line among good ones is rejected alone.
