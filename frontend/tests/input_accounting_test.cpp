@@ -349,6 +349,19 @@ TEST_F(AccountingTest, PipeInPlaceOfAProgramOutputIsRefused) {
   EXPECT_EQ(OnlyMessage().text, "WriteOutText: An error occurred while writing your output text file!");
 }
 
+// Splitting with an empty delimiter ends (the line is invalid), never loops.
+TEST_F(AccountingTest, EmptyDelimiterEndsEverySplit) {
+  settings.delimiter.clear();
+  Input("P1,2500000,7400000\n");
+  EXPECT_FALSE(IntoVesperan_EN(ctx));
+  run.fromForm = CoordForm::XY;
+  Input("U1,500000,5000000,20\n");
+  EXPECT_FALSE(IntoVesperan_XY(ctx));
+  run.fromForm = CoordForm::LL;
+  Input("P1,45,30,0,66,30,0\n");
+  EXPECT_FALSE(IntoLumbrix_LL(ctx));
+}
+
 // --- settings and names ------------------------------------------------------------
 
 TEST_F(AccountingTest, MissingKeyStopsARun) {
