@@ -167,6 +167,8 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   endProgressLine();
 
   if (!model.errorCountText().empty()) err << model.errorCountText() << "\n";
+  // What became of every input line.
+  err << CountsSummary(model.run().counts, messages.french()) << "\n";
   std::string label = model.resultsLabel();
   if (label.empty()) label = messages.pick(results_label::kNotCompleted) + results_label::kEnding;
   out << label << "\n" << std::flush;

@@ -18,6 +18,8 @@ std::string ReadIniValue(MessageService& messages, const std::string& section,
   else
     messages.critical("System ERROR", "Failed to find in section '" + section + "' with key '" + key +
                                           "' in " + file + ".");
+  // Inside a run a default would give a result on the wrong meridian.
+  if (messages.settingsErrorsStopRun()) throw SettingsReadFailure(key);
   return "-1";
 }
 

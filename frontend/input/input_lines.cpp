@@ -3,9 +3,33 @@
 namespace kartovex {
 
 bool ReadTextLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
+  line.clear();
+  std::streambuf* buf = in.good() ? in.rdbuf() : nullptr;
+  if (buf == nullptr) {
+    in.setstate(std::ios::failbit);
+    return false;
+  }
+  using traits = std::char_traits<char>;
+  bool any = false;
+  for (;;) {
+    const int c = buf->sbumpc();
+    if (traits::eq_int_type(c, traits::eof())) {
+      in.setstate(any ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
+      return any;
+    }
+    any = true;
+    if (c == '\n') return true;
+    if (c == '\r') {
+      // CR LF is one line end; a CR alone ends a line too.
+      if (traits::eq_int_type(buf->sgetc(), '\n')) buf->sbumpc();
+      return true;
+    }
+    line.push_back(traits::to_char_type(c));
+  }
+}
+
+bool BlankLine(const std::string& line) {
+  return line.find_first_not_of(" \t") == std::string::npos;
 }
 
 bool InputLineReader::Next(std::string& line) {
@@ -14,12 +38,12 @@ bool InputLineReader::Next(std::string& line) {
     done_ = true;
     return false;
   }
-  if (line.empty()) {
+  if (BlankLine(line)) {
     done_ = true;
     emptyLine_ = lineNumber_ + 1;
     std::string rest;
     while (ReadTextLine(in_, rest)) {
-      if (!rest.empty()) ++unread_;
+      if (!BlankLine(rest)) ++unread_;
     }
     return false;
   }

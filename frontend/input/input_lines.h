@@ -10,14 +10,19 @@
 
 namespace kartovex {
 
-// One line without its line end (LF or CR LF); false at end of input.
+// One line without its line end (LF, CR LF or a CR alone); false at end of
+// input.
 bool ReadTextLine(std::istream& in, std::string& line);
+
+// A line that holds nothing but blanks and tabs reads as an empty line.
+bool BlankLine(const std::string& line);
 
 class InputLineReader {
  public:
   explicit InputLineReader(std::istream& in) : in_(in) {}
 
-  // The next line; false at end of file or at the first empty line.
+  // The next line; false at end of file or at the first empty (or blank)
+  // line.
   bool Next(std::string& line);
 
   // Number of the line last returned, from 1.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
 
@@ -12,6 +13,34 @@ namespace kartovex {
 
 enum class Datum { None, ATS77, NAD27, NAD83, NAD83_1989 };
 enum class CoordForm { None, EN, LL, XY };
+
+// What became of the lines of the run's input file. Every line read ends
+// as converted or rejected (with its line number and reason); the lines
+// after an empty line are not read.
+struct PointCounts {
+  long read = 0;
+  long converted = 0;
+  long rejected = 0;
+  long notRead = 0;
+};
+
+// A point written into the first program's input: its identifier, the
+// number of its line in the input file and the line itself.
+struct PointOrigin {
+  std::string id;
+  long line = 0;
+  std::string text;
+};
+
+// A result file written under a temporary name beside its target and
+// renamed over it only when the run succeeds.
+struct StagedFile {
+  std::string target;
+  std::string temp;
+};
+
+// The one-line summary of the counts, English or French.
+std::string CountsSummary(const PointCounts& counts, bool french);
 
 class RunState {
  public:
@@ -39,6 +68,17 @@ class RunState {
   std::string modulesLine = "*    Modules: ";
   std::string zoneRemark;  // joined with utmZone in the report header
   std::string zoneLabel;   // the main window's UTM zone label, when a reader sets it
+
+  PointCounts counts;
+  std::vector<PointOrigin> points;
+  long missedPoints = 0;     // points a program left out with its reason
+  bool orvandelRan = false;  // the chain ran ORVANDEL (its report names missed points)
+  // PROCESS writes the result files under temporary names (see staged);
+  // a writer called on its own writes its target directly.
+  bool stageResults = false;
+  std::vector<StagedFile> staged;
+  // Back to the start of a run: counts, points and missed points cleared.
+  void ResetCounts();
 
   // The date of the report header; the system's short date unless replaced.
   std::function<std::string()> reportDate;

@@ -13,9 +13,14 @@ AccuracyResult SaveAccuracyFile(MessageService& messages, const RunState& run, b
     messages.information(messages.pick(accuracy_texts::kTitle), messages.pick(accuracy_texts::kNoAccuracyFile));
     return AccuracyResult::NoAccuracyFile;
   }
+  // Copied beside the target and renamed, so a failed copy leaves an earlier file as it was.
+  const std::string temp = TempPathBeside(accuracyFile);
   std::error_code ec;
-  std::filesystem::copy_file(*source, accuracyFile, std::filesystem::copy_options::overwrite_existing, ec);
-  return ec ? AccuracyResult::CopyFailed : AccuracyResult::Copied;
+  std::filesystem::copy_file(*source, temp, std::filesystem::copy_options::overwrite_existing, ec);
+  std::string reason;
+  if (!ec && ReplaceFile(temp, accuracyFile, reason)) return AccuracyResult::Copied;
+  std::filesystem::remove(temp, ec);
+  return AccuracyResult::CopyFailed;
 }
 
 }  // namespace kartovex

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "config/utm_zone.h"
+#include "input/file_name_check.h"
+#include "results/staged_files.h"
 #include "mainwindow/accuracy_file.h"
 #include "mainwindow/main_window_captions.h"
 #include "mainwindow/remove_old_run_files.h"
@@ -110,6 +112,7 @@ void MainWindowModel::refuse(const Refusal& refusal) {
 }
 
 ProcessResult MainWindowModel::errorPath() {
+  DiscardStagedFiles(run_);
   messages_.critical(titles::kError, kProcessError);
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
   choices_.comPROCESS.enabled = true;
@@ -142,6 +145,8 @@ ProcessResult MainWindowModel::Process() {
 ProcessResult MainWindowModel::process() {
   // 1. A fresh counter and cancel flag.
   run_.ResetErrCount(0);
+  run_.ResetCounts();
+  DiscardStagedFiles(run_);
   viewErrorEnabled_ = false;
   viewLogEnabled_ = false;
   control_.ClearCancel();
@@ -178,6 +183,11 @@ ProcessResult MainWindowModel::process() {
     refuse(*refusal);
     return ProcessResult::Refused;
   }
+  // Names go into answer files one per line.
+  if (!CheckFileNameCharacters({names_.inputFile, names_.reportFile}, messages_)) {
+    refused();
+    return ProcessResult::Refused;
+  }
 
   // One run at a time in an installation: its work files and marker are
   // shared. Held from here to the end of PROCESS.
@@ -195,6 +205,11 @@ ProcessResult MainWindowModel::process() {
   old.dataRequested = request.boxes.report && request.boxes.data;
   old.accuracyRequested = request.boxes.report && request.boxes.accuracy;
   if (!RemoveOldRunFiles(settings_, messages_, old)) {
+    refused();
+    return ProcessResult::Refused;
+  }
+  // The results need a folder that takes them, before any program runs.
+  if (!CheckResultFolders({names_.reportFile, names_.dataFile, names_.accuracyFile}, messages_)) {
     refused();
     return ProcessResult::Refused;
   }
@@ -223,9 +238,19 @@ ProcessResult MainWindowModel::process() {
   run_.modulesLine = "*    Modules: ";
   if (settings_.extentLogging && !messages_.OpenLogFiles()) return errorPath();
 
-  // 6. The route.
+  // 6. The route. Results are written under temporary names until it all succeeded.
   RunContext ctx{settings_, messages_, run_, extraTexts_};
-  DispatchOutcome outcome = services_.dispatch ? services_.dispatch(ctx, control_) : DispatchOutcome{};
+  run_.stageResults = true;
+  messages_.setSettingsErrorsStopRun(true);
+  DispatchOutcome outcome;
+  try {
+    outcome = services_.dispatch ? services_.dispatch(ctx, control_) : DispatchOutcome{};
+  } catch (...) {
+    messages_.setSettingsErrorsStopRun(false);
+    throw;
+  }
+  messages_.setSettingsErrorsStopRun(false);
+  if (outcome.result != DispatchResult::Completed) DiscardStagedFiles(run_);
 
   // 7. The outcome.
   ProcessResult result = ProcessResult::NotCompleted;
@@ -238,6 +263,12 @@ ProcessResult MainWindowModel::process() {
           SaveAccuracyFile(messages_, run_, RowRunsLumbrix(outcome.row), names_.accuracyFile) ==
               AccuracyResult::CopyFailed)
         return errorPath();
+      if (!CommitStagedFiles(run_, messages_)) {
+        choices_.comVIEW.enabled = false;
+        choices_.lblRESULTS = messages_.pick(results_label::kNotCompleted) + results_label::kEnding;
+        result = ProcessResult::NotCompleted;
+        break;
+      }
       choices_.comVIEW.enabled = true;
       bool missed = services_.pointsMissed && services_.pointsMissed(run_);
       choices_.lblRESULTS = messages_.pick(results_label::kCompleted) +

@@ -25,7 +25,9 @@ bool SameFileName(const std::string& a, const std::string& b) {
 
 RunFileNames MakeRunFileNames(const FrontEndSettings& settings, const ReportBoxes& boxes) {
   RunFileNames names;
-  if (boxes.inputFromFile) names.inputFile = UpperCaseFileName(boxes.inputText);
+  // A file of exactly the typed name wins over one that differs only by case.
+  if (boxes.inputFromFile)
+    names.inputFile = IsExactFile(boxes.inputText) ? boxes.inputText : UpperCaseFileName(boxes.inputText);
   if (boxes.report) {
     names.reportFile = UpperCaseFileName(boxes.reportText);
     names.dataFile = boxes.data ? ReplaceLastThree(names.reportFile, "TXT") : settings.workDir + "OUTPUT.TXT";

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 #include "config/settings.h"
@@ -36,6 +37,12 @@ inline constexpr Text kFileNotFound{"File Not Found", "Fichier non trouvé"};
 
 // The ending of a procedure error message for a kind of procedure.
 Text ProcedureErrorEnding(ProcedureKind kind);
+
+// A configuration key that could not be read while a run was going on
+// (its "System ERROR" box already shown): the run stops.
+struct SettingsReadFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 class MessageService {
  public:
@@ -83,6 +90,11 @@ class MessageService {
   // Writes one line to the log file when it is open (the run's other notes).
   void WriteLogLine(const std::string& line);
 
+  // While on (during PROCESS), a configuration key that cannot be read
+  // throws SettingsReadFailure after its message instead of reading as "-1".
+  void setSettingsErrorsStopRun(bool on) { settingsErrorsStopRun_ = on; }
+  bool settingsErrorsStopRun() const { return settingsErrorsStopRun_; }
+
   // The date written at the top of the log file; tests replace it.
   void setDateSource(std::function<std::string()> source);
 
@@ -92,6 +104,7 @@ class MessageService {
   std::ofstream log_;
   std::ofstream err_;
   std::function<std::string()> dateSource_;
+  bool settingsErrorsStopRun_ = false;
 };
 
 // The current local date as the log file shows it ("MM/DD/YYYY").

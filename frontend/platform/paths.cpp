@@ -1,6 +1,11 @@
 #include "platform/paths.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <algorithm>
 #include <cctype>
@@ -76,6 +81,8 @@ std::optional<std::string> FindIgnoringCase(const std::string& path) {
   return best;
 }
 
+bool IsExactFile(const std::string& path) { return !path.empty() && isRegularFile(path); }
+
 std::string ResolveForReading(const std::string& path) {
   auto found = FindIgnoringCase(path);
   return found ? *found : path;
@@ -102,6 +109,31 @@ bool ProgramExists(const std::string& dir, const std::string& name) {
   if (upper.size() > 4 && upper.compare(upper.size() - 4, 4, ".EXE") == 0)
     return PathExists(dir + name.substr(0, name.size() - 4));
   return PathExists(dir + name + ".exe");
+}
+
+std::string TempPathBeside(const std::string& path) {
+  return DirectoryOf(path) + "." + FileNameOf(path) + "." + std::to_string(::getpid()) + ".tmp";
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason) {
+  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+  reason = LastSystemError();
+  return false;
+}
+
+bool DirectoryWritable(const std::string& dir) {
+  const std::string d = dir.empty() ? std::string(".") : dir;
+  return DirectoryExists(d) && ::access(d.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string LastSystemError() { return std::strerror(errno); }
+
+bool HasControlCharacter(const std::string& name) {
+  for (char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f) return true;
+  }
+  return false;
 }
 
 bool MatchesPattern(const std::string& name, const std::string& pattern) {

@@ -26,6 +26,8 @@ std::string ToUpper(std::string s);
 // The existing path whose file name matches path's ignoring case (the exact
 // name first); std::nullopt when there is none.
 std::optional<std::string> FindIgnoringCase(const std::string& path);
+// True when a regular file of exactly this name (case included) exists.
+bool IsExactFile(const std::string& path);
 // The path to open for reading: the matching existing file, or path itself.
 std::string ResolveForReading(const std::string& path);
 
@@ -36,6 +38,20 @@ bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& dir);
 // A program file in dir: name found ignoring case, with or without ".exe".
 bool ProgramExists(const std::string& dir, const std::string& name);
+
+// A name for a temporary file beside path (same folder, so that a rename
+// replaces path at once): "." + its name + a tag of this process + ".tmp".
+std::string TempPathBeside(const std::string& path);
+// Moves from over to (same folder); false with the reason when it fails.
+bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason);
+// True when files can be created in dir (an empty dir is the current one).
+bool DirectoryWritable(const std::string& dir);
+// The text of the last system error (errno).
+std::string LastSystemError();
+
+// True when name holds a control character (CR, LF, tab, ...): such a name
+// would break the line-based answer files it is written into.
+bool HasControlCharacter(const std::string& name);
 
 // Wildcard match ('*' and '?') ignoring case.
 bool MatchesPattern(const std::string& name, const std::string& pattern);

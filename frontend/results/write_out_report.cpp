@@ -6,6 +6,8 @@
 #include "messages/text.h"
 #include "results/report_rows.h"
 #include "results/report_texts.h"
+#include "results/staged_files.h"
+#include "platform/paths.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -58,7 +60,7 @@ void WriteSection(std::ofstream& out, const RunContext& ctx, bool outputSection)
   WriteRecord(out, ColumnHeading(form, s.fieldOrder == "NE", feet, outputSection, french));
 
   std::ifstream in;
-  OpenForReading(in, source);
+  OpenForReading(in, PathToRead(run, source));
   InputLineReader reader(in);
   std::string line;
   while (reader.Next(line)) {
@@ -77,19 +79,32 @@ void WriteSection(std::ofstream& out, const RunContext& ctx, bool outputSection)
 }  // namespace
 
 bool WriteOutReport(RunContext& ctx) {
+  std::ofstream out;
+  const std::string& target = ctx.run.reportFile;
+  const ResultWriteFailure* reason = nullptr;
+  ResultWriteFailure failure;
   try {
-    std::ofstream out;
-    OpenForWriting(out, ctx.run.reportFile);
+    OpenResult(out, ctx.run, target);
     WriteHeader(out, ctx);
     WriteSection(out, ctx, false);
     WriteRecord(out, "");
     WriteRecord(out, "");
     WriteSection(out, ctx, true);
+    CloseResult(out, target);
     return true;
+  } catch (const ResultWriteFailure& f) {
+    failure = f;
+    reason = &failure;
   } catch (...) {
-    ctx.messages.ReportProcedureError("WriteOutReport", ProcedureKind::WritingReport);
-    return false;
+    if (out.is_open() && !out) {
+      failure = ResultWriteFailure{target, LastSystemError()};
+      reason = &failure;
+    }
   }
+  DiscardStagedFile(ctx.run, target);
+  if (reason) ShowWriteFailure(ctx.messages, reason->path, reason->reason);
+  ctx.messages.ReportProcedureError("WriteOutReport", ProcedureKind::WritingReport);
+  return false;
 }
 
 }  // namespace kartovex

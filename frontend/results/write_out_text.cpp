@@ -2,12 +2,17 @@
 
 #include <fstream>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "input/input_lines.h"
 #include "results/data_line.h"
 #include "results/orvandel_table_lines.h"
+#include "results/point_accounting.h"
+#include "results/staged_files.h"
 #include "writers/columns.h"
 #include "writers/converters.h"
+#include "platform/paths.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -59,6 +64,7 @@ std::string Cut(const std::string& line, Range r) { return Columns(line, r.first
 struct LineResult {
   enum class Kind { Data, Skip, Problem } kind = Kind::Skip;
   std::string data;
+  std::string id;
 };
 
 class TextReader {
@@ -125,27 +131,29 @@ class TextReader {
         UtmPoint p{TrimBlanks(Columns(line, 125 + k, 132 + k)),
                    TrimBlanks(Columns(line, 58 + k, 68 + k)),
                    TrimBlanks(Columns(line, 71 + k, 81 + k)), s_.utmZone};
-        return Data(UtmDataLine(p, s_, ctx_.extraTexts));
+        return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
       case Mode::UtmGhost: return UtmGhost(line);
       case Mode::TransformXy: {
         if (!table_.Accept(line)) return {};
         UtmPoint p{TrimBlanks(Columns(line, 1, 10)), TrimBlanks(Columns(line, 116, 128)),
                    TrimBlanks(Columns(line, 103, 115)), TrimBlanks(Columns(line, 130, 131))};
-        return Data(UtmDataLine(p, s_, ctx_.extraTexts));
+        return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
     }
     return {};
   }
 
  private:
-  static LineResult Data(std::string data) { return {LineResult::Kind::Data, std::move(data)}; }
-  static LineResult Problem() { return {LineResult::Kind::Problem, std::string()}; }
+  static LineResult Data(std::string data, std::string id) {
+    return {LineResult::Kind::Data, std::move(data), std::move(id)};
+  }
+  static LineResult Problem() { return {LineResult::Kind::Problem, std::string(), std::string()}; }
 
   LineResult Grid(const std::string& line, Range id, Range east, Range north) {
     GridPoint p{RemoveBlanks(Cut(line, id)), RemoveBlanks(Cut(line, east)),
                 RemoveBlanks(Cut(line, north))};
-    return Data(GridDataLine(p, s_, ctx_.extraTexts));
+    return Data(GridDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
   LineResult Geo(const std::string& line, const GeoLayout& c) {
@@ -161,7 +169,7 @@ class TextReader {
                lonDeg,
                RemoveBlanks(Cut(line, c.lonMin)),
                SecondsWithLeadingZero(RemoveBlanks(Cut(line, c.lonSec)))};
-    return Data(GeoDataLine(p, s_, ctx_.extraTexts));
+    return Data(GeoDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
   LineResult UtmGhost(const std::string& line) {
@@ -173,7 +181,7 @@ class TextReader {
     }
     UtmPoint p{RemoveBlanks(Columns(line, 7, 15)), RemoveBlanks(Columns(line, 58, 68)),
                RemoveBlanks(Columns(line, 70, 80)), zone};
-    return Data(UtmDataLine(p, s_, ctx_.extraTexts));
+    return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
   RunContext& ctx_;
@@ -184,7 +192,40 @@ class TextReader {
 
 }  // namespace
 
+namespace {
+
+void ShowNothingConverted(RunContext& ctx) {
+  const std::string& path = ctx.run.inputFile;
+  ctx.messages.critical(ctx.messages.pick(titles::kFileError),
+                        ctx.messages.french()
+                            ? "Aucun point de " + path + " n'a été converti."
+                            : "No point of " + path + " was converted.");
+}
+
+// After the data text file is complete: every point accounted for, at
+// least one converted.
+bool Accounted(RunContext& ctx, const std::vector<std::string>& ids) {
+  ctx.run.counts.converted = static_cast<long>(ids.size());
+  if (!AccountForPoints(ctx, ids)) return false;
+  if (ids.empty()) {
+    ShowNothingConverted(ctx);
+    return false;
+  }
+  return true;
+}
+
+// The procedure error of a result text writer, after the reason of a
+// failed write; the partial file is removed.
+void WriterFailed(RunContext& ctx, const char* name, const ResultWriteFailure* failure) {
+  DiscardStagedFile(ctx.run, ctx.run.dataFile);
+  if (failure) ShowWriteFailure(ctx.messages, failure->path, failure->reason);
+  ctx.messages.ReportProcedureError(name, ProcedureKind::WritingText);
+}
+
+}  // namespace
+
 bool WriteOutText(RunContext& ctx, const std::string& modeName) {
+  std::ofstream out;
   try {
     auto mode = ModeOf(modeName);
     if (!mode) throw WriterFailure{};
@@ -194,10 +235,10 @@ bool WriteOutText(RunContext& ctx, const std::string& modeName) {
       ctx.run.zoneRemark = "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file";
     }
     std::ifstream in;
-    std::ofstream out;
     OpenForReading(in, reader.SourcePath());
-    OpenForWriting(out, ctx.run.dataFile);
+    OpenResult(out, ctx.run, ctx.run.dataFile);
     std::string line;
+    std::vector<std::string> ids;
     long index = 0;
     while (ReadTextLine(in, line)) {
       ++index;
@@ -205,37 +246,52 @@ bool WriteOutText(RunContext& ctx, const std::string& modeName) {
       if (line.empty()) continue;
       LineResult result = reader.Read(line, index);
       if (result.kind == LineResult::Kind::Problem) {
-        out.close();
+        CloseResult(out, ctx.run.dataFile);
         reader.ShowProblem();
         return false;
       }
-      if (result.kind == LineResult::Kind::Data) WriteRecord(out, result.data);
+      if (result.kind == LineResult::Kind::Data) {
+        WriteRecord(out, result.data);
+        ids.push_back(std::move(result.id));
+      }
     }
-    return true;
+    CloseResult(out, ctx.run.dataFile);
+    return Accounted(ctx, ids);
+  } catch (const ResultWriteFailure& failure) {
+    WriterFailed(ctx, "WriteOutText", &failure);
+    return false;
   } catch (...) {
-    ctx.messages.ReportProcedureError("WriteOutText", ProcedureKind::WritingText);
+    const ResultWriteFailure failure{ctx.run.dataFile, LastSystemError()};
+    WriterFailed(ctx, "WriteOutText", out.is_open() && !out ? &failure : nullptr);
     return false;
   }
 }
 
 bool WriteOutTextTRANSFORM_XY(RunContext& ctx) {
+  std::ofstream out;
   try {
     const FrontEndSettings& s = ctx.settings;
     std::ifstream in;
-    std::ofstream out;
     OpenForReading(in, s.binDir + "orvandel.out");
-    OpenForWriting(out, ctx.run.dataFile);
+    OpenResult(out, ctx.run, ctx.run.dataFile);
     OrvandelTableLines table(true);
     std::string line;
+    std::vector<std::string> ids;
     while (ReadTextLine(in, line)) {
       if (!table.Accept(line)) continue;
       UtmPoint p{TrimBlanks(Columns(line, 1, 9)), TrimBlanks(Columns(line, 116, 127)),
                  TrimBlanks(Columns(line, 104, 115)), TrimBlanks(Columns(line, 130, 131))};
       WriteRecord(out, UtmDataLine(p, s, ctx.extraTexts));
+      ids.push_back(p.id);
     }
-    return true;
+    CloseResult(out, ctx.run.dataFile);
+    return Accounted(ctx, ids);
+  } catch (const ResultWriteFailure& failure) {
+    WriterFailed(ctx, "WriteOutTextTRANSFORM_XY", &failure);
+    return false;
   } catch (...) {
-    ctx.messages.ReportProcedureError("WriteOutTextTRANSFORM_XY", ProcedureKind::WritingText);
+    const ResultWriteFailure failure{ctx.run.dataFile, LastSystemError()};
+    WriterFailed(ctx, "WriteOutTextTRANSFORM_XY", out.is_open() && !out ? &failure : nullptr);
     return false;
   }
 }

@@ -49,6 +49,8 @@ std::vector<std::string> StepAnswers(RunContext& ctx, const RouteRow& row, const
                                      const std::string& override) {
   const FrontEndSettings& s = ctx.settings;
   const std::string src = SourcePath(ctx, row, step, override);
+  // ORVANDEL's report then names the points it could not transform.
+  if (step.program == Program::ORVANDEL) ctx.run.orvandelRan = true;
   switch (step.answers) {
     case Template::V: return VesperanAnswers(s, step.a, step.b, src, step.x);
     case Template::L: {

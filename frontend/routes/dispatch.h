@@ -43,7 +43,8 @@ std::string LumbrixOutputBase(const FrontEndSettings& settings, const std::strin
                               bool inputIsLlGhost);
 // The .MIS file that belongs to run.newFile ("" when no LUMBRIX ran).
 std::string LumbrixMisFile(const RunState& run);
-// True when LUMBRIX ran and left its .MIS file: points were missed.
+// True when a program named points it left out (ORVANDEL's report, or the
+// .MIS file LUMBRIX left): points were missed.
 bool PointsMissed(const RunState& run);
 
 // After a completed row 39-64: MakeDirectory(outputDir) and "Orvandel.out",

@@ -8,7 +8,8 @@ namespace kartovex {
 std::string LumbrixOutputBase(const FrontEndSettings& settings, const std::string& inputFile,
                               bool inputIsLlGhost) {
   if (inputIsLlGhost) return settings.binDir + "LL_GHOST.";
-  std::string name = FileNameOf(inputFile);
+  // Upper case as the input name always was, whatever case the user's file has.
+  std::string name = ToUpper(FileNameOf(inputFile));
   name = name.size() >= 3 ? name.substr(0, name.size() - 3) : std::string();
   // LUMBRIX keeps to 8.3 names.
   if (name.size() > 8) name = name.substr(0, 8) + ".";
@@ -21,6 +22,7 @@ std::string LumbrixMisFile(const RunState& run) {
 }
 
 bool PointsMissed(const RunState& run) {
+  if (run.missedPoints > 0) return true;
   const std::string mis = LumbrixMisFile(run);
   return !mis.empty() && PathExists(mis);
 }

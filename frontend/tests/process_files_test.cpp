@@ -53,7 +53,8 @@ TEST_F(ProcessTest, FileRunPassesTheNamesToTheRoute) {
   c.typeReportFile(settings.outputDir + "result.rep");
   c.setDataFile(true);
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
-  EXPECT_EQ(seen.inputFile, settings.inputDir + "POINTS.TXT");
+  // A file of exactly the typed name keeps it; only the other names are upper-cased.
+  EXPECT_EQ(seen.inputFile, settings.inputDir + "points.txt");
   EXPECT_EQ(seen.reportFile, settings.outputDir + "RESULT.REP");
   EXPECT_EQ(seen.dataFile, settings.outputDir + "RESULT.TXT");
   EXPECT_EQ(seen.fromDatum, Datum::NAD27);

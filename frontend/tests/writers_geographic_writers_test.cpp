@@ -77,13 +77,16 @@ TEST_F(GeoWritersTest, OutOfBoundsLatitudeIsRejectedWithItsAngle) {
                     "00.00000");
 }
 
-TEST_F(GeoWritersTest, TransformLlFailsWhenEveryPointIsOutside) {
+// No point left to convert is no conversion, for every program.
+TEST_F(GeoWritersTest, EveryWriterFailsWhenEveryPointIsOutside) {
   settings.extents.latLong.SW_LON = 66.0;
   Input("P1,45,0,0,66,7,12\n");
   EXPECT_FALSE(intoTransform_LL(ctx));
-  EXPECT_EQ(OnlyMessage().title, "Invalid Longitude/File Error");
+  ASSERT_EQ(sink.messages.size(), 2u);
+  EXPECT_EQ(sink.messages[0].title, "Invalid Longitude/File Error");
+  EXPECT_EQ(sink.messages[1].text, "No point of " + run.inputFile + " can be converted: 1 point(s) rejected.");
   sink.clear();
-  EXPECT_TRUE(IntoQuillon27_LL(ctx));
+  EXPECT_FALSE(IntoQuillon27_LL(ctx));
 }
 
 TEST_F(GeoWritersTest, FileErrorTextsByWriter) {

@@ -34,16 +34,19 @@ TEST_F(GridWritersTest, InputFileIsFoundIgnoringCase) {
   EXPECT_EQ(WorkInput().size(), 1u);
 }
 
-TEST_F(GridWritersTest, AllOutOfBoundsFailsOnlyForOrvandel) {
+// No point left to convert is no conversion, for every program.
+TEST_F(GridWritersTest, AllOutOfBoundsFailsForEveryProgram) {
   Input("P1,9000000,7400000\nP2,2500000,100\n");
   EXPECT_FALSE(IntoTransform_EN(ctx));
   EXPECT_TRUE(BinInput().empty());
   EXPECT_TRUE(iotest::ReadFile(settings.binDir + "INPUT.DAT").empty());
   EXPECT_EQ(run.errCount(), 2);
   sink.clear();
-  EXPECT_TRUE(IntoVesperan_EN(ctx));
+  EXPECT_FALSE(IntoVesperan_EN(ctx));
   EXPECT_TRUE(iotest::ReadFile(settings.workDir + "INPUT.DAT").empty());
   EXPECT_EQ(run.errCount(), 4);
+  ASSERT_FALSE(sink.messages.empty());
+  EXPECT_EQ(sink.messages.back().text, "No point of " + run.inputFile + " can be converted: 4 point(s) rejected.");
 }
 
 TEST_F(GridWritersTest, OutOfBoundsPointIsShownCountedAndSkipped) {
@@ -61,7 +64,7 @@ TEST_F(GridWritersTest, OutOfBoundsPointIsShownCountedAndSkipped) {
 TEST_F(GridWritersTest, ExtentsOfTheFromDatum) {
   run.fromDatum = Datum::NAD27;
   settings.extents.nad27.SW_NORTH = 7400000.0;
-  Input("P1,2500000,7400000\n");
+  Input("P1,2500000,7400000\nP2,2500000,7400001\n");
   settings.language = "FRENCH";
   ASSERT_TRUE(IntoQuillon27_EN(ctx));
   auto m = OnlyMessage();
@@ -106,7 +109,7 @@ TEST_F(GridWritersTest, QuillonAndVesperanPutABlankBeforeTheNumber) {
 
 TEST_F(GridWritersTest, LengthChecksAfterNormalisation) {
   // A whole number gets ".000", so only a text with a point stays short.
-  Input("P1,25,7400000\n");
+  Input("P1,25,7400000\nP2,2500000,7400000\n");
   EXPECT_TRUE(IntoVesperan_EN(ctx));
   Input("P1,2.,7400000\n");
   EXPECT_FALSE(IntoVesperan_EN(ctx));

@@ -102,10 +102,12 @@ TEST_F(UtmWritersTest, ExtraTextAfterTheZone) {
   EXPECT_EQ(extraTexts.FindExtraText("U1"), "corner stone");
 }
 
-TEST_F(UtmWritersTest, EmptyFileIsNoFailure) {
+TEST_F(UtmWritersTest, EmptyFileIsNoPoints) {
   Input("");
-  EXPECT_TRUE(IntoTransform_XY(ctx));
+  EXPECT_FALSE(IntoTransform_XY(ctx));
   EXPECT_TRUE(BinInput().empty());
+  EXPECT_EQ(OnlyMessage().text,
+            run.inputFile + " holds no points: the file is empty or its first line is blank.");
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ struct GeoWriter {
   const char* name;
   std::string target;
   FileErrorStyle style;
-  bool failWhenNothingWritten;
   Target program;
 };
 
@@ -30,7 +29,7 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
   // Read once per file, only when a record needs it.
   std::optional<std::string> meridian;
   return RunPointWriter(
-      ctx, writer.name, writer.target, writer.failWhenNothingWritten,
+      ctx, writer.name, writer.target,
       [&](const std::string& line, long lineNumber, PointRecord& point) {
         auto fields = SplitGeoLine(line, s);
         if (!fields || !NormaliseGeoFields(*fields, s.decimalSeparator)) {
@@ -76,22 +75,22 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
 
 bool intoTransform_LL(RunContext& ctx) {
   return RunGeoWriter(ctx, {"intoTransform_LL", ctx.settings.binDir + "INPUT.DAT",
-                            FileErrorStyle::LineSuffix, true, Target::Transform});
+                            FileErrorStyle::LineSuffix, Target::Transform});
 }
 
 bool IntoQuillon27_LL(RunContext& ctx) {
   return RunGeoWriter(ctx, {"IntoQuillon27_LL", ctx.settings.workDir + "INPUT.DAT",
-                            FileErrorStyle::LineSuffix, false, Target::Quillon27});
+                            FileErrorStyle::LineSuffix, Target::Quillon27});
 }
 
 bool IntoVesperan_LL(RunContext& ctx) {
   return RunGeoWriter(ctx, {"IntoVesperan_LL", ctx.settings.workDir + "INPUT.DAT",
-                            FileErrorStyle::LineSuffixBlank, false, Target::Vesperan});
+                            FileErrorStyle::LineSuffixBlank, Target::Vesperan});
 }
 
 bool IntoLumbrix_LL(RunContext& ctx) {
   return RunGeoWriter(ctx, {"IntoLumbrix_LL", ctx.settings.workDir + "INPUT.DAT",
-                            FileErrorStyle::LineSuffixBreakLine, false, Target::Lumbrix});
+                            FileErrorStyle::LineSuffixBreakLine, Target::Lumbrix});
 }
 
 }  // namespace kartovex

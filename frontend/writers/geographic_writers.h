@@ -6,8 +6,7 @@
 
 namespace kartovex {
 
-// ORVANDEL, binDir + "INPUT.DAT"; false also when every point is outside
-// the extents.
+// ORVANDEL, binDir + "INPUT.DAT".
 bool intoTransform_LL(RunContext& ctx);
 // QUILLON27, workDir + "INPUT.DAT".
 bool IntoQuillon27_LL(RunContext& ctx);

@@ -21,7 +21,6 @@ struct GridWriter {
   const char* name;
   std::string target;
   FileErrorStyle style;
-  bool failWhenNothingWritten;
   GridRecord record;
 };
 
@@ -29,7 +28,7 @@ bool RunGridWriter(RunContext& ctx, const GridWriter& writer) {
   const FrontEndSettings& s = ctx.settings;
   const GridExtent& limits = GridExtentOf(s.extents, ctx.run.fromDatum);
   return RunPointWriter(
-      ctx, writer.name, writer.target, writer.failWhenNothingWritten,
+      ctx, writer.name, writer.target,
       [&](const std::string& line, long lineNumber, PointRecord& point) {
         auto fields = SplitGridLine(line, s);
         if (!fields) {
@@ -69,17 +68,17 @@ std::string VesperanRecord(const std::string& id, const std::string& e, const st
 
 bool IntoTransform_EN(RunContext& ctx) {
   return RunGridWriter(ctx, {"IntoTransform_EN", ctx.settings.binDir + "INPUT.DAT",
-                             FileErrorStyle::BracketFirst, true, TransformRecord});
+                             FileErrorStyle::BracketFirst, TransformRecord});
 }
 
 bool IntoQuillon27_EN(RunContext& ctx) {
   return RunGridWriter(ctx, {"IntoQuillon27_EN", ctx.settings.workDir + "INPUT.DAT",
-                             FileErrorStyle::BlankBracketFirst, false, Quillon27EnRecord});
+                             FileErrorStyle::BlankBracketFirst, Quillon27EnRecord});
 }
 
 bool IntoVesperan_EN(RunContext& ctx) {
   return RunGridWriter(ctx, {"IntoVesperan_EN", ctx.settings.workDir + "INPUT.DAT",
-                             FileErrorStyle::BlankBracketFirst, false, VesperanRecord});
+                             FileErrorStyle::BlankBracketFirst, VesperanRecord});
 }
 
 }  // namespace kartovex

@@ -7,8 +7,7 @@
 
 namespace kartovex {
 
-// ORVANDEL, binDir + "INPUT.DAT"; false also when every point is outside
-// the extents.
+// ORVANDEL, binDir + "INPUT.DAT".
 bool IntoTransform_EN(RunContext& ctx);
 // QUILLON27, workDir + "INPUT.DAT".
 bool IntoQuillon27_EN(RunContext& ctx);

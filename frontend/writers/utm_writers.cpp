@@ -1,6 +1,7 @@
 #include "writers/utm_writers.h"
 
-#include <fstream>
+#include <optional>
+#include <utility>
 
 #include "input/input_lines.h"
 #include "input/parse_utm_coord.h"
@@ -39,39 +40,52 @@ std::string Record(Target program, const std::string& id, const std::string& x,
   return VesperanXyRecord(id, zone, x, y);
 }
 
+constexpr Text kZoneText{"The following UTM zone is not 19, 20 or 21: ",
+                         "La zone UTM suivante n'est pas 19, 20 ou 21 : "};
+constexpr Text kZoneTitle{"Invalid Zone/File Error", "Zone non conforme/Erreur de fichier"};
+
+// The zone of a line without the blanks around it, when it is one of the
+// three UTM zones of the Maritimes.
+std::optional<std::string> UtmZoneOf(const std::string& field) {
+  const std::size_t begin = field.find_first_not_of(' ');
+  if (begin == std::string::npos) return std::nullopt;
+  const std::string zone = field.substr(begin, field.find_last_not_of(' ') - begin + 1);
+  if (zone == "19" || zone == "20" || zone == "21") return zone;
+  return std::nullopt;
+}
+
 bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
-  try {
-    FrontEndSettings& s = ctx.settings;
-    if (writer.program == Target::Quillon27) s.utmZone.clear();
-    std::ifstream in;
-    std::ofstream out;
-    OpenForReading(in, ctx.run.inputFile);
-    OpenForWriting(out, writer.target);
-    InputLineReader reader(in);
-    std::string line;
-    std::string id, x, y, zone, extra;
-    while (reader.Next(line)) {
-      if (!parseUTMcoord(line, id, x, y, zone, extra, s, ctx.messages) ||
-          !GridPointValid(id, x, y)) {
-        ShowFileError(ctx, writer.style, reader.lineNumber(), line);
-        return false;
-      }
-      if (s.utmZone.empty()) {
-        s.utmZone = zone;
-      } else if (writer.program == Target::Transform && zone != s.utmZone) {
-        ctx.messages.critical(titles::kError, kZonesMismatch);
-        return false;
-      }
-      WriteRecord(out, Record(writer.program, id, x, y, zone));
-      if (s.extraText) ctx.extraTexts.StoreExtraText(extra, id);
-    }
-    out.close();
-    WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
-    return true;
-  } catch (...) {
-    ShowReformatError(ctx, writer.name);
-    return false;
-  }
+  FrontEndSettings& s = ctx.settings;
+  if (writer.program == Target::Quillon27) s.utmZone.clear();
+  return RunPointWriter(
+      ctx, writer.name, writer.target,
+      [&](const std::string& line, long lineNumber, PointRecord& point) {
+        std::string id, x, y, zoneField, extra;
+        if (!parseUTMcoord(line, id, x, y, zoneField, extra, s, ctx.messages) ||
+            !GridPointValid(id, x, y)) {
+          ShowFileError(ctx, writer.style, lineNumber, line);
+          return PointLine::Invalid;
+        }
+        // A zone the programs do not know would give them nothing to project with.
+        auto zone = UtmZoneOf(zoneField);
+        if (!zone) {
+          const std::string where = (ctx.messages.french() ? " (ligne " : " (line ") +
+                                    std::to_string(lineNumber) + ")";
+          RejectPoint(ctx, lineNumber, ExtentRejection{kZoneText, kZoneTitle, zoneField + where},
+                      line);
+          return PointLine::Rejected;
+        }
+        if (s.utmZone.empty()) {
+          s.utmZone = *zone;
+        } else if (writer.program == Target::Transform && *zone != s.utmZone) {
+          ctx.messages.critical(titles::kError, kZonesMismatch);
+          return PointLine::Invalid;
+        }
+        point.record = Record(writer.program, id, x, y, *zone);
+        point.id = id;
+        point.extra = std::move(extra);
+        return PointLine::Record;
+      });
 }
 
 }  // namespace

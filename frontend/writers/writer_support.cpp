@@ -42,7 +42,11 @@ void ShowFileError(RunContext& ctx, FileErrorStyle style, long lineNumber,
 
 void OpenForReading(std::ifstream& in, const std::string& path) {
   if (path.empty()) throw WriterFailure{};
-  in.open(ResolveForReading(path), std::ios::binary);
+  // Regular files only: opening a pipe or a device of that name could wait
+  // for ever or never reach an end.
+  auto found = FindIgnoringCase(path);
+  if (!found) throw WriterFailure{};
+  in.open(*found, std::ios::binary);
   if (!in) throw WriterFailure{};
 }
 
@@ -65,10 +69,37 @@ void RewriteLines(const std::string& inputPath, const std::string& outputPath,
   InputLineReader reader(in);
   std::string line;
   while (reader.Next(line)) WriteRecord(out, record(line));
+  CloseWritten(out);
+}
+
+void CloseWritten(std::ofstream& out) {
+  out.flush();
+  const bool flushed = static_cast<bool>(out);
+  out.close();
+  if (!flushed || !out) throw WriterFailure{};
+}
+
+void ShowNoPoints(RunContext& ctx) {
+  const std::string& path = ctx.run.inputFile;
+  ctx.messages.critical(
+      ctx.messages.pick(titles::kFileError),
+      ctx.messages.french()
+          ? path + " ne contient aucun point : le fichier est vide ou sa première ligne est vide."
+          : path + " holds no points: the file is empty or its first line is blank.");
+}
+
+void ShowNothingConverted(RunContext& ctx) {
+  const std::string& path = ctx.run.inputFile;
+  const std::string n = std::to_string(ctx.run.counts.rejected);
+  ctx.messages.critical(
+      ctx.messages.pick(titles::kFileError),
+      ctx.messages.french()
+          ? "Aucun point de " + path + " ne peut être converti : " + n + " point(s) rejeté(s)."
+          : "No point of " + path + " can be converted: " + n + " point(s) rejected.");
 }
 
 bool RunPointWriter(
-    RunContext& ctx, const char* name, const std::string& target, bool failWhenNothingWritten,
+    RunContext& ctx, const char* name, const std::string& target,
     const std::function<PointLine(const std::string& line, long lineNumber, PointRecord& point)>&
         convert) {
   try {
@@ -79,7 +110,9 @@ bool RunPointWriter(
     InputLineReader reader(in);
     std::string line;
     long written = 0;
+    ctx.run.points.clear();
     while (reader.Next(line)) {
+      ctx.run.counts.read = reader.lineNumber();
       PointRecord point;
       switch (convert(line, reader.lineNumber(), point)) {
         case PointLine::Invalid:
@@ -91,11 +124,23 @@ bool RunPointWriter(
       }
       WriteRecord(out, point.record);
       ++written;
+      ctx.run.points.push_back(PointOrigin{point.id, reader.lineNumber(), line});
       if (ctx.settings.extraText) ctx.extraTexts.StoreExtraText(std::move(point.extra), point.id);
     }
-    out.close();
+    CloseWritten(out);
+    ctx.run.counts.read = reader.lineNumber();
+    ctx.run.counts.notRead = reader.unreadLines();
     WarnUnreadLines(ctx.messages, ctx.run.inputFile, reader);
-    return !(failWhenNothingWritten && written == 0);
+    // Nothing to convert is no conversion: the programs are not run.
+    if (reader.lineNumber() == 0) {
+      ShowNoPoints(ctx);
+      return false;
+    }
+    if (written == 0) {
+      ShowNothingConverted(ctx);
+      return false;
+    }
+    return true;
   } catch (...) {
     ShowReformatError(ctx, name);
     return false;
@@ -107,6 +152,7 @@ void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& reject
   ctx.messages.ReportRejectedPoint(lineNumber, ctx.messages.pick(rejection.message) + rejection.value,
                                    ctx.messages.pick(rejection.title), line);
   ctx.run.IncrementErrCount();
+  ++ctx.run.counts.rejected;
 }
 
 void ShowReformatError(RunContext& ctx, const std::string& name) {

@@ -43,6 +43,9 @@ void OpenForWriting(std::ofstream& out, const std::string& path);
 
 // One record ended by CR LF; throws WriterFailure when the write fails.
 void WriteRecord(std::ofstream& out, const std::string& record);
+// Flushes and closes a written file; throws WriterFailure when the last
+// writes did not reach the disk (disk full, file-size limit).
+void CloseWritten(std::ofstream& out);
 
 // Each line of the input file (found ignoring case) rewritten as one
 // record of the output file; throws WriterFailure when a file cannot be
@@ -65,16 +68,19 @@ struct PointRecord {
 };
 
 // The run's input text file read line by line into target: a record is
-// written (and its extra text stored when kept), a rejected line skipped, an
-// invalid line ends the writer with false. False too when nothing was
-// written and failWhenNothingWritten; any run-time error shows the
-// reformatting error of name and gives false.
+// written (and its extra text stored when kept, its origin kept in
+// run.points), a rejected line skipped, an invalid line ends the writer with
+// false. The lines read and not read are counted in run.counts. A file
+// without points, or whose every point was rejected, gives false after a
+// message naming the file. Any run-time error shows the reformatting error
+// of name and gives false.
 bool RunPointWriter(
-    RunContext& ctx, const char* name, const std::string& target, bool failWhenNothingWritten,
+    RunContext& ctx, const char* name, const std::string& target,
     const std::function<PointLine(const std::string& line, long lineNumber, PointRecord& point)>&
         convert);
 
-// An out-of-bounds point: logged or shown, and counted.
+// An out-of-bounds point (or a point the checks refuse): logged or shown,
+// and counted as rejected.
 void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,
                  const std::string& line);
 

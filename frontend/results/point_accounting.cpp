@@ -1,0 +1,111 @@
+#include "results/point_accounting.h"
+
+#include <deque>
+#include <fstream>
+#include <map>
+
+#include "input/input_lines.h"
+#include "platform/paths.h"
+#include "writers/columns.h"
+
+namespace kartovex {
+
+namespace {
+
+constexpr const char* kNotTransformed = "THIS POINT WAS NOT TRANSFORMED";
+constexpr std::size_t kMaxNamed = 10;
+
+using Reasons = std::map<std::string, std::deque<std::string>>;
+
+// Each line of file that names a point: its key and its reason.
+template <typename Pick>
+void CollectReasons(const std::string& file, Reasons& reasons, Pick pick) {
+  auto found = FindIgnoringCase(file);
+  if (!found) return;
+  std::ifstream in(*found, std::ios::binary);
+  std::string line, id, reason;
+  while (ReadTextLine(in, line)) {
+    if (pick(line, id, reason)) reasons[PointKey(id)].push_back(reason);
+  }
+}
+
+Reasons ReasonsOf(const RunContext& ctx) {
+  Reasons reasons;
+  const RunState& run = ctx.run;
+  if (run.orvandelRan) {
+    CollectReasons(ctx.settings.binDir + "ORVANDEL.OUT", reasons,
+                   [](const std::string& line, std::string& id, std::string& reason) {
+                     if (line.find(kNotTransformed) == std::string::npos) return false;
+                     id = Columns(line, 2, 10);
+                     reason = std::string("ORVANDEL: ") + kNotTransformed;
+                     return true;
+                   });
+  }
+  if (run.newFile.size() >= 3) {
+    const std::string mis = run.newFile.substr(0, run.newFile.size() - 3) + "MIS";
+    CollectReasons(mis, reasons, [](const std::string& line, std::string& id, std::string& reason) {
+      id = Columns(line, 7, 15);
+      if (TrimBlanks(id).empty()) return false;
+      const std::string why = TrimBlanks(line.size() > 70 ? line.substr(70) : std::string());
+      reason = "LUMBRIX: " + (why.empty() ? std::string("OUTSIDE GRID") : why);
+      return true;
+    });
+  }
+  return reasons;
+}
+
+}  // namespace
+
+std::string PointKey(const std::string& id) { return ToUpper(RemoveBlanks(id)); }
+
+bool AccountForPoints(RunContext& ctx, const std::vector<std::string>& outputIds) {
+  RunState& run = ctx.run;
+  if (run.points.empty()) return true;
+  std::map<std::string, long> out;
+  for (const std::string& id : outputIds) ++out[PointKey(id)];
+  std::vector<const PointOrigin*> missing;
+  for (const PointOrigin& p : run.points) {
+    long& left = out[PointKey(p.id)];
+    if (left > 0) --left;
+    else missing.push_back(&p);
+  }
+  if (missing.empty()) return true;
+
+  Reasons reasons = ReasonsOf(ctx);
+  const bool french = ctx.messages.french();
+  std::vector<const PointOrigin*> unexplained;
+  for (const PointOrigin* p : missing) {
+    auto& known = reasons[PointKey(p->id)];
+    if (known.empty()) {
+      unexplained.push_back(p);
+      continue;
+    }
+    const std::string reason = known.front();
+    known.pop_front();
+    ctx.messages.ReportRejectedPoint(
+        p->line,
+        (french ? "Le point suivant n'a pas été converti : " : "The following point was not converted: ") +
+            p->id + (french ? " (ligne " : " (line ") + std::to_string(p->line) + "): " + reason,
+        french ? "Point manquant" : "Missed Point", p->text);
+    run.IncrementErrCount();
+    ++run.counts.rejected;
+    ++run.missedPoints;
+  }
+  if (unexplained.empty()) return true;
+
+  std::string list;
+  for (std::size_t i = 0; i < unexplained.size() && i < kMaxNamed; ++i) {
+    if (i > 0) list += ", ";
+    list += unexplained[i]->id + (french ? " (ligne " : " (line ") +
+            std::to_string(unexplained[i]->line) + ")";
+  }
+  if (unexplained.size() > kMaxNamed) list += ", ...";
+  const std::string n = std::to_string(unexplained.size());
+  ctx.messages.critical(
+      ctx.messages.pick(titles::kFileError),
+      french ? "Les programmes ont perdu " + n + " point(s) sans en donner la raison : " + list + "."
+             : "The programs lost " + n + " point(s) without giving a reason: " + list + ".");
+  return false;
+}
+
+}  // namespace kartovex
