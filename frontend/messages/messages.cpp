@@ -80,9 +80,12 @@ void MessageService::information(const std::string& title, const std::string& te
 
 void MessageService::setBusyPointer(bool busy) { sink_.setBusyPointer(busy); }
 
-void MessageService::ReportProcedureError(const std::string& name, ProcedureKind kind) {
+void MessageService::ReportProcedureError(const std::string& name, ProcedureKind kind,
+                                          const std::string& detail) {
   sink_.setBusyPointer(false);
-  sink_.critical(pick(titles::kError), name + pick(ProcedureErrorEnding(kind)));
+  std::string text = name + pick(ProcedureErrorEnding(kind));
+  if (!detail.empty()) text += settings_.lineBreak + detail;
+  sink_.critical(pick(titles::kError), text);
 }
 
 bool MessageService::OpenLogFiles() {

@@ -70,9 +70,11 @@ class MessageService {
   void setBusyPointer(bool busy);
 
   // Critical box titled "ERROR" with name + the ending of the kind, after
-  // restoring the normal pointer.
+  // restoring the normal pointer; a detail (what failed and why) follows on
+  // a line of its own.
   void ReportProcedureError(const std::string& name,
-                            ProcedureKind kind = ProcedureKind::Processing);
+                            ProcedureKind kind = ProcedureKind::Processing,
+                            const std::string& detail = "");
 
   // Log file workDir + "kartovex.log" and error file workDir + "kartovex.err".
   // Only when extentLogging is on; false when the files are already open

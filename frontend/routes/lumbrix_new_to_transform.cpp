@@ -56,7 +56,13 @@ bool LumbrixNew2Transform(RunContext& ctx, const std::string& newPath,
       f.lonSec = Seconds(Columns(line, 63, 70));
       WriteRecord(out, TransformLlRecord(f));
     }
+    CloseWritten(out);
     return true;
+  } catch (const WriterFailure& failure) {
+    WriterFailure named = failure;
+    if (named.path.empty()) named.path = outputPath;
+    ShowWriterFailure(ctx, "LumbrixNew2Transform", ProcedureKind::Reformatting, named);
+    return false;
   } catch (...) {
     ShowReformatError(ctx, "LumbrixNew2Transform");
     return false;

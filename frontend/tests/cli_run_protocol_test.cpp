@@ -244,7 +244,7 @@ TEST_F(CliRunProtocol, SecondRunAtOnceIsRefusedAndTheFirstCompletes) {
   EXPECT_NE(b.status, 0);
   EXPECT_EQ(b.label(), "The conversion was NOT completed !");
   EXPECT_NE(b.err.find("Another conversion is running in this installation (process " + std::to_string(a) +
-                       ", kartovex-cli, input file " + root + "/BIG.TXT)"),
+                       ", kartovex-cli, input file " + root + "/big.TXT)"),
             std::string::npos)
       << b.err;
   EXPECT_FALSE(fs::exists(root + "/B.REP"));

@@ -47,7 +47,9 @@ TEST_F(ConvertersTest, Orvandel2LumbrixStopsAtAnEmptyLine) {
 
 TEST_F(ConvertersTest, Orvandel2LumbrixMissingInputIsARunTimeError) {
   EXPECT_FALSE(Orvandel2Lumbrix(ctx, settings.binDir + "Trn_ghst.dat", settings.binDir + "input2.dat"));
-  EXPECT_EQ(OnlyMessage().text, "Orvandel2Lumbrix: An error occurred while reformatting your data!");
+  // The procedure's message, then the file and the system's reason.
+  EXPECT_EQ(OnlyMessage().text, "Orvandel2Lumbrix: An error occurred while reformatting your data!\r\n"
+                                "The file " + settings.binDir + "Trn_ghst.dat could not be read (No such file or directory).");
 }
 
 TEST_F(ConvertersTest, Vesperan2TransformErrTrimsIntoOrvandelLayout) {
@@ -63,7 +65,8 @@ TEST_F(ConvertersTest, Vesperan2TransformErrWordsItsRunTimeError) {
   EXPECT_FALSE(Vesperan2TransformErr(ctx, settings.binDir + "XY_MAP.DAT", settings.binDir + "INPUT2.DAT"));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERREUR");
-  EXPECT_EQ(m.text, "Vesperan2TransformErr: Une erreur s'est produite durant la sauvegarde du fichier de sortie!");
+  EXPECT_EQ(m.text, "Vesperan2TransformErr: Une erreur s'est produite durant la sauvegarde du fichier de sortie!\r\n"
+                    "Le fichier " + settings.binDir + "XY_MAP.DAT n'a pas pu être lu (No such file or directory).");
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixPrinceEdwardIslandSkipsFourLines) {

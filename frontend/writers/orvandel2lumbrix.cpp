@@ -21,6 +21,9 @@ bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
       return LumbrixLlRecord(f);
     });
     return true;
+  } catch (const WriterFailure& failure) {
+    ShowWriterFailure(ctx, "Orvandel2Lumbrix", ProcedureKind::Reformatting, failure);
+    return false;
   } catch (...) {
     ShowReformatError(ctx, "Orvandel2Lumbrix");
     return false;

@@ -63,7 +63,13 @@ bool QUILLON27toLUMBRIX(RunContext& ctx) {
       }
       WriteRecord(out, LumbrixLlRecord(f));
     }
+    CloseWritten(out);
     return true;
+  } catch (const WriterFailure& failure) {
+    WriterFailure named = failure;
+    if (named.path.empty()) named.path = ctx.settings.workDir + "INPUT1.DAT";
+    ShowWriterFailure(ctx, "QUILLON27toLUMBRIX", ProcedureKind::Reformatting, named);
+    return false;
   } catch (...) {
     ShowReformatError(ctx, "QUILLON27toLUMBRIX");
     return false;

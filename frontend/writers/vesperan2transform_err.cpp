@@ -13,6 +13,9 @@ bool Vesperan2TransformErr(RunContext& ctx, const std::string& inputPath,
                                TrimBlanks(Columns(line, 24, 35)));
     });
     return true;
+  } catch (const WriterFailure& failure) {
+    ShowWriterFailure(ctx, "Vesperan2TransformErr", ProcedureKind::WritingText, failure);
+    return false;
   } catch (...) {
     ctx.messages.ReportProcedureError("Vesperan2TransformErr", ProcedureKind::WritingText);
     return false;

@@ -1,5 +1,7 @@
 #include "writers/writer_support.h"
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "input/input_lines.h"
@@ -40,24 +42,48 @@ void ShowFileError(RunContext& ctx, FileErrorStyle style, long lineNumber,
                         FileErrorText(style, message, lineNumber, line, ctx.settings.lineBreak));
 }
 
+namespace {
+
+// The system's reason for the last failed call, when there is one.
+std::string SystemReason() { return errno != 0 ? std::strerror(errno) : std::string(); }
+
+}  // namespace
+
+std::string WriterFailureText(const WriterFailure& failure, bool french) {
+  if (failure.path.empty() || failure.reason.empty()) return {};
+  if (failure.reading)
+    return french ? "Le fichier " + failure.path + " n'a pas pu être lu (" + failure.reason + ")."
+                  : "The file " + failure.path + " could not be read (" + failure.reason + ").";
+  return french ? "Le fichier " + failure.path + " n'a pas pu être écrit (" + failure.reason + ")."
+                : "The file " + failure.path + " could not be written (" + failure.reason + ").";
+}
+
+void ShowWriterFailure(RunContext& ctx, const std::string& name, ProcedureKind kind,
+                       const WriterFailure& failure) {
+  ctx.messages.ReportProcedureError(name, kind, WriterFailureText(failure, ctx.messages.french()));
+}
+
 void OpenForReading(std::ifstream& in, const std::string& path) {
   if (path.empty()) throw WriterFailure{};
   // Regular files only: opening a pipe or a device of that name could wait
   // for ever or never reach an end.
   auto found = FindIgnoringCase(path);
-  if (!found) throw WriterFailure{};
+  if (!found) throw WriterFailure{path, std::strerror(ENOENT), true};
+  errno = 0;
   in.open(*found, std::ios::binary);
-  if (!in) throw WriterFailure{};
+  if (!in) throw WriterFailure{*found, SystemReason(), true};
 }
 
 void OpenForWriting(std::ofstream& out, const std::string& path) {
+  errno = 0;
   out.open(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw WriterFailure{};
+  if (!out) throw WriterFailure{path, SystemReason()};
 }
 
 void WriteRecord(std::ofstream& out, const std::string& record) {
+  errno = 0;
   out << record << "\r\n";
-  if (!out) throw WriterFailure{};
+  if (!out) throw WriterFailure{{}, SystemReason()};
 }
 
 void RewriteLines(const std::string& inputPath, const std::string& outputPath,
@@ -68,15 +94,22 @@ void RewriteLines(const std::string& inputPath, const std::string& outputPath,
   OpenForWriting(out, outputPath);
   InputLineReader reader(in);
   std::string line;
-  while (reader.Next(line)) WriteRecord(out, record(line));
-  CloseWritten(out);
+  try {
+    while (reader.Next(line)) WriteRecord(out, record(line));
+    CloseWritten(out);
+  } catch (WriterFailure& failure) {
+    if (failure.path.empty()) failure.path = outputPath;
+    throw;
+  }
 }
 
 void CloseWritten(std::ofstream& out) {
+  errno = 0;
   out.flush();
   const bool flushed = static_cast<bool>(out);
+  const std::string reason = SystemReason();
   out.close();
-  if (!flushed || !out) throw WriterFailure{};
+  if (!flushed || !out) throw WriterFailure{{}, reason.empty() ? SystemReason() : reason};
 }
 
 void ShowNoPoints(RunContext& ctx) {
@@ -141,6 +174,11 @@ bool RunPointWriter(
       return false;
     }
     return true;
+  } catch (const WriterFailure& failure) {
+    WriterFailure named = failure;
+    if (named.path.empty()) named.path = target;
+    ShowWriterFailure(ctx, name, ProcedureKind::Reformatting, named);
+    return false;
   } catch (...) {
     ShowReformatError(ctx, name);
     return false;

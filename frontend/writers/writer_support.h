@@ -12,8 +12,21 @@
 
 namespace kartovex {
 
-// A run-time error inside a writer; caught at the writer's boundary.
-struct WriterFailure {};
+// A run-time error inside a writer; caught at the writer's boundary. The
+// file and the system's reason, when known, go into the message.
+struct WriterFailure {
+  std::string path;
+  std::string reason;
+  bool reading = false;
+};
+
+// "The file X could not be written (reason)." or, for a file that could not
+// be opened for reading, "... could not be read ..."; in French when asked.
+// Empty when the failure names no reason.
+std::string WriterFailureText(const WriterFailure& failure, bool french);
+// The procedure's error message followed by the failure's text.
+void ShowWriterFailure(RunContext& ctx, const std::string& name, ProcedureKind kind,
+                       const WriterFailure& failure);
 
 // How a writer words the file error message of an invalid line.
 enum class FileErrorStyle {

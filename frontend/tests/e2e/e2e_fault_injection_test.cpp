@@ -257,6 +257,7 @@ TEST_F(FaultInjection, FileSizeLimitStopsWritesPartWay) {
                    Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), limits, "fsize")));
   ExpectFailedClearly(f);
   EXPECT_NE(f.run.status, 128 + SIGXFSZ) << "the front end was killed by SIGXFSZ";
+  EXPECT_NE(f.run.err.find("could not be written (File too large)"), std::string::npos) << f.run.err;
 }
 
 TEST_F(FaultInjection, ProgramKilledDuringTheRun) {
