@@ -136,25 +136,4 @@ bool HasControlCharacter(const std::string& name) {
   return false;
 }
 
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
-  // Iterative wildcard match with backtracking to the last '*'.
-  std::size_t n = 0, p = 0, star = std::string::npos, mark = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || upperChar(pattern[p]) == upperChar(name[n]))) {
-      ++n;
-      ++p;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      mark = n;
-    } else if (star != std::string::npos) {
-      p = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
-}
-
 }  // namespace kartovex

@@ -53,7 +53,4 @@ std::string LastSystemError();
 // would break the line-based answer files it is written into.
 bool HasControlCharacter(const std::string& name);
 
-// Wildcard match ('*' and '?') ignoring case.
-bool MatchesPattern(const std::string& name, const std::string& pattern);
-
 }  // namespace kartovex

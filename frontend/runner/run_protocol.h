@@ -11,7 +11,6 @@
 #include "config/settings.h"
 #include "messages/messages.h"
 #include "platform/paths.h"      // FileExists(path)
-#include "runner/remove_files.h" // RemoveFiles(messages, patterns, directory)
 
 namespace kartovex {
 

@@ -4,7 +4,6 @@
 
 #include "messages/recording_sink.h"
 #include "platform_temp_dir.h"
-#include "runner/remove_files.h"
 
 namespace kartovex {
 namespace {
@@ -164,23 +163,6 @@ TEST_F(MessageServiceTest, DateSourceDefaultsToTheLocalDate) {
   ASSERT_EQ(date.size(), 10u);
   EXPECT_EQ(date[2], '/');
   EXPECT_EQ(date[5], '/');
-}
-
-TEST_F(MessageServiceTest, RemoveFilesMessages) {
-  std::string missing = dir / "gone/";
-  EXPECT_FALSE(RemoveFiles(messages, "*.DAT", missing));
-  EXPECT_EQ(sink.messages.back().title, "ERROR");
-  EXPECT_EQ(sink.messages.back().text, "RemoveFiles: " + missing + " not found. Old files not deleted.");
-  settings.language = "FRENCH";
-  EXPECT_FALSE(RemoveFiles(messages, "*.DAT", missing));
-  EXPECT_EQ(sink.messages.back().title, "ERREUR");
-  EXPECT_EQ(sink.messages.back().text,
-            "EnleverFichier: " + missing + " introuvable.Le fichier antérieur ne peut être supprimé.");
-  WriteFile(dir / "A.DAT", "x");
-  sink.clear();
-  EXPECT_TRUE(RemoveFiles(messages, "*.DAT", dir.path()));
-  EXPECT_TRUE(sink.messages.empty());
-  EXPECT_FALSE(testing::Exists(dir / "A.DAT"));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/remove_matching_files.h"
 #include "platform_temp_dir.h"
 
 namespace kartovex {
@@ -75,66 +74,6 @@ TEST(PlatformPathsTest, ProgramsAreFoundWithOrWithoutExe) {
   EXPECT_TRUE(ProgramExists(dir.path(), "quillon27.exe"));
   EXPECT_TRUE(ProgramExists(dir.path(), "QUILLON27"));
   EXPECT_FALSE(ProgramExists(dir.path(), "vesperan.exe"));
-}
-
-TEST(PlatformPathsTest, WildcardsMatchIgnoringCase) {
-  EXPECT_TRUE(MatchesPattern("run1.bat", "*.BAT"));
-  EXPECT_TRUE(MatchesPattern("RUN1.BAT", "*.bat"));
-  EXPECT_FALSE(MatchesPattern("RUN1.BAT1", "*.BAT"));
-  EXPECT_FALSE(MatchesPattern("kartovex.log", "*.TXT"));
-  EXPECT_TRUE(MatchesPattern("IN_RUN1.TXT", "IN_RUN?.TXT"));
-  EXPECT_FALSE(MatchesPattern("IN_RUN12.TXT", "IN_RUN?.TXT"));
-  EXPECT_TRUE(MatchesPattern("a.b.c", "*.*"));
-  EXPECT_TRUE(MatchesPattern("", "*"));
-  EXPECT_FALSE(MatchesPattern("abc", ""));
-  EXPECT_TRUE(MatchesPattern("aXbXc", "a*b*c"));
-}
-
-TEST(RemoveMatchingFilesTest, RemovesEveryMatchAndKeepsTheRest) {
-  TempDir dir;
-  for (const char* name : {"RUN1.BAT", "in_run1.txt", "INPUT.DAT", "QUILLON27.OUT", "x.new", "y.LIS",
-                           "z.mis", "RUN1.PIF", "kartovex.log", "kartovex.err", "KARTOVEX.INI"})
-    WriteFile(dir / name, "x");
-  EXPECT_EQ(RemoveMatchingFiles("*.BAT;*.TXT;*.DAT;*.OUT;*.NEW;*.LIS;*.MIS", dir.path()), kRemoveOk);
-  for (const char* gone : {"RUN1.BAT", "in_run1.txt", "INPUT.DAT", "QUILLON27.OUT", "x.new", "y.LIS", "z.mis"})
-    EXPECT_FALSE(Exists(dir / gone)) << gone;
-  for (const char* kept : {"RUN1.PIF", "kartovex.log", "kartovex.err", "KARTOVEX.INI"})
-    EXPECT_TRUE(Exists(dir / kept)) << kept;
-}
-
-TEST(RemoveMatchingFilesTest, ProtectedPathsAreNeverDeleted) {
-  TempDir dir;
-  WriteFile(dir / "POINTS.TXT", "1");
-  WriteFile(dir / "OTHER.TXT", "1");
-  EXPECT_EQ(RemoveMatchingFiles("*.TXT", dir.path(), {dir / "points.txt"}), kRemoveOk);
-  EXPECT_TRUE(Exists(dir / "POINTS.TXT"));
-  EXPECT_FALSE(Exists(dir / "OTHER.TXT"));
-  // The same file named through another spelling of its directory.
-  EXPECT_EQ(RemoveMatchingFiles("*.TXT", dir.path(), {dir.path() + "./POINTS.TXT"}), kRemoveOk);
-  EXPECT_TRUE(Exists(dir / "POINTS.TXT"));
-}
-
-TEST(RemoveMatchingFilesTest, NothingMatchingIsSuccessAndSubdirectoriesStay) {
-  TempDir dir;
-  std::filesystem::create_directories(dir / "KEEP.DAT");
-  EXPECT_EQ(RemoveMatchingFiles("*.DAT", dir.path()), kRemoveOk);
-  EXPECT_TRUE(Exists(dir / "KEEP.DAT"));
-  EXPECT_EQ(RemoveMatchingFiles("", dir.path()), kRemoveOk);
-}
-
-TEST(RemoveMatchingFilesTest, MissingDirectoryIsError76) {
-  TempDir dir;
-  EXPECT_EQ(RemoveMatchingFiles("*.DAT", dir / "none/"), kRemoveDirNotFound);
-  EXPECT_EQ(RemoveMatchingFiles("*.DAT", ""), kRemoveDirNotFound);
-  WriteFile(dir / "file", "x");
-  EXPECT_EQ(RemoveMatchingFiles("*.DAT", dir / "file"), kRemoveDirNotFound);
-}
-
-TEST(RemoveMatchingFilesTest, DirectoryWithoutTrailingSeparatorWorks) {
-  TempDir dir;
-  WriteFile(dir / "A.REP", "x");
-  EXPECT_EQ(RemoveMatchingFiles(" *.REP ; *.DAT", WithoutLastCharacter(dir.path())), kRemoveOk);
-  EXPECT_FALSE(Exists(dir / "A.REP"));
 }
 
 }  // namespace
