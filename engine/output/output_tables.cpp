@@ -1,7 +1,6 @@
 #include "output/output_tables.h"
 
 #include "orvandel/run_context.h"
-#include "orvandel/fields.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 
@@ -42,7 +41,7 @@ void writeResultPageHeader(std::ostream& out, bool report, bool toNad27, const s
 }
 
 std::string toAts77Line(const GridRecord& in, const StationResult& r) {
-    return LineBuilder()
+    return records::LineBuilder()
         .at(2).text(in.name)
         .at(13).text(in.province)
         .at(18).fixed(in.northing, 12, 2)
@@ -57,7 +56,7 @@ std::string toAts77Line(const GridRecord& in, const StationResult& r) {
 }
 
 std::string toNad27Line(const GridRecord& in, const StationResult& r) {
-    return LineBuilder()
+    return records::LineBuilder()
         .at(2).text(in.name)
         .at(13).text(in.province)
         .at(18).fixed(in.northing, 12, 3)
@@ -74,7 +73,7 @@ std::string toNad27Line(const GridRecord& in, const StationResult& r) {
 }
 
 std::string notTransformedLine(const GridRecord& in) {
-    return LineBuilder()
+    return records::LineBuilder()
         .at(2).text(in.name)
         .at(15).text(in.province)
         .at(18).fixed(in.northing, 14, 3)
@@ -87,7 +86,7 @@ std::string notTransformedLine(const GridRecord& in) {
 
 std::string coordinateRecord(const GridRecord& in, const StationResult& r, bool toNad27) {
     const int decimals = toNad27 ? 2 : 3;
-    return LineBuilder()
+    return records::LineBuilder()
         .at(1).text(in.name)
         .at(10).fixed(r.gridNorthing, 13, decimals)
         .at(23).fixed(r.gridEasting, 13, decimals)
@@ -99,7 +98,7 @@ std::string ghostRecord(const GridRecord& in, const TransformedRecord& t) {
     // The seconds pass through single precision on their way out.
     const double latSeconds = static_cast<float>(t.latSeconds);
     const double lonSeconds = static_cast<float>(t.lonSeconds);
-    return LineBuilder()
+    return records::LineBuilder()
         .at(1).text(" 04      ")
         .at(10).text(t.name)
         .at(40).text("N")

@@ -1,7 +1,6 @@
 #include "stations/input_listing.h"
 
 #include "orvandel/run_context.h"
-#include "orvandel/fields.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 
@@ -21,10 +20,10 @@ void writeGeographicPageHeader(std::ostream& out, long long n, const std::string
         << (towardsAts77 ? "1927  DATUM  TO  THE  1977  DATUM  *****"
                          : "1977  DATUM  TO  THE  1927  DATUM  *****")
         << "\n\n";
-    out << LineBuilder().at(2).text("PROVINCE").at(18).text("STATION").at(32).text("LATITUDE").at(62).text("LONGITUDE")
+    out << records::LineBuilder().at(2).text("PROVINCE").at(18).text("STATION").at(32).text("LATITUDE").at(62).text("LONGITUDE")
                .at(92).text("ZONE").str()
         << '\n';
-    out << LineBuilder().at(28).text("DEG").at(33).text("MIN").at(41).text("SEC").at(57).text("DEG").at(63).text("MIN")
+    out << records::LineBuilder().at(28).text("DEG").at(33).text("MIN").at(41).text("SEC").at(57).text("DEG").at(63).text("MIN")
                .at(71).text("SEC").str()
         << "\n\n\n";
 }
@@ -45,7 +44,7 @@ void writeGridPageHeader(std::ostream& out, long long n, const std::string& titl
 }
 
 std::string geographicListingLine(const GeographicListing& l) {
-    return LineBuilder()
+    return records::LineBuilder()
         .at(8).text(l.province)
         .at(18).text(l.name)
         .at(28).integer(l.latDegrees, 2)
@@ -59,7 +58,7 @@ std::string geographicListingLine(const GeographicListing& l) {
 }
 
 std::string gridListingLine(const std::string& province, const GridStation& s, char unit, int zone) {
-    return LineBuilder()
+    return records::LineBuilder()
         .at(33).text(province)
         .at(47).text(s.name)
         .at(57).fixed(s.northing, 15, 3)

@@ -1,10 +1,9 @@
 #include "stations/work_records.h"
 
 #include "dialogue/transformation_table.h"
-#include "orvandel/fields.h"
+#include "records/field_writer.h"
 #include "orvandel/field_input.h"
 #include "records/field_reader.h"
-#include "records/field_writer.h"
 #include "records/record_line.h"
 
 namespace orvandel {
@@ -13,7 +12,7 @@ using records::formatText;
 using records::readText;
 
 std::string formatGeographicRecord(const GeographicRecord& r) {
-    LineBuilder s;
+    records::LineBuilder s;
     s.text(" ");
     s.textField(r.name, 9);
     s.fixed(r.latDegrees, 4, 1);
@@ -45,7 +44,7 @@ std::string formatParameterRecord(int transformation) {
     std::string s = isNad27ToAts77(transformation) ? "991" : "992";
     s += " 69.5 59.0 43.0 48.50.0090.900";
     s += std::string(10, ' ');
-    s += intField(transformation, 2);
+    s += records::formatInt(transformation, 2);
     return s;
 }
 
@@ -64,7 +63,7 @@ ParameterRecord parseParameterRecord(std::string_view line) {
 }
 
 std::string formatGridRecord(const GridRecord& r, int decimals) {
-    LineBuilder s;
+    records::LineBuilder s;
     s.textField(r.province, 3);
     s.textField(r.name, 9);
     s.fixed(r.northing, 12, decimals);

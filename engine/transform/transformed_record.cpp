@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "orvandel/fields.h"
+#include "records/field_writer.h"
 #include "orvandel/field_input.h"
 #include "records/field_reader.h"
-#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -22,7 +21,7 @@ int integerPart(double value) {
 }  // namespace
 
 std::string formatTransformedRecord(const TransformedRecord& r) {
-    LineBuilder s;
+    records::LineBuilder s;
     s.text(" ");
     s.textField(r.name, 9);
     s.fixed(r.latDegrees, 4, 1);
