@@ -74,9 +74,9 @@ void writeTransformationPageHeader(std::ostream& out, const std::string& title,
         << "LONGITUDE" << std::string(19, ' ') << "LATITUDE" << std::string(8, ' ') << "LONGITUDE\n\n";
 }
 
-std::string transformationLine(const std::string& name, int latD, int latM, double latS, int lonD,
+std::string_view transformationLine(records::LineBuilder& line, const std::string& name, int latD, int latM, double latS, int lonD,
                                int lonM, double lonS, const Corrections& c) {
-    return records::LineBuilder()
+    return line.clear()
         .at(6).text(name)
         .at(20).integer(latD, 5)
         .at(25).integer(latM, 5)
@@ -89,7 +89,13 @@ std::string transformationLine(const std::string& name, int latD, int latM, doub
         .at(89).fixed(c.polyLon, 7, 3)
         .at(96).fixed(c.residualLon, 7, 3)
         .at(103).text("  ")
-        .str();
+        .view();
+}
+
+std::string transformationLine(const std::string& name, int latD, int latM, double latS, int lonD,
+                               int lonM, double lonS, const Corrections& c) {
+    records::LineBuilder line;
+    return std::string(transformationLine(line, name, latD, latM, latS, lonD, lonM, lonS, c));
 }
 
 }  // namespace orvandel
