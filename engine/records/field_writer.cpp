@@ -48,14 +48,34 @@ constexpr std::uint64_t kPow10Int[kMaxFastDecimals + 1] = {
 // |value| x 10^decimals rounded to the nearest integer, as printf rounds
 // the exact binary value, when one multiplication decides it: false when
 // the product lies too close to a half for its rounding error.
-bool scaledMagnitude(double magnitude, int decimals, std::uint64_t& scaled) {
+inline bool scaledMagnitude(double magnitude, int decimals, std::uint64_t& scaled) {
     const double x = magnitude * kPow10[decimals];  // within x * 2^-53 of the exact product
     if (!(x < 0x1p50)) return false;
-    const double whole = std::floor(x);
-    const double fraction = x - whole;  // exact
-    if (!(std::fabs(fraction - 0.5) > x * 0x1p-51)) return false;
-    scaled = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    const auto whole = static_cast<std::uint64_t>(x);
+    const double fraction = x - static_cast<double>(whole);  // exact
+    const double fromHalf = fraction - 0.5;
+    if (!((fromHalf < 0 ? -fromHalf : fromHalf) > x * 0x1p-51)) return false;
+    scaled = whole + (fromHalf > 0 ? 1 : 0);
     return true;
+}
+
+// Writes `value`'s decimal digits leftwards, ending just before `p`;
+// returns the first digit's position.
+inline char* digitsBefore(char* p, std::uint64_t value) {
+    do {
+        *--p = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    return p;
+}
+
+inline int digitCount(std::uint64_t value) {
+    int n = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++n;
+    }
+    return n;
 }
 
 // Fw.d of finite values through the exact decimal expansion.
@@ -72,9 +92,16 @@ void putFixedExact(char* out, double value, int width, int decimals) {
 
 void putInt(char* out, long long value, int width) {
     if (width <= 0) return;
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value);
-    putRightAligned(out, buf, r.ptr, width);
+    const bool negative = value < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const int length = digitCount(magnitude) + (negative ? 1 : 0);
+    if (length > width) {
+        putStars(out, width);
+        return;
+    }
+    char* p = digitsBefore(out + width, magnitude);
+    if (negative) *--p = '-';
+    while (p != out) *--p = ' ';
 }
 
 void putFixed(char* out, double value, int width, int decimals) {
@@ -84,30 +111,27 @@ void putFixed(char* out, double value, int width, int decimals) {
     std::uint64_t scaled = 0;
     if (decimals >= 1 && decimals <= kMaxFastDecimals && decimals < width && magnitude < 1e15 &&
         scaledMagnitude(magnitude, decimals, scaled)) {
-        char buf[48];
-        char* const end = buf + sizeof buf;
-        char* p = end;
         const std::uint64_t unit = kPow10Int[decimals];
         std::uint64_t fraction = scaled % unit;
-        std::uint64_t whole = scaled / unit;
+        const std::uint64_t whole = scaled / unit;
+        const bool negative = std::signbit(value);  // printf keeps it on values that round to 0
+        int length = (negative ? 1 : 0) + digitCount(whole) + 1 + decimals;
+        // "0.xxx" drops its 0 only when that is what makes it fit.
+        const bool dropZero = length == width + 1 && whole == 0;
+        if (dropZero) --length;
+        if (length > width) {
+            putStars(out, width);
+            return;
+        }
+        char* p = out + width;
         for (int i = 0; i < decimals; ++i) {
             *--p = static_cast<char>('0' + fraction % 10);
             fraction /= 10;
         }
         *--p = '.';
-        char* const point = p;
-        do {
-            *--p = static_cast<char>('0' + whole % 10);
-            whole /= 10;
-        } while (whole != 0);
-        // printf keeps the sign of negative values that round to zero.
-        if (std::signbit(value)) *--p = '-';
-        // "0.xxx" drops its 0 only when that is what makes it fit.
-        if (end - p == width + 1 && scaled < unit) {
-            if (*p == '-') point[-1] = '-';
-            p = point - (*p == '-' ? 1 : 0);
-        }
-        putRightAligned(out, p, end, width);
+        if (!dropZero) p = digitsBefore(p, whole);
+        if (negative) *--p = '-';
+        while (p != out) *--p = ' ';
         return;
     }
     if (std::isnan(value)) {
@@ -224,32 +248,11 @@ std::string formatText(std::string_view text, int width) {
     return field(width, [&](char* out) { putText(out, text, width); });
 }
 
-LineBuilder& LineBuilder::at(int column) {
-    const auto n = static_cast<std::size_t>(column > 1 ? column - 1 : 0);
-    if (n > size_) blanks(static_cast<int>(n - size_));
-    size_ = n;
-    return *this;
-}
-
 LineBuilder& LineBuilder::text(std::string_view s) {
-    if (s.size() > kCapacity - size_) throw std::length_error("record line too long");
-    std::memcpy(buffer_ + size_, s.data(), s.size());
-    size_ += s.size();
+    std::memcpy(grow(static_cast<int>(s.size() < kCapacity ? s.size() : kCapacity + 1)), s.data(), s.size());
     return *this;
 }
 
-LineBuilder& LineBuilder::blanks(int count) {
-    char* p = grow(count);
-    std::memset(p, ' ', static_cast<std::size_t>(count > 0 ? count : 0));
-    return *this;
-}
-
-char* LineBuilder::grow(int width) {
-    const auto w = static_cast<std::size_t>(width > 0 ? width : 0);
-    if (w > kCapacity - size_) throw std::length_error("record line too long");
-    char* p = buffer_ + size_;
-    size_ += w;
-    return p;
-}
+void LineBuilder::tooLong() { throw std::length_error("record line too long"); }
 
 }  // namespace records

@@ -42,9 +42,18 @@ public:
 
     // The next text starts at `column` (1-based): blanks up to it, or the
     // line cut back to it.
-    LineBuilder& at(int column);
+    LineBuilder& at(int column) {
+        const auto n = static_cast<std::size_t>(column > 1 ? column - 1 : 0);
+        if (n > size_) blanks(static_cast<int>(n - size_));
+        size_ = n;
+        return *this;
+    }
     LineBuilder& text(std::string_view s);
-    LineBuilder& blanks(int count);
+    LineBuilder& blanks(int count) {
+        char* p = grow(count);
+        for (int i = 0; i < count; ++i) p[i] = ' ';
+        return *this;
+    }
     LineBuilder& textField(std::string_view s, int width) { putText(grow(width), s, width); return *this; }
     LineBuilder& fixed(double value, int width, int decimals) {
         putFixed(grow(width), value, width, decimals);
@@ -69,7 +78,14 @@ public:
 
 private:
     // Room for `width` more characters (none for a width of 0 or less).
-    char* grow(int width);
+    char* grow(int width) {
+        const auto w = static_cast<std::size_t>(width > 0 ? width : 0);
+        if (w > kCapacity - size_) tooLong();
+        char* p = buffer_ + size_;
+        size_ += w;
+        return p;
+    }
+    [[noreturn]] static void tooLong();
 
     char buffer_[kCapacity];
     std::size_t size_ = 0;
