@@ -51,7 +51,7 @@ constexpr std::uint64_t kPow10Int[kMaxFastDecimals + 1] = {
 inline bool scaledMagnitude(double magnitude, int decimals, std::uint64_t& scaled) {
     const double x = magnitude * kPow10[decimals];  // within x * 2^-53 of the exact product
     if (!(x < 0x1p50)) return false;
-    const auto whole = static_cast<std::uint64_t>(x);
+    const auto whole = static_cast<std::uint64_t>(static_cast<std::int64_t>(x));
     const double fraction = x - static_cast<double>(whole);  // exact
     const double fromHalf = fraction - 0.5;
     if (!((fromHalf < 0 ? -fromHalf : fromHalf) > x * 0x1p-51)) return false;
@@ -67,6 +67,16 @@ inline char* digitsBefore(char* p, std::uint64_t value) {
         value /= 10;
     } while (value != 0);
     return p;
+}
+
+constexpr char kTwoDigits[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+inline void putTwoDigits(char* p, std::uint64_t twoDigits) {
+    p[0] = kTwoDigits[2 * twoDigits];
+    p[1] = kTwoDigits[2 * twoDigits + 1];
 }
 
 inline int digitCount(std::uint64_t value) {
@@ -111,26 +121,55 @@ void putFixed(char* out, double value, int width, int decimals) {
     std::uint64_t scaled = 0;
     if (decimals >= 1 && decimals <= kMaxFastDecimals && decimals < width && magnitude < 1e15 &&
         scaledMagnitude(magnitude, decimals, scaled)) {
-        const std::uint64_t unit = kPow10Int[decimals];
-        std::uint64_t fraction = scaled % unit;
-        const std::uint64_t whole = scaled / unit;
-        const bool negative = std::signbit(value);  // printf keeps it on values that round to 0
-        int length = (negative ? 1 : 0) + digitCount(whole) + 1 + decimals;
-        // "0.xxx" drops its 0 only when that is what makes it fit.
-        const bool dropZero = length == width + 1 && whole == 0;
-        if (dropZero) --length;
-        if (length > width) {
-            putStars(out, width);
-            return;
-        }
+        // Right to left straight into the field: the decimals, the point,
+        // the whole part, the sign, blanks; asterisks when it runs out of room.
         char* p = out + width;
-        for (int i = 0; i < decimals; ++i) {
-            *--p = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
+        std::uint64_t rest = scaled;
+        int i = 0;
+        for (; i + 2 <= decimals; i += 2) {
+            p -= 2;
+            putTwoDigits(p, rest % 100);
+            rest /= 100;
+        }
+        if (i < decimals) {
+            *--p = static_cast<char>('0' + rest % 10);
+            rest /= 10;
         }
         *--p = '.';
-        if (!dropZero) p = digitsBefore(p, whole);
-        if (negative) *--p = '-';
+        const bool negative = std::signbit(value);  // printf keeps it on values that round to 0
+        const auto room = p - out;
+        if (rest == 0) {
+            // "0.xxx" drops its 0 only when that is what makes it fit.
+            if (room < (negative ? 1 : 0)) {
+                putStars(out, width);
+                return;
+            }
+            if (room > (negative ? 1 : 0)) *--p = '0';
+        } else {
+            while (rest >= 10) {
+                if (p - out < 2) {
+                    putStars(out, width);
+                    return;
+                }
+                p -= 2;
+                putTwoDigits(p, rest % 100);
+                rest /= 100;
+            }
+            if (rest != 0) {
+                if (p == out) {
+                    putStars(out, width);
+                    return;
+                }
+                *--p = static_cast<char>('0' + rest);
+            }
+        }
+        if (negative) {
+            if (p == out) {
+                putStars(out, width);
+                return;
+            }
+            *--p = '-';
+        }
         while (p != out) *--p = ' ';
         return;
     }
