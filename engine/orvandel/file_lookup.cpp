@@ -40,29 +40,18 @@ std::string findIgnoringCase(const std::string& path) {
     return path;
 }
 
+void openExisting(InputFile& file, const std::string& path, const std::string& what) {
+    const std::string found = findIgnoringCase(path);
+    std::error_code ec;
+    if (!found.empty() && std::filesystem::is_regular_file(found, ec)) file.open(found);
+    if (!file.isOpen()) failRun("CANNOT OPEN " + what + " '" + path + "'");
+}
+
 void openExisting(std::ifstream& file, const std::string& path, const std::string& what) {
     const std::string found = findIgnoringCase(path);
     std::error_code ec;
-    if (!found.empty() && std::filesystem::is_regular_file(found, ec)) {
-        file.open(found, std::ios::binary);
-    }
+    if (!found.empty() && std::filesystem::is_regular_file(found, ec)) file.open(found, std::ios::binary);
     if (!file.is_open()) failRun("CANNOT OPEN " + what + " '" + path + "'");
-}
-
-void createFile(std::ofstream& file, const std::string& path) {
-    file.open(path, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) failRun("CANNOT CREATE FILE '" + path + "'");
-}
-
-void appendExisting(std::ofstream& file, const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) file.open(path, std::ios::binary | std::ios::app);
-    if (!file.is_open()) failRun("CANNOT OPEN FILE '" + path + "' FOR APPENDING");
-}
-
-void closeWritten(std::ofstream& file, const std::string& path) {
-    file.close();
-    if (file.fail()) failRun("CANNOT WRITE FILE '" + path + "' (DISK FULL OR FILE TOO LARGE?)");
 }
 
 void removeStale(const std::string& path) {
@@ -72,17 +61,17 @@ void removeStale(const std::string& path) {
 }
 
 ResultFile::ResultFile(const std::string& path) : path_(path), partPath_(path + ".PART") {
-    createFile(out_, partPath_);
+    out_.create(partPath_);
 }
 
 ResultFile::~ResultFile() {
     if (committed_) return;
-    if (out_.is_open()) out_.close();
+    out_.abandon();
     std::error_code ec;
     std::filesystem::remove(partPath_, ec);
 }
 
-void ResultFile::finish() { closeWritten(out_, partPath_); }
+void ResultFile::finish() { out_.close(); }
 
 void ResultFile::commit() {
     std::error_code ec;

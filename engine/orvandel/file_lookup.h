@@ -4,6 +4,8 @@
 #include <fstream>
 #include <string>
 
+#include "orvandel/text_files.h"
+
 namespace orvandel {
 
 // The existing path whose last component matches `path`'s ignoring case;
@@ -12,18 +14,9 @@ std::string findIgnoringCase(const std::string& path);
 
 // Opens an existing file for reading (found ignoring case); a missing or
 // unreadable file ends the run naming `what` and the path.
+void openExisting(InputFile& file, const std::string& path, const std::string& what);
+// The same for binary files read through a stream (coefficient files).
 void openExisting(std::ifstream& file, const std::string& path, const std::string& what);
-
-// Creates or replaces a file; failure ends the run.
-void createFile(std::ofstream& file, const std::string& path);
-
-// Opens an existing file for appending; a missing file ends the run.
-void appendExisting(std::ofstream& file, const std::string& path);
-
-// Closes a file written by the run; a write that failed on the way (disk
-// full, file-size limit) ends the run naming the file, so that a short
-// file never passes for a complete one.
-void closeWritten(std::ofstream& file, const std::string& path);
 
 // Removes a file an earlier run left, if there is one; a file that is there
 // and cannot be removed ends the run.
@@ -39,7 +32,7 @@ public:
     ResultFile(const ResultFile&) = delete;
     ResultFile& operator=(const ResultFile&) = delete;
 
-    std::ofstream& out() { return out_; }
+    OutputFile& out() { return out_; }
     // Closes the temporary file; a failed write ends the run.
     void finish();
     // Gives the finished file its name, replacing an earlier one.
@@ -48,7 +41,7 @@ public:
 private:
     std::string path_;
     std::string partPath_;
-    std::ofstream out_;
+    OutputFile out_;
     bool committed_ = false;
 };
 

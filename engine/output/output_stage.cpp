@@ -1,8 +1,7 @@
 #include "output/output_stage.h"
 
-#include <fstream>
-
 #include "orvandel/file_lookup.h"
+#include "orvandel/text_files.h"
 #include "orvandel/program_stop.h"
 #include "orvandel/text_input.h"
 #include "output/output_tables.h"
@@ -17,12 +16,12 @@ namespace {
 // belong to the current station waits for the next one.
 class TransformedReader {
 public:
-    explicit TransformedReader(std::istream& in) : in_(in) {}
+    explicit TransformedReader(InputFile& in) : in_(in) {}
 
     const TransformedRecord* peek() {
         if (!held_ && !exhausted_) {
-            std::string line;
-            if (readLine(in_, line)) {
+            std::string_view line;
+            if (in_.next(line)) {
                 ++count_;
                 record_ = withRecordContext("TEMP5.DAT", count_, [&] { return parseTransformedRecord(line); });
                 held_ = true;
@@ -35,7 +34,7 @@ public:
     void consume() { held_ = false; }
 
 private:
-    std::istream& in_;
+    InputFile& in_;
     TransformedRecord record_;
     bool held_ = false;
     bool exhausted_ = false;
@@ -52,37 +51,38 @@ bool belongsTo(const TransformedRecord& t, long long number, const GridRecord& s
 }  // namespace
 
 long long runOutputStage(const RunContext& context) {
-    std::ifstream temp2, temp5;
-    std::ofstream report;
+    InputFile temp2, temp5;
+    OutputFile report;
     openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
     openExisting(temp5, context.file("TEMP5.DAT"), "FILE");
-    appendExisting(report, context.file("ORVANDEL.OUT"));
+    report.append(context.file("ORVANDEL.OUT"));
     // The front end takes TRN_CORD.DAT as the sign of a finished run: the
     // two files take their names only once they are whole.
     ResultFile coordinateFile(context.file("TRN_CORD.DAT"));
     ResultFile ghostFile(context.file("TRN_GHST.DAT"));
-    std::ofstream& coordinates = coordinateFile.out();
-    std::ofstream& ghost = ghostFile.out();
+    OutputFile& coordinates = coordinateFile.out();
+    OutputFile& ghost = ghostFile.out();
 
-    std::string line;
-    if (!readLine(temp2, line)) failRun("TEMP2.DAT HAS NO TITLE");
+    std::string_view line;
+    if (!temp2.next(line)) failRun("TEMP2.DAT HAS NO TITLE");
     const std::string title = records::readText(line, 1, 80);
     // The parameter record's contents are not used here.
-    if (!readLine(temp2, line)) failRun("TEMP2.DAT HAS NO PARAMETER RECORD");
+    if (!temp2.next(line)) failRun("TEMP2.DAT HAS NO PARAMETER RECORD");
 
     TransformedReader transformed(temp5);
-    std::ostream& screen = context.screen;
+    ScreenText screen(context.screen);
+    records::LineBuilder text;
     double meridian = 0.0;
     long long k = 0;
     long long number = 0;
-    while (readLine(temp2, line)) {
+    while (temp2.next(line)) {
         ++number;
         const GridRecord station = withRecordContext("TEMP2.DAT", number + 2, [&] { return parseGridRecord(line); });
         const bool toNad27 = station.unit == 'R';
         const bool pageDue = k % 45 == 0;
         if (pageDue) {
-            writeResultPageHeader(screen, false, toNad27, title, context.date);
-            writeResultPageHeader(report, true, toNad27, title, context.date);
+            writeResultPageHeader(screen.stream(), false, toNad27, title, context.date);
+            writeResultPageHeader(report.stream(), true, toNad27, title, context.date);
         }
         ++k;
         const TransformedRecord* t = transformed.peek();
@@ -92,21 +92,26 @@ long long runOutputStage(const RunContext& context) {
             t = transformed.peek();
         }
         if (t == nullptr || !belongsTo(*t, number, station)) {
-            const std::string text = notTransformedLine(station);
-            screen << text << '\n';
-            report << text << '\n';
+            notTransformedLine(text, station);
+            screen.line(text.view());
+            report.line(text.view());
             continue;
         }
         const StationResult result =
             toNad27 ? resultsToNad27(station, *t) : resultsToAts77(station, *t, meridian);
-        const std::string text = toNad27 ? toNad27Line(station, result) : toAts77Line(station, result);
-        screen << text << '\n';
-        report << text << '\n';
-        coordinates << coordinateRecord(station, result, toNad27) << '\n';
-        ghost << ghostRecord(station, *t) << '\n';
+        if (toNad27) {
+            toNad27Line(text, station, result);
+        } else {
+            toAts77Line(text, station, result);
+        }
+        screen.line(text.view());
+        report.line(text.view());
+        coordinates.line(coordinateRecord(text, station, result, toNad27));
+        ghost.line(ghostRecord(text, station, *t));
         transformed.consume();
     }
-    closeWritten(report, context.file("ORVANDEL.OUT"));
+    screen.flush();
+    report.close();
     coordinateFile.finish();
     ghostFile.finish();
     ghostFile.commit();

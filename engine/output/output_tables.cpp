@@ -1,7 +1,6 @@
 #include "output/output_tables.h"
 
 #include "orvandel/run_context.h"
-#include "orvandel/fields.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 
@@ -41,8 +40,8 @@ void writeResultPageHeader(std::ostream& out, bool report, bool toNad27, const s
     }
 }
 
-std::string toAts77Line(const GridRecord& in, const StationResult& r) {
-    return LineBuilder()
+std::string_view toAts77Line(records::LineBuilder& line, const GridRecord& in, const StationResult& r) {
+    return line.clear()
         .at(2).text(in.name)
         .at(13).text(in.province)
         .at(18).fixed(in.northing, 12, 2)
@@ -53,11 +52,16 @@ std::string toAts77Line(const GridRecord& in, const StationResult& r) {
         .at(84).fixed(r.utmNorthing, 12, 3)
         .at(98).fixed(r.utmEasting, 12, 3)
         .at(110).integer(r.utmZone, 5)
-        .str();
+        .view();
 }
 
-std::string toNad27Line(const GridRecord& in, const StationResult& r) {
-    return LineBuilder()
+std::string toAts77Line(const GridRecord& in, const StationResult& r) {
+    records::LineBuilder line;
+    return std::string(toAts77Line(line, in, r));
+}
+
+std::string_view toNad27Line(records::LineBuilder& line, const GridRecord& in, const StationResult& r) {
+    return line.clear()
         .at(2).text(in.name)
         .at(13).text(in.province)
         .at(18).fixed(in.northing, 12, 3)
@@ -70,11 +74,16 @@ std::string toNad27Line(const GridRecord& in, const StationResult& r) {
         .at(104).fixed(r.utmNorthing, 12, 3)
         .at(116).fixed(r.utmEasting, 12, 3)
         .at(128).integer(r.utmZone, 4)
-        .str();
+        .view();
 }
 
-std::string notTransformedLine(const GridRecord& in) {
-    return LineBuilder()
+std::string toNad27Line(const GridRecord& in, const StationResult& r) {
+    records::LineBuilder line;
+    return std::string(toNad27Line(line, in, r));
+}
+
+std::string_view notTransformedLine(records::LineBuilder& line, const GridRecord& in) {
+    return line.clear()
         .at(2).text(in.name)
         .at(15).text(in.province)
         .at(18).fixed(in.northing, 14, 3)
@@ -82,24 +91,34 @@ std::string notTransformedLine(const GridRecord& in) {
         .at(51).text(std::string_view(&in.unit, 1))
         .at(88).text("THIS POINT WAS NOT")
         .at(106).text(" TRANSFORMED")
-        .str();
+        .view();
 }
 
-std::string coordinateRecord(const GridRecord& in, const StationResult& r, bool toNad27) {
+std::string notTransformedLine(const GridRecord& in) {
+    records::LineBuilder line;
+    return std::string(notTransformedLine(line, in));
+}
+
+std::string_view coordinateRecord(records::LineBuilder& line, const GridRecord& in, const StationResult& r, bool toNad27) {
     const int decimals = toNad27 ? 2 : 3;
-    return LineBuilder()
+    return line.clear()
         .at(1).text(in.name)
         .at(10).fixed(r.gridNorthing, 13, decimals)
         .at(23).fixed(r.gridEasting, 13, decimals)
         .at(36).fixed(in.elevation, 9, 3)
-        .str();
+        .view();
 }
 
-std::string ghostRecord(const GridRecord& in, const TransformedRecord& t) {
+std::string coordinateRecord(const GridRecord& in, const StationResult& r, bool toNad27) {
+    records::LineBuilder line;
+    return std::string(coordinateRecord(line, in, r, toNad27));
+}
+
+std::string_view ghostRecord(records::LineBuilder& line, const GridRecord& in, const TransformedRecord& t) {
     // The seconds pass through single precision on their way out.
     const double latSeconds = static_cast<float>(t.latSeconds);
     const double lonSeconds = static_cast<float>(t.lonSeconds);
-    return LineBuilder()
+    return line.clear()
         .at(1).text(" 04      ")
         .at(10).text(t.name)
         .at(40).text("N")
@@ -111,7 +130,12 @@ std::string ghostRecord(const GridRecord& in, const TransformedRecord& t) {
         .at(59).integer(t.lonMinutes, 3)
         .at(62).fixed(lonSeconds, 9, 6)
         .at(71).fixed(in.elevation, 9, 3)
-        .str();
+        .view();
+}
+
+std::string ghostRecord(const GridRecord& in, const TransformedRecord& t) {
+    records::LineBuilder line;
+    return std::string(ghostRecord(line, in, t));
 }
 
 }  // namespace orvandel

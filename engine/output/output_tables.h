@@ -1,11 +1,13 @@
 #pragma once
 // The result table of the output stage (report and screen), and the two
 // coordinate files TRN_CORD.DAT and TRN_GHST.DAT.
+#include <string_view>
 #include <ostream>
 #include <string>
 
 #include "stations/work_records.h"
 #include "transform/transformed_record.h"
+#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -26,10 +28,20 @@ void writeResultPageHeader(std::ostream& out, bool report, bool toNad27, const s
                            const std::string& date);
 
 std::string toAts77Line(const GridRecord& in, const StationResult& r);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view toAts77Line(records::LineBuilder& line, const GridRecord& in, const StationResult& r);
 std::string toNad27Line(const GridRecord& in, const StationResult& r);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view toNad27Line(records::LineBuilder& line, const GridRecord& in, const StationResult& r);
 std::string notTransformedLine(const GridRecord& in);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view notTransformedLine(records::LineBuilder& line, const GridRecord& in);
 
 std::string coordinateRecord(const GridRecord& in, const StationResult& r, bool toNad27);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view coordinateRecord(records::LineBuilder& line, const GridRecord& in, const StationResult& r, bool toNad27);
 std::string ghostRecord(const GridRecord& in, const TransformedRecord& t);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view ghostRecord(records::LineBuilder& line, const GridRecord& in, const TransformedRecord& t);
 
 }  // namespace orvandel

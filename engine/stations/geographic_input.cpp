@@ -1,12 +1,13 @@
-#include <fstream>
 
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 #include "orvandel/file_lookup.h"
+#include "orvandel/text_files.h"
 #include "orvandel/program_stop.h"
 #include "orvandel/projection_calls.h"
+#include "records/field_writer.h"
 #include "stations/input_listing.h"
 #include "stations/keyboard_template.h"
 #include "stations/station_input.h"
@@ -17,21 +18,22 @@
 namespace orvandel {
 
 long long runGeographicInput(const RunContext& context, const RunOptions& options) {
-    std::ofstream temp1, temp2, report;
-    createFile(temp1, context.file("TEMP1.DAT"));
-    createFile(temp2, context.file("TEMP2.DAT"));
-    createFile(report, context.file("ORVANDEL.OUT"));
-    temp2 << options.title << '\n';
+    OutputFile temp1, temp2, report;
+    temp1.create(context.file("TEMP1.DAT"));
+    temp2.create(context.file("TEMP2.DAT"));
+    report.create(context.file("ORVANDEL.OUT"));
+    temp2.line(options.title);
+    records::LineBuilder record;
 
     const bool towardsAts77 = isNad27ToAts77(options.transformation);
     StationSource source(context, true);
     if (!source.fromFile() || towardsAts77) showGeographicTemplate(context.screen);
     context.screen.flush();
-    temp2 << formatParameterRecord(options.transformation) << '\n';
+    temp2.line(formatParameterRecord(options.transformation));
 
     double meridian = 0.0;
     long long n = 0;
-    std::string line;
+    std::string_view line;
     while (source.next(line)) {
         const GeographicStation s = withRecordContext(source.name(), n + 1, [&] {
             return source.layout() == StationLayout::Ghost ? parseGhostRecord(line) : parseOrvandelRecord(line);
@@ -41,7 +43,7 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
         if (options.zone == 4) meridian = towardsAts77 ? 61.5 : -61.5;
         if (options.zone == 5) meridian = towardsAts77 ? 64.5 : -64.5;
         if (pageHeaderDue(n)) {
-            writeGeographicPageHeader(report, n, options.title, context.date, towardsAts77);
+            writeGeographicPageHeader(report.stream(), n, options.title, context.date, towardsAts77);
         }
 
         GridRecord grid;
@@ -62,7 +64,7 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
                 grid.northing = g.northing;
             }
             grid.unit = 'F';
-            temp2 << formatGridRecord(grid, 2) << '\n';
+            temp2.line(formatGridRecord(record, grid, 2));
         } else {
             const double phi = geodesy::DMSRAD(s.latDegrees, s.latMinutes, s.latSeconds);
             const double lam = -geodesy::DMSRAD(s.lonDegrees, s.lonMinutes, s.lonSeconds);
@@ -74,7 +76,7 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
             grid.easting = g.easting;
             grid.northing = g.northing;
             grid.unit = 'R';
-            temp2 << formatGridRecord(grid, 3) << '\n';
+            temp2.line(formatGridRecord(record, grid, 3));
         }
 
         GeographicListing listing;
@@ -87,7 +89,7 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
         listing.lonMinutes = s.lonMinutes;
         listing.lonSeconds = s.lonSeconds;
         listing.zone = options.zone;
-        report << geographicListingLine(listing) << '\n';
+        report.line(geographicListingLine(record, listing));
 
         GeographicRecord geo;
         geo.name = s.name;
@@ -98,13 +100,13 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
         geo.lonMinutes = s.lonMinutes;
         geo.lonSeconds = s.lonSeconds;
         geo.elevation = s.elevation;
-        temp1 << formatGeographicRecord(geo) << '\n';
+        temp1.line(formatGeographicRecord(record, geo));
         ++n;
     }
     source.requireStations(n);
-    closeWritten(temp1, context.file("TEMP1.DAT"));
-    closeWritten(temp2, context.file("TEMP2.DAT"));
-    closeWritten(report, context.file("ORVANDEL.OUT"));
+    temp1.close();
+    temp2.close();
+    report.close();
     return n;
 }
 

@@ -1,10 +1,10 @@
-#include <fstream>
 
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 #include "orvandel/file_lookup.h"
+#include "orvandel/text_files.h"
 #include "orvandel/program_stop.h"
 #include "orvandel/projection_calls.h"
 #include "records/field_writer.h"
@@ -88,11 +88,12 @@ int zoneOfEasting(double easting) {
 }  // namespace
 
 long long runGridInput(const RunContext& context, RunOptions& options) {
-    std::ofstream temp1, temp2, report;
-    createFile(temp1, context.file("TEMP1.DAT"));
-    createFile(temp2, context.file("TEMP2.DAT"));
-    createFile(report, context.file("ORVANDEL.OUT"));
-    temp2 << options.title << '\n';
+    OutputFile temp1, temp2, report;
+    temp1.create(context.file("TEMP1.DAT"));
+    temp2.create(context.file("TEMP2.DAT"));
+    report.create(context.file("ORVANDEL.OUT"));
+    temp2.line(options.title);
+    records::LineBuilder record;
 
     StationSource source(context, false);
     if (!source.fromFile()) showGridTemplate(context.screen);
@@ -102,14 +103,14 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
     bool parameterWritten = false;
     double meridian = 0.0;
     long long n = 0;
-    std::string line;
+    std::string_view line;
     while (source.next(line)) {
         const GridStation s = withRecordContext(source.name(), n + 1, [&] {
             return source.fromFile() ? parseGridFileRecord(line) : parseGridKeyboardRecord(line);
         });
         if (!source.fromFile() && isBlankName(s.name)) break;
         if (!parameterWritten) {
-            temp2 << formatParameterRecord(options.transformation) << '\n';
+            temp2.line(formatParameterRecord(options.transformation));
             parameterWritten = true;
         }
 
@@ -126,10 +127,10 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
         geo.elevation = s.elevation;
         if (nad27Input) {
             grid.zone = options.zone;
-            temp2 << formatGridRecord(grid, 3) << '\n';
+            temp2.line(formatGridRecord(record, grid, 3));
             if (options.unit != 'U') {
-                if (pageHeaderDue(n)) writeGridPageHeader(report, n, options.title, context.date, true);
-                report << gridListingLine(options.province, s, options.unit, options.zone) << '\n';
+                if (pageHeaderDue(n)) writeGridPageHeader(report.stream(), n, options.title, context.date, true);
+                report.line(gridListingLine(record, options.province, s, options.unit, options.zone));
             }
             double lat = 0.0, lon = 0.0;
             nad27ToGeographic(context, options, s, meridian, lat, lon);
@@ -162,9 +163,9 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
             const geodesy::DmsSingle phi = geodesy::RADDMS(g.phi);
             const geodesy::DmsSingle lam = geodesy::RADDMS(g.lam);
             grid.zone = options.zone;
-            temp2 << formatGridRecord(grid, 3) << '\n';
-            if (pageHeaderDue(n)) writeGridPageHeader(report, n, options.title, context.date, false);
-            report << gridListingLine(options.province, s, options.unit, options.zone) << '\n';
+            temp2.line(formatGridRecord(record, grid, 3));
+            if (pageHeaderDue(n)) writeGridPageHeader(report.stream(), n, options.title, context.date, false);
+            report.line(gridListingLine(record, options.province, s, options.unit, options.zone));
             geo.latDegrees = phi.degrees;
             geo.latMinutes = phi.minutes;
             geo.latSeconds = phi.seconds;
@@ -172,13 +173,13 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
             geo.lonMinutes = lam.minutes;
             geo.lonSeconds = lam.seconds;
         }
-        temp1 << formatGeographicRecord(geo) << '\n';
+        temp1.line(formatGeographicRecord(record, geo));
         ++n;
     }
     source.requireStations(n);
-    closeWritten(temp1, context.file("TEMP1.DAT"));
-    closeWritten(temp2, context.file("TEMP2.DAT"));
-    closeWritten(report, context.file("ORVANDEL.OUT"));
+    temp1.close();
+    temp2.close();
+    report.close();
     return n;
 }
 

@@ -1,7 +1,6 @@
 #include "stations/input_listing.h"
 
 #include "orvandel/run_context.h"
-#include "orvandel/fields.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 
@@ -21,10 +20,10 @@ void writeGeographicPageHeader(std::ostream& out, long long n, const std::string
         << (towardsAts77 ? "1927  DATUM  TO  THE  1977  DATUM  *****"
                          : "1977  DATUM  TO  THE  1927  DATUM  *****")
         << "\n\n";
-    out << LineBuilder().at(2).text("PROVINCE").at(18).text("STATION").at(32).text("LATITUDE").at(62).text("LONGITUDE")
+    out << records::LineBuilder().at(2).text("PROVINCE").at(18).text("STATION").at(32).text("LATITUDE").at(62).text("LONGITUDE")
                .at(92).text("ZONE").str()
         << '\n';
-    out << LineBuilder().at(28).text("DEG").at(33).text("MIN").at(41).text("SEC").at(57).text("DEG").at(63).text("MIN")
+    out << records::LineBuilder().at(28).text("DEG").at(33).text("MIN").at(41).text("SEC").at(57).text("DEG").at(63).text("MIN")
                .at(71).text("SEC").str()
         << "\n\n\n";
 }
@@ -44,8 +43,8 @@ void writeGridPageHeader(std::ostream& out, long long n, const std::string& titl
     if (nad27Input) out << '\n';
 }
 
-std::string geographicListingLine(const GeographicListing& l) {
-    return LineBuilder()
+std::string_view geographicListingLine(records::LineBuilder& line, const GeographicListing& l) {
+    return line.clear()
         .at(8).text(l.province)
         .at(18).text(l.name)
         .at(28).integer(l.latDegrees, 2)
@@ -55,18 +54,28 @@ std::string geographicListingLine(const GeographicListing& l) {
         .at(64).integer(l.lonMinutes, 2)
         .at(70).fixed(l.lonSeconds, 7, 4)
         .at(94).integer(l.zone, 1)
-        .str();
+        .view();
 }
 
-std::string gridListingLine(const std::string& province, const GridStation& s, char unit, int zone) {
-    return LineBuilder()
+std::string geographicListingLine(const GeographicListing& l) {
+    records::LineBuilder line;
+    return std::string(geographicListingLine(line, l));
+}
+
+std::string_view gridListingLine(records::LineBuilder& line, const std::string& province, const GridStation& s, char unit, int zone) {
+    return line.clear()
         .at(33).text(province)
         .at(47).text(s.name)
         .at(57).fixed(s.northing, 15, 3)
         .at(72).fixed(s.easting, 15, 3)
         .at(94).text(std::string_view(&unit, 1))
         .at(100).integer(zone, 2)
-        .str();
+        .view();
+}
+
+std::string gridListingLine(const std::string& province, const GridStation& s, char unit, int zone) {
+    records::LineBuilder line;
+    return std::string(gridListingLine(line, province, s, unit, zone));
 }
 
 }  // namespace orvandel

@@ -1,10 +1,12 @@
 #pragma once
 // The input listing that opens ORVANDEL.OUT: a page header every 50
 // stations and one line per station.
+#include <string_view>
 #include <ostream>
 #include <string>
 
 #include "stations/station.h"
+#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -30,6 +32,10 @@ struct GeographicListing {
 };
 
 std::string geographicListingLine(const GeographicListing& l);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view geographicListingLine(records::LineBuilder& line, const GeographicListing& l);
 std::string gridListingLine(const std::string& province, const GridStation& s, char unit, int zone);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view gridListingLine(records::LineBuilder& line, const std::string& province, const GridStation& s, char unit, int zone);
 
 }  // namespace orvandel

@@ -68,9 +68,12 @@ void StationSource::requireStations(long long count) const {
     failRun("NO STATIONS WERE ENTERED FROM THE KEYBOARD");
 }
 
-bool StationSource::next(std::string& line) {
-    line.clear();
-    return readLine(fromFile_ ? static_cast<std::istream&>(file_) : context_.in, line);
+bool StationSource::next(std::string_view& line) {
+    if (fromFile_) return file_.next(line);
+    keyboardLine_.clear();
+    if (!readLine(context_.in, keyboardLine_)) return false;
+    line = keyboardLine_;
+    return true;
 }
 
 }  // namespace orvandel

@@ -1,10 +1,11 @@
 #pragma once
 // Where the stations come from: the keyboard (standard input) or a data
 // file named in the dialogue, and the record layout to read.
-#include <fstream>
 #include <string>
+#include <string_view>
 
 #include "orvandel/run_context.h"
+#include "orvandel/text_files.h"
 
 namespace orvandel {
 
@@ -26,14 +27,16 @@ public:
     void requireStations(long long count) const;
 
     // The next record; false at the end of the list. In keyboard mode an
-    // empty station name ends the list (checked by the caller).
-    bool next(std::string& line);
+    // empty station name ends the list (checked by the caller). The view
+    // lasts until the next call.
+    bool next(std::string_view& line);
 
 private:
     const RunContext& context_;
     bool fromFile_ = false;
     StationLayout layout_ = StationLayout::Orvandel;
-    std::ifstream file_;
+    InputFile file_;
+    std::string keyboardLine_;
     std::string name_ = "KEYBOARD";
 };
 

@@ -1,10 +1,9 @@
 #include "stations/work_records.h"
 
 #include "dialogue/transformation_table.h"
-#include "orvandel/fields.h"
+#include "records/field_writer.h"
 #include "orvandel/field_input.h"
 #include "records/field_reader.h"
-#include "records/field_writer.h"
 #include "records/record_line.h"
 
 namespace orvandel {
@@ -12,8 +11,8 @@ namespace orvandel {
 using records::formatText;
 using records::readText;
 
-std::string formatGeographicRecord(const GeographicRecord& r) {
-    LineBuilder s;
+std::string_view formatGeographicRecord(records::LineBuilder& line, const GeographicRecord& r) {
+    records::LineBuilder& s = line.clear();
     s.text(" ");
     s.textField(r.name, 9);
     s.fixed(r.latDegrees, 4, 1);
@@ -25,7 +24,12 @@ std::string formatGeographicRecord(const GeographicRecord& r) {
     s.fixed(r.lonSeconds, 8, 5);
     s.text("   ");
     s.fixed(r.elevation, 9, 3);
-    return s.str();
+    return s.view();
+}
+
+std::string formatGeographicRecord(const GeographicRecord& r) {
+    records::LineBuilder line;
+    return std::string(formatGeographicRecord(line, r));
 }
 
 GeographicRecord parseGeographicRecord(std::string_view line) {
@@ -45,7 +49,7 @@ std::string formatParameterRecord(int transformation) {
     std::string s = isNad27ToAts77(transformation) ? "991" : "992";
     s += " 69.5 59.0 43.0 48.50.0090.900";
     s += std::string(10, ' ');
-    s += intField(transformation, 2);
+    s += records::formatInt(transformation, 2);
     return s;
 }
 
@@ -63,8 +67,8 @@ ParameterRecord parseParameterRecord(std::string_view line) {
     return p;
 }
 
-std::string formatGridRecord(const GridRecord& r, int decimals) {
-    LineBuilder s;
+std::string_view formatGridRecord(records::LineBuilder& line, const GridRecord& r, int decimals) {
+    records::LineBuilder& s = line.clear();
     s.textField(r.province, 3);
     s.textField(r.name, 9);
     s.fixed(r.northing, 12, decimals);
@@ -73,7 +77,12 @@ std::string formatGridRecord(const GridRecord& r, int decimals) {
     s.text(std::string_view(&r.unit, 1));
     s.integer(r.zone, 5);
     s.fixed(r.elevation, 11, 3);
-    return s.str();
+    return s.view();
+}
+
+std::string formatGridRecord(const GridRecord& r, int decimals) {
+    records::LineBuilder line;
+    return std::string(formatGridRecord(line, r, decimals));
 }
 
 GridRecord parseGridRecord(std::string_view line) {

@@ -3,6 +3,7 @@
 // TEMP2.DAT (title, parameter record, grid stations).
 #include <string>
 #include <string_view>
+#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -19,6 +20,8 @@ struct GeographicRecord {
 };
 
 std::string formatGeographicRecord(const GeographicRecord& r);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view formatGeographicRecord(records::LineBuilder& line, const GeographicRecord& r);
 GeographicRecord parseGeographicRecord(std::string_view line);
 
 // Record 2 of TEMP2.DAT.
@@ -51,6 +54,8 @@ struct GridRecord {
 
 // `decimals`: 2 for geographic input towards ATS77, otherwise 3.
 std::string formatGridRecord(const GridRecord& r, int decimals);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view formatGridRecord(records::LineBuilder& line, const GridRecord& r, int decimals);
 GridRecord parseGridRecord(std::string_view line);
 
 }  // namespace orvandel

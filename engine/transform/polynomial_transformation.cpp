@@ -2,11 +2,11 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
 #include "orvandel/file_lookup.h"
+#include "orvandel/text_files.h"
 #include "orvandel/program_stop.h"
 #include "orvandel/text_input.h"
 #include "records/field_reader.h"
@@ -64,22 +64,23 @@ bool transformStation(const CoefficientModel& model, const GridLimits& limits, d
 
 namespace {
 
-std::string requiredLine(std::istream& in, const char* what) {
-    std::string line;
-    if (!readLine(in, line)) failRun(std::string("TEMP2.DAT HAS NO ") + what);
-    return line;
+std::string requiredLine(InputFile& in, const char* what) {
+    std::string_view line;
+    if (!in.next(line)) failRun(std::string("TEMP2.DAT HAS NO ") + what);
+    return std::string(line);
 }
 
 }  // namespace
 
 long long runPolynomialTransformation(const RunContext& context) {
     const std::string directory = coefficientDirectory(std::getenv("DATAFILE"));
-    std::ifstream temp2, temp1;
-    std::ofstream report, temp5;
+    InputFile temp2, temp1;
+    OutputFile reportFile, temp5;
     openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
     openExisting(temp1, context.file("TEMP1.DAT"), "FILE");
-    appendExisting(report, context.file("ORVANDEL.OUT"));
-    createFile(temp5, context.file("TEMP5.DAT"));
+    reportFile.append(context.file("ORVANDEL.OUT"));
+    temp5.create(context.file("TEMP5.DAT"));
+    std::ostream& report = reportFile.stream();
 
     const std::string title = records::readText(requiredLine(temp2, "TITLE"), 1, 80);
     report << titleLine(kFormFeed, 2, title, context.date) << "\n\n\n\n";
@@ -123,6 +124,7 @@ long long runPolynomialTransformation(const RunContext& context) {
     // Stations wait in a batch for their residuals, which are computed
     // many at a time; they are written in input order all the same.
     StationBatch batch;
+    records::LineBuilder record;
     long long transformed = 0;
     auto writeBatch = [&] {
         batch.interpolate(model);
@@ -134,9 +136,8 @@ long long runPolynomialTransformation(const RunContext& context) {
             if (transformed % 45 == 1) writeTransformationPageHeader(report, title, context.date);
             const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
             const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
-            report << transformationLine(s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
-                                         lon.minutes, lon.seconds, result.corrections)
-                   << '\n';
+            reportFile.line(transformationLine(record, s.name, lat.degrees, lat.minutes, lat.seconds,
+                                               lon.degrees, lon.minutes, lon.seconds, result.corrections));
             TransformedRecord t;
             t.name = s.name;
             t.latDegrees = lat.degrees;
@@ -146,14 +147,14 @@ long long runPolynomialTransformation(const RunContext& context) {
             t.lonMinutes = lon.minutes;
             t.lonSeconds = lon.seconds;
             t.sourceRecord = s.recordNumber;
-            temp5 << formatTransformedRecord(t) << '\n';
+            temp5.line(formatTransformedRecord(record, t));
         }
         batch.clear();
     };
 
     long long recordNumber = 0;
-    std::string line;
-    while (readLine(temp1, line)) {
+    std::string_view line;
+    while (temp1.next(line)) {
         ++recordNumber;
         GeographicRecord g;
         try {
@@ -171,8 +172,8 @@ long long runPolynomialTransformation(const RunContext& context) {
         if (batch.full()) writeBatch();
     }
     writeBatch();
-    closeWritten(temp5, context.file("TEMP5.DAT"));
-    closeWritten(report, context.file("ORVANDEL.OUT"));
+    temp5.close();
+    reportFile.close();
     return transformed;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The section of ORVANDEL.OUT that the polynomial transformation writes:
 // the model summary and one line per transformed station.
+#include <string_view>
 #include <complex>
 #include <ostream>
 #include <string>
 
 #include "transform/coefficient_model.h"
 #include "stations/work_records.h"
+#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -34,6 +36,9 @@ struct Corrections {
 };
 
 std::string transformationLine(const std::string& name, int latD, int latM, double latS, int lonD,
+                               int lonM, double lonS, const Corrections& c);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view transformationLine(records::LineBuilder& line, const std::string& name, int latD, int latM, double latS, int lonD,
                                int lonM, double lonS, const Corrections& c);
 
 }  // namespace orvandel

@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "orvandel/fields.h"
+#include "records/field_writer.h"
 #include "orvandel/field_input.h"
 #include "records/field_reader.h"
-#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -21,8 +20,8 @@ int integerPart(double value) {
 
 }  // namespace
 
-std::string formatTransformedRecord(const TransformedRecord& r) {
-    LineBuilder s;
+std::string_view formatTransformedRecord(records::LineBuilder& line, const TransformedRecord& r) {
+    records::LineBuilder& s = line.clear();
     s.text(" ");
     s.textField(r.name, 9);
     s.fixed(r.latDegrees, 4, 1);
@@ -34,7 +33,12 @@ std::string formatTransformedRecord(const TransformedRecord& r) {
     s.fixed(r.lonSeconds, 8, 5);
     s.text(" ");
     s.integer(r.sourceRecord, 8);
-    return s.str();
+    return s.view();
+}
+
+std::string formatTransformedRecord(const TransformedRecord& r) {
+    records::LineBuilder line;
+    return std::string(formatTransformedRecord(line, r));
 }
 
 TransformedRecord parseTransformedRecord(std::string_view line) {

@@ -4,6 +4,7 @@
 // output stage pairs stations by position and not by name.
 #include <string>
 #include <string_view>
+#include "records/field_writer.h"
 
 namespace orvandel {
 
@@ -19,6 +20,8 @@ struct TransformedRecord {
 };
 
 std::string formatTransformedRecord(const TransformedRecord& r);
+// The same line built in `line` (no allocation); the view lasts until its next use.
+std::string_view formatTransformedRecord(records::LineBuilder& line, const TransformedRecord& r);
 TransformedRecord parseTransformedRecord(std::string_view line);
 
 }  // namespace orvandel

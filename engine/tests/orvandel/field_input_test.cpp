@@ -70,5 +70,30 @@ TEST(FieldInput, RandomFields) {
     }
 }
 
+TEST(FieldInput, LongFieldsAndSinglePrecisionLimits) {
+    // Up to 18 digits, so that fields beyond the short-number reading
+    // (15 digits; 2^24 for single precision) are compared too.
+    std::mt19937_64 rng(17);
+    std::uniform_int_distribution<int> length(1, 18), digit(0, 9);
+    for (int i = 0; i < 100000; ++i) {
+        const int n = length(rng);
+        std::string digits;
+        for (int k = 0; k < n; ++k) digits += static_cast<char>('0' + digit(rng));
+        std::uniform_int_distribution<int> point(1, n);
+        const int p = point(rng);
+        std::string f = digits.substr(0, static_cast<std::size_t>(p)) + "." + digits.substr(static_cast<std::size_t>(p));
+        if (p == n) f += "5";
+        if (i % 2 == 1) f = "-" + f;
+        check(" " + f + " ", 1, static_cast<int>(f.size()) + 2, 3);
+    }
+    for (const char* f : {"16777216.", "16777217.0", "16777215.0", "1677721.7", "16.777217", "16.777216",
+                          "0.16777217", "1.6777217", "99999999.9", "9.99999999", "123456789012345.0",
+                          "1234567890123456.0", "0.000000000000001", "-999999999", "-2147483648",
+                          "2147483647", "999999999", "1000000000"}) {
+        check(f, 1, 20, 0);
+        check(f, 1, 20, 5);
+    }
+}
+
 }  // namespace
 }  // namespace orvandel

@@ -1,0 +1,136 @@
+#pragma once
+// The run's text files, read and written through one large buffer each:
+// a run of a million stations moves most of a gigabyte through them, and a
+// stream operation or a system call per record would cost more than the
+// transformation itself.
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+
+namespace orvandel {
+
+// Text collected in a large buffer and handed on when the buffer is full
+// or on flush(). Also a stream buffer, so that stream() takes formatted
+// output (page headers) in the same order as the direct writes.
+class BufferedText : public std::streambuf {
+public:
+    static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
+    BufferedText();
+    BufferedText(const BufferedText&) = delete;
+    BufferedText& operator=(const BufferedText&) = delete;
+
+    void write(std::string_view s) {
+        if (s.size() <= static_cast<std::size_t>(epptr() - pptr())) {
+            std::memcpy(pptr(), s.data(), s.size());
+            pbump(static_cast<int>(s.size()));
+        } else {
+            writeLarge(s);
+        }
+    }
+    void put(char c) {
+        if (pptr() == epptr()) flush();
+        *pptr() = c;
+        pbump(1);
+    }
+    // The text and a line end.
+    void line(std::string_view s) {
+        write(s);
+        put('\n');
+    }
+    // Hands on everything buffered.
+    void flush();
+    std::ostream& stream() { return stream_; }
+
+protected:
+    // Takes the buffered text; false when it could not be written.
+    virtual bool drain(const char* data, std::size_t size) = 0;
+
+    int overflow(int c) override;
+    int sync() override;
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
+
+    bool failed_ = false;
+
+private:
+    void writeLarge(std::string_view s);
+
+    std::unique_ptr<char[]> buffer_;
+    std::ostream stream_;
+};
+
+// A file written by the run. A failed write is remembered and reported by
+// close(), which ends the run; the destructor (a run ending early) writes
+// out what was buffered so that it stays on disk, as it was written.
+class OutputFile : public BufferedText {
+public:
+    OutputFile() = default;
+    ~OutputFile() override;
+
+    // Creates or replaces the file; failure ends the run.
+    void create(const std::string& path);
+    // Opens an existing file for appending; a missing file ends the run.
+    void append(const std::string& path);
+    bool isOpen() const { return file_ != nullptr; }
+    // Writes out the buffer and closes the file; a write that failed on the
+    // way (disk full, file-size limit) ends the run naming the file, so that
+    // a short file never passes for a complete one.
+    void close();
+    // Closes the file without writing out the buffer (it is being removed).
+    void abandon();
+
+protected:
+    bool drain(const char* data, std::size_t size) override;
+
+private:
+    std::FILE* file_ = nullptr;
+    std::string path_;
+};
+
+// Text for the console, handed to its stream in large pieces; whatever is
+// left is handed on by the destructor.
+class ScreenText : public BufferedText {
+public:
+    explicit ScreenText(std::ostream& screen) : screen_(screen) {}
+    ~ScreenText() override;
+
+protected:
+    bool drain(const char* data, std::size_t size) override;
+
+private:
+    std::ostream& screen_;
+};
+
+// A text file read line by line; each line is a view into the read buffer,
+// valid until the next call. A carriage return before the line end is not
+// part of the line (files written on the platform the data comes from).
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // False when the file cannot be opened.
+    bool open(const std::string& path);
+    bool isOpen() const { return file_ != nullptr; }
+    // False at the end of the file (a last line without a line end counts).
+    bool next(std::string_view& line);
+
+private:
+    bool fill();
+
+    std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+};
+
+}  // namespace orvandel
