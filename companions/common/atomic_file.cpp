@@ -13,9 +13,11 @@
 namespace companion {
 
 AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(finalPath)) {
-  // The process id keeps two runs in one directory from sharing a temporary.
+  // A fixed name: the front end runs one program at a time in a directory
+  // and clears name + ".PART" with the other work files, so a program killed
+  // part-way leaves nothing behind for long.
   tempPath_ = finalPath_;
-  tempPath_ += ".tmp" + std::to_string(static_cast<long>(::getpid()));
+  tempPath_ += ".PART";
   errno = 0;
   out_.open(tempPath_, std::ios::binary | std::ios::trunc);
   if (!out_) {

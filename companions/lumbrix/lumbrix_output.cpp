@@ -21,7 +21,8 @@ bool writeAll(const std::vector<OutputFile>& files, std::string& error) {
     for (const auto& t : temps) std::remove(t.c_str());
   };
   for (const auto& f : files) {
-    const std::string temp = f.path + ".tmp" + std::to_string(::getpid());
+    // The fixed name the front end clears with the other work files.
+    const std::string temp = f.path + ".PART";
     temps.push_back(temp);
     errno = 0;
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);

@@ -41,6 +41,8 @@ bool RemoveOldRunFiles(const FrontEndSettings& settings, MessageService& message
     const std::string base = LumbrixOutputBase(settings, request.names.inputFile, false);
     for (const char* ext : workfiles::kLumbrixOutputExtensions) lumbrix.push_back(base + ext);
     lumbrix.push_back(base + workfiles::kLumbrixMissedExtension);
+    for (std::size_t i = 0, n = lumbrix.size(); i < n; ++i)
+      lumbrix.push_back(lumbrix[i] + workfiles::kPartialSuffix);
   }
   bool binFailed = false;
   if (!workfiles::RemoveWorkFiles(settings, messages, keep, lumbrix, &binFailed)) {

@@ -63,6 +63,9 @@ StepOutputs OutputsOf(const RunContext& ctx, const ChainStep& step) {
     if (files.optionalExtension) out.cleared.push_back(base + files.optionalExtension);
   }
   out.cleared.insert(out.cleared.end(), out.required.begin(), out.required.end());
+  // What a killed run of the program may have left half-written.
+  const std::size_t outputs = out.cleared.size();
+  for (std::size_t i = 0; i < outputs; ++i) out.cleared.push_back(out.cleared[i] + workfiles::kPartialSuffix);
   for (const char* name : files.scratch) out.cleared.push_back(s.binDir + name);
   return out;
 }

@@ -34,12 +34,17 @@ std::vector<std::string> BinDirFiles() {
   Add(names, kConsoleLogs);
   names.emplace_back(kProgramInput);
   names.emplace_back(kSecondInput);
-  Add(names, kVesperanOutputs);
-  Add(names, kQuillon27Outputs);
-  Add(names, kOrvandelOutputs);
+  std::vector<std::string> outputs;
+  Add(outputs, kVesperanOutputs);
+  Add(outputs, kQuillon27Outputs);
+  Add(outputs, kOrvandelOutputs);
+  for (const char* ext : kLumbrixOutputExtensions) outputs.push_back(std::string(kLumbrixGhostBase) + ext);
+  outputs.push_back(std::string(kLumbrixGhostBase) + kLumbrixMissedExtension);
+  for (const std::string& output : outputs) {
+    names.push_back(output);
+    names.push_back(output + kPartialSuffix);
+  }
   Add(names, kOrvandelScratch);
-  for (const char* ext : kLumbrixOutputExtensions) names.push_back(std::string(kLumbrixGhostBase) + ext);
-  names.push_back(std::string(kLumbrixGhostBase) + kLumbrixMissedExtension);
   return names;
 }
 

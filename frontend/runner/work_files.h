@@ -24,6 +24,9 @@ inline constexpr const char* kVesperanOutputs[] = {"LL_GHOST.DAT", "UTM_GHST.DAT
 inline constexpr const char* kQuillon27Outputs[] = {"QUILLON27.OUT", "QUILLON27.DAT"};
 inline constexpr const char* kOrvandelOutputs[] = {"ORVANDEL.OUT", "TRN_CORD.DAT", "TRN_GHST.DAT"};
 inline constexpr const char* kOrvandelScratch[] = {"TEMP1.DAT", "TEMP2.DAT", "TEMP5.DAT"};
+// Each program writes an output under its name + ".PART" and renames it
+// when complete; a program killed part-way leaves that file behind.
+inline constexpr const char* kPartialSuffix = ".PART";
 // LUMBRIX writes base + "NEW" and base + "LIS", and base + "MIS" only when a
 // point could not be shifted; base is the one its answer file names.
 inline constexpr const char* kLumbrixOutputExtensions[] = {"NEW", "LIS"};

@@ -348,3 +348,21 @@ TEST_F(FaultInjection, SecondRunAtOnceIsRefused) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// A program killed while writing leaves its output under name + ".PART";
+// the next run clears those with the other work files.
+TEST_F(FaultInjection, HalfWrittenOutputsOfAKilledProgramAreCleared) {
+  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_LL.TXT"), demo.output() / "RESULT.REP");
+  for (const char* part : {"TRN_CORD.DAT.PART", "TRN_GHST.DAT.PART", "QUILLON27.OUT.PART", "XY_MAP.DAT.PART"})
+    WriteText(demo.bin() / part, "half");
+  const CliRun run = Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), {}, "parts"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const char* part : {"TRN_CORD.DAT.PART", "TRN_GHST.DAT.PART", "QUILLON27.OUT.PART", "XY_MAP.DAT.PART"})
+    EXPECT_FALSE(fs::exists(demo.bin() / part)) << part;
+}
+
+}  // namespace
+}  // namespace e2e
