@@ -10,9 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = fuzz::writeScratch("KARTOVEX.INI", data, size);
     static const char* const keys[][2] = {
-        {"SETUP", "Language"}, {"SETUP", "Province"}, {"SETUP", "NB Central Meridian 5"},
-        {"PATH", "ROOT"},      {"FILE", "HELP"},      {"OPTIONS", "Delimiter"},
-        {"EXTENTS", "NB NE_LAT"}};
+        {"SETUP", "NB Central Meridian 5"}, {"PATH", "ROOT"}, {"EXTENTS", "NB NE_LAT"}};
     for (const auto& k : keys) (void)kartovex::GetPrivateProfileString(k[0], k[1], "-", path);
     (void)kartovex::GetPrivateProfileString("SETUP", "Province", "", path, 3);
 
