@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "fuzz_support.h"
 #include "orvandel/program_stop.h"
@@ -35,9 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const orvandel::RunContext context{answers, fuzz::nullStream(), fuzz::scratch(), "07-DEC-2026"};
     try {
         orvandel::StationSource source(context, kind != 2);
-        std::string line;
+        std::string_view view;
         long long n = 0;
-        while (source.next(line)) {
+        while (source.next(view)) {
+            const std::string line(view);
             ++n;
             try {
                 orvandel::withRecordContext(source.name(), n, [&] {

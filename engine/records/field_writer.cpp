@@ -40,10 +40,6 @@ char* fitLeadingZero(char* first, char* last, int width) {
 constexpr int kMaxFastDecimals = 15;
 constexpr double kPow10[kMaxFastDecimals + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-constexpr std::uint64_t kPow10Int[kMaxFastDecimals + 1] = {
-    1ULL,          10ULL,          100ULL,          1000ULL,          10000ULL,          100000ULL,
-    1000000ULL,    10000000ULL,    100000000ULL,    1000000000ULL,    10000000000ULL,    100000000000ULL,
-    1000000000000ULL, 10000000000000ULL, 100000000000000ULL, 1000000000000000ULL};
 
 // |value| x 10^decimals rounded to the nearest integer, as printf rounds
 // the exact binary value, when one multiplication decides it: false when
