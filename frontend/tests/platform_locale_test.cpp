@@ -62,7 +62,7 @@ TEST(IniLocationTest, ProgramDirectoryIsTheTestBinarysDirectory) {
   std::string dir = ProgramDirectory();
   ASSERT_FALSE(dir.empty());
   EXPECT_EQ(dir.back(), '/');
-  EXPECT_TRUE(testing::Exists(dir + "platform_locale_test"));
+  EXPECT_TRUE(testing::Exists(dir + "frontend_tests"));
 }
 
 }  // namespace
