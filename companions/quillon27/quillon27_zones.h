@@ -2,8 +2,9 @@
 // The zones a QUILLON27 run works in, from its central-meridian answer: a UTM
 // zone's meridian (69, 63, 57) fixes the UTM zone, a Nova Scotia MTM zone's
 // (61.5, 64.5) the MTM zone; whatever is not fixed follows each point's
-// longitude. Prince Edward Island has no meridian answer and lies in UTM zone
-// 20.
+// longitude. A UTM meridian given after an MTM one fixes the UTM zone of the
+// X,Y. Prince Edward Island's meridian, when given, fixes its UTM zone;
+// without it UTM input is taken in zone 20.
 #include <optional>
 
 #include "quillon27/quillon27_request.h"

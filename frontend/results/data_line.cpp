@@ -22,6 +22,29 @@ std::string Joined(std::initializer_list<const std::string*> fields, const std::
   return line;
 }
 
+bool AllDigits(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// Minutes in two digits: ORVANDEL's GHOST output gives " 7" where the other
+// programs give "07".
+std::string TwoDigitMinutes(std::string minutes) {
+  if (minutes.size() == 1 && AllDigits(minutes)) minutes.insert(minutes.begin(), '0');
+  return minutes;
+}
+
+// Seconds with two digits before the point ("5.12345" becomes "05.12345").
+std::string TwoDigitSeconds(std::string seconds) {
+  const std::size_t dot = seconds.find('.');
+  const std::string whole = seconds.substr(0, dot);
+  const bool decimals = dot == std::string::npos || AllDigits(seconds.substr(dot + 1));
+  if (whole.size() == 1 && AllDigits(whole) && decimals) seconds.insert(seconds.begin(), '0');
+  return seconds;
+}
+
 }  // namespace
 
 std::string GridDataLine(const GridPoint& p, const FrontEndSettings& s, const ExtraTextTable& t) {
@@ -35,8 +58,11 @@ std::string UtmDataLine(const UtmPoint& p, const FrontEndSettings& s, const Extr
 }
 
 std::string GeoDataLine(const GeoPoint& p, const FrontEndSettings& s, const ExtraTextTable& t) {
-  return Joined({&p.id, &p.latDeg, &p.latMin, &p.latSec, &p.lonDeg, &p.lonMin, &p.lonSec}, p.id,
-                s, t);
+  // One form for the column whatever program the point came from.
+  const std::string latMin = TwoDigitMinutes(p.latMin), lonMin = TwoDigitMinutes(p.lonMin);
+  const std::string latSec = TwoDigitSeconds(SecondsWithLeadingZero(p.latSec));
+  const std::string lonSec = TwoDigitSeconds(SecondsWithLeadingZero(p.lonSec));
+  return Joined({&p.id, &p.latDeg, &latMin, &latSec, &p.lonDeg, &lonMin, &lonSec}, p.id, s, t);
 }
 
 std::string SecondsWithLeadingZero(std::string seconds) {

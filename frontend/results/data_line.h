@@ -25,6 +25,8 @@ struct GeoPoint {
 // is on and the table holds a non-empty text for the identifier.
 std::string GridDataLine(const GridPoint& p, const FrontEndSettings& s, const ExtraTextTable& t);
 std::string UtmDataLine(const UtmPoint& p, const FrontEndSettings& s, const ExtraTextTable& t);
+// Geographic lines carry two-digit minutes and two digits of whole seconds
+// on every route, whatever form the program wrote them in.
 std::string GeoDataLine(const GeoPoint& p, const FrontEndSettings& s, const ExtraTextTable& t);
 
 // Seconds read from a program output: a leading "." gets a "0" in front.

@@ -31,11 +31,24 @@ std::vector<std::string> LumbrixAnswers(const std::string& grid, const std::stri
   return lines;
 }
 
+namespace {
+
+// The central meridian of a UTM zone as the answer files give it; 69.0 for
+// zone 19 and for no zone at all.
+std::string UtmZoneMeridian(const std::string& zone) {
+  return zone == "20" ? "63.0" : zone == "21" ? "57.0" : "69.0";
+}
+
+}  // namespace
+
 std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
                                           MessageService& messages, const std::string& c,
                                           Meridian meridian) {
   std::vector<std::string> lines{ProvinceNumber(settings.province), c};
   const std::string& p = settings.province;
+  // Routes that read or write X,Y: QUILLON27 must work in the zone the X,Y
+  // are labelled with.
+  const bool utm = meridian == Meridian::Quillon27Xy || meridian == Meridian::Quillon27Ne;
   if (p == "NB" || p == "NS") {
     std::string value;
     switch (meridian) {
@@ -47,6 +60,16 @@ std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
       case Meridian::None: value = CentralMeridian(settings, messages, ""); break;
     }
     lines.push_back(value);
+    if (p == "NS" && meridian == Meridian::Quillon27Ne) {
+      // Nova Scotia grid input needs the MTM meridian; the meridian of the
+      // X,Y's own UTM zone follows as a change of meridian.
+      lines.emplace_back("Y");
+      lines.push_back(CentralMeridian(settings, messages, "quillon27 XY"));
+    } else {
+      lines.emplace_back("N");
+    }
+  } else if (p == "PEI" && utm) {
+    lines.push_back(UtmZoneMeridian(settings.utmZone));
     lines.emplace_back("N");
   }
   lines.emplace_back("Y");
@@ -73,15 +96,13 @@ std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
     if (p == "NS") lines.push_back(settings.mtmZone);
   } else if (p == "NS") {
     if (xy) {
-      const std::string& z = settings.utmZone;
-      lines.emplace_back(z == "20" ? "63.0" : z == "21" ? "57.0" : "69.0");
+      lines.push_back(UtmZoneMeridian(settings.utmZone));
     }
     lines.push_back(settings.mtmZone);
   } else if (p == "PEI" && xy) {
     // ORVANDEL asks for the central meridian of every UTM input; without
     // this line the rest of the answers would shift by one.
-    const std::string& z = settings.utmZone;
-    lines.emplace_back(z == "20" ? "63.0" : z == "21" ? "57.0" : "69.0");
+    lines.push_back(UtmZoneMeridian(settings.utmZone));
   } else if (xy) {
     lines.emplace_back(settings.utmZone == "20" ? "63.0" : "69.0");
   }

@@ -96,10 +96,10 @@ std::string LlGhostLine(const std::string& id, const std::string& latDeg = "45")
   return Placed({{7, id}, {40, "N" + latDeg + " 05 3.20000 W 66 07 .500000"}});
 }
 
-TEST_F(WriteOutTextTest, LlGhostSecondsGetALeadingZero) {
+TEST_F(WriteOutTextTest, LlGhostSecondsGetLeadingZeros) {
   Bin("LL_GHOST.DAT", {LlGhostLine("       P1")});
   ASSERT_TRUE(WriteOutText(ctx, "LL_GHOST"));
-  EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,3.20000,66,07,0.500000"});
+  EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,00.500000"});
 }
 
 TEST_F(WriteOutTextTest, LlGhostBlankDegreesIsAReadProblem) {
@@ -151,14 +151,14 @@ TEST_F(WriteOutTextTest, Quillon27LlPrinceEdwardIsland) {
   settings.province = "PEI";
   Bin("QUILLON27.OUT", Listing(4, 0, "P1"));
   ASSERT_TRUE(WriteOutText(ctx, "QUILLON27_LL"));
-  EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,5,3.20000,66,07,12.00000"});
+  EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
 }
 
 TEST_F(WriteOutTextTest, Quillon27LlNewBrunswick) {
   settings.province = "NB";
   Bin("QUILLON27.OUT", Listing(5, 1, "P1"));
   ASSERT_TRUE(WriteOutText(ctx, "QUILLON27_LL"));
-  EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,5,3.20000,66,07,12.00000"});
+  EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
 }
 
 TEST_F(WriteOutTextTest, Quillon27XyUsesTheRunZone) {

@@ -110,10 +110,38 @@ TEST_F(AnswerFilesTest, Quillon27NeMeridianInNewBrunswickReadsTheIni) {
   EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::Quillon27Ne)[2], Cm("quillon27 NE"));
 }
 
-TEST_F(AnswerFilesTest, Quillon27HasNoMeridianInPrinceEdwardIsland) {
+TEST_F(AnswerFilesTest, Quillon27HasNoMeridianInPrinceEdwardIslandWithoutXy) {
   settings.province = "PEI";
-  EXPECT_EQ(Quillon27Answers(settings, messages, "1", Meridian::Quillon27Xy),
+  settings.utmZone = "19";
+  EXPECT_EQ(Quillon27Answers(settings, messages, "1", Meridian::EnLl),
             (Lines{"3", "1", "Y", settings.workDir + "INPUT.DAT", "Y"}));
+}
+
+TEST_F(AnswerFilesTest, Quillon27PrinceEdwardIslandXyCarriesTheMeridianOfTheZone) {
+  settings.province = "PEI";
+  const std::pair<const char*, const char*> zones[] = {{"19", "69.0"}, {"20", "63.0"}, {"21", "57.0"}};
+  for (auto [zone, meridian] : zones) {
+    settings.utmZone = zone;
+    EXPECT_EQ(Quillon27Answers(settings, messages, "1", Meridian::Quillon27Xy),
+              (Lines{"3", "1", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
+        << zone;
+    EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::Quillon27Ne),
+              (Lines{"3", "2", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
+        << zone;
+    EXPECT_EQ(Quillon27Answers(settings, messages, "4", Meridian::Quillon27Xy),
+              (Lines{"3", "4", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
+        << zone;
+  }
+}
+
+TEST_F(AnswerFilesTest, Quillon27NovaScotiaGridToXyChangesToTheUtmMeridian) {
+  settings.province = "NS";
+  settings.mtmZone = "4";
+  settings.utmZone = "21";
+  Meridians();
+  EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::Quillon27Ne),
+            (Lines{"2", "2", Cm("quillon27 NE"), "Y", Cm("quillon27 XY"), "Y",
+                   settings.workDir + "INPUT.DAT", "Y"}));
 }
 
 // --- O27 ----------------------------------------------------------------

@@ -45,8 +45,8 @@ TEST_F(UtmWritersTest, TransformXyComparesWithAZoneAlreadySet) {
             "mal assortis)");
 }
 
-TEST_F(UtmWritersTest, QuillonAndVesperanTakeTheFirstZoneAndNeverCompare) {
-  Input("U1,500000,5000000,20\nU2,500000,5000000,21\n");
+TEST_F(UtmWritersTest, QuillonTakesTheFirstZoneVesperanKeepsTheZoneSet) {
+  Input("U1,500000,5000000,20\nU2,500000,5000000,20\n");
   settings.utmZone = "19";
   ASSERT_TRUE(IntoQuillon27_XY(ctx));
   EXPECT_EQ(settings.utmZone, "20");
@@ -55,6 +55,16 @@ TEST_F(UtmWritersTest, QuillonAndVesperanTakeTheFirstZoneAndNeverCompare) {
   settings.utmZone = "19";
   ASSERT_TRUE(IntoVesperan_XY(ctx));
   EXPECT_EQ(settings.utmZone, "19");
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(UtmWritersTest, VesperanAcceptsMixedZones) {
+  Input("U1,500000,5000000,20\nU2,500000,5000000,21\n");
+  ASSERT_TRUE(IntoVesperan_XY(ctx));
+  EXPECT_EQ(settings.utmZone, "20");
+  auto lines = WorkInput();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1].substr(50, 2), "21");
   EXPECT_TRUE(sink.messages.empty());
 }
 

@@ -22,10 +22,15 @@ struct UtmWriter {
   Target program;
 };
 
+// The refusal of a file that mixes zones, after the writer's name.
 constexpr Text kZonesMismatch{
-    "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)!",
-    "IntoTransform_XY: Une erreur s'est produite en restructurant vos données ( Zones mal "
-    "assortis)"};
+    ": An error occurred while reformatting your data (Zones mismatch)!",
+    ": Une erreur s'est produite en restructurant vos données ( Zones mal assortis)"};
+
+// ORVANDEL and QUILLON27 take one zone for the whole run, so a file that
+// mixes zones would come back with points computed in a zone they are not in.
+// VESPERAN reads the zone of every record.
+bool OneZonePerRun(Target program) { return program != Target::Vesperan; }
 
 std::string Record(Target program, const std::string& id, const std::string& x,
                    const std::string& y, const std::string& zone) {
@@ -77,8 +82,9 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
         }
         if (s.utmZone.empty()) {
           s.utmZone = *zone;
-        } else if (writer.program == Target::Transform && *zone != s.utmZone) {
-          ctx.messages.critical(titles::kError, kZonesMismatch);
+        } else if (OneZonePerRun(writer.program) && *zone != s.utmZone) {
+          ctx.messages.critical(ctx.messages.pick(titles::kError),
+                                std::string(writer.name) + ctx.messages.pick(kZonesMismatch));
           return PointLine::Invalid;
         }
         point.record = Record(writer.program, id, x, y, *zone);

@@ -49,8 +49,8 @@ TEST(Quillon27Request, AnswersThatDoNotFitAreRejected) {
   EXPECT_THROW(read({"1", "1", "69.0", "Y", "Y", "/f", "Y"}), CompanionError);
   EXPECT_THROW(read({"1", "1", "69.0", "N", "Y", "", "Y"}), CompanionError);
   EXPECT_THROW(read({"1", "1", "69.0", "N", "Y", "/f", "N"}), CompanionError);
-  // A meridian line given for PEI takes the place of the "Y".
-  EXPECT_THROW(read({"3", "1", "63.0", "N", "Y", "/f", "Y"}), CompanionError);
+  // For PEI the answer after the form is a meridian or "Y", nothing else.
+  EXPECT_THROW(read({"3", "1", "N", "Y", "/f", "Y"}), CompanionError);
 }
 
 TEST(Quillon27Request, ShortDialogueNamesTheMissingAnswer) {
