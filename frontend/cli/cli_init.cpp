@@ -62,7 +62,8 @@ InstalledData InstalledDataBeside(const std::string& exeDir) {
   return data;
 }
 
-int InitInstallation(const std::string& dirText, const InstalledData& data, std::ostream& err) {
+int InitInstallation(const std::string& dirText, const InstalledData& data, std::ostream& err,
+                     std::ostream* out) {
   std::error_code ec;
   fs::path dir = fs::absolute(fs::path(dirText), ec).lexically_normal();
   if (ec) {
@@ -127,14 +128,14 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   }
 
   replaceAll(ini, templateRoot, withSlash(dir.string()));
-  std::ofstream out(dir / "KARTOVEX.INI", std::ios::binary | std::ios::trunc);
-  out << ini;
-  out.close();
-  if (!out) {
+  std::ofstream file(dir / "KARTOVEX.INI", std::ios::binary | std::ios::trunc);
+  file << ini;
+  file.close();
+  if (!file) {
     err << "kartovex-cli: cannot write '" << (dir / "KARTOVEX.INI").string() << "'\n";
     return kExitStartupFailed;
   }
-  err << "Installation laid out in " << dir.string() << "/\n";
+  if (out) *out << "Installation laid out in " << dir.string() << "/\n";
   return kExitCompleted;
 }
 

@@ -17,7 +17,9 @@ InstalledData InstalledDataBeside(const std::string& exeDir);
 
 // Copies the template into dir (which must not exist or be empty), puts dir's
 // path in place of the template's root in KARTOVEX.INI and copies the console
-// programs into dir's BIN. Returns the exit status; messages go to err.
-int InitInstallation(const std::string& dir, const InstalledData& data, std::ostream& err);
+// programs into dir's BIN. Returns the exit status; errors go to err, the
+// folder laid out to out (when given).
+int InitInstallation(const std::string& dir, const InstalledData& data, std::ostream& err,
+                     std::ostream* out = nullptr);
 
 }  // namespace kartovex::cli

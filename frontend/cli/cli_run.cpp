@@ -211,7 +211,8 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
     return kExitCompleted;
   }
   if (!o.init.empty())
-    return InitInstallation(o.init, env.installed ? *env.installed : InstalledDataBeside(env.programDir), err);
+    return InitInstallation(o.init, env.installed ? *env.installed : InstalledDataBeside(env.programDir), err,
+                            o.quiet ? nullptr : &out);
   if (o.listRoutes) {
     std::string text = ListRoutes(o.fromDatum, o.fromForm, o.toDatum, o.toForm);
     if (text.empty()) {

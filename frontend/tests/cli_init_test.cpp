@@ -116,6 +116,12 @@ TEST_F(CliInit, ThroughTheCommandLine) {
   env.err = &err;
   EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitCompleted) << err.str();
   EXPECT_TRUE(fs::exists(target + "/BIN/orvandel"));
+  EXPECT_EQ(out.str(), "Installation laid out in " + target + "/\n");
+  EXPECT_EQ(err.str(), "");
+  out.str("");
+  EXPECT_EQ(cli::CliMain({"--init", target + "2", "--quiet"}, "kartovex-cli", env), cli::kExitCompleted);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_TRUE(fs::exists(target + "2/BIN/orvandel"));
   EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitUsage);
 }
 
