@@ -81,4 +81,22 @@ ln -s "$inst/KARTOVEX.INI" "$XDG_CONFIG_HOME/kartovex/KARTOVEX.INI"
   --report OUTPUT/NB2.REP --data >"$tmp/out2" 2>"$tmp/err2" || { cat "$tmp/out2" "$tmp/err2" >&2; fail "linked run"; }
 [ ! -s "$tmp/out2" ] && [ ! -s "$tmp/err2" ] || fail "--quiet printed: $(cat "$tmp/out2" "$tmp/err2")"
 check_txt OUTPUT/NB2.TXT
+
+# The Debian package: the same files under /usr, its name, maintainer and
+# the dependencies dpkg-shlibdeps found.
+cpack=$(dirname "$cmake")/cpack
+"$cpack" -G DEB -B "$tmp/pkg" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" 2>&1 ||
+  { cat "$tmp/cpack.log" >&2; fail "cpack"; }
+deb=$(ls "$tmp"/pkg/kartovex_*.deb)
+dpkg-deb -c "$deb" | awk '{ print $6 }' >"$tmp/contents"
+for f in bin/kartovex-cli bin/orvandel bin/orvandel-coef lib/kartovex/quillon27 lib/kartovex/vesperan \
+         lib/kartovex/lumbrix share/kartovex/demo/KARTOVEX.INI share/kartovex/demo/DATAFILE/TRNB2777.DAT \
+         share/kartovex/demo/INPUT/NB_LL.TXT share/doc/kartovex/KARTOVEX_FR.HTM \
+         share/applications/kartovex.desktop share/icons/hicolor/scalable/apps/kartovex.svg \
+         share/man/man1/kartovex-cli.1 share/man/man1/orvandel.1; do
+  grep -qx "./usr/$f" "$tmp/contents" || fail "the package does not hold /usr/$f"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = kartovex ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "Kartovex developers" ] || fail "maintainer"
+dpkg-deb -f "$deb" Depends | grep -q libproj || fail "Depends without libproj: $(dpkg-deb -f "$deb" Depends)"
 echo "installed package: OK"
