@@ -47,21 +47,43 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
       return true;
     };
     std::string v;
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--from" || a == "--to") {
-      if (!value(v)) return fail(a + " needs DATUM:FORM");
+    auto fromTo = [&](const std::string& name, const std::string& text) -> std::string {
       Datum d;
       CoordForm f;
-      if (!ParseDatumForm(v, d, f)) return fail("invalid " + a + " value '" + v + "' (DATUM:FORM, see --help)");
-      if (a == "--from") {
-        if (d == Datum::NAD83_1989) return fail("NAD83_1989 is a target datum only");
+      if (!ParseDatumForm(text, d, f)) return "invalid " + name + " value '" + text + "' (DATUM:FORM, see --help)";
+      if (name == "--from") {
+        if (d == Datum::NAD83_1989) return "NAD83_1989 is a target datum only";
         o.fromDatum = d;
         o.fromForm = f;
       } else {
         o.toDatum = d;
         o.toForm = f;
       }
+      return {};
+    };
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
+    } else if (a == "--quiet" || a == "-q") {
+      o.quiet = true;
+    } else if (a == "--list-routes") {
+      o.listRoutes = true;
+      // FROM and TO may follow; otherwise --from and --to give them.
+      if (i + 2 < args.size() && args[i + 1].rfind("-", 0) != 0) {
+        std::string error = fromTo("--from", args[i + 1]);
+        if (error.empty()) error = fromTo("--to", args[i + 2]);
+        if (!error.empty()) return fail(error);
+        i += 2;
+      } else if (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0) {
+        return fail("--list-routes needs FROM and TO (DATUM:FORM DATUM:FORM)");
+      }
+    } else if (a == "--init") {
+      if (!value(o.init) || o.init.empty()) return fail("--init needs a directory");
+    } else if (a == "--from" || a == "--to") {
+      if (!value(v)) return fail(a + " needs DATUM:FORM");
+      std::string error = fromTo(a, v);
+      if (!error.empty()) return fail(error);
     } else if (a == "--input") {
       if (!value(o.input) || o.input.empty()) return fail("--input needs a file");
     } else if (a == "--report") {
@@ -91,7 +113,12 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
       return fail("unknown argument '" + a + "' (see --help)");
     }
   }
-  if (o.help) return {o, {}};
+  if (o.help || o.version || !o.init.empty()) return {o, {}};
+  if (o.listRoutes) {
+    if (o.fromDatum == Datum::None || o.toDatum == Datum::None)
+      return fail("--list-routes needs FROM and TO, or --from and --to");
+    return {o, {}};
+  }
   if (o.fromDatum == Datum::None) return fail("--from is required");
   if (o.toDatum == Datum::None) return fail("--to is required");
   if (o.input.empty()) return fail("--input is required");
@@ -104,7 +131,10 @@ std::string HelpText(const std::string& programName) {
   return "Usage: " + p +
          " --from DATUM:FORM --to DATUM:FORM --input FILE [--report FILE.REP] [--data]\n"
          "       [--accuracy] [--province NB|NS|PEI] [--mtm-zone 4|5] [--utm-zone 19|20|21]\n"
-         "       [--ini FILE] [--french] [--yes]\n"
+         "       [--ini FILE] [--french] [--yes] [--quiet]\n"
+         "       " + p + " --list-routes FROM TO\n"
+         "       " + p + " --init DIR\n"
+         "       " + p + " --help | --version\n"
          "\n"
          "Converts the points of a text file as PROCESS of the Kartovex main window does,\n"
          "with the same configuration (KARTOVEX.INI beside the program, otherwise in\n"
@@ -123,16 +153,33 @@ std::string HelpText(const std::string& programName) {
          "  --ini FILE          use this configuration file\n"
          "  --french            messages and results in French\n"
          "  --yes               answer Yes to the start-up questions (default No)\n"
+         "  --quiet, -q         no progress, and nothing on standard output or error when\n"
+         "                      the conversion completes; errors are still shown\n"
+         "  --list-routes FROM TO\n"
+         "                      list the route the pair takes (route table row, modules,\n"
+         "                      programs run) and exit; --from and --to may give the pair\n"
+         "  --init DIR          lay out a working installation in DIR (a new or empty\n"
+         "                      folder) from the installed data: KARTOVEX.INI, BIN,\n"
+         "                      DATAFILE, WORKING, OUTPUT and INPUT samples\n"
          "  --help              this text\n"
+         "  --version           the version and build date\n"
          "\n"
          "Messages go to standard error; the last line on standard output is the results\n"
          "text. The exit status is 0 only when the conversion has been completed. Ctrl-C\n"
-         "cancels the running conversion.\n"
+         "(or SIGTERM, SIGHUP) cancels the running conversion. When standard error is a\n"
+         "terminal and the run lasts over a second, a progress bar is shown there.\n"
+         "ORVANDEL's coefficient files are read from the DATAFILE environment variable's\n"
+         "folder, or when it is not set from the DATAFILE folder beside KARTOVEX.INI.\n"
          "\n"
          "Examples:\n"
          "  " + p + " --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB\n"
          "  " + p + " --from ATS77:EN --to NAD83CSRS:LL --input points.txt --report OUT/RESULT.REP --data --accuracy\n"
          "  " + p + " --from NAD27:XY --to ATS77:EN --input utm.txt --province NS --mtm-zone 5 --french\n";
+}
+
+std::string VersionText(const std::string& programName) {
+  const std::string p = programName.empty() ? "kartovex-cli" : programName;
+  return p + " " KARTOVEX_VERSION " (built " KARTOVEX_BUILD_DATE ")\n";
 }
 
 }  // namespace kartovex::cli

@@ -25,6 +25,10 @@ struct CliOptions {
   bool french = false;
   bool yes = false;
   bool help = false;
+  bool version = false;
+  bool quiet = false;       // no progress, no results on success
+  bool listRoutes = false;  // list the routes of --from/--to instead of running
+  std::string init;         // --init DIR: lay out an installation in DIR
 };
 
 struct ParseResult {
@@ -39,5 +43,7 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args);
 bool ParseDatumForm(const std::string& text, Datum& datum, CoordForm& form);
 
 std::string HelpText(const std::string& programName);
+// "kartovex-cli 0.1 (built 2026-12-08)".
+std::string VersionText(const std::string& programName);
 
 }  // namespace kartovex::cli

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
+#include "cli/cli_routes.h"
 #include "cli/cli_sink.h"
 #include "config/load_extents.h"
 #include "config/load_paths.h"
@@ -91,6 +93,14 @@ bool applyOverrides(const CliOptions& o, FrontEndSettings& s, MessageService& me
   return true;
 }
 
+// "[##########          ]  50 %": 20 marks, one per 5 %.
+std::string progressBar(int value) {
+  int percent = std::clamp(value, 0, 100);
+  int marks = percent / 5;
+  std::string pad = percent < 10 ? "  " : percent < 100 ? " " : "";
+  return "\r[" + std::string(marks, '#') + std::string(20 - marks, ' ') + "] " + pad + std::to_string(percent) + " %";
+}
+
 }  // namespace
 
 int RunCli(const CliOptions& o, CliEnvironment& env) {
@@ -150,9 +160,13 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
     c.setAccuracyFile(o.accuracy);
   }
 
-  if (env.progressLine) {
-    model.setProgressObserver([&](int value) {
-      err << "\rProgress: " << value << " %   " << std::flush;
+  // A bar that follows PROCESS's progress steps, only on a terminal and
+  // only once the run has lasted progressDelay: short runs stay silent.
+  const auto started = std::chrono::steady_clock::now();
+  if (env.progressLine && !o.quiet) {
+    model.setProgressObserver([&, started](int value) {
+      if (!progressShown && std::chrono::steady_clock::now() - started < env.progressDelay) return;
+      err << progressBar(value) << std::flush;
       progressShown = true;
     });
   }
@@ -167,6 +181,8 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   endProgressLine();
 
   if (!model.errorCountText().empty()) err << model.errorCountText() << "\n";
+  // --quiet: a completed run says nothing.
+  if (o.quiet && result == ProcessResult::Completed) return kExitCompleted;
   // What became of every input line.
   err << CountsSummary(model.run().counts, messages.french()) << "\n";
   std::string label = model.resultsLabel();
@@ -187,6 +203,24 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   }
   if (parsed.options->help) {
     out << HelpText(programName);
+    return kExitCompleted;
+  }
+  const CliOptions& o = *parsed.options;
+  if (o.version) {
+    out << VersionText(programName);
+    return kExitCompleted;
+  }
+  if (!o.init.empty())
+    return InitInstallation(o.init, env.installed ? *env.installed : InstalledDataBeside(env.programDir), err,
+                            o.quiet ? nullptr : &out);
+  if (o.listRoutes) {
+    std::string text = ListRoutes(o.fromDatum, o.fromForm, o.toDatum, o.toForm);
+    if (text.empty()) {
+      err << "kartovex-cli: " << datumName(o.fromDatum) << ":" << formName(o.fromForm) << " to "
+          << datumName(o.toDatum) << ":" << formName(o.toForm) << " is not a conversion the route table holds\n";
+      return kExitNotCompleted;
+    }
+    out << text;
     return kExitCompleted;
   }
   return RunCli(*parsed.options, env);

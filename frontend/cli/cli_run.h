@@ -3,10 +3,13 @@
 // choices and PROCESS.
 
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "cli/cli_init.h"
 #include "cli/cli_options.h"
 #include "mainwindow/route_services.h"
 
@@ -23,6 +26,10 @@ struct CliEnvironment {
   std::ostream* out = nullptr;     // the results text
   std::ostream* err = nullptr;     // messages and the progress line
   bool progressLine = false;       // standard error is a terminal
+  // The progress bar appears only once a run has lasted this long.
+  std::chrono::steady_clock::duration progressDelay = std::chrono::seconds(1);
+  // --init's sources; unset: the installed data beside programDir.
+  std::optional<InstalledData> installed;
   RouteServices services = DefaultRouteServices();
   // Set by Ctrl-C; may be null.
   const std::atomic<bool>* interrupted = nullptr;

@@ -1,11 +1,13 @@
 #include "config/startup.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "config/check_transform_files.h"
 #include "config/ini_values.h"
 #include "config/load_paths.h"
 #include "config/load_settings.h"
+#include "platform/environment.h"
 #include "platform/ini_location.h"
 #include "platform/paths.h"
 #include "runner/run_lock.h"
@@ -18,6 +20,7 @@ namespace {
 bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& mainWindow,
              const std::string& programDir, std::set<std::string> keep) {
   s.iniPath = LocateIniFile(programDir);
+  DefaultDataFileFolder(s.iniPath);
   s.lineBreak = "\r\n";
   std::string language = ReadIniValue(messages, "SETUP", "LANGUAGE", s.iniPath);
   s.language = language.find_first_not_of(' ') == std::string::npos ? "ENGLISH" : language;
@@ -58,6 +61,16 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
 }
 
 }  // namespace
+
+bool DefaultDataFileFolder(const std::string& iniPath) {
+  if (!GetEnvironment("DATAFILE").empty()) return false;
+  // The folder of the file itself when the configuration is reached by a link.
+  std::error_code ec;
+  std::filesystem::path real = std::filesystem::canonical(iniPath, ec);
+  std::string folder = DirectoryOf(ec ? iniPath : real.string()) + "DATAFILE";
+  if (!DirectoryExists(folder)) return false;
+  return SetEnvironment("DATAFILE", folder + "/");
+}
 
 bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow,
              const std::string& programDir, const std::set<std::string>& keep) {

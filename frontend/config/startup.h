@@ -17,6 +17,10 @@ namespace kartovex {
 // file are never removed with the old work files.
 bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow,
              const std::string& programDir, const std::set<std::string>& keep = {});
+// An installation needs no environment set-up: when DATAFILE is not set,
+// the DATAFILE folder beside KARTOVEX.INI (iniPath), if there is one, becomes
+// its value for the front end and the programs it starts. True when set.
+bool DefaultDataFileFolder(const std::string& iniPath);
 // The same with the directory of the running program.
 bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutputs& mainWindow);
 

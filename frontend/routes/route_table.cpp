@@ -365,6 +365,14 @@ const RouteRow* FindRoute(const RouteRequest& r) {
   return nullptr;
 }
 
+const RouteRow* SubRouteOf(const RouteRow& row) {
+  switch (row.toForm) {
+    case CoordForm::EN: return RouteRowNumber(1);
+    case CoordForm::LL: return RouteRowNumber(2);
+    default: return RouteRowNumber(3);
+  }
+}
+
 bool CombinationSupported(const RouteRequest& request) { return FindRoute(request) != nullptr; }
 
 std::string ModulesLine(const RouteRow& row) { return std::string("*    Modules: ") + row.modules; }

@@ -133,6 +133,9 @@ struct RouteRequest {
 RouteRequest RequestOf(const RunState& run);
 // The first row that serves the request, nullptr for an unsupported combination.
 const RouteRow* FindRoute(const RouteRequest& request);
+// The sub-route a SubRoute step runs (transformNad27Nad83Csrs): route 1, 2
+// or 3 by the row's to form.
+const RouteRow* SubRouteOf(const RouteRow& row);
 bool CombinationSupported(const RouteRequest& request);
 // The whole "Modules" line of a row: "*    Modules: " + its text.
 std::string ModulesLine(const RouteRow& row);

@@ -108,15 +108,6 @@ int ProgressAfterRun(std::size_t k, std::size_t total) {
   return std::min(progress::kAfterThird, progress::kAfterFirst + 10 * static_cast<int>(k - 1));
 }
 
-// The sub-route of transformNad27Nad83Csrs: route 1, 2 or 3 by the to form.
-const RouteRow* SubRouteOf(const RouteRow& row) {
-  switch (row.toForm) {
-    case CoordForm::EN: return RouteRowNumber(1);
-    case CoordForm::LL: return RouteRowNumber(2);
-    default: return RouteRowNumber(3);
-  }
-}
-
 int ProgramsOf(const RouteRow& row) {
   int n = 0;
   for (const ChainStep& step : row.chain()) {
