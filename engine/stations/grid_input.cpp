@@ -11,6 +11,7 @@
 #include "stations/input_listing.h"
 #include "stations/keyboard_template.h"
 #include "stations/station_input.h"
+#include "stations/station_input_files.h"
 #include "stations/station_records.h"
 #include "stations/station_source.h"
 #include "stations/work_records.h"
@@ -88,11 +89,11 @@ int zoneOfEasting(double easting) {
 }  // namespace
 
 long long runGridInput(const RunContext& context, RunOptions& options) {
-    OutputFile temp1, temp2, report;
-    temp1.create(context.file("TEMP1.DAT"));
-    temp2.create(context.file("TEMP2.DAT"));
-    report.create(context.file("ORVANDEL.OUT"));
-    temp2.line(options.title);
+    StationInputFiles files;
+    files.create(context, options.title);
+    OutputFile& temp1 = files.temp1;
+    OutputFile& temp2 = files.temp2;
+    OutputFile& report = files.report;
     records::LineBuilder record;
 
     StationSource source(context, false);
@@ -177,9 +178,7 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
         ++n;
     }
     source.requireStations(n);
-    temp1.close();
-    temp2.close();
-    report.close();
+    files.close();
     return n;
 }
 

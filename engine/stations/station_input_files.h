@@ -1,0 +1,20 @@
+#pragma once
+// The three files the station input stage writes, whatever the input:
+// TEMP1.DAT, TEMP2.DAT (the run's title first) and the input listing that
+// opens ORVANDEL.OUT.
+#include <string>
+
+#include "orvandel/run_context.h"
+#include "orvandel/text_files.h"
+
+namespace orvandel {
+
+struct StationInputFiles {
+    OutputFile temp1, temp2, report;
+
+    // Creates or replaces all three and writes the title line.
+    void create(const RunContext& context, const std::string& title);
+    void close();
+};
+
+}  // namespace orvandel
