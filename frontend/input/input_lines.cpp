@@ -2,6 +2,10 @@
 
 namespace kartovex {
 
+namespace {
+constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
+
 bool ReadTextLine(std::istream& in, std::string& line) {
   line.clear();
   std::streambuf* buf = in.good() ? in.rdbuf() : nullptr;
@@ -47,6 +51,9 @@ bool InputLineReader::Next(std::string& line) {
     }
     return false;
   }
+  // Spreadsheets start a text file with a UTF-8 byte-order mark; it is no
+  // part of the first point's identifier.
+  if (lineNumber_ == 0 && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, 3);
   ++lineNumber_;
   return true;
 }

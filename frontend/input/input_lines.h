@@ -22,7 +22,7 @@ class InputLineReader {
   explicit InputLineReader(std::istream& in) : in_(in) {}
 
   // The next line; false at end of file or at the first empty (or blank)
-  // line.
+  // line. A UTF-8 byte-order mark before the first line is dropped.
   bool Next(std::string& line);
 
   // Number of the line last returned, from 1.

@@ -86,6 +86,21 @@ TEST_F(AccountingTest, CrOnlyGridAndGeographicFiles) {
   EXPECT_EQ(WorkInput().size(), 2u);
 }
 
+// A spreadsheet's UTF-8 byte-order mark is no part of the first identifier.
+TEST_F(AccountingTest, ByteOrderMarkIsDropped) {
+  std::istringstream in("\xEF\xBB\xBFSTJOHN01,1\nP2,2\n");
+  InputLineReader reader(in);
+  std::string line;
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "STJOHN01,1");
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "P2,2");
+  Input("\xEF\xBB\xBF" "ABCDEFGH,2500000,7400000\r\n");
+  ASSERT_TRUE(IntoVesperan_EN(ctx)) << (sink.messages.empty() ? "" : sink.messages[0].text);
+  ASSERT_EQ(WorkInput().size(), 1u);
+  EXPECT_EQ(WorkInput()[0].find("\xEF"), std::string::npos) << WorkInput()[0];
+}
+
 // --- empty input --------------------------------------------------------
 
 TEST_F(AccountingTest, EmptyFileIsNoPointsOnEveryWriter) {
