@@ -50,7 +50,8 @@ FormMain::FormMain(FrontEndSettings& settings, MessageService& messages, RouteSe
   startProgram = DefaultProgramStarter();
   build();
   connectControls();
-  model_.setProgressObserver([this](int value) { palProgress->setValue(value); });
+  // A run's first step also clears what the previous run left on show.
+  model_.setProgressObserver([this](int) { refreshRun(); });
   // The wait loop of a run keeps the window alive; only Cancel acts then.
   model_.setEventPump([this] {
     refreshRun();
@@ -319,6 +320,7 @@ void FormMain::refreshRun() {
   txtErrorCnt->setText(qs(model_.errorCountText()));
   palProgress->setValue(model_.progress());
   cmdCancelProcess->setVisible(model_.cancelVisible());
+  comVIEW->setEnabled(model_.choices().comVIEW.enabled);
   cmdViewLog->setEnabled(!processing_ && model_.viewLogEnabled());
   cmdViewError->setEnabled(!processing_ && model_.viewErrorEnabled());
   comHELP->setEnabled(!processing_ && model_.helpEnabled());

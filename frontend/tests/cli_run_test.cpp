@@ -175,7 +175,7 @@ TEST_F(CliRun, InterruptDuringTheRunCancels) {
   };
   result = DispatchResult::Cancelled;
   EXPECT_EQ(run(), cli::kExitInterrupted);
-  EXPECT_EQ(lastLine(), "The conversion was NOT completed !");
+  EXPECT_EQ(lastLine(), "The conversion was NOT completed (cancelled) !");
 }
 
 TEST_F(CliRun, ProgressLineOnlyOnATerminal) {

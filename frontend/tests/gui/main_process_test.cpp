@@ -178,7 +178,7 @@ class MainProcessTest : public QObject {
     QVERIFY(pumps < 10000);
     QCOMPARE(w().palProgress->value(), 0);
     QVERIFY(w().cmdCancelProcess->isHidden());
-    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed (cancelled) !"));
     QVERIFY(w().comPROCESS->isEnabled());
     QVERIFY(!w().comVIEW->isEnabled());
     QVERIFY(w().frmFROM->isEnabled());
