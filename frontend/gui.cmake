@@ -24,7 +24,9 @@ if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_
     target_compile_definitions(gui_tests PRIVATE
       KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
       KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}"
-      KARTOVEX_DEMO_IMAGE="${KARTOVEX_TEST_DEMO}")
+      KARTOVEX_DEMO_IMAGE="${KARTOVEX_TEST_DEMO}"
+      KARTOVEX_GUI_PROGRAM="$<TARGET_FILE:kartovex>")
+    add_dependencies(gui_tests kartovex)
     kartovex_warnings(gui_tests)
     cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL add_dependencies gui_tests test_demo)
     foreach(src IN LISTS gui_tests)
