@@ -1,9 +1,14 @@
 #include "gui/form_keyboard.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,7 +43,12 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   txtPOINT->setMaxLength(8);
   comCANCEL = named(new QPushButton(this), "comCANCEL");
   comOK = named(new QPushButton(this), "comOK");
-  for (QPushButton* b : {comUPDATE, comDELETE, comCOMMIT, comCANCEL, comOK}) b->setAutoDefault(false);
+  // No default button: Enter belongs to the point's boxes (see keyPressEvent),
+  // never to "..." or OK.
+  for (QPushButton* b : {comTXT_SEARCH, comUPDATE, comDELETE, comCOMMIT, comCANCEL, comOK}) {
+    b->setAutoDefault(false);
+    b->setDefault(false);
+  }
 
   famEastNorth = named(new QGroupBox(this), "famEastNorth");
   famXY = named(new QGroupBox(famEastNorth), "famXY");
@@ -174,6 +184,42 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   famLatLong->setVisible(model_.famLatLongVisible);
   refresh();
   SetDeviceIndependentWindow(*this, messages);
+
+  // Tab follows the point's boxes first, in the order a point is typed.
+  QWidget* order[] = {txtPOINT,  txtX,      txtY,        txtZONE,     txtDEG_LAT, txtMIN_LAT, txtSEC_LAT,
+                      txtDEG_LON, txtMIN_LON, txtSEC_LON, comCOMMIT,   comUPDATE,  comDELETE,  lstKEYBOARD,
+                      chkTXT_FILE, txtTXT_FILE, comTXT_SEARCH, comOK, comCANCEL};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  focusBox();  // the point's name first
+}
+
+bool FormKeyboard::enterInPointBox() {
+  QLineEdit* boxes[] = {txtPOINT,   txtX,       txtY,       txtZONE,    txtDEG_LAT,
+                        txtMIN_LAT, txtSEC_LAT, txtDEG_LON, txtMIN_LON, txtSEC_LON};
+  std::vector<QLineEdit*> shown;
+  for (QLineEdit* b : boxes)
+    if (!b->isHidden() && b->isVisibleTo(this) && b->isEnabled()) shown.push_back(b);
+  auto at = std::find(shown.begin(), shown.end(), focusWidget());
+  if (at == shown.end()) return false;
+  if (std::next(at) != shown.end()) {
+    (*std::next(at))->setFocus();
+    (*std::next(at))->selectAll();
+  } else if (comCOMMIT->isEnabled()) {
+    Commit();
+  } else if (comUPDATE->isEnabled()) {
+    Update();
+  }
+  return true;
+}
+
+void FormKeyboard::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    enterInPointBox();
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void FormKeyboard::takeEntry() {
