@@ -107,7 +107,7 @@ void MainWindowModel::refused() {
 }
 
 void MainWindowModel::refuse(const Refusal& refusal) {
-  messages_.critical(refusal.title, refusal.text);
+  messages_.critical(messages_.pick(refusal.title), RefusalText(refusal, messages_.french()));
   refused();
 }
 
