@@ -17,6 +17,7 @@
 
 #include "gui/file_choosers.h"
 #include "gui/widget_helpers.h"
+#include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
 #include "platform/paths.h"
 
@@ -173,7 +174,7 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   for (const auto& [name, text] : model_.captions()) {
     auto* w = findChild<QWidget*>(qs(name));
     if (!w) continue;
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(text));
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(DisplayCaption(text)));
     else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
   }
   famEastNorth->setVisible(model_.famEastNorthVisible);
@@ -250,7 +251,7 @@ void FormKeyboard::refresh() {
   setBox(txtDEG_LON, e.txtDEG_LON);
   setBox(txtMIN_LON, e.txtMIN_LON);
   setBox(txtSEC_LON, e.txtSEC_LON);
-  setBox(txtTXT_FILE, model_.txtTXT_FILE);
+  setPathBox(txtTXT_FILE, model_.txtTXT_FILE);
   txtZONE->setEnabled(model_.txtZONEEnabled);
   comCOMMIT->setEnabled(model_.comCOMMITEnabled);
   comDELETE->setEnabled(model_.comDELETEEnabled);

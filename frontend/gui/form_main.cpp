@@ -24,6 +24,7 @@
 #include "gui/frm_setup.h"
 #include "gui/launch_help.h"
 #include "gui/widget_helpers.h"
+#include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -33,7 +34,7 @@ namespace kartovex::gui {
 namespace {
 
 void bind(QLineEdit* box, const TextField& field) {
-  setBox(box, field.text);
+  setPathBox(box, field.text);
   box->setEnabled(field.enabled);
 }
 
@@ -270,7 +271,7 @@ void FormMain::setCaptions() {
       m->setTitle(qs(text));
     } else if (auto* w = findChild<QWidget*>(n)) {
       if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(qs(text));
-      else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(text));
+      else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(DisplayCaption(text)));
       else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
     }
   }
