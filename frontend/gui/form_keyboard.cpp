@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui/file_choosers.h"
+#include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
 #include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
@@ -30,7 +31,7 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   setModal(true);
   if (!chooser_) chooser_ = DefaultChooser(this);
 
-  txtTXT_FILE = named(new QLineEdit(this), "txtTXT_FILE");
+  txtTXT_FILE = named(new PathLineEdit(this), "txtTXT_FILE");
   comTXT_SEARCH = named(new QPushButton(this), "comTXT_SEARCH");
   comTXT_SEARCH->setMaximumWidth(40);
   chkTXT_FILE = named(new QCheckBox(this), "chkTXT_FILE");

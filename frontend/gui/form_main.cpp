@@ -23,6 +23,7 @@
 #include "gui/frm_about.h"
 #include "gui/frm_setup.h"
 #include "gui/launch_help.h"
+#include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
 #include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
@@ -112,7 +113,7 @@ void FormMain::build() {
   chkKEYBOARD = named(new QCheckBox(frmINPUT), "chkKEYBOARD");
   comIN_KEYBOARD = named(new QPushButton(frmINPUT), "comIN_KEYBOARD");
   chkIN_FILE = named(new QCheckBox(frmINPUT), "chkIN_FILE");
-  txtIN_FILE = named(new QLineEdit(frmINPUT), "txtIN_FILE");
+  txtIN_FILE = named(new PathLineEdit(frmINPUT), "txtIN_FILE");
   comIN_SEARCH = named(new QPushButton(frmINPUT), "comIN_SEARCH");
   comPROCESS = named(new QPushButton(frmINPUT), "comPROCESS");
   auto* input = new QGridLayout(frmINPUT);
@@ -127,7 +128,7 @@ void FormMain::build() {
   frmOUTPUT = named(new QGroupBox(central), "frmOUTPUT");
   comVIEW = named(new QPushButton(frmOUTPUT), "comVIEW");
   chkREP_FILE = named(new QCheckBox(frmOUTPUT), "chkREP_FILE");
-  txtOUT_FILE = named(new QLineEdit(frmOUTPUT), "txtOUT_FILE");
+  txtOUT_FILE = named(new PathLineEdit(frmOUTPUT), "txtOUT_FILE");
   comOUT_SEARCH = named(new QPushButton(frmOUTPUT), "comOUT_SEARCH");
   chkTXT_FILE = named(new QCheckBox(frmOUTPUT), "chkTXT_FILE");
   chkACC_FILE = named(new QCheckBox(frmOUTPUT), "chkACC_FILE");

@@ -8,11 +8,13 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 
 #include "gui/form_keyboard.h"
 #include "gui/form_options.h"
+#include "gui/path_line_edit.h"
 #include "gui/frm_about.h"
 
 using namespace kartovex;
@@ -80,6 +82,17 @@ class CosmeticsTest : public QObject {
     QTest::keyClicks(w.txtIN_FILE, QString::fromStdString(longPath));
     w.refresh();
     QCOMPARE(w.txtIN_FILE->toolTip().toStdString(), longPath);
+    // Without the focus, elided in the middle: the start and the file name stay.
+    w.show();
+    w.comPROCESS->setFocus();
+    auto* box = qobject_cast<gui::PathLineEdit*>(w.txtIN_FILE);
+    QVERIFY(box);
+    QCOMPARE(box->text().toStdString(), longPath);
+    const QString shown = box->displayedText();
+    QVERIFY2(shown.size() < box->text().size(), qPrintable(shown));
+    QVERIFY(shown.endsWith("points.txt"));
+    QVERIFY(shown.startsWith(QString::fromStdString(dir->path()).left(4)));
+    QVERIFY(shown.contains(QChar(0x2026)));
   }
 
   void aboutShowsThisBuild() {
