@@ -5,6 +5,10 @@ list(FILTER gui_sources EXCLUDE REGEX "/main\\.cpp$")
 if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_CURRENT_LIST_DIR}/gui/main.cpp)
   file(GLOB gui_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/gui/*.h)
   add_library(kartovex_gui STATIC ${gui_sources} ${gui_headers})
+  # The About box: this build's version and the day it was configured.
+  string(TIMESTAMP kartovex_gui_build_date "%Y-%m-%d" UTC)
+  set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/gui/frm_about.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+    KARTOVEX_VERSION="${PROJECT_VERSION}" KARTOVEX_BUILD_DATE="${kartovex_gui_build_date}")
   set_target_properties(kartovex_gui PROPERTIES AUTOMOC ON)
   target_link_libraries(kartovex_gui PUBLIC kartovex_core Qt6::Widgets)
   kartovex_warnings(kartovex_gui)
@@ -24,7 +28,10 @@ if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_
     target_compile_definitions(gui_tests PRIVATE
       KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
       KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}"
-      KARTOVEX_DEMO_IMAGE="${KARTOVEX_TEST_DEMO}")
+      KARTOVEX_DEMO_IMAGE="${KARTOVEX_TEST_DEMO}"
+      KARTOVEX_GUI_PROGRAM="$<TARGET_FILE:kartovex>"
+      KARTOVEX_VERSION="${PROJECT_VERSION}")
+    add_dependencies(gui_tests kartovex)
     kartovex_warnings(gui_tests)
     cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL add_dependencies gui_tests test_demo)
     foreach(src IN LISTS gui_tests)

@@ -59,6 +59,8 @@ class IniDirectory {
   std::string temp_;
 };
 
+std::string QuotedPath(const std::string& path) { return "'" + path + "'"; }
+
 const char* datumName(Datum d) {
   switch (d) {
     case Datum::ATS77: return "ATS77";
@@ -181,21 +183,35 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   endProgressLine();
 
   if (!model.errorCountText().empty()) err << model.errorCountText() << "\n";
+  const int completedStatus = model.pointsLeftOut() ? kExitPointsLeftOut : kExitCompleted;
   // --quiet: a completed run says nothing.
-  if (o.quiet && result == ProcessResult::Completed) return kExitCompleted;
+  if (o.quiet && result == ProcessResult::Completed) return completedStatus;
+  // Without --report the results go to the default names: say which.
+  if (result == ProcessResult::Completed && o.report.empty()) {
+    const RunFileNames& names = model.fileNames();
+    err << (messages.french() ? "kartovex-cli: résultats écrits dans " : "kartovex-cli: results written to ")
+        << QuotedPath(names.reportFile);
+    if (!names.dataFile.empty()) err << (messages.french() ? " et " : " and ") << QuotedPath(names.dataFile);
+    err << "\n";
+  }
   // What became of every input line.
   err << CountsSummary(model.run().counts, messages.french()) << "\n";
   std::string label = model.resultsLabel();
   if (label.empty()) label = messages.pick(results_label::kNotCompleted) + results_label::kEnding;
   out << label << "\n" << std::flush;
 
-  if (result == ProcessResult::Completed) return kExitCompleted;
+  if (result == ProcessResult::Completed) return completedStatus;
   return interrupted() ? kExitInterrupted : kExitNotCompleted;
 }
 
 int CliMain(const std::vector<std::string>& args, const std::string& programName, CliEnvironment& env) {
   std::ostream& out = env.out ? *env.out : std::cout;
   std::ostream& err = env.err ? *env.err : std::cerr;
+  // Nothing to do: how to use it.
+  if (args.empty()) {
+    err << HelpText(programName);
+    return kExitUsage;
+  }
   ParseResult parsed = ParseCliArguments(args);
   if (!parsed.options) {
     err << "kartovex-cli: " << parsed.error << "\n" << "Try '" << programName << " --help'.\n";

@@ -19,6 +19,8 @@ inline constexpr int kExitCompleted = 0;
 inline constexpr int kExitNotCompleted = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitStartupFailed = 3;
+// Completed, but one or more points were missed or rejected.
+inline constexpr int kExitPointsLeftOut = 4;
 inline constexpr int kExitInterrupted = 130;
 
 struct CliEnvironment {

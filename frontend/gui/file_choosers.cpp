@@ -1,5 +1,7 @@
 #include "gui/file_choosers.h"
 
+#include "mainwindow/run_file_names.h"
+
 #include "messages/text.h"
 #include "platform/paths.h"
 
@@ -37,19 +39,18 @@ FileChooserText SaveInputChooser(const FrontEndSettings& s) {
 }
 
 ChosenFile ChosenInputFile(const std::string& chosenPath, const std::string& pattern) {
-  std::string name = ToUpper(FileNameOf(chosenPath));
-  if (pattern == "*.TXT" && name.find(".TXT") == std::string::npos) name += ".TXT";
+  std::string name = FileNameOf(chosenPath);
+  if (pattern == "*.TXT" && ToUpper(name).find(".TXT") == std::string::npos && !IsExactFile(chosenPath))
+    name += InCaseOf(name, ".TXT");
   return split(chosenPath, name);
 }
 
 ChosenFile ChosenReportFile(const std::string& chosenPath) {
-  std::string name = ToUpper(FileNameOf(chosenPath));
-  if (name.find(".REP") == std::string::npos) name += ".REP";
+  std::string name = FileNameOf(chosenPath);
+  if (ToUpper(name).find(".REP") == std::string::npos) name += InCaseOf(name, ".REP");
   return split(chosenPath, name);
 }
 
-ChosenFile ChosenSaveFile(const std::string& chosenPath) {
-  return split(chosenPath, ToUpper(FileNameOf(chosenPath)));
-}
+ChosenFile ChosenSaveFile(const std::string& chosenPath) { return split(chosenPath, FileNameOf(chosenPath)); }
 
 }  // namespace kartovex::gui

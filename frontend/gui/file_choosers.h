@@ -27,12 +27,13 @@ struct ChosenFile {
   std::string path;       // what goes into the text box
 };
 
-// The name in upper case, ".TXT" appended for the "*.TXT" pattern when the
-// name does not contain it.
+// The name as chosen, ".TXT" (in the name's case) appended for the "*.TXT"
+// pattern when the name does not contain it and no such file exists.
 ChosenFile ChosenInputFile(const std::string& chosenPath, const std::string& pattern);
-// The name in upper case with ".REP" appended when it does not contain it.
+// The name as chosen with ".REP" (in the name's case) appended when it does
+// not contain it.
 ChosenFile ChosenReportFile(const std::string& chosenPath);
-// The name in upper case.
+// The name as chosen.
 ChosenFile ChosenSaveFile(const std::string& chosenPath);
 
 }  // namespace kartovex::gui

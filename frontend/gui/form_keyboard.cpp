@@ -1,9 +1,14 @@
 #include "gui/form_keyboard.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,7 +16,9 @@
 #include <QVBoxLayout>
 
 #include "gui/file_choosers.h"
+#include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
+#include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
 #include "platform/paths.h"
 
@@ -24,7 +31,7 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   setModal(true);
   if (!chooser_) chooser_ = DefaultChooser(this);
 
-  txtTXT_FILE = named(new QLineEdit(this), "txtTXT_FILE");
+  txtTXT_FILE = named(new PathLineEdit(this), "txtTXT_FILE");
   comTXT_SEARCH = named(new QPushButton(this), "comTXT_SEARCH");
   comTXT_SEARCH->setMaximumWidth(40);
   chkTXT_FILE = named(new QCheckBox(this), "chkTXT_FILE");
@@ -38,7 +45,12 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   txtPOINT->setMaxLength(8);
   comCANCEL = named(new QPushButton(this), "comCANCEL");
   comOK = named(new QPushButton(this), "comOK");
-  for (QPushButton* b : {comUPDATE, comDELETE, comCOMMIT, comCANCEL, comOK}) b->setAutoDefault(false);
+  // No default button: Enter belongs to the point's boxes (see keyPressEvent),
+  // never to "..." or OK.
+  for (QPushButton* b : {comTXT_SEARCH, comUPDATE, comDELETE, comCOMMIT, comCANCEL, comOK}) {
+    b->setAutoDefault(false);
+    b->setDefault(false);
+  }
 
   famEastNorth = named(new QGroupBox(this), "famEastNorth");
   famXY = named(new QGroupBox(famEastNorth), "famXY");
@@ -163,7 +175,7 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   for (const auto& [name, text] : model_.captions()) {
     auto* w = findChild<QWidget*>(qs(name));
     if (!w) continue;
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(text));
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(DisplayCaption(text)));
     else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
   }
   famEastNorth->setVisible(model_.famEastNorthVisible);
@@ -174,6 +186,42 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   famLatLong->setVisible(model_.famLatLongVisible);
   refresh();
   SetDeviceIndependentWindow(*this, messages);
+
+  // Tab follows the point's boxes first, in the order a point is typed.
+  QWidget* order[] = {txtPOINT,  txtX,      txtY,        txtZONE,     txtDEG_LAT, txtMIN_LAT, txtSEC_LAT,
+                      txtDEG_LON, txtMIN_LON, txtSEC_LON, comCOMMIT,   comUPDATE,  comDELETE,  lstKEYBOARD,
+                      chkTXT_FILE, txtTXT_FILE, comTXT_SEARCH, comOK, comCANCEL};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  focusBox();  // the point's name first
+}
+
+bool FormKeyboard::enterInPointBox() {
+  QLineEdit* boxes[] = {txtPOINT,   txtX,       txtY,       txtZONE,    txtDEG_LAT,
+                        txtMIN_LAT, txtSEC_LAT, txtDEG_LON, txtMIN_LON, txtSEC_LON};
+  std::vector<QLineEdit*> shown;
+  for (QLineEdit* b : boxes)
+    if (!b->isHidden() && b->isVisibleTo(this) && b->isEnabled()) shown.push_back(b);
+  auto at = std::find(shown.begin(), shown.end(), focusWidget());
+  if (at == shown.end()) return false;
+  if (std::next(at) != shown.end()) {
+    (*std::next(at))->setFocus();
+    (*std::next(at))->selectAll();
+  } else if (comCOMMIT->isEnabled()) {
+    Commit();
+  } else if (comUPDATE->isEnabled()) {
+    Update();
+  }
+  return true;
+}
+
+void FormKeyboard::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    enterInPointBox();
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void FormKeyboard::takeEntry() {
@@ -204,7 +252,7 @@ void FormKeyboard::refresh() {
   setBox(txtDEG_LON, e.txtDEG_LON);
   setBox(txtMIN_LON, e.txtMIN_LON);
   setBox(txtSEC_LON, e.txtSEC_LON);
-  setBox(txtTXT_FILE, model_.txtTXT_FILE);
+  setPathBox(txtTXT_FILE, model_.txtTXT_FILE);
   txtZONE->setEnabled(model_.txtZONEEnabled);
   comCOMMIT->setEnabled(model_.comCOMMITEnabled);
   comDELETE->setEnabled(model_.comDELETEEnabled);

@@ -7,6 +7,7 @@
 #include "keyboard/keyboard_model.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -48,11 +49,14 @@ class FormKeyboard : public QDialog {
 
  protected:
   void reject() override;  // Escape and the close box act as Cancel
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void takeEntry();
   void refresh();
   void focusBox();
+  // Enter in a point's box: the next box of the point, or Commit after its last.
+  bool enterInPointBox();
 
   KeyboardModel model_;
   Chooser chooser_;

@@ -23,7 +23,9 @@
 #include "gui/frm_about.h"
 #include "gui/frm_setup.h"
 #include "gui/launch_help.h"
+#include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
+#include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -33,7 +35,7 @@ namespace kartovex::gui {
 namespace {
 
 void bind(QLineEdit* box, const TextField& field) {
-  setBox(box, field.text);
+  setPathBox(box, field.text);
   box->setEnabled(field.enabled);
 }
 
@@ -50,7 +52,8 @@ FormMain::FormMain(FrontEndSettings& settings, MessageService& messages, RouteSe
   startProgram = DefaultProgramStarter();
   build();
   connectControls();
-  model_.setProgressObserver([this](int value) { palProgress->setValue(value); });
+  // A run's first step also clears what the previous run left on show.
+  model_.setProgressObserver([this](int) { refreshRun(); });
   // The wait loop of a run keeps the window alive; only Cancel acts then.
   model_.setEventPump([this] {
     refreshRun();
@@ -110,7 +113,7 @@ void FormMain::build() {
   chkKEYBOARD = named(new QCheckBox(frmINPUT), "chkKEYBOARD");
   comIN_KEYBOARD = named(new QPushButton(frmINPUT), "comIN_KEYBOARD");
   chkIN_FILE = named(new QCheckBox(frmINPUT), "chkIN_FILE");
-  txtIN_FILE = named(new QLineEdit(frmINPUT), "txtIN_FILE");
+  txtIN_FILE = named(new PathLineEdit(frmINPUT), "txtIN_FILE");
   comIN_SEARCH = named(new QPushButton(frmINPUT), "comIN_SEARCH");
   comPROCESS = named(new QPushButton(frmINPUT), "comPROCESS");
   auto* input = new QGridLayout(frmINPUT);
@@ -125,7 +128,7 @@ void FormMain::build() {
   frmOUTPUT = named(new QGroupBox(central), "frmOUTPUT");
   comVIEW = named(new QPushButton(frmOUTPUT), "comVIEW");
   chkREP_FILE = named(new QCheckBox(frmOUTPUT), "chkREP_FILE");
-  txtOUT_FILE = named(new QLineEdit(frmOUTPUT), "txtOUT_FILE");
+  txtOUT_FILE = named(new PathLineEdit(frmOUTPUT), "txtOUT_FILE");
   comOUT_SEARCH = named(new QPushButton(frmOUTPUT), "comOUT_SEARCH");
   chkTXT_FILE = named(new QCheckBox(frmOUTPUT), "chkTXT_FILE");
   chkACC_FILE = named(new QCheckBox(frmOUTPUT), "chkACC_FILE");
@@ -269,7 +272,7 @@ void FormMain::setCaptions() {
       m->setTitle(qs(text));
     } else if (auto* w = findChild<QWidget*>(n)) {
       if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(qs(text));
-      else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(text));
+      else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(DisplayCaption(text)));
       else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
     }
   }
@@ -319,6 +322,7 @@ void FormMain::refreshRun() {
   txtErrorCnt->setText(qs(model_.errorCountText()));
   palProgress->setValue(model_.progress());
   cmdCancelProcess->setVisible(model_.cancelVisible());
+  comVIEW->setEnabled(model_.choices().comVIEW.enabled);
   cmdViewLog->setEnabled(!processing_ && model_.viewLogEnabled());
   cmdViewError->setEnabled(!processing_ && model_.viewErrorEnabled());
   comHELP->setEnabled(!processing_ && model_.helpEnabled());

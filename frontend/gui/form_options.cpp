@@ -54,11 +54,12 @@ FormOptions::FormOptions(FrontEndSettings& settings, MessageService& messages, Q
   }
 
   auto* delimLayout = new QGridLayout(frmDelimeter);
-  delimLayout->addWidget(txtDelimeter, 0, 0);
-  delimLayout->addWidget(optOther, 0, 1);
+  // The box sits above "Other (specify above)", as its caption says.
+  delimLayout->addWidget(txtDelimeter, 0, 1);
+  delimLayout->addWidget(optOther, 1, 1);
   delimLayout->addWidget(optTabDeliminter, 1, 0);
-  delimLayout->addWidget(optComma, 1, 1);
-  delimLayout->addWidget(optSpace, 2, 1);
+  delimLayout->addWidget(optComma, 2, 1);
+  delimLayout->addWidget(optSpace, 3, 1);
 
   auto* orderLayout = new QVBoxLayout(frmORDER);
   orderLayout->addWidget(optEN);

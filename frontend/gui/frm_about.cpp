@@ -24,12 +24,16 @@ FrmAbout::FrmAbout(MessageService& messages, QWidget* parent) : QDialog(parent) 
   lblVersion = new QLabel(kAboutVersion, this);
   lblVersion->setObjectName("lblVersion");
   lblVersion->setAlignment(Qt::AlignCenter);
+  lblBuild = new QLabel(QString("Kartovex %1, built %2").arg(QString::fromUtf8(KARTOVEX_VERSION), QString::fromUtf8(KARTOVEX_BUILD_DATE)), this);
+  lblBuild->setObjectName("lblBuild");
+  lblBuild->setAlignment(Qt::AlignCenter);
   cmdOK = new QPushButton("&OK", this);
   cmdOK->setObjectName("cmdOK");
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(lblProduct);
   layout->addWidget(lblVersion);
+  layout->addWidget(lblBuild);
   layout->addSpacing(12);
   layout->addWidget(cmdOK, 0, Qt::AlignCenter);
   setMinimumWidth(320);

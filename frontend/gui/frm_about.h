@@ -17,6 +17,7 @@ class FrmAbout : public QDialog {
 
   QLabel* lblProduct;
   QLabel* lblVersion;
+  QLabel* lblBuild;  // this build's version and date
   QPushButton* cmdOK;
 };
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <atomic>
 #include <cstdio>
+#include <string_view>
 
 #include "gui/form_main.h"
 #include "gui/qt_message_sink.h"
@@ -38,16 +39,27 @@ void installSignalHandlers() {
   sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
-void usage() {
-  std::fprintf(stderr,
+void usage(std::FILE* to) {
+  std::fprintf(to,
                "usage: kartovex [--config DIR] [--screenshot DIR]\n"
                "  --config DIR      use DIR/KARTOVEX.INI instead of the one beside the program\n"
-               "  --screenshot DIR  save every window in both languages as PNG files and exit\n");
+               "  --screenshot DIR  save every window in both languages as PNG files and exit\n"
+               "  --help            this text\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before any display is needed: --help works without one.
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--config" || a == "--screenshot") {
+      ++i;
+    } else if (a == "--help" || a == "-h") {
+      usage(stdout);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kartovex");
 
@@ -58,7 +70,7 @@ int main(int argc, char** argv) {
       (args[i] == "--config" ? configDir : screenshotDir) = args[i + 1];
       ++i;
     } else {
-      usage();
+      usage(stderr);
       return 2;
     }
   }

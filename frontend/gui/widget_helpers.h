@@ -39,4 +39,10 @@ inline void setBox(QLineEdit* box, const std::string& text) {
   if (box->text() != qs(text)) box->setText(qs(text));
 }
 
+// A path box: the whole path as its tooltip, since a long one is clipped.
+inline void setPathBox(QLineEdit* box, const std::string& text) {
+  setBox(box, text);
+  box->setToolTip(qs(text));
+}
+
 }  // namespace kartovex::gui

@@ -412,7 +412,7 @@ bool KeyboardModel::Cancel() {
 
 void KeyboardModel::TextFileChosen(const std::string& directory, const std::string& fileName) {
   if (fileName.empty()) return;
-  txtTXT_FILE = WithTrailingSeparator(directory) + ToUpper(fileName);
+  txtTXT_FILE = WithTrailingSeparator(directory) + fileName;
 }
 
 bool KeyboardModel::writeInputFile(const std::string& path) {
@@ -448,9 +448,8 @@ bool KeyboardModel::Ok() {
     messages_.critical(titles::kRequiredInfoMissing, kNoTextFile);
     return false;
   }
-  // Only the name is put in upper case: the directory must stay as it is.
-  std::string path =
-      chkTXT_FILE ? DirectoryOf(txtTXT_FILE) + ToUpper(FileNameOf(txtTXT_FILE)) : KeyboardFile(settings_);
+  // The file is named as typed or chosen.
+  std::string path = chkTXT_FILE ? txtTXT_FILE : KeyboardFile(settings_);
   if (!writeInputFile(path)) {
     messages_.ReportProcedureError("comOK", ProcedureKind::Processing);
     return false;

@@ -71,4 +71,11 @@ std::string MainWindowCaption(const FrontEndSettings& settings, bool english, co
   return {};
 }
 
+std::string DisplayCaption(const std::string& caption) {
+  std::string out;
+  for (char c : caption)
+    if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+  return out;
+}
+
 }  // namespace kartovex

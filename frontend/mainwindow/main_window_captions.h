@@ -18,6 +18,10 @@ std::vector<std::pair<std::string, std::string>> MainWindowCaptions(const FrontE
 // One control's caption; empty for an unknown control.
 std::string MainWindowCaption(const FrontEndSettings& settings, bool english, const std::string& control);
 
+// A caption as a button shows it: runs of blanks made one, so that the
+// options of a list line up and no word stands apart.
+std::string DisplayCaption(const std::string& caption);
+
 // The About box.
 inline constexpr const char* kAboutCaption = "About Kartovex";
 inline constexpr const char* kAboutProduct = "Kartovex";

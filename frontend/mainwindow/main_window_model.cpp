@@ -107,7 +107,7 @@ void MainWindowModel::refused() {
 }
 
 void MainWindowModel::refuse(const Refusal& refusal) {
-  messages_.critical(refusal.title, refusal.text);
+  messages_.critical(messages_.pick(refusal.title), RefusalText(refusal, messages_.french()));
   refused();
 }
 
@@ -117,6 +117,8 @@ ProcessResult MainWindowModel::errorPath() {
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
   choices_.comPROCESS.enabled = true;
   choices_.comVIEW.enabled = false;
+  // A bar left at its last step would look like a run still going.
+  setProgress(progress::kCancelled);
   messages_.setBusyPointer(false);
   if (messages_.logFilesOpen()) messages_.CloseLogFiles();
   return ProcessResult::Error;
@@ -138,6 +140,7 @@ ProcessResult MainWindowModel::Process() {
   } else {
     run_.ResetErrCount(run_.errCount());
   }
+  pointsLeftOut_ = pointsLeftOut_ || (result == ProcessResult::Completed && run_.errCount() > 0);
   running_ = false;
   return result;
 }
@@ -149,7 +152,12 @@ ProcessResult MainWindowModel::process() {
   DiscardStagedFiles(run_);
   viewErrorEnabled_ = false;
   viewLogEnabled_ = false;
+  pointsLeftOut_ = false;
   control_.ClearCancel();
+  // Nothing of the previous run stays on show: its label, View and bar.
+  choices_.comVIEW.enabled = false;
+  choices_.lblRESULTS.clear();
+  if (progress_ != progress::kCancelled) setProgress(progress::kCancelled);
 
   // 2. The checks.
   if (auto refusal = CheckDelimiter(settings_)) {
@@ -266,11 +274,13 @@ ProcessResult MainWindowModel::process() {
       if (!CommitStagedFiles(run_, messages_)) {
         choices_.comVIEW.enabled = false;
         choices_.lblRESULTS = messages_.pick(results_label::kNotCompleted) + results_label::kEnding;
+        setProgress(progress::kCancelled);
         result = ProcessResult::NotCompleted;
         break;
       }
       choices_.comVIEW.enabled = true;
       bool missed = services_.pointsMissed && services_.pointsMissed(run_);
+      pointsLeftOut_ = missed;
       choices_.lblRESULTS = messages_.pick(results_label::kCompleted) +
                             (missed ? messages_.pick(results_label::kPointsMissed) : std::string()) +
                             results_label::kEnding;
@@ -278,11 +288,15 @@ ProcessResult MainWindowModel::process() {
       break;
     }
     case DispatchResult::Failed:
-    case DispatchResult::Cancelled:
+    case DispatchResult::Cancelled: {
       choices_.comVIEW.enabled = false;
-      choices_.lblRESULTS = messages_.pick(results_label::kNotCompleted) + results_label::kEnding;
+      bool cancelled = outcome.result == DispatchResult::Cancelled || control_.cancelled();
+      choices_.lblRESULTS =
+          messages_.pick(cancelled ? results_label::kCancelled : results_label::kNotCompleted) + results_label::kEnding;
+      setProgress(progress::kCancelled);
       result = ProcessResult::NotCompleted;
       break;
+    }
     case DispatchResult::NotSupported:
       choices_.comVIEW.enabled = false;
       if (choices_.lblRESULTS.empty())

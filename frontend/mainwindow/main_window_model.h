@@ -89,6 +89,8 @@ class MainWindowModel {
   bool viewErrorEnabled() const { return viewErrorEnabled_; }  // cmdViewError
   bool helpEnabled() const { return helpEnabled_; }            // comHELP
   bool running() const { return running_; }
+  // The last run completed but left points out (missed or rejected).
+  bool pointsLeftOut() const { return pointsLeftOut_; }
   // The report the last PROCESS wrote (comVIEW opens it).
   const std::string& reportFile() const { return run_.reportFile; }
   const RunFileNames& fileNames() const { return names_; }
@@ -118,6 +120,7 @@ class MainWindowModel {
   bool viewErrorEnabled_ = false;
   bool helpEnabled_ = false;
   bool running_ = false;
+  bool pointsLeftOut_ = false;
 };
 
 }  // namespace kartovex

@@ -4,6 +4,15 @@
 
 namespace kartovex {
 
+std::string RefusalText(const Refusal& refusal, bool french) {
+  std::string text = french ? refusal.text.fr : refusal.text.en;
+  if (!refusal.inputFile.empty())
+    text += std::string(french ? "\nFichier d'entrée : " : "\nInput file: ") + refusal.inputFile;
+  if (!refusal.clashingFile.empty())
+    text += std::string(french ? "\nFichier de sortie : " : "\nOutput file: ") + refusal.clashingFile;
+  return text;
+}
+
 std::optional<Refusal> CheckDelimiter(const FrontEndSettings& settings) {
   if (settings.decimalSeparator == "," && settings.delimiter == settings.decimalSeparator)
     return Refusal{refusals::kDelimiterTitle, refusals::kDelimiter};
@@ -12,10 +21,14 @@ std::optional<Refusal> CheckDelimiter(const FrontEndSettings& settings) {
 
 std::optional<Refusal> CheckRequest(const ProcessRequest& request, const RunFileNames& names) {
   using namespace refusals;
-  if (SameFileName(names.inputFile, names.dataFile)) return Refusal{kInvalidFileNameTitle, kDataIsInput};
-  if (SameFileName(names.inputFile, names.reportFile)) return Refusal{kInvalidFileNameTitle, kReportIsInput};
+  // Compared ignoring case: such folders are often shared with disks that
+  // do not tell the two names apart.
+  if (SameFileName(names.inputFile, names.dataFile))
+    return Refusal{kInvalidFileNameTitle, kDataIsInput, names.inputFile, names.dataFile};
+  if (SameFileName(names.inputFile, names.reportFile))
+    return Refusal{kInvalidFileNameTitle, kReportIsInput, names.inputFile, names.reportFile};
   if (SameFileName(names.inputFile, names.accuracyFile))
-    return Refusal{kInvalidFileNameTitle, kAccuracyIsInput};
+    return Refusal{kInvalidFileNameTitle, kAccuracyIsInput, names.inputFile, names.accuracyFile};
 
   if (request.fromDatum == Datum::None) return Refusal{kMissingTitle, kFromDatum};
   if (request.fromForm == CoordForm::None) return Refusal{kMissingTitle, kFromCoord};

@@ -14,7 +14,13 @@ namespace kartovex {
 struct Refusal {
   Text title;
   Text text;
+  // A result file that would take the input's name: both, as they are named.
+  std::string inputFile = {};
+  std::string clashingFile = {};
 };
+
+// The refusal's text with the files it names, one a line.
+std::string RefusalText(const Refusal& refusal, bool french);
 
 // What the checks look at besides the settings.
 struct ProcessRequest {

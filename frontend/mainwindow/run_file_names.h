@@ -23,12 +23,16 @@ struct ReportBoxes {
   bool accuracy = false;     // chkACC_FILE
 };
 
-// Upper case of the file name only: directories keep their case, since on
-// this platform they are not found ignoring case.
-std::string UpperCaseFileName(const std::string& path);
-
 // text with its last three characters replaced by ext ("TXT", "ACC").
 std::string ReplaceLastThree(const std::string& text, const std::string& ext);
+// text in lower case when sample has lower-case letters and no upper-case
+// ones, otherwise in upper case.
+std::string InCaseOf(const std::string& sample, const std::string& text);
+// path with its last three characters replaced by ext in their case.
+std::string ReplaceExtension(const std::string& path, const std::string& ext);
+// The typed input file name; when no file has exactly that name, the one
+// that differs only by case, as it exists.
+std::string InputFileAsFound(const std::string& typed);
 
 // True when both paths name the same file: the same directory and file names
 // equal ignoring case.

@@ -111,7 +111,7 @@ TEST_F(CliProgram, CtrlCCancelsTheRunningProgram) {
   pid_t programPid = std::stoi(ReadFile(pidFile));
   ::kill(c.pid, SIGINT);
   EXPECT_EQ(Wait(c), 130);
-  EXPECT_EQ(LastLine(ReadFile(c.out)), "The conversion was NOT completed !");
+  EXPECT_EQ(LastLine(ReadFile(c.out)), "The conversion was NOT completed (cancelled) !");
   EXPECT_FALSE(Exists(dir / "work/RUNNING.TXT")) << "the marker goes with the cancelled program";
   bool ended = false;
   for (int i = 0; i < 500 && !ended; ++i) {

@@ -274,7 +274,7 @@ TEST_P(CliSignal, CancelsTheRun) {
   ::kill(cli, GetParam());
   Outcome o = Finish(cli, "sig");
   EXPECT_EQ(o.status, 130);
-  EXPECT_EQ(o.label(), "The conversion was NOT completed !");
+  EXPECT_EQ(o.label(), "The conversion was NOT completed (cancelled) !");
   EXPECT_FALSE(fs::exists(root + "/WORKING/RUNNING.TXT"));
   EXPECT_TRUE(ProcessGone(program)) << "the program was left running";
   if (::kill(program, 0) == 0) ::kill(program, SIGKILL);

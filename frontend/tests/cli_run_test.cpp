@@ -79,8 +79,8 @@ TEST_F(CliRun, FailedRunExitsOne) {
 
 TEST_F(CliRun, ReportDataAndAccuracyBoxes) {
   EXPECT_EQ(run({"--report", dir / "out/result.rep", "--data"}), 0) << err.str();
-  EXPECT_EQ(reportFile, dir / "out/RESULT.REP");
-  EXPECT_EQ(dataFile, dir / "out/RESULT.TXT");
+  EXPECT_EQ(reportFile, dir / "out/result.rep");
+  EXPECT_EQ(dataFile, dir / "out/result.txt");
 }
 
 TEST_F(CliRun, RelativePathsAreMadeAbsolute) {
@@ -175,7 +175,7 @@ TEST_F(CliRun, InterruptDuringTheRunCancels) {
   };
   result = DispatchResult::Cancelled;
   EXPECT_EQ(run(), cli::kExitInterrupted);
-  EXPECT_EQ(lastLine(), "The conversion was NOT completed !");
+  EXPECT_EQ(lastLine(), "The conversion was NOT completed (cancelled) !");
 }
 
 TEST_F(CliRun, ProgressLineOnlyOnATerminal) {

@@ -112,10 +112,10 @@ TEST_F(KeyboardOkCancel, UtmAndGeographicLines) {
   ASSERT_TRUE(model.Commit());
   model.chkTXT_FILE = true;
   model.TextFileChosen(dir.path(), "points.txt");
-  EXPECT_EQ(model.txtTXT_FILE, dir / "POINTS.TXT");
+  EXPECT_EQ(model.txtTXT_FILE, dir / "points.txt") << "named as chosen";
   ASSERT_TRUE(model.Ok());
-  EXPECT_EQ(model.inputFile(), dir / "POINTS.TXT");
-  EXPECT_EQ(ReadFile(dir / "POINTS.TXT"), "P2,45,5,3.2,66,7,12\r\n");
+  EXPECT_EQ(model.inputFile(), dir / "points.txt");
+  EXPECT_EQ(ReadFile(dir / "points.txt"), "P2,45,5,3.2,66,7,12\r\n");
 }
 
 TEST_F(KeyboardOkCancel, AFileThatCannotBeWrittenIsAnError) {

@@ -14,10 +14,10 @@ TEST(ProcessFileNames, ReportWithDataAndAccuracy) {
   s.workDir = "/w/";
   ReportBoxes boxes{true, "/in/points.txt", true, "/Out/result.rep", true, true};
   RunFileNames n = MakeRunFileNames(s, boxes);
-  EXPECT_EQ(n.inputFile, "/in/POINTS.TXT");
-  EXPECT_EQ(n.reportFile, "/Out/RESULT.REP") << "the directory keeps its case";
-  EXPECT_EQ(n.dataFile, "/Out/RESULT.TXT");
-  EXPECT_EQ(n.accuracyFile, "/Out/RESULT.ACC");
+  EXPECT_EQ(n.inputFile, "/in/points.txt") << "no such file: kept as typed";
+  EXPECT_EQ(n.reportFile, "/Out/result.rep") << "named as typed";
+  EXPECT_EQ(n.dataFile, "/Out/result.txt");
+  EXPECT_EQ(n.accuracyFile, "/Out/result.acc");
 }
 
 TEST(ProcessFileNames, ReportWithoutDataBoxWritesOutputTxt) {
@@ -53,10 +53,10 @@ TEST_F(ProcessTest, FileRunPassesTheNamesToTheRoute) {
   c.typeReportFile(settings.outputDir + "result.rep");
   c.setDataFile(true);
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
-  // A file of exactly the typed name keeps it; only the other names are upper-cased.
+  // Every name as typed.
   EXPECT_EQ(seen.inputFile, settings.inputDir + "points.txt");
-  EXPECT_EQ(seen.reportFile, settings.outputDir + "RESULT.REP");
-  EXPECT_EQ(seen.dataFile, settings.outputDir + "RESULT.TXT");
+  EXPECT_EQ(seen.reportFile, settings.outputDir + "result.rep");
+  EXPECT_EQ(seen.dataFile, settings.outputDir + "result.txt");
   EXPECT_EQ(seen.fromDatum, Datum::NAD27);
   EXPECT_EQ(seen.toForm, CoordForm::EN);
   EXPECT_EQ(seen.modulesLine, "*    Modules: ");

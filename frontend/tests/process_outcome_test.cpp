@@ -48,13 +48,14 @@ TEST_F(ProcessTest, FailedAndCancelledRoutesAreNotCompleted) {
     script = [this, r](RunContext&, RunControl&) { return DispatchOutcome{r, &row}; };
     chooseTypicalRun();
     EXPECT_EQ(model().Process(), ProcessResult::NotCompleted);
-    EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
+    EXPECT_EQ(model().resultsLabel(), r == DispatchResult::Failed ? "The conversion was NOT completed !"
+                                                                  : "The conversion was NOT completed (cancelled) !");
     EXPECT_FALSE(model().choices().comVIEW.enabled);
     EXPECT_TRUE(model().choices().comPROCESS.enabled);
   }
   settings.language = "FRENCH";
   model().Process();
-  EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE !");
+  EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE (annulée) !");
 }
 
 TEST_F(ProcessTest, IntermediateOrvandelLabelIsReplacedByTheOutcome) {
@@ -219,7 +220,7 @@ TEST_F(ProcessTest, CancelSetsTheFlagAndProgressZero) {
   EXPECT_EQ(model().Process(), ProcessResult::NotCompleted);
   EXPECT_EQ(model().progress(), 0);
   EXPECT_FALSE(model().cancelVisible());
-  EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
+  EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed (cancelled) !");
   // The next PROCESS clears the flag.
   script = nullptr;
   model().Process();

@@ -171,7 +171,7 @@ class MainEnablingTest : public QObject {
     QCOMPARE(seen.cancelText, q("&Cancel"));
     QCOMPARE(seen.patterns.front(), q("*.TXT"));
     QCOMPARE(seen.patterns.back(), q("*.*"));
-    QCOMPARE(w().txtIN_FILE->text().toStdString(), *dir / "POINTS.TXT");
+    QCOMPARE(w().txtIN_FILE->text().toStdString(), *dir / "points.txt");
     QCOMPARE(h->settings.inputDir, dir->path());
 
     w().chkREP_FILE->click();
@@ -181,12 +181,12 @@ class MainEnablingTest : public QObject {
     };
     QTest::mouseClick(w().comOUT_SEARCH, Qt::LeftButton);
     QCOMPARE(seen.caption, q("Output File Name"));
-    QCOMPARE(w().txtOUT_FILE->text().toStdString(), *dir / "RESULT.REP");
+    QCOMPARE(w().txtOUT_FILE->text().toStdString(), *dir / "result.rep");
 
     // A cancelled chooser changes nothing.
     w().choose = [](const gui::ChooserRequest&) { return gui::ChooserResult{}; };
     QTest::mouseClick(w().comOUT_SEARCH, Qt::LeftButton);
-    QCOMPARE(w().txtOUT_FILE->text().toStdString(), *dir / "RESULT.REP");
+    QCOMPARE(w().txtOUT_FILE->text().toStdString(), *dir / "result.rep");
   }
 };
 

@@ -111,8 +111,9 @@ class MainProcessTest : public QObject {
     QTest::keyClicks(w().txtOUT_FILE, QString::fromStdString(*dir / "RESULT.REP"));
     w().chkTXT_FILE->click();
     process();
-    expectRefused("Invalid File Name",
-                  "You cannot have an output data file name which matches the input text file name!");
+    const std::string text = "You cannot have an output data file name which matches the input text file name!\n"
+                             "Input file: " + *dir / "RESULT.TXT\nOutput file: " + *dir / "RESULT.TXT";
+    expectRefused("Invalid File Name", text.c_str());
     QVERIFY(std::filesystem::exists(*dir / "RESULT.TXT"));
   }
 
@@ -178,7 +179,7 @@ class MainProcessTest : public QObject {
     QVERIFY(pumps < 10000);
     QCOMPARE(w().palProgress->value(), 0);
     QVERIFY(w().cmdCancelProcess->isHidden());
-    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed (cancelled) !"));
     QVERIFY(w().comPROCESS->isEnabled());
     QVERIFY(!w().comVIEW->isEnabled());
     QVERIFY(w().frmFROM->isEnabled());

@@ -1,0 +1,111 @@
+// What the main window shows after a run and while the next one starts: the
+// bar of a failed run, the previous count and View buttons, a cancelled run.
+
+#include "gui_fixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace kartovex;
+using namespace kartovex::guitest;
+
+class MainAfterRunTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempDir> dir;
+  std::unique_ptr<Harness> h;
+  std::function<DispatchOutcome(RunContext&, RunControl&)> script;
+
+  gui::FormMain& w() { return *h->main; }
+
+  void chooseFileRun() {
+    WriteText(*dir / "IN.TXT", "P1,45,5,3.2,66,7,12\r\n");
+    w().optFR_NAD27->click();
+    w().optFR_LL->click();
+    w().optTO_ATS77->click();
+    w().optTO_EN->click();
+    w().chkIN_FILE->click();
+    QTest::keyClicks(w().txtIN_FILE, QString::fromStdString(*dir / "IN.TXT"));
+  }
+  void process() { QTest::mouseClick(w().comPROCESS, Qt::LeftButton); }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<TempDir>();
+    RouteServices services;
+    services.dispatch = [this](RunContext& ctx, RunControl& control) { return script(ctx, control); };
+    services.copyOrvandelFiles = [](RunContext&) { return true; };
+    services.pointsMissed = [](const RunState&) { return false; };
+    h = std::make_unique<Harness>(services);
+    h->settings.workDir = dir->path();
+    h->settings.binDir = dir->path();
+    h->settings.extentLogging = false;
+  }
+  void cleanup() {
+    h.reset();
+    dir.reset();
+  }
+
+  void failedRunResetsTheBar() {
+    script = [](RunContext&, RunControl& control) {
+      control.Progress(1);
+      return DispatchOutcome{DispatchResult::Failed, nullptr};
+    };
+    chooseFileRun();
+    process();
+    QCOMPARE(w().palProgress->value(), 0);
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
+  }
+
+  void newRunClearsThePreviousCountAndViewButtons() {
+    script = [](RunContext& ctx, RunControl&) {
+      ctx.run.IncrementErrCount();
+      return DispatchOutcome{DispatchResult::Completed, nullptr};
+    };
+    chooseFileRun();
+    process();
+    QVERIFY(w().comVIEW->isEnabled());
+    QVERIFY(w().cmdViewError->isEnabled());
+    QVERIFY(!w().txtErrorCnt->text().isEmpty());
+
+    bool viewSeen = true, errorSeen = true, countSeen = true, labelSeen = true;
+    script = [&](RunContext&, RunControl& control) {
+      // The route's first pump: what the window shows while it runs.
+      if (control.pumpEvents) control.pumpEvents();
+      viewSeen = w().comVIEW->isEnabled();
+      errorSeen = w().cmdViewError->isEnabled() || w().cmdViewLog->isEnabled();
+      countSeen = !w().txtErrorCnt->text().isEmpty();
+      labelSeen = !w().lblRESULTS->text().isEmpty();
+      return DispatchOutcome{DispatchResult::Failed, nullptr};
+    };
+    process();
+    QVERIFY(!viewSeen);
+    QVERIFY(!errorSeen);
+    QVERIFY(!countSeen);
+    QVERIFY(!labelSeen);
+    QVERIFY(!w().comVIEW->isEnabled());
+    QVERIFY(w().txtErrorCnt->text().isEmpty());
+  }
+
+  void cancelledRunSaysSoInFrench() {
+    h->settings.language = "FRENCH";
+    script = [this](RunContext&, RunControl& control) {
+      control.Progress(30);
+      w().CancelProcess();
+      return DispatchOutcome{DispatchResult::Cancelled, nullptr};
+    };
+    chooseFileRun();
+    process();
+    QCOMPARE(w().lblRESULTS->text(), q("La conversion est INCOMPLÈTE (annulée) !"));
+    QCOMPARE(w().palProgress->value(), 0);
+  }
+};
+
+KARTOVEX_GUI_TEST(MainAfterRunTest, "main_after_run_test")
+#include "main_after_run_test.moc"
