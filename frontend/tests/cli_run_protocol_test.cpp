@@ -232,9 +232,10 @@ TEST_F(CliRunProtocol, SecondRunAtOnceIsRefusedAndTheFirstCompletes) {
                   "a");
   ASSERT_GT(a, 0);
   const std::string lock = root + "/WORKING/KARTOVEX.LCK";
-  // Once the first run holds the installation, it is held still while the
+  // Once the first run's PROCESS holds the installation (start-up takes the
+  // lock for a moment too, with no input file), it is held still while the
   // second one tries.
-  ASSERT_TRUE(WaitForText(lock, "pid=" + std::to_string(a))) << ReadFile(dir / "a.err");
+  ASSERT_TRUE(WaitForText(lock, "input=" + root + "/big.TXT")) << ReadFile(dir / "a.err");
   ASSERT_EQ(::kill(a, SIGSTOP), 0);
   Outcome b = Run({"--from", "NAD27:EN", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_EN27.TXT", "--report",
                    root + "/B.REP", "--data"});
