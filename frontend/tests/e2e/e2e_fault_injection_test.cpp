@@ -325,12 +325,16 @@ TEST_F(FaultInjection, SecondRunAtOnceIsRefused) {
     if (running < 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   ASSERT_GT(running, 0) << "the first run never started ORVANDEL";
+  // Held still, so that the first run certainly holds the installation while
+  // the second one tries, however loaded the machine.
+  ::kill(running, SIGSTOP);
 
   const fs::path firstInput = inputPath, firstReport = reportPath;
   const std::string firstText = inputText;
   Prepare(demo.temp() / "small.TXT", ReadText(demo.input() / "NB_EN27.TXT"), demo.output() / "B.REP");
   Fault second = Finish("second run while another runs",
                         Wait(Start(demo, Args("NAD27:EN", "ATS77:EN", "NB"), {}, "second")));
+  ::kill(running, SIGCONT);
   ExpectFailedClearly(second);
   EXPECT_NE(Upper(second.run.err).find("BIG.TXT"), std::string::npos)
       << "the refusal names the running one: " << second.run.err;
