@@ -10,6 +10,7 @@ if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_
   set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/gui/frm_about.cpp APPEND PROPERTY COMPILE_DEFINITIONS
     KARTOVEX_VERSION="${PROJECT_VERSION}" KARTOVEX_BUILD_DATE="${kartovex_gui_build_date}")
   set_target_properties(kartovex_gui PROPERTIES AUTOMOC ON)
+  target_precompile_headers(kartovex_gui PRIVATE <QtWidgets>)
   target_link_libraries(kartovex_gui PUBLIC kartovex_core Qt6::Widgets)
   kartovex_warnings(kartovex_gui)
 
@@ -23,6 +24,8 @@ if(TARGET kartovex_core AND Qt6Widgets_FOUND AND gui_sources AND EXISTS ${CMAKE_
     add_executable(gui_tests ${gui_tests} ${CMAKE_CURRENT_LIST_DIR}/tests/gui/gui_tests_main.cpp
                    ${CMAKE_CURRENT_LIST_DIR}/tests/gui/gui_fixture.h)
     set_target_properties(gui_tests PROPERTIES AUTOMOC ON)
+    kartovex_quick_test_build(gui_tests)
+    target_precompile_headers(gui_tests PRIVATE <QtTest> <QtWidgets>)
     target_link_libraries(gui_tests PRIVATE kartovex_gui Qt6::Test)
     target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/gui)
     target_compile_definitions(gui_tests PRIVATE
