@@ -52,6 +52,11 @@ kartovex_warnings(orvandel-fit)
 
 install(TARGETS orvandel orvandel-coef orvandel-fit RUNTIME DESTINATION bin)
 
+# Draws the demo's synthetic control stations from a hand-made model.
+add_executable(orvandel-draw-controls ${ORV_DIR}/models/draw_controls.cpp)
+target_link_libraries(orvandel-draw-controls PRIVATE orvandel_transform)
+kartovex_warnings(orvandel-draw-controls)
+
 # Demonstration models, written from their text descriptions at build time.
 set(ORV_DEMO_DIR ${KARTOVEX_DEMO_DATA}/DATAFILE)
 set(orv_demo_files)

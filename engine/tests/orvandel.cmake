@@ -13,6 +13,7 @@ target_compile_definitions(engine_tests PRIVATE
   ORVANDEL_EXE="$<TARGET_FILE:orvandel>"
   ORVANDEL_COEF_EXE="$<TARGET_FILE:orvandel-coef>"
   ORVANDEL_FIT_EXE="$<TARGET_FILE:orvandel-fit>"
+  ORVANDEL_DRAW_EXE="$<TARGET_FILE:orvandel-draw-controls>"
   ORVANDEL_DEMO_DIR="${KARTOVEX_DEMO_DATA}/DATAFILE"
   ORVANDEL_MODELS_DIR="${PROJECT_SOURCE_DIR}/engine/models")
-add_dependencies(engine_tests orvandel orvandel-coef orvandel-fit demo_coefficients)
+add_dependencies(engine_tests orvandel orvandel-coef orvandel-fit orvandel-draw-controls demo_coefficients)
