@@ -1,5 +1,5 @@
 # `cmake --install` and the Debian package (cpack -G DEB).
-#   bin/                    kartovex, kartovex-cli, orvandel, orvandel-coef
+#   bin/                    kartovex, kartovex-cli, orvandel, orvandel-coef, orvandel-fit
 #   lib/kartovex/           the companion console programs
 #   share/kartovex/demo/    the template installation `kartovex-cli --init` copies
 #                           (the tests' demo installation without its programs)
@@ -8,7 +8,7 @@
 # kartovex-cli --init finds the last two relative to itself: keep "lib" and
 # "share" plain (no multiarch folder).
 
-set(kartovex_bin_programs orvandel orvandel-coef kartovex kartovex-cli)
+set(kartovex_bin_programs orvandel orvandel-coef orvandel-fit kartovex kartovex-cli)
 foreach(program IN LISTS kartovex_bin_programs)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION bin)
@@ -30,6 +30,7 @@ install(FILES ${kartovex_help}/KARTOVEX_EN.HTM ${kartovex_help}/KARTOVEX_FR.HTM
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/kartovex.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/kartovex.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/man/kartovex-cli.1 ${PROJECT_SOURCE_DIR}/docs/man/orvandel.1
+  ${PROJECT_SOURCE_DIR}/docs/man/orvandel-fit.1
   DESTINATION share/man/man1)
 
 set(CPACK_GENERATOR DEB)

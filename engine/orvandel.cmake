@@ -39,7 +39,23 @@ add_executable(orvandel-coef ${ORV_DIR}/tools/orvandel_coef.cpp)
 target_link_libraries(orvandel-coef PRIVATE orvandel_transform)
 kartovex_warnings(orvandel-coef)
 
-install(TARGETS orvandel orvandel-coef RUNTIME DESTINATION bin)
+# orvandel-fit: fits coefficient files to control stations. Eigen serves
+# this tool alone; the program and its stages stay on the standard library.
+find_package(Eigen3 3.3 REQUIRED NO_MODULE)
+file(GLOB orv_fit_sources CONFIGURE_DEPENDS ${ORV_DIR}/fit/*.cpp)
+orvandel_library(orvandel_fit ${orv_fit_sources})
+target_link_libraries(orvandel_fit PUBLIC orvandel_transform PRIVATE Eigen3::Eigen)
+
+add_executable(orvandel-fit ${ORV_DIR}/tools/orvandel_fit.cpp)
+target_link_libraries(orvandel-fit PRIVATE orvandel_fit)
+kartovex_warnings(orvandel-fit)
+
+install(TARGETS orvandel orvandel-coef orvandel-fit RUNTIME DESTINATION bin)
+
+# Draws the demo's synthetic control stations from a hand-made model.
+add_executable(orvandel-draw-controls ${ORV_DIR}/models/draw_controls.cpp)
+target_link_libraries(orvandel-draw-controls PRIVATE orvandel_transform)
+kartovex_warnings(orvandel-draw-controls)
 
 # Demonstration models, written from their text descriptions at build time.
 set(ORV_DEMO_DIR ${KARTOVEX_DEMO_DATA}/DATAFILE)

@@ -38,7 +38,6 @@ void interpolateLanes(const ControlStations& control, double r2, const double* u
         sv[p] = DoublePair{v[2 * p], v[2 * p + 1]};
         tRe[p] = tIm[p] = sum[p] = DoublePair{0.0, 0.0};
     }
-    const DoublePair zero = {0.0, 0.0};
     DoublePair g[kBlock][kPairs];
     for (std::size_t j0 = 0; j0 < n; j0 += kBlock) {
         const std::size_t m = std::min(kBlock, n - j0);
@@ -49,8 +48,7 @@ void interpolateLanes(const ControlStations& control, double r2, const double* u
                 const DoublePair du = su[p] - uj;
                 const DoublePair dv = sv[p] - vj;
                 const DoublePair d2 = (du * du + dv * dv) / r2;
-                const DoublePair e = d2 < 172.0 ? negativeExp(d2) : zero;
-                g[j][p] = e * wj;
+                g[j][p] = residualWeight(d2, DoublePair{wj, wj});
             }
         }
         // The running means, in control-station order; a sum too small to

@@ -5,8 +5,21 @@
 #include <cstddef>
 
 #include "transform/coefficient_model.h"
+#include "transform/negative_exp.h"
 
 namespace orvandel {
+
+// The Gaussian weight of a control station at squared normalised distance
+// d2 (already divided by R^2): e^-d2 times the station's weight, 0 from
+// d2 = 172 on. Two stations at a time for the residual loop.
+inline DoublePair residualWeight(DoublePair d2, DoublePair weight) {
+    const DoublePair zero = {0.0, 0.0};
+    return (d2 < 172.0 ? negativeExp(d2) : zero) * weight;
+}
+
+inline double residualWeight(double d2, double weight) {
+    return residualWeight(DoublePair{d2, d2}, DoublePair{weight, weight})[0];
+}
 
 std::complex<double> interpolateResiduals(const ControlStations& control, double correlation,
                                           double u, double v);

@@ -1,0 +1,120 @@
+// orvandel-draw-controls: draws synthetic control stations from the field
+// of a hand-made model, for the demo's fitted coefficient files.
+//
+//   orvandel-draw-controls MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED
+//
+// SOUTH..NORTH and EAST..WEST (degrees, longitude positive west) bound the
+// stations; SPACING (arc-minutes) is the spacing of the grid they are
+// jittered from; NOISE (metres, one sigma per component) is added to the
+// coordinates the model gives. The stations sit where the model's
+// direction starts (NAD27 for a NAD27 to ATS77 model, ATS77 otherwise), on
+// seconds that ORVANDEL reads exactly; the control file goes to standard
+// output in the layout orvandel-fit reads.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "transform/coefficient_text.h"
+#include "transform/polynomial_transformation.h"
+
+namespace {
+
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x2545F4914F6CDD1Dull) {}
+    double uniform() {
+        // splitmix64
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return static_cast<double>(z >> 11) / 9007199254740992.0;
+    }
+    double normal() {
+        const double u = 1.0 - uniform(), v = uniform();
+        return std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * std::acos(-1.0) * v);
+    }
+
+private:
+    std::uint64_t state_;
+};
+
+// "DD,MM,SS.SSSSS", seconds rounded to 1e-5.
+std::string dms(double degrees) {
+    long long units = std::llround(degrees * 3600.0 * 1e5);
+    const long long perMinute = 60LL * 100000, perDegree = 60 * perMinute;
+    const long long d = units / perDegree;
+    units -= d * perDegree;
+    const long long m = units / perMinute;
+    units -= m * perMinute;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%02lld,%02lld,%08.5f", d, m, static_cast<double>(units) / 1e5);
+    return buf;
+}
+
+double number(const char* text) {
+    char* end = nullptr;
+    const double v = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !std::isfinite(v)) {
+        std::cerr << "orvandel-draw-controls: '" << text << "' is not a number\n";
+        std::exit(2);
+    }
+    return v;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 9) {
+        std::cerr << "usage: orvandel-draw-controls MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED\n";
+        return 2;
+    }
+    std::ifstream text(argv[1]);
+    orvandel::CoefficientModel model;
+    std::string error;
+    if (!text || !orvandel::parseCoefficientText(text, model, error)) {
+        std::cerr << "orvandel-draw-controls: " << argv[1] << ": " << (text ? error : "cannot open") << '\n';
+        return 1;
+    }
+    const double south = number(argv[2]), north = number(argv[3]);
+    const double east = number(argv[4]), west = number(argv[5]);
+    const double spacing = number(argv[6]) / 60.0;
+    const double noise = number(argv[7]);
+    Random random(static_cast<std::uint64_t>(number(argv[8])));
+    if (!(south < north) || !(east < west) || !(spacing > 0.0)) {
+        std::cerr << "orvandel-draw-controls: empty area\n";
+        return 2;
+    }
+    const double rad = std::acos(-1.0) / 180.0;
+    const double perSecond = 111319.456 / 3600.0;
+    const orvandel::GridLimits limits;
+    // Stations the model takes only near its edge are left out: the
+    // fitted model must cover them comfortably.
+    const double innerRadius = 1.0;
+    int count = 0;
+    for (double lat = south + spacing / 2; lat < north; lat += spacing) {
+        for (double lon = east + spacing / 2; lon < west; lon += spacing) {
+            double from[2] = {lat + (random.uniform() - 0.5) * 0.6 * spacing,
+                              lon + (random.uniform() - 0.5) * 0.6 * spacing};
+            // On a multiple of 1/32 second: exact in ORVANDEL's single precision.
+            for (double& a : from) a = std::round(a * 3600.0 * 32.0) / (3600.0 * 32.0);
+            orvandel::LocatedStation located;
+            if (!orvandel::locateStation(model, limits, from[0], from[1], located)) continue;
+            if (std::hypot(located.u, located.v) > innerRadius) continue;
+            orvandel::TransformedStation to;
+            if (!orvandel::transformStation(model, limits, from[0], from[1], to)) continue;
+            const double nLat = noise * random.normal(), nLon = noise * random.normal();
+            const double toLat = to.latitude + nLat / perSecond / 3600.0;
+            const double toLon = to.longitude + nLon / (perSecond * std::cos(to.latitude * rad)) / 3600.0;
+            ++count;
+            const std::string a = dms(from[0]) + "," + dms(from[1]);
+            const std::string b = dms(toLat) + "," + dms(toLon);
+            std::cout << "S" << count << ',' << (model.header.direction == 2 ? b + "," + a : a + "," + b) << '\n';
+        }
+    }
+    return count > 0 ? 0 : 1;
+}
