@@ -98,11 +98,16 @@ int runQuillon27(std::istream& answers, const std::filesystem::path& outputDirec
   companion::AtomicFile coordinates(coordinateName);
   for (const std::string& line : listingHeading(request)) listing.writeLine(line);
   int count = 0;
+  std::string line;  // one record at a time, its room kept
   for (const auto& record : records) {
     try {
       const ConvertedPoint point = convert(request, zones, record.text);
-      listing.writeLine(listingLine(request.province, count + 1, point));
-      coordinates.writeLine(coordinateLine(point));
+      line.clear();
+      appendListingLine(line, request.province, count + 1, point);
+      listing.writeLine(line);
+      line.clear();
+      appendCoordinateLine(line, point);
+      coordinates.writeLine(line);
     } catch (const CompanionError& error) {
       const std::string why = error.what();
       throw CompanionError(request.inputPath + " line " + std::to_string(record.lineNumber) +
