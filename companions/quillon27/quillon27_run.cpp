@@ -1,6 +1,7 @@
 #include "quillon27/quillon27_run.h"
 
 #include <string>
+#include <string_view>
 
 #include "common/answers.h"
 #include "common/atomic_file.h"
@@ -29,7 +30,7 @@ const char* formName(InputForm form) {
 }
 
 ConvertedPoint convert(const QuillonRequest& request, const RunZones& zones,
-                       const std::string& line) {
+                       std::string_view line) {
   ConvertedPoint point;
   point.mtmZone = zones.mtmZone.value_or(0);
   bool haveGrid = false;
@@ -114,7 +115,7 @@ int runQuillon27(std::istream& answers, const std::filesystem::path& outputDirec
                            (why.empty() ? std::string(" is not a ") + formName(request.form) +
                                               " record"
                                         : ": " + why) +
-                           ": \"" + record.text + "\"");
+                           ": \"" + std::string(record.text) + "\"");
     }
     ++count;
   }

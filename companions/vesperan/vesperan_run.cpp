@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/answers.h"
 #include "common/atomic_file.h"
@@ -41,7 +42,7 @@ const char* formName(const VesperanRequest& request) {
 }
 
 ConvertedPoint convert(const VesperanRequest& request, Projections& projections,
-                       const std::string& line) {
+                       std::string_view line) {
   ConvertedPoint point;
   std::optional<PlanePoint> givenGrid;
   std::optional<PlanePoint> givenUtm;
@@ -140,7 +141,7 @@ int runVesperan(std::istream& answers, const std::filesystem::path& outputDirect
       throw CompanionError(request.inputPath + " line " + std::to_string(record.lineNumber) +
                            (why.empty() ? std::string(" is not a ") + formName(request) + " record"
                                         : ": " + why) +
-                           ": \"" + record.text + "\"");
+                           ": \"" + std::string(record.text) + "\"");
     }
     ++count;
   }
