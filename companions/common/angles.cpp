@@ -12,7 +12,8 @@ Dms toDms(double decimalDegrees, int secondDecimals) {
       secondDecimals > 9) {
     throw CompanionError("angle out of range");
   }
-  const double scale = std::pow(10.0, secondDecimals);
+  static constexpr double kScale[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  const double scale = kScale[secondDecimals];
   // Whole units of the last second decimal avoid 59.9999995 printing as 60.
   const double units = std::round(std::fabs(decimalDegrees) * 3600.0 * scale);
   const double perMinute = 60.0 * scale;

@@ -24,6 +24,7 @@ AtomicFile::AtomicFile(std::filesystem::path finalPath) : finalPath_(std::move(f
     throw CompanionError("cannot create " + finalPath_.string() +
                          (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
   }
+  buffer_.reserve(kBufferSize + 4096);
 }
 
 AtomicFile::~AtomicFile() {
@@ -34,15 +35,17 @@ AtomicFile::~AtomicFile() {
   }
 }
 
-void AtomicFile::writeLine(std::string_view line) {
+void AtomicFile::writeBuffer() {
+  if (buffer_.empty()) return;
   errno = 0;
-  out_.write(line.data(), static_cast<std::streamsize>(line.size()));
-  out_.write("\r\n", 2);
+  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
   if (!out_ && writeErrno_ == 0) writeErrno_ = errno != 0 ? errno : EIO;
+  buffer_.clear();
 }
 
 void AtomicFile::finish() {
   if (finished_) return;
+  writeBuffer();
   errno = 0;
   out_.flush();
   if (!out_ && writeErrno_ == 0) writeErrno_ = errno != 0 ? errno : EIO;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace companion {
@@ -18,7 +19,11 @@ class AtomicFile {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   // Writes the record and its CR LF line end.
-  void writeLine(std::string_view line);
+  void writeLine(std::string_view line) {
+    buffer_.append(line);
+    buffer_.append("\r\n", 2);
+    if (buffer_.size() >= kBufferSize) writeBuffer();
+  }
 
   // Closes the temporary file and moves it to the final name, replacing an
   // older file. Throws CompanionError when writing or renaming failed.
@@ -35,7 +40,12 @@ class AtomicFile {
  private:
   std::filesystem::path finalPath_;
   std::filesystem::path tempPath_;
+  // Lines gather here and go to the file a megabyte at a time.
+  static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+  void writeBuffer();
+
   std::ofstream out_;
+  std::string buffer_;
   int writeErrno_ = 0;  // the reason of the first failed write
   bool finished_ = false;
   bool committed_ = false;

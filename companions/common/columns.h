@@ -21,6 +21,9 @@ std::string trimmed(std::string_view text);
 // when the text is wider than the field.
 std::string leftAligned(std::string_view text, std::size_t width);
 std::string rightAligned(std::string_view text, std::size_t width);
+// The same appended to a record.
+void appendLeftAligned(std::string& line, std::string_view text, std::size_t width);
+void appendRightAligned(std::string& line, std::string_view text, std::size_t width);
 
 // Appends blanks until the line is `column` characters long, so the next
 // field starts in column + 1. Throws when the line is already longer.
@@ -33,6 +36,9 @@ std::string fixedDecimals(double value, int decimals);
 // `maxDecimals` down to `minDecimals`; throws when even that does not fit or
 // the value is not finite.
 std::string fittedFixed(double value, std::size_t width, int maxDecimals, int minDecimals = 0);
+// The same appended to a record.
+void appendFitted(std::string& line, double value, std::size_t width, int maxDecimals,
+                  int minDecimals = 0);
 
 // Numbers of a record or an answer: blanks around are allowed, nothing else.
 bool parseReal(std::string_view text, double& value);

@@ -1,42 +1,52 @@
 #include "common/ghost_records.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "common/angles.h"
 #include "common/columns.h"
+#include "common/number_text.h"
 
 namespace companion {
 
 namespace {
 
-std::string twoDigits(int value, std::size_t width) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%02d", value);
-  return rightAligned(buffer, width);
+// "%02d" of the value, right-aligned in its field.
+void appendTwoDigits(std::string& line, int value, std::size_t width) {
+  std::string digits;
+  appendInt(digits, value, 2, true);
+  appendRightAligned(line, digits, width);
 }
 
-std::string seconds9(double seconds) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%09.6f", seconds);
-  return rightAligned(buffer, 9);
+// "%09.6f" of the seconds in a nine-column field.
+void appendSeconds9(std::string& line, double seconds) {
+  std::string text;
+  appendFixed(text, seconds, 9, 6, true);
+  appendRightAligned(line, text, 9);
 }
 
 }  // namespace
 
-std::string formatGhostGeographic(const GhostGeographic& point) {
+void appendGhostGeographic(std::string& line, const GhostGeographic& point) {
   const Dms lat = toDms(point.latitude, 6);
   const Dms lon = toDms(point.longitudeWest, 6);
-  std::string line = " 04   " + rightAligned(point.identifier, 9);
-  padTo(line, 39);
-  line += "N";
-  line += twoDigits(lat.degrees, 2);
-  line += twoDigits(lat.minutes, 3);
-  line += seconds9(lat.seconds);
-  line += "W";
-  line += twoDigits(lon.degrees, 3);
-  line += twoDigits(lon.minutes, 3);
-  line += seconds9(lon.seconds);
-  line += fittedFixed(point.elevation, 9, 3);
+  const std::size_t start = line.size();
+  line += " 04   ";
+  appendRightAligned(line, point.identifier, 9);
+  padTo(line, start + 39);
+  line += 'N';
+  appendTwoDigits(line, lat.degrees, 2);
+  appendTwoDigits(line, lat.minutes, 3);
+  appendSeconds9(line, lat.seconds);
+  line += 'W';
+  appendTwoDigits(line, lon.degrees, 3);
+  appendTwoDigits(line, lon.minutes, 3);
+  appendSeconds9(line, lon.seconds);
+  appendFitted(line, point.elevation, 9, 3);
+}
+
+std::string formatGhostGeographic(const GhostGeographic& point) {
+  std::string line;
+  appendGhostGeographic(line, point);
   return line;
 }
 
@@ -55,14 +65,23 @@ bool parseGhostGeographic(std::string_view line, GhostGeographic& point) {
   return true;
 }
 
+void appendGhostUtm(std::string& line, const GhostUtm& point) {
+  const std::size_t start = line.size();
+  line += " 04   ";
+  appendRightAligned(line, point.identifier, 9);
+  padTo(line, start + 50);
+  char zone[16];
+  const auto zoneEnd = std::to_chars(zone, zone + sizeof zone, point.zone).ptr;
+  appendRightAligned(line, std::string_view(zone, static_cast<std::size_t>(zoneEnd - zone)), 2);
+  padTo(line, start + 57);
+  appendFitted(line, point.x, 11, 3);
+  line += ' ';
+  appendFitted(line, point.y, 11, 3);
+}
+
 std::string formatGhostUtm(const GhostUtm& point) {
-  std::string line = " 04   " + rightAligned(point.identifier, 9);
-  padTo(line, 50);
-  line += rightAligned(std::to_string(point.zone), 2);
-  padTo(line, 57);
-  line += fittedFixed(point.x, 11, 3);
-  line += " ";
-  line += fittedFixed(point.y, 11, 3);
+  std::string line;
+  appendGhostUtm(line, point);
   return line;
 }
 

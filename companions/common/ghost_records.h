@@ -22,6 +22,8 @@ struct GhostGeographic {
 };
 
 std::string formatGhostGeographic(const GhostGeographic& point);
+// The record appended to `line`, whose columns count from where it starts.
+void appendGhostGeographic(std::string& line, const GhostGeographic& point);
 
 // Reads the columns above (the elevation may be missing); false when a field
 // is not a number or out of range.
@@ -35,5 +37,6 @@ struct GhostUtm {
 };
 
 std::string formatGhostUtm(const GhostUtm& point);
+void appendGhostUtm(std::string& line, const GhostUtm& point);
 
 }  // namespace companion

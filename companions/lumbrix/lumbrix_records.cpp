@@ -10,35 +10,35 @@
 namespace lumbrix {
 namespace {
 
-std::string trim(const std::string& s) {
+std::string_view trim(std::string_view s) {
   const auto b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return "";
+  if (b == std::string_view::npos) return {};
   const auto e = s.find_last_not_of(" \t");
   return s.substr(b, e - b + 1);
 }
 
-std::string columns(const std::string& line, size_t first, size_t last) {
-  if (line.size() < first) return "";
+std::string_view columns(std::string_view line, size_t first, size_t last) {
+  if (line.size() < first) return {};
   return line.substr(first - 1, last - first + 1);
 }
 
 }  // namespace
 
-bool parseAngle(const std::string& degText, const std::string& minText, const std::string& secText,
+bool parseAngle(std::string_view degText, std::string_view minText, std::string_view secText,
                 double& value, std::string& error) {
   bool negative = false, unused = false;
   int deg = 0, min = 0;
   double sec = 0;
   if (!integerField(degText, true, 3, negative, deg)) {
-    error = "invalid degrees \"" + degText + "\"";
+    error = "invalid degrees \"" + std::string(degText) + "\"";
     return false;
   }
   if (!integerField(minText, false, 2, unused, min) || min >= 60) {
-    error = "invalid minutes \"" + minText + "\"";
+    error = "invalid minutes \"" + std::string(minText) + "\"";
     return false;
   }
   if (!secondsField(secText, sec) || sec >= 60) {
-    error = "invalid seconds \"" + secText + "\"";
+    error = "invalid seconds \"" + std::string(secText) + "\"";
     return false;
   }
   value = deg + min / 60.0 + sec / 3600.0;
@@ -57,20 +57,21 @@ bool parseFrontEndRecord(const std::string& line, Point& p, std::string& error) 
     return false;
   }
   // The front end copies the identifier from a fixed-width field.
-  p.id = withoutOuterBlanks(line.substr(1, close - 1));
+  p.id = blanksRemoved(std::string_view(line).substr(1, close - 1));
   if (p.id.empty() || p.id.size() > 9) {
     error = "identifier must have 1 to 9 characters";
     return false;
   }
-  std::string fields[6];
+  std::string_view fields[6];
+  const std::string_view text(line);
   size_t pos = close + 2;
   for (int i = 0; i < 6; ++i) {
-    const auto comma = line.find(',', pos);
-    if ((i < 5) != (comma != std::string::npos)) {
+    const auto comma = text.find(',', pos);
+    if ((i < 5) != (comma != std::string_view::npos)) {
       error = "record must have six angle fields";
       return false;
     }
-    fields[i] = line.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos);
+    fields[i] = text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
     pos = comma + 1;
   }
   if (!parseAngle(fields[0], fields[1], fields[2], p.latDeg, error) ||

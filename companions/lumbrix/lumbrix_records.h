@@ -4,6 +4,7 @@
 // or the fixed columns of a GHOST geographic file (LL_GHOST.DAT: identifier
 // 7-15, latitude 41-42, 43-45, 46-54, longitude 56-58, 59-61, 62-70).
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumbrix {
@@ -17,7 +18,7 @@ struct Point {
 // One degrees/minutes/seconds angle; a leading "-" on the degrees turns the
 // whole angle (south, or east of Greenwich). Each field may be blank- or
 // zero-padded (lumbrix_fields.h).
-bool parseAngle(const std::string& deg, const std::string& min, const std::string& sec,
+bool parseAngle(std::string_view deg, std::string_view min, std::string_view sec,
                 double& value, std::string& error);
 
 bool parseFrontEndRecord(const std::string& line, Point& point, std::string& error);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lumbrix_answers.h"
@@ -56,6 +57,9 @@ int run(std::istream& in, std::ostream& err) {
   if (!readPoints(a.inputPath, a.frontEndInput, points, error)) return fail(err, error);
 
   std::string news, listing = listingHeader(a, grid, points.size()), missed;
+  // Each file's text is built in one buffer and written once.
+  news.reserve(points.size() * 84);
+  listing.reserve(listing.size() + points.size() * 120 + 128);
   int shifted = 0, missing = 0;
   for (size_t i = 0; i < points.size(); ++i) {
     const Point& p = points[i];
@@ -63,8 +67,10 @@ int run(std::istream& in, std::ostream& err) {
     double lat = 0, lon = 0;
     if (!grid.shift(p.latDeg, p.lonWestDeg, a.backward, lat, lon)) {
       ++missing;
-      missed += missedRecord(seq, p) + kEol;
-      listing += listingMissedRecord(seq, p) + kEol;
+      appendMissedRecord(missed, seq, p);
+      missed += kEol;
+      appendListingMissedRecord(listing, seq, p);
+      listing += kEol;
       continue;
     }
     ++shifted;
@@ -73,15 +79,19 @@ int run(std::istream& in, std::ostream& err) {
     // The accuracy belongs to the grid's source-system position.
     if (a.backward ? grid.accuracyMetres(lat, lon, metres) : grid.accuracyMetres(p.latDeg, p.lonWestDeg, metres))
       accuracy = metres;
-    news += newRecord(seq, p.id, lat, lon, accuracy) + kEol;
-    listing += listingRecord(seq, p, lat, lon, accuracy) + kEol;
+    appendNewRecord(news, seq, p.id, lat, lon, accuracy);
+    news += kEol;
+    appendListingRecord(listing, seq, p, lat, lon, accuracy);
+    listing += kEol;
   }
   listing += kEol;
   listing += "POINTS SHIFTED: " + std::to_string(shifted) + kEol;
   listing += "POINTS MISSED:  " + std::to_string(missing) + kEol;
 
-  std::vector<OutputFile> files{{a.newPath, news}, {a.lisPath, listing}};
-  if (missing > 0) files.push_back({a.misPath, missed});
+  std::vector<OutputFile> files;
+  files.push_back({a.newPath, std::move(news)});
+  files.push_back({a.lisPath, std::move(listing)});
+  if (missing > 0) files.push_back({a.misPath, std::move(missed)});
   if (!writeAll(files, error)) return fail(err, error);
   // A .MIS file left from an earlier run would claim points were missed.
   if (missing == 0) std::remove(a.misPath.c_str());

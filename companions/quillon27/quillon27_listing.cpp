@@ -1,10 +1,11 @@
 #include "quillon27/quillon27_listing.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "common/angles.h"
 #include "common/columns.h"
 #include "common/companion_error.h"
+#include "common/number_text.h"
 
 namespace quillon27 {
 
@@ -32,13 +33,15 @@ std::string formName(InputForm form) {
 }
 
 // DD MM SS.SSSSS with blanks between, as the listing's readers cut it.
-std::string angle(double degrees) {
+void appendAngle(std::string& line, double degrees) {
   const companion::Dms dms = companion::toDms(degrees, 5);
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%02d %02d %08.5f", dms.degrees, dms.minutes, dms.seconds);
-  const std::string text = buffer;
-  if (text.size() != 14) throw companion::CompanionError("angle out of range");
-  return text;
+  const std::size_t start = line.size();
+  companion::appendInt(line, dms.degrees, 2, true);
+  line += ' ';
+  companion::appendInt(line, dms.minutes, 2, true);
+  line += ' ';
+  companion::appendFixed(line, dms.seconds, 8, 5, true);
+  if (line.size() - start != 14) throw companion::CompanionError("angle out of range");
 }
 
 }  // namespace
@@ -77,33 +80,49 @@ std::vector<std::string> listingHeading(const QuillonRequest& request) {
   return heading;
 }
 
+void appendListingLine(std::string& line, Province province, int number,
+                       const ConvertedPoint& point) {
+  const std::size_t start = line.size();
+  char digits[16];
+  const auto numberEnd = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  companion::appendRightAligned(line, std::string_view(digits, static_cast<std::size_t>(numberEnd - digits)),
+                                province == Province::PrinceEdwardIsland ? 6 : 7);
+  const std::size_t shift = line.size() - start - 6;
+  const auto padTo = [&](std::size_t column) { companion::padTo(line, start + column); };
+  companion::appendFitted(line, point.grid.easting, 15, 3);
+  companion::appendFitted(line, point.grid.northing, 15, 3);
+  padTo(52 + shift);
+  const auto zoneEnd = std::to_chars(digits, digits + sizeof digits, point.utmZone).ptr;
+  companion::appendRightAligned(line, std::string_view(digits, static_cast<std::size_t>(zoneEnd - digits)), 3);
+  padTo(57 + shift);
+  companion::appendFitted(line, point.utm.easting, 11, 3);
+  padTo(70 + shift);
+  companion::appendFitted(line, point.utm.northing, 11, 3);
+  padTo(94 + shift);
+  appendAngle(line, point.geographic.latitude);
+  line += ' ';
+  appendAngle(line, point.geographic.longitudeWest);
+  line += ' ';
+  companion::appendLeftAligned(line, point.identifier, 8);
+}
+
 std::string listingLine(Province province, int number, const ConvertedPoint& point) {
-  std::string line = companion::rightAligned(std::to_string(number),
-                                             province == Province::PrinceEdwardIsland ? 6 : 7);
-  const std::size_t shift = line.size() - 6;
-  line += fittedFixed(point.grid.easting, 15, 3);
-  line += fittedFixed(point.grid.northing, 15, 3);
-  padTo(line, 52 + shift);
-  line += companion::rightAligned(std::to_string(point.utmZone), 3);
-  padTo(line, 57 + shift);
-  line += fittedFixed(point.utm.easting, 11, 3);
-  padTo(line, 70 + shift);
-  line += fittedFixed(point.utm.northing, 11, 3);
-  padTo(line, 94 + shift);
-  line += angle(point.geographic.latitude);
-  line += " ";
-  line += angle(point.geographic.longitudeWest);
-  line += " ";
-  line += companion::leftAligned(point.identifier, 8);
+  std::string line;
+  appendListingLine(line, province, number, point);
   return line;
 }
 
+void appendCoordinateLine(std::string& line, const ConvertedPoint& point) {
+  companion::appendLeftAligned(line, point.identifier, 8);
+  line += ' ';
+  companion::appendFitted(line, point.grid.easting, 11, 3);
+  line += ' ';
+  companion::appendFitted(line, point.grid.northing, 11, 3);
+}
+
 std::string coordinateLine(const ConvertedPoint& point) {
-  std::string line = companion::leftAligned(point.identifier, 8);
-  line += " ";
-  line += fittedFixed(point.grid.easting, 11, 3);
-  line += " ";
-  line += fittedFixed(point.grid.northing, 11, 3);
+  std::string line;
+  appendCoordinateLine(line, point);
   return line;
 }
 

@@ -31,5 +31,8 @@ struct ConvertedPoint {
 std::vector<std::string> listingHeading(const QuillonRequest& request);
 std::string listingLine(Province province, int number, const ConvertedPoint& point);
 std::string coordinateLine(const ConvertedPoint& point);
+// The same appended to `line`, whose columns count from where it starts.
+void appendListingLine(std::string& line, Province province, int number, const ConvertedPoint& point);
+void appendCoordinateLine(std::string& line, const ConvertedPoint& point);
 
 }  // namespace quillon27

@@ -1,6 +1,7 @@
 #include "quillon27/quillon27_run.h"
 
 #include <string>
+#include <string_view>
 
 #include "common/answers.h"
 #include "common/atomic_file.h"
@@ -29,7 +30,7 @@ const char* formName(InputForm form) {
 }
 
 ConvertedPoint convert(const QuillonRequest& request, const RunZones& zones,
-                       const std::string& line) {
+                       std::string_view line) {
   ConvertedPoint point;
   point.mtmZone = zones.mtmZone.value_or(0);
   bool haveGrid = false;
@@ -98,18 +99,23 @@ int runQuillon27(std::istream& answers, const std::filesystem::path& outputDirec
   companion::AtomicFile coordinates(coordinateName);
   for (const std::string& line : listingHeading(request)) listing.writeLine(line);
   int count = 0;
+  std::string line;  // one record at a time, its room kept
   for (const auto& record : records) {
     try {
       const ConvertedPoint point = convert(request, zones, record.text);
-      listing.writeLine(listingLine(request.province, count + 1, point));
-      coordinates.writeLine(coordinateLine(point));
+      line.clear();
+      appendListingLine(line, request.province, count + 1, point);
+      listing.writeLine(line);
+      line.clear();
+      appendCoordinateLine(line, point);
+      coordinates.writeLine(line);
     } catch (const CompanionError& error) {
       const std::string why = error.what();
       throw CompanionError(request.inputPath + " line " + std::to_string(record.lineNumber) +
                            (why.empty() ? std::string(" is not a ") + formName(request.form) +
                                               " record"
                                         : ": " + why) +
-                           ": \"" + record.text + "\"");
+                           ": \"" + std::string(record.text) + "\"");
     }
     ++count;
   }

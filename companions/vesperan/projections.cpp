@@ -63,43 +63,72 @@ PJ* Projections::operation(const std::string& definition) {
   return normalised;
 }
 
-PlanePoint Projections::forward(const std::string& definition, const GeoPoint& point) {
-  PJ* op = operation(definition);
+PJ* Projections::gridOperation(Datum datum, Grid grid) {
+  PJ*& op = gridOperations_[datum == Datum::Ats77 ? 0 : 1][static_cast<int>(grid) & 3];
+  if (op == nullptr) op = operation(gridDefinition(datum, grid));
+  return op;
+}
+
+PJ* Projections::utmOperation(Datum datum, int zone) {
+  if (zone < 19 || zone > 21) return operation(utmDefinition(datum, zone));  // throws
+  PJ*& op = utmOperations_[datum == Datum::Ats77 ? 0 : 1][zone - 19];
+  if (op == nullptr) op = operation(utmDefinition(datum, zone));
+  return op;
+}
+
+bool Projections::forward(PJ* op, const GeoPoint& point, PlanePoint& projected) {
   proj_errno_reset(op);
   const PJ_COORD out =
       proj_trans(op, PJ_FWD, proj_coord(-point.longitudeWest, point.latitude, 0.0, 0.0));
   if (!std::isfinite(out.xy.x) || !std::isfinite(out.xy.y) || out.xy.x == HUGE_VAL ||
       proj_errno(op) != 0) {
-    throw CompanionError("the point cannot be projected with " + definition);
+    return false;
   }
-  return {out.xy.x, out.xy.y};
+  projected = {out.xy.x, out.xy.y};
+  return true;
 }
 
-GeoPoint Projections::inverse(const std::string& definition, const PlanePoint& point) {
-  PJ* op = operation(definition);
+bool Projections::inverse(PJ* op, const PlanePoint& point, GeoPoint& geographic) {
   proj_errno_reset(op);
   const PJ_COORD out = proj_trans(op, PJ_INV, proj_coord(point.easting, point.northing, 0.0, 0.0));
   if (!std::isfinite(out.lp.lam) || !std::isfinite(out.lp.phi) || out.lp.lam == HUGE_VAL ||
       proj_errno(op) != 0) {
-    throw CompanionError("the point cannot be converted with " + definition);
+    return false;
   }
-  return {out.lp.phi, -out.lp.lam};
+  geographic = {out.lp.phi, -out.lp.lam};
+  return true;
 }
 
 PlanePoint Projections::toGrid(Datum datum, Grid grid, const GeoPoint& point) {
-  return forward(gridDefinition(datum, grid), point);
+  PlanePoint projected;
+  if (!forward(gridOperation(datum, grid), point, projected)) {
+    throw CompanionError("the point cannot be projected with " + gridDefinition(datum, grid));
+  }
+  return projected;
 }
 
 GeoPoint Projections::fromGrid(Datum datum, Grid grid, const PlanePoint& point) {
-  return inverse(gridDefinition(datum, grid), point);
+  GeoPoint geographic;
+  if (!inverse(gridOperation(datum, grid), point, geographic)) {
+    throw CompanionError("the point cannot be converted with " + gridDefinition(datum, grid));
+  }
+  return geographic;
 }
 
 PlanePoint Projections::toUtm(Datum datum, int zone, const GeoPoint& point) {
-  return forward(utmDefinition(datum, zone), point);
+  PlanePoint projected;
+  if (!forward(utmOperation(datum, zone), point, projected)) {
+    throw CompanionError("the point cannot be projected with " + utmDefinition(datum, zone));
+  }
+  return projected;
 }
 
 GeoPoint Projections::fromUtm(Datum datum, int zone, const PlanePoint& point) {
-  return inverse(utmDefinition(datum, zone), point);
+  GeoPoint geographic;
+  if (!inverse(utmOperation(datum, zone), point, geographic)) {
+    throw CompanionError("the point cannot be converted with " + utmDefinition(datum, zone));
+  }
+  return geographic;
 }
 
 }  // namespace vesperan

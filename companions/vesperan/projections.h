@@ -47,11 +47,17 @@ class Projections {
 
  private:
   PJconsts* operation(const std::string& definition);
-  PlanePoint forward(const std::string& definition, const GeoPoint& point);
-  GeoPoint inverse(const std::string& definition, const PlanePoint& point);
+  // The operation of a grid or UTM zone, built on first use and kept: a
+  // run looks each one up once, not once a point.
+  PJconsts* gridOperation(Datum datum, Grid grid);
+  PJconsts* utmOperation(Datum datum, int zone);
+  static bool forward(PJconsts* op, const GeoPoint& point, PlanePoint& projected);
+  static bool inverse(PJconsts* op, const PlanePoint& point, GeoPoint& geographic);
 
   pj_ctx* context_;
   std::map<std::string, PJconsts*> operations_;
+  PJconsts* gridOperations_[2][4] = {};
+  PJconsts* utmOperations_[2][3] = {};
 };
 
 }  // namespace vesperan

@@ -7,5 +7,7 @@
 namespace vesperan {
 
 std::string formatXyMapRecord(const std::string& identifier, double northing, double easting);
+void appendXyMapRecord(std::string& line, const std::string& identifier, double northing,
+                       double easting);
 
 }  // namespace vesperan

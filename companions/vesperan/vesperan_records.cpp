@@ -1,6 +1,6 @@
 #include "vesperan/vesperan_records.h"
 
-#include <sstream>
+#include <cctype>
 
 #include "common/angles.h"
 #include "common/columns.h"
@@ -15,6 +15,22 @@ namespace {
 
 bool validIdentifier(const std::string& identifier) {
   return !identifier.empty() && identifier.size() <= 9;
+}
+
+// Exactly three words separated by white space, as three string extractions
+// and a failing fourth read them.
+bool threeWords(std::string_view text, std::string_view (&words)[3]) {
+  const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  std::size_t at = 0;
+  for (auto& word : words) {
+    while (at < text.size() && blank(text[at])) ++at;
+    const std::size_t start = at;
+    while (at < text.size() && !blank(text[at])) ++at;
+    if (at == start) return false;
+    word = text.substr(start, at - start);
+  }
+  while (at < text.size() && blank(text[at])) ++at;
+  return at == text.size();
 }
 
 bool plausibleLatitude(double latitude) { return latitude > 0.0 && latitude < 90.0; }
@@ -47,9 +63,9 @@ std::optional<UtmRecord> parseUtmRecord(std::string_view line) {
   // The zone, X and Y start in columns 51, 59 and 70 when written by the
   // front end; reading them as three words also takes VESPERAN's own UTM
   // GHOST records, whose X starts in column 58.
-  std::istringstream words{std::string(fieldFrom(line, 51))};
-  std::string zone, x, y, extra;
-  if (!(words >> zone >> x >> y) || (words >> extra)) return std::nullopt;
+  std::string_view words[3];
+  if (!threeWords(fieldFrom(line, 51), words)) return std::nullopt;
+  const std::string_view zone = words[0], x = words[1], y = words[2];
   if (!companion::parseInt(zone, record.zone) || !companion::parseReal(x, record.x) ||
       !companion::parseReal(y, record.y)) {
     return std::nullopt;

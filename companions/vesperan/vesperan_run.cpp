@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/answers.h"
 #include "common/atomic_file.h"
@@ -41,7 +42,7 @@ const char* formName(const VesperanRequest& request) {
 }
 
 ConvertedPoint convert(const VesperanRequest& request, Projections& projections,
-                       const std::string& line) {
+                       std::string_view line) {
   ConvertedPoint point;
   std::optional<PlanePoint> givenGrid;
   std::optional<PlanePoint> givenUtm;
@@ -118,23 +119,29 @@ int runVesperan(std::istream& answers, const std::filesystem::path& outputDirect
   companion::AtomicFile utm(names[1]);
   companion::AtomicFile map(names[2]);
   int count = 0;
+  std::string line;  // one record at a time, its room kept
+  ConvertedPoint point;
   for (const auto& record : records) {
-    ConvertedPoint point;
     try {
       point = convert(request, projections, record.text);
-      geographic.writeLine(companion::formatGhostGeographic(
-          {point.identifier, point.geographic.latitude, point.geographic.longitudeWest,
-           point.elevation}));
-      utm.writeLine(
-          companion::formatGhostUtm({point.identifier, point.utmZone, point.utm.easting,
-                                     point.utm.northing}));
-      map.writeLine(formatXyMapRecord(point.identifier, point.grid.northing, point.grid.easting));
+      line.clear();
+      companion::appendGhostGeographic(
+          line, {point.identifier, point.geographic.latitude, point.geographic.longitudeWest,
+                 point.elevation});
+      geographic.writeLine(line);
+      line.clear();
+      companion::appendGhostUtm(
+          line, {point.identifier, point.utmZone, point.utm.easting, point.utm.northing});
+      utm.writeLine(line);
+      line.clear();
+      appendXyMapRecord(line, point.identifier, point.grid.northing, point.grid.easting);
+      map.writeLine(line);
     } catch (const CompanionError& error) {
       const std::string why = error.what();
       throw CompanionError(request.inputPath + " line " + std::to_string(record.lineNumber) +
                            (why.empty() ? std::string(" is not a ") + formName(request) + " record"
                                         : ": " + why) +
-                           ": \"" + record.text + "\"");
+                           ": \"" + std::string(record.text) + "\"");
     }
     ++count;
   }

@@ -1,6 +1,7 @@
 #include "results/data_line.h"
 
 #include <initializer_list>
+#include <string_view>
 
 namespace kartovex {
 
@@ -9,6 +10,9 @@ namespace {
 std::string Joined(std::initializer_list<const std::string*> fields, const std::string& id,
                    const FrontEndSettings& s, const ExtraTextTable& t) {
   std::string line;
+  std::size_t size = 0;
+  for (const std::string* f : fields) size += f->size() + s.delimiter.size();
+  line.reserve(size);
   bool first = true;
   for (const std::string* f : fields) {
     if (!first) line += s.delimiter;
@@ -22,7 +26,7 @@ std::string Joined(std::initializer_list<const std::string*> fields, const std::
   return line;
 }
 
-bool AllDigits(const std::string& text) {
+bool AllDigits(std::string_view text) {
   if (text.empty()) return false;
   for (char c : text)
     if (c < '0' || c > '9') return false;
@@ -38,9 +42,10 @@ std::string TwoDigitMinutes(std::string minutes) {
 
 // Seconds with two digits before the point ("5.12345" becomes "05.12345").
 std::string TwoDigitSeconds(std::string seconds) {
-  const std::size_t dot = seconds.find('.');
-  const std::string whole = seconds.substr(0, dot);
-  const bool decimals = dot == std::string::npos || AllDigits(seconds.substr(dot + 1));
+  const std::string_view text(seconds);
+  const std::size_t dot = text.find('.');
+  const std::string_view whole = text.substr(0, dot);
+  const bool decimals = dot == std::string_view::npos || AllDigits(text.substr(dot + 1));
   if (whole.size() == 1 && AllDigits(whole) && decimals) seconds.insert(seconds.begin(), '0');
   return seconds;
 }

@@ -3,6 +3,7 @@
 #include <deque>
 #include <fstream>
 #include <map>
+#include <unordered_map>
 
 #include "input/input_lines.h"
 #include "platform/paths.h"
@@ -61,7 +62,15 @@ std::string PointKey(const std::string& id) { return ToUpper(RemoveBlanks(id)); 
 bool AccountForPoints(RunContext& ctx, const std::vector<std::string>& outputIds) {
   RunState& run = ctx.run;
   if (run.points.empty()) return true;
-  std::map<std::string, long> out;
+  // The programs keep the order of the points: when every output names the
+  // point in its place, none is missing.
+  if (outputIds.size() == run.points.size()) {
+    std::size_t i = 0;
+    while (i < outputIds.size() && PointKey(outputIds[i]) == PointKey(run.points[i].id)) ++i;
+    if (i == outputIds.size()) return true;
+  }
+  std::unordered_map<std::string, long> out;
+  out.reserve(outputIds.size());
   for (const std::string& id : outputIds) ++out[PointKey(id)];
   std::vector<const PointOrigin*> missing;
   for (const PointOrigin& p : run.points) {

@@ -58,7 +58,12 @@ GeoLayout Quillon27Layout(const std::string& province) {
           {110 + k, 111 + k}, {113 + k, 114 + k}, {116 + k, 123 + k}};
 }
 
-std::string Cut(const std::string& line, Range r) { return Columns(line, r.first, r.last); }
+// Fields are cut as views of the line; each is copied once, into the point.
+std::string_view Cut(std::string_view line, Range r) { return ColumnsView(line, r.first, r.last); }
+std::string Removed(std::string_view line, Range r) { return std::string(RemoveBlanksView(Cut(line, r))); }
+std::string Trimmed(std::string_view line, std::size_t first, std::size_t last) {
+  return std::string(TrimBlanksView(ColumnsView(line, first, last)));
+}
 
 // What one source line gives: a data line, nothing, or a read problem.
 struct LineResult {
@@ -128,16 +133,15 @@ class TextReader {
       case Mode::Quillon27Xy: {
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
         const std::size_t k = Quillon27ColumnShift(s_.province);
-        UtmPoint p{TrimBlanks(Columns(line, 125 + k, 132 + k)),
-                   TrimBlanks(Columns(line, 58 + k, 68 + k)),
-                   TrimBlanks(Columns(line, 71 + k, 81 + k)), s_.utmZone};
+        UtmPoint p{Trimmed(line, 125 + k, 132 + k), Trimmed(line, 58 + k, 68 + k),
+                   Trimmed(line, 71 + k, 81 + k), s_.utmZone};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
       case Mode::UtmGhost: return UtmGhost(line);
       case Mode::TransformXy: {
         if (!table_.Accept(line)) return {};
-        UtmPoint p{TrimBlanks(Columns(line, 1, 10)), TrimBlanks(Columns(line, 116, 128)),
-                   TrimBlanks(Columns(line, 103, 115)), TrimBlanks(Columns(line, 130, 131))};
+        UtmPoint p{Trimmed(line, 1, 10), Trimmed(line, 116, 128), Trimmed(line, 103, 115),
+                   Trimmed(line, 130, 131)};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
     }
@@ -151,36 +155,34 @@ class TextReader {
   static LineResult Problem() { return {LineResult::Kind::Problem, std::string(), std::string()}; }
 
   LineResult Grid(const std::string& line, Range id, Range east, Range north) {
-    GridPoint p{RemoveBlanks(Cut(line, id)), RemoveBlanks(Cut(line, east)),
-                RemoveBlanks(Cut(line, north))};
+    GridPoint p{Removed(line, id), Removed(line, east), Removed(line, north)};
     return Data(GridDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
   LineResult Geo(const std::string& line, const GeoLayout& c) {
-    std::string latDeg = Cut(line, c.latDeg);
-    std::string lonDeg = Cut(line, c.lonDeg);
+    const std::string_view latDeg = Cut(line, c.latDeg);
+    const std::string_view lonDeg = Cut(line, c.lonDeg);
     if (FieldUnreadable(latDeg, c.latDeg.width()) || FieldUnreadable(lonDeg, c.lonDeg.width())) {
       return Problem();
     }
-    GeoPoint p{RemoveBlanks(Cut(line, c.id)),
-               latDeg,
-               RemoveBlanks(Cut(line, c.latMin)),
-               SecondsWithLeadingZero(RemoveBlanks(Cut(line, c.latSec))),
-               lonDeg,
-               RemoveBlanks(Cut(line, c.lonMin)),
-               SecondsWithLeadingZero(RemoveBlanks(Cut(line, c.lonSec)))};
+    GeoPoint p{Removed(line, c.id),
+               std::string(latDeg),
+               Removed(line, c.latMin),
+               SecondsWithLeadingZero(Removed(line, c.latSec)),
+               std::string(lonDeg),
+               Removed(line, c.lonMin),
+               SecondsWithLeadingZero(Removed(line, c.lonSec))};
     return Data(GeoDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
   LineResult UtmGhost(const std::string& line) {
-    std::string zone = Columns(line, 51, 52);
+    const std::string zone = Columns(line, 51, 52);
     if (FieldUnreadable(zone, 2)) return Problem();
     if (s_.utmZone.empty()) {
       s_.utmZone = zone;
       ctx_.run.zoneLabel = "UTM Zone " + zone;
     }
-    UtmPoint p{RemoveBlanks(Columns(line, 7, 15)), RemoveBlanks(Columns(line, 58, 68)),
-               RemoveBlanks(Columns(line, 70, 80)), zone};
+    UtmPoint p{Removed(line, {7, 15}), Removed(line, {58, 68}), Removed(line, {70, 80}), zone};
     return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
@@ -279,8 +281,8 @@ bool WriteOutTextTRANSFORM_XY(RunContext& ctx) {
     std::vector<std::string> ids;
     while (ReadTextLine(in, line)) {
       if (!table.Accept(line)) continue;
-      UtmPoint p{TrimBlanks(Columns(line, 1, 9)), TrimBlanks(Columns(line, 116, 127)),
-                 TrimBlanks(Columns(line, 104, 115)), TrimBlanks(Columns(line, 130, 131))};
+      UtmPoint p{Trimmed(line, 1, 9), Trimmed(line, 116, 127), Trimmed(line, 104, 115),
+                 Trimmed(line, 130, 131)};
       WriteRecord(out, UtmDataLine(p, s, ctx.extraTexts));
       ids.push_back(p.id);
     }

@@ -1,10 +1,12 @@
 #include "routes/lumbrix_new_to_transform.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
 #include "input/input_lines.h"
+#include "records/field_writer.h"
 #include "input/line_fields.h"
 #include "writers/columns.h"
 #include "writers/record_layouts.h"
@@ -15,7 +17,7 @@ namespace kartovex {
 namespace {
 
 // Two digits, as ORVANDEL's fixed columns need.
-std::string TwoDigits(const std::string& field) {
+std::string TwoDigits(std::string_view field) {
   std::string v = TrimBlanks(field);
   if (v.empty() || v.size() > 2 || v.find_first_not_of("0123456789") != std::string::npos)
     throw WriterFailure{};
@@ -23,14 +25,20 @@ std::string TwoDigits(const std::string& field) {
 }
 
 // SS.SSSSS (eight characters).
-std::string Seconds(const std::string& field) {
+std::string Seconds(std::string_view field) {
   std::string v = TrimBlanks(field);
   char* end = nullptr;
   double s = std::strtod(v.c_str(), &end);
   if (v.empty() || end == nullptr || *end != '\0' || s < 0.0 || s >= 60.0) throw WriterFailure{};
   char text[32];
-  std::snprintf(text, sizeof text, "%08.5f", s);
-  return text;
+  if (std::isnan(s)) {
+    std::snprintf(text, sizeof text, "%08.5f", s);
+    return text;
+  }
+  // F8.5 with the zeros printf's "%08.5f" puts in front of one-digit seconds.
+  records::putFixed(text, s, 8, 5);
+  for (int i = 0; i < 8 && text[i] == ' '; ++i) text[i] = '0';
+  return std::string(text, 8);
 }
 
 }  // namespace
@@ -47,13 +55,13 @@ bool LumbrixNew2Transform(RunContext& ctx, const std::string& newPath,
     while (reader.Next(line)) {
       if (TrimBlanks(line).empty()) continue;
       GeoFields f;
-      f.id = TrimBlanks(Columns(line, 7, 15));
-      f.latDeg = TwoDigits(Columns(line, 41, 42));
-      f.latMin = TwoDigits(Columns(line, 44, 45));
-      f.latSec = Seconds(Columns(line, 47, 54));
-      f.lonDeg = TwoDigits(Columns(line, 57, 58));
-      f.lonMin = TwoDigits(Columns(line, 60, 61));
-      f.lonSec = Seconds(Columns(line, 63, 70));
+      f.id = TrimBlanks(ColumnsView(line, 7, 15));
+      f.latDeg = TwoDigits(ColumnsView(line, 41, 42));
+      f.latMin = TwoDigits(ColumnsView(line, 44, 45));
+      f.latSec = Seconds(ColumnsView(line, 47, 54));
+      f.lonDeg = TwoDigits(ColumnsView(line, 57, 58));
+      f.lonMin = TwoDigits(ColumnsView(line, 60, 61));
+      f.lonSec = Seconds(ColumnsView(line, 63, 70));
       WriteRecord(out, TransformLlRecord(f));
     }
     CloseWritten(out);

@@ -241,6 +241,27 @@ TEST_F(AccountingTest, PointLostWithoutAReasonFailsTheStep) {
   EXPECT_EQ(OnlyMessage().text, "The programs lost 1 point(s) without giving a reason: P2 (line 2).");
 }
 
+// As many outputs as points is not enough: each point must be among them.
+TEST_F(AccountingTest, SameCountWithAPointTwiceStillMissesTheOther) {
+  Input("P1,2500000,7400000\nP2,2500001,7400001\n");
+  ASSERT_TRUE(IntoTransform_EN(ctx));
+  run.orvandelRan = true;
+  Bin("TRN_CORD.DAT", CordLine("P1") + CordLine("P1"));
+  Bin("ORVANDEL.OUT", " nothing about P2\r\n");
+  EXPECT_FALSE(WriteOutText(ctx, "TRANSFORM_EN"));
+  EXPECT_EQ(OnlyMessage().text, "The programs lost 1 point(s) without giving a reason: P2 (line 2).");
+}
+
+TEST_F(AccountingTest, PointsBackInAnotherOrderAreAllAccountedFor) {
+  Input("P1,2500000,7400000\nP2,2500001,7400001\n");
+  ASSERT_TRUE(IntoTransform_EN(ctx));
+  run.orvandelRan = true;
+  Bin("TRN_CORD.DAT", CordLine("p2") + CordLine("P1"));
+  ASSERT_TRUE(WriteOutText(ctx, "TRANSFORM_EN")) << (sink.messages.empty() ? "" : sink.messages[0].text);
+  EXPECT_EQ(run.counts.converted, 2);
+  EXPECT_EQ(run.missedPoints, 0);
+}
+
 TEST_F(AccountingTest, ReportOfAnOrvandelThatDidNotRunGivesNoReason) {
   Input("P1,2500000,7400000\nFREDTN,2500001,7400001\n");
   ASSERT_TRUE(IntoVesperan_EN(ctx));

@@ -415,6 +415,22 @@ TEST_F(ChainTest, NewFileConverterPadsFieldsToOrvandelsColumns) {
   EXPECT_EQ(CrLfLines(settings.binDir + "OUT.DAT"), (Lines{"        ST9 05 00 03.20000 66 07 12.00000"}));
 }
 
+// Seconds are rewritten as "%08.5f" always wrote them: rounded, zero-padded,
+// the sign of a negative zero kept.
+TEST_F(ChainTest, NewFileConverterWritesSecondsAsBefore) {
+  auto line = [](const std::string& latSec, const std::string& lonSec) {
+    return Placed({{7, "P1"}, {41, "45"}, {44, "30"}, {47, latSec}, {57, "66"}, {60, "07"}, {63, lonSec}}) +
+           "\r\n";
+  };
+  WriteFile(settings.binDir + "A.NEW", line("9.999996", "0.0000049") + line("-0", "1.000005") +
+                                           line("0.125", ".5") + line("7", "59.99999"));
+  ASSERT_TRUE(LumbrixNew2Transform(ctx, settings.binDir + "A.NEW", settings.binDir + "OUT.DAT"));
+  EXPECT_EQ(CrLfLines(settings.binDir + "OUT.DAT"), (Lines{"         P1 45 30 10.00000 66 07 00.00000",
+                                                           "         P1 45 30 -0.00000 66 07 01.00001",
+                                                           "         P1 45 30 00.12500 66 07 00.50000",
+                                                           "         P1 45 30 07.00000 66 07 59.99999"}));
+}
+
 TEST_F(ChainTest, NewFileConverterRejectsUnreadableColumns) {
   WriteFile(settings.binDir + "A.NEW", Placed({{7, "P1"}, {41, "4"}}) + "\r\n");
   EXPECT_FALSE(LumbrixNew2Transform(ctx, settings.binDir + "A.NEW", settings.binDir + "OUT.DAT"));

@@ -82,7 +82,8 @@ void OpenForWriting(std::ofstream& out, const std::string& path) {
 
 void WriteRecord(std::ofstream& out, const std::string& record) {
   errno = 0;
-  out << record << "\r\n";
+  out.write(record.data(), static_cast<std::streamsize>(record.size()));
+  out.write("\r\n", 2);
   if (!out) throw WriterFailure{{}, SystemReason()};
 }
 

@@ -47,3 +47,25 @@ TEST(CompanionAtomicFile, UncreatableFileIsAnError) {
 
 }  // namespace
 }  // namespace companion
+
+namespace companion {
+namespace {
+
+// Lines gather in a buffer of a megabyte: more than that goes out in several
+// writes, in order.
+TEST(CompanionAtomicFile, LongFilesArriveWholeAndInOrder) {
+  TempDir dir;
+  AtomicFile file(dir / "LL_GHOST.DAT");
+  std::string expected;
+  for (int i = 0; i < 40000; ++i) {
+    const std::string line = std::to_string(i) + std::string(60 + i % 17, 'x');
+    file.writeLine(line);
+    expected += line + "\r\n";
+  }
+  ASSERT_GT(expected.size(), 2u << 20);
+  file.commit();
+  EXPECT_EQ(companion_test::readText(dir / "LL_GHOST.DAT"), expected);
+}
+
+}  // namespace
+}  // namespace companion

@@ -48,6 +48,18 @@ TEST_F(VesperanWriteFailure, FileSizeLimitIsReportedWithTheFileAndReason) {
   EXPECT_NE(result.errorText.find("File too large"), std::string::npos) << result.errorText;
 }
 
+// A failure while the run is still writing (the buffer full long before
+// the end) is kept and reported when the files are finished.
+TEST_F(VesperanWriteFailure, FileSizeLimitHitWhileWritingIsReported) {
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += intoVesperanLL("P" + std::to_string(i), 46.5, 66.5) + "\r\n";
+  writeText(work / "INPUT.DAT", text);
+  const std::string src = (work / "INPUT.DAT").string();
+  const RunResult result = runProgramWithFileSizeLimit(VESPERAN_EXE, bin.path(), answers(src), 300000);
+  expectOneLine(result, "VESPERAN: cannot write " + bin.path().string() + "/");
+  EXPECT_NE(result.errorText.find("File too large"), std::string::npos) << result.errorText;
+}
+
 TEST_F(VesperanWriteFailure, UnreadableInputIsNamed) {
   std::filesystem::create_directories(work / "FOLDER.DAT");
   const RunResult result = runProgram(VESPERAN_EXE, bin.path(), answers((work / "FOLDER.DAT").string()));
