@@ -6,6 +6,7 @@
 
 #include "cli/cli_run.h"
 #include "platform/paths.h"
+#include "platform/start_program.h"
 
 namespace kartovex::cli {
 
@@ -49,6 +50,32 @@ std::string rootOf(const std::string& ini) {
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
+}
+
+// Gives key of section the value, on the lines that set it already.
+void setValue(std::string& ini, const std::string& section, const std::string& key, const std::string& value) {
+  std::string out, current;
+  std::size_t start = 0;
+  while (start < ini.size()) {
+    std::size_t end = ini.find('\n', start);
+    end = end == std::string::npos ? ini.size() : end + 1;
+    std::string line = ini.substr(start, end - start);
+    std::string body = line;
+    std::string ending;
+    while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) {
+      ending.insert(ending.begin(), body.back());
+      body.pop_back();
+    }
+    if (!body.empty() && body.front() == '[') {
+      current = body;
+    } else if (EqualsIgnoringCase(current, "[" + section + "]") && body.size() > key.size() &&
+               body[key.size()] == '=' && EqualsIgnoringCase(body.substr(0, key.size()), key)) {
+      line = body.substr(0, key.size() + 1) + value + ending;
+    }
+    out += line;
+    start = end;
+  }
+  ini = out;
 }
 
 }  // namespace
@@ -128,6 +155,10 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   }
 
   replaceAll(ini, templateRoot, withSlash(dir.string()));
+  // The view buttons open files with this desktop's opener, wherever the
+  // installed data was made.
+  setValue(ini, "PATH", "EDITOR", FolderOnPath(kDesktopOpener, "/usr/bin/"));
+  setValue(ini, "FILE", "EDITOR", kDesktopOpener);
   std::ofstream file(dir / "KARTOVEX.INI", std::ios::binary | std::ios::trunc);
   file << ini;
   file.close();

@@ -214,7 +214,8 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   }
   ParseResult parsed = ParseCliArguments(args);
   if (!parsed.options) {
-    err << "kartovex-cli: " << parsed.error << "\n" << "Try '" << programName << " --help'.\n";
+    err << "kartovex-cli: " << parsed.error << "\n"
+        << (parsed.french ? "Essayez « " + programName + " --help »." : "Try '" + programName + " --help'.") << "\n";
     return kExitUsage;
   }
   if (parsed.options->help) {

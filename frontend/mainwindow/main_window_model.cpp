@@ -2,6 +2,8 @@
 
 #include <exception>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "config/utm_zone.h"
 #include "input/file_name_check.h"
@@ -70,10 +72,30 @@ void MainWindowModel::KeyboardSaved(const std::string& inputFile) {
   keyboardFile_ = inputFile.empty() ? KeyboardFile(settings_) : inputFile;
 }
 
+namespace {
+
+// The results label in the other language: every text the label can show,
+// as English and French pairs.
+std::string ResultsLabelIn(const std::string& label, bool french) {
+  using namespace results_label;
+  std::vector<std::pair<std::string, std::string>> forms;
+  for (const Text& t : {kCompleted, kNotCompleted, kCancelled, kNotSupported})
+    forms.emplace_back(std::string(t.en) + kEnding, std::string(t.fr) + kEnding);
+  forms.emplace_back(std::string(kCompleted.en) + kPointsMissed.en + kEnding,
+                     std::string(kCompleted.fr) + kPointsMissed.fr + kEnding);
+  forms.emplace_back(kRefused.en, kRefused.fr);
+  for (const auto& [en, fr] : forms)
+    if (label == en || label == fr) return french ? fr : en;
+  return label;
+}
+
+}  // namespace
+
 void MainWindowModel::SetupClosed(bool languageChanged) {
   if (languageChanged) {
     if (CaptionsInEnglish(settings_.language)) SetEnglish();
     else SetFrench();
+    choices_.lblRESULTS = ResultsLabelIn(choices_.lblRESULTS, MessagesInFrench(settings_.language));
   }
   run_.zoneLabel.clear();
   helpEnabled_ = PathExists(settings_.pdfReader);

@@ -78,6 +78,22 @@ class DialogsTest : public QObject {
     expectEveryCaption();
   }
 
+  void resultsLabelFollowsTheLanguage() {
+    // A refused PROCESS (no input chosen) leaves its label.
+    w().optFR_NAD27->click();
+    w().optFR_LL->click();
+    w().optTO_ATS77->click();
+    w().optTO_EN->click();
+    w().chkIN_FILE->click();
+    w().chkIN_FILE->click();
+    QTest::mouseClick(w().comPROCESS, Qt::LeftButton);
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
+    setLanguage(true);
+    QCOMPARE(w().lblRESULTS->text(), q("La transformation est INCOMPLÈTE !"));
+    setLanguage(false);
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
+  }
+
   void languageSwitchChangesEveryCaption() {
     setLanguage(true);
     QCOMPARE(h->settings.language, std::string("FRENCH"));
