@@ -55,9 +55,20 @@ std::vector<std::string> Split(const std::string& line, const std::string& delim
   return fields;
 }
 
-bool CoordinateRefused(const std::string& text, const std::string& separator) {
-  auto formatted = FormatCoordinate(text, separator);
-  return !formatted || formatted->size() < 3 || formatted->size() > 11;
+// The index of the first refused field of a grid or UTM line, in the order
+// the writers check: normalising, lengths, then the numbers. -1 when every
+// field passes.
+int GridFieldRefused(const std::vector<std::string>& f, const std::string& separator) {
+  auto first = FormatCoordinate(f[1], separator);
+  if (!first) return 1;
+  auto second = FormatCoordinate(f[2], separator);
+  if (!second) return 2;
+  if (f[0].empty() || f[0].size() > 8) return 0;
+  if (first->size() < 3 || first->size() > 11) return 1;
+  if (second->size() < 3 || second->size() > 11) return 2;
+  if (!ToNumber(*first, separator)) return 1;
+  if (!ToNumber(*second, separator)) return 2;
+  return -1;
 }
 
 // The index (0-based) of the first refused field of a geographic line, -1
@@ -96,12 +107,8 @@ LineProblem FindLineProblem(const std::string& line, LineLayout layout, const Fr
   int refused = -1;
   if (layout == LineLayout::Geographic) {
     refused = GeoFieldRefused(fields, s.decimalSeparator);
-  } else if (fields[0].empty() || fields[0].size() > 8) {
-    refused = 0;
-  } else if (CoordinateRefused(fields[1], s.decimalSeparator)) {
-    refused = 1;
-  } else if (CoordinateRefused(fields[2], s.decimalSeparator)) {
-    refused = 2;
+  } else {
+    refused = GridFieldRefused(fields, s.decimalSeparator);
   }
   if (refused < 0) return problem;
   problem.field = refused + 1;

@@ -91,10 +91,18 @@ TEST_F(LineMessagesTest, HeaderRowIsNamed) {
   EXPECT_EQ(OnlyMessage().text,
             run.inputFile + " is an invalid input file. [line 1] (field 2 \"Latitude degrees\": \"LatD\")");
   sink.clear();
+  // "Northing" is too long for a coordinate before it is known not to be a
+  // number; a shorter heading is no number.
   Input("ID,Easting,Northing\nP1,2500000,7400000\n");
   EXPECT_FALSE(IntoQuillon27_EN(ctx));
+  EXPECT_EQ(OnlyMessage().text, " [1] " + run.inputFile +
+                                    " is an invalid input file. (field 3 \"Northing\": \"Northing\")\r\n"
+                                    "ID,Easting,Northing");
+  sink.clear();
+  Input("ID,East,North\nP1,2500000,7400000\n");
+  EXPECT_FALSE(IntoQuillon27_EN(ctx));
   EXPECT_EQ(OnlyMessage().text, "IntoQuillon27_EN: An error occurred while reformatting your data! [line 1] "
-                                "(field 2 \"Easting\": \"Easting\")");
+                                "(field 2 \"Easting\": \"East\")");
 }
 
 TEST_F(LineMessagesTest, LongIdentifierIsNamed) {
@@ -129,6 +137,7 @@ TEST_F(LineMessagesTest, UtmLinesNameTheFieldToo) {
 }
 
 TEST_F(LineMessagesTest, ZonesMismatchNamesTheLine) {
+  settings.utmZone.clear();
   Input("U1,500000,5000000,20\nU2,500000,5000000,21\n");
   EXPECT_FALSE(IntoTransform_XY(ctx));
   EXPECT_EQ(OnlyMessage().text, "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)! "
