@@ -74,8 +74,9 @@ void MainWindowModel::KeyboardSaved(const std::string& inputFile) {
 
 namespace {
 
-// The results label in the other language: every text the label can show,
-// as English and French pairs.
+// The results label of a run in the other language: every text a run can
+// leave, as English and French pairs. (A refusal reads like a failed run in
+// English, so it is told apart by the model.)
 std::string ResultsLabelIn(const std::string& label, bool french) {
   using namespace results_label;
   std::vector<std::pair<std::string, std::string>> forms;
@@ -83,7 +84,6 @@ std::string ResultsLabelIn(const std::string& label, bool french) {
     forms.emplace_back(std::string(t.en) + kEnding, std::string(t.fr) + kEnding);
   forms.emplace_back(std::string(kCompleted.en) + kPointsMissed.en + kEnding,
                      std::string(kCompleted.fr) + kPointsMissed.fr + kEnding);
-  forms.emplace_back(kRefused.en, kRefused.fr);
   for (const auto& [en, fr] : forms)
     if (label == en || label == fr) return french ? fr : en;
   return label;
@@ -95,7 +95,10 @@ void MainWindowModel::SetupClosed(bool languageChanged) {
   if (languageChanged) {
     if (CaptionsInEnglish(settings_.language)) SetEnglish();
     else SetFrench();
-    choices_.lblRESULTS = ResultsLabelIn(choices_.lblRESULTS, MessagesInFrench(settings_.language));
+    if (labelIsRefusal_ && !choices_.lblRESULTS.empty())
+      choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+    else
+      choices_.lblRESULTS = ResultsLabelIn(choices_.lblRESULTS, MessagesInFrench(settings_.language));
   }
   run_.zoneLabel.clear();
   helpEnabled_ = PathExists(settings_.pdfReader);
@@ -124,6 +127,7 @@ void MainWindowModel::CancelProcess() {
 
 void MainWindowModel::refused() {
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+  labelIsRefusal_ = true;
   choices_.comPROCESS.enabled = true;
   messages_.setBusyPointer(false);
 }
@@ -137,6 +141,7 @@ ProcessResult MainWindowModel::errorPath() {
   DiscardStagedFiles(run_);
   messages_.critical(titles::kError, kProcessError);
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+  labelIsRefusal_ = true;
   choices_.comPROCESS.enabled = true;
   choices_.comVIEW.enabled = false;
   // A bar left at its last step would look like a run still going.
@@ -179,6 +184,7 @@ ProcessResult MainWindowModel::process() {
   // Nothing of the previous run stays on show: its label, View and bar.
   choices_.comVIEW.enabled = false;
   choices_.lblRESULTS.clear();
+  labelIsRefusal_ = false;
   if (progress_ != progress::kCancelled) setProgress(progress::kCancelled);
 
   // 2. The checks.
@@ -327,7 +333,10 @@ ProcessResult MainWindowModel::process() {
       break;
     case DispatchResult::MissingTransformFiles:
       choices_.comVIEW.enabled = false;
-      if (choices_.lblRESULTS.empty()) choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+      if (choices_.lblRESULTS.empty()) {
+        choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+        labelIsRefusal_ = true;
+      }
       setProgress(progress::kCancelled);
       result = ProcessResult::NotCompleted;
       break;

@@ -3,6 +3,8 @@
 
 #include "gui_fixture.h"
 
+#include <sys/stat.h>
+
 #include "mainwindow/main_window_captions.h"
 
 #include <QAction>
@@ -223,6 +225,34 @@ class DialogsTest : public QObject {
     QTest::mouseClick(w().comEXIT, Qt::LeftButton);
     QCOMPARE(GetPrivateProfileString("SETUP", "Delimeter", "", ini), std::string(";"));
     QVERIFY(!w().isVisible());
+  }
+
+  // HTML help opens the page of the language through the opener (here a
+  // fake reader that records what it was given), with no message.
+  void htmlHelpOpensThePageOfTheLanguage() {
+    const std::string args = *dir / "opener_args";
+    const std::string opener = *dir / "bin/reader";
+    WriteText(opener, "#!/bin/sh\necho \"$1\" > " + args + "\n");
+    ::chmod(opener.c_str(), 0755);
+    WriteText(*dir / "bin/KARTOVEX_EN.HTM", "<html>en</html>");
+    WriteText(*dir / "bin/KARTOVEX_FR.HTM", "<html>fr</html>");
+    h->settings.helpFormat = "HTML";
+    h->settings.pdfReader = opener;
+    h->settings.helpFile = *dir / "bin/KARTOVEX_EN.HTM";
+    h->settings.frenchHelpFile = *dir / "bin/KARTOVEX_FR.HTM";
+    w().startProgram = DefaultProgramStarter();
+    QVERIFY(w().comHELP->isEnabled());
+    QTest::mouseClick(w().comHELP, Qt::LeftButton);
+    QVERIFY2(h->sink.messages.empty(), h->texts().c_str());
+    QCOMPARE(ReadText(args), h->settings.helpFile + "\n");
+    setLanguage(true);
+    QTest::mouseClick(w().comHELP, Qt::LeftButton);
+    QVERIFY2(h->sink.messages.empty(), h->texts().c_str());
+    QCOMPARE(ReadText(args), h->settings.frenchHelpFile + "\n");
+    // A page that is missing is named.
+    std::filesystem::remove(h->settings.frenchHelpFile);
+    QTest::mouseClick(w().comHELP, Qt::LeftButton);
+    QCOMPARE(h->sink.messages.back().text, "La page d'aide " + h->settings.frenchHelpFile + " n'existe pas.");
   }
 
   void helpStartsTheViewerOrSaysItFailed() {
