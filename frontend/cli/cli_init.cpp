@@ -90,7 +90,7 @@ InstalledData InstalledDataBeside(const std::string& exeDir) {
 }
 
 int InitInstallation(const std::string& dirText, const InstalledData& data, std::ostream& err,
-                     std::ostream* out) {
+                     std::ostream* out, bool french) {
   std::error_code ec;
   fs::path dir = fs::absolute(fs::path(dirText), ec).lexically_normal();
   if (ec) {
@@ -99,7 +99,10 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   }
   if (dir.has_filename() == false) dir = dir.parent_path();
   if (fs::exists(dir) && !(fs::is_directory(dir) && fs::is_empty(dir))) {
-    err << "kartovex-cli: '" << dir.string() << "' exists and is not an empty folder; --init needs a new one\n";
+    if (french)
+      err << "kartovex-cli: '" << dir.string() << "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n";
+    else
+      err << "kartovex-cli: '" << dir.string() << "' exists and is not an empty folder; --init needs a new one\n";
     return kExitUsage;
   }
   fs::path templateDir(data.templateDir);

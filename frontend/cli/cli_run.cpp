@@ -229,7 +229,7 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   }
   if (!o.init.empty())
     return InitInstallation(o.init, env.installed ? *env.installed : InstalledDataBeside(env.programDir), err,
-                            o.quiet ? nullptr : &out);
+                            o.quiet ? nullptr : &out, o.french);
   if (o.listRoutes) {
     std::string text = ListRoutes(o.fromDatum, o.fromForm, o.toDatum, o.toForm);
     if (text.empty()) {

@@ -155,6 +155,9 @@ TEST_F(CliInit, ThroughTheCommandLine) {
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(fs::exists(target + "2/BIN/orvandel"));
   EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitUsage);
+  err.str("");
+  EXPECT_EQ(cli::CliMain({"--french", "--init", target}, "kartovex-cli", env), cli::kExitUsage);
+  EXPECT_EQ(err.str(), "kartovex-cli: '" + target + "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n");
 }
 
 // The tests' demo installation as the installed template: the laid-out
