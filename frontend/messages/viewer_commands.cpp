@@ -31,9 +31,9 @@ bool viewWorkFile(MessageService& messages, const char* name, const ProgramStart
 
 }  // namespace
 
-ProgramStarter DefaultProgramStarter() {
-  return [](const std::string& program, const std::string& argument, WindowStyle style) {
-    return StartProgramWatched(program, {argument}, style);
+ProgramStarter DefaultProgramStarter(std::chrono::milliseconds watch) {
+  return [watch](const std::string& program, const std::string& argument, WindowStyle style) {
+    return StartProgramWatched(program, {argument}, style, watch);
   };
 }
 

@@ -15,8 +15,8 @@ namespace kartovex {
 using ProgramStarter =
     std::function<StartResult(const std::string& program, const std::string& argument, WindowStyle)>;
 
-// The platform's starter: started and watched for about a second.
-ProgramStarter DefaultProgramStarter();
+// The platform's starter: started and watched for the first moment.
+ProgramStarter DefaultProgramStarter(std::chrono::milliseconds watch = kStartWatch);
 
 // What follows "Failed to launch ...!" when a started program ended at once
 // with a failure (" It stopped at once with exit status n."); empty when it

@@ -15,8 +15,6 @@ namespace kartovex {
 
 namespace {
 
-// The first moment a started program is watched for an early failure.
-constexpr auto kWatch = std::chrono::milliseconds(1000);
 constexpr auto kPollStep = std::chrono::milliseconds(20);
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments) {
@@ -66,14 +64,14 @@ bool Ended(pid_t pid, int& status) {
 }  // namespace
 
 StartResult StartProgramWatched(const std::string& program, const std::vector<std::string>& arguments,
-                                WindowStyle style) {
+                                WindowStyle style, std::chrono::milliseconds watch) {
   (void)style;
   StartResult result;
   if (program.empty()) return result;
   pid_t pid = Spawn(program, arguments);
   if (pid <= 0) return result;
   result.id = static_cast<long>(pid);
-  const auto until = std::chrono::steady_clock::now() + kWatch;
+  const auto until = std::chrono::steady_clock::now() + watch;
   for (;;) {
     int status = 0;
     if (Ended(pid, status)) {

@@ -1,6 +1,7 @@
 #pragma once
 // Starting an outside program without waiting for it.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -23,13 +24,18 @@ struct StartResult {
   bool started() const { return outcome == StartOutcome::Running || outcome == StartOutcome::Finished; }
 };
 
+// How long a started program is watched for an early failure.
+inline constexpr std::chrono::milliseconds kStartWatch{1000};
+
 // Starts program (searched on PATH when it names no folder) with its
-// arguments, in a session of its own, and watches it for about a second: a
-// program that cannot start or ends at once with a failure says so in the
-// result. Every child is reaped, also the ones that outlive the watch. The
-// style is a wish for windowed programs; console programs ignore it.
+// arguments, in a session of its own, and watches it for the first moment
+// (watch): a program that cannot start or ends within it with a failure says
+// so in the result. Every child is reaped, also the ones that outlive the
+// watch. The style is a wish for windowed programs; console programs ignore
+// it.
 StartResult StartProgramWatched(const std::string& program, const std::vector<std::string>& arguments,
-                                WindowStyle style = WindowStyle::Normal);
+                                WindowStyle style = WindowStyle::Normal,
+                                std::chrono::milliseconds watch = kStartWatch);
 
 // Starts program with its arguments and returns at once. The result is the
 // started process's identifier, 0 when it could not be started. The child

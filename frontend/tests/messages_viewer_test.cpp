@@ -103,6 +103,9 @@ TEST(StartProgramTest, StartsWithoutWaitingAndReportsFailure) {
   EXPECT_EQ(StartProgram("", {}), 0);
 }
 
+// Long enough for a loaded machine to run a script that fails at once.
+constexpr std::chrono::milliseconds kSlowMachineWatch{30000};
+
 // A program written into the test's folder: a shell script with the body.
 std::string FakeProgram(const TempDir& dir, const std::string& name, const std::string& body) {
   std::string path = dir / name;
@@ -134,7 +137,8 @@ std::string ProcessState(long pid) {
 TEST(StartProgramTest, OpenerThatFailsAtOnceIsReported) {
   TempDir dir;
   std::string opener = FakeProgram(dir, "opener", "exit 1");
-  StartResult result = StartProgramWatched(opener, {"file.txt"});
+  // A long watch: the result comes as soon as the program ends.
+  StartResult result = StartProgramWatched(opener, {"file.txt"}, WindowStyle::Normal, kSlowMachineWatch);
   EXPECT_EQ(result.outcome, StartOutcome::FailedAtOnce);
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_FALSE(result.started());
@@ -185,14 +189,14 @@ TEST(StartProgramTest, UnwatchedStartLeavesNoZombie) {
 TEST_F(ViewerTest, OpenerThatFailsAtOnceShowsAMessage) {
   WriteFile(dir / "kartovex.log", "x");
   settings.editor = FakeProgram(dir, "opener", "exit 1");
-  EXPECT_FALSE(ViewLog(messages, DefaultProgramStarter()));
+  EXPECT_FALSE(ViewLog(messages, DefaultProgramStarter(kSlowMachineWatch)));
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].title, "ERROR");
   EXPECT_EQ(sink.messages[0].text,
             "Failed to launch " + settings.editor + "! It stopped at once with exit status 1.");
   settings.language = "FRENCH";
   WriteFile(dir / "OUT.REP", "r");
-  EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", DefaultProgramStarter()));
+  EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", DefaultProgramStarter(kSlowMachineWatch)));
   EXPECT_EQ(sink.messages.back().text,
             "Incapable de mettre «" + settings.editor + "» en marche! Il s'est arrêté aussitôt (code de sortie 1).");
 }
@@ -203,6 +207,8 @@ TEST_F(ViewerTest, OpenerThatKeepsRunningShowsNoMessage) {
   settings.editor = FakeProgram(dir, "opener", "echo \"$1\" > " + marker + "; sleep 2");
   EXPECT_TRUE(ViewError(messages, DefaultProgramStarter()));
   EXPECT_TRUE(sink.messages.empty());
+  for (int i = 0; i < 3000 && testing::ReadFile(marker).empty(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_EQ(testing::ReadFile(marker), dir / "kartovex.err" + "\n");
 }
 

@@ -240,7 +240,9 @@ class DialogsTest : public QObject {
     h->settings.pdfReader = opener;
     h->settings.helpFile = *dir / "bin/KARTOVEX_EN.HTM";
     h->settings.frenchHelpFile = *dir / "bin/KARTOVEX_FR.HTM";
-    w().startProgram = DefaultProgramStarter();
+    // The fake opener ends at once: a long watch sees it end on a loaded
+    // machine too.
+    w().startProgram = DefaultProgramStarter(std::chrono::milliseconds(30000));
     QVERIFY(w().comHELP->isEnabled());
     QTest::mouseClick(w().comHELP, Qt::LeftButton);
     QVERIFY2(h->sink.messages.empty(), h->texts().c_str());
