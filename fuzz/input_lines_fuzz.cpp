@@ -8,6 +8,7 @@
 #include "fuzz_support.h"
 #include "input/input_lines.h"
 #include "input/line_fields.h"
+#include "input/line_problem.h"
 #include "input/parse_utm_coord.h"
 #include "messages/messages.h"
 #include "messages/recording_sink.h"
@@ -35,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)kartovex::SplitGeoLine(line, settings);
         (void)kartovex::SplitUtmLine(line, settings);
         std::string id, x, y, zone, extra;
-        (void)kartovex::parseUTMcoord(line, id, x, y, zone, extra, settings, messages);
+        (void)kartovex::parseUTMcoord(line, id, x, y, zone, extra, settings, messages, reader.lineNumber());
+        for (auto layout : {kartovex::LineLayout::Grid, kartovex::LineLayout::Utm, kartovex::LineLayout::Geographic})
+            (void)kartovex::DescribeLine(reader.lineNumber(), line, layout, settings, (o & 128) != 0);
     }
     (void)reader.emptyLineNumber();
     (void)reader.unreadLines();

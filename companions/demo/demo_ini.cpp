@@ -1,6 +1,9 @@
 #include "demo_ini.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "demo_extents.h"
@@ -27,6 +30,25 @@ std::string viewer() {
   for (const char* p : {"/usr/bin/xdg-open", "/usr/bin/sensible-browser", "/usr/bin/firefox"})
     if (std::filesystem::exists(p)) return p;
   return "/usr/bin/xdg-open";
+}
+
+// The folder of the desktop's opener, so the view buttons open the files in
+// a window: the first PATH folder that has it, else /usr/bin/.
+std::string openerFolder() {
+  const char* path = std::getenv("PATH");
+  std::string folders = path ? path : "";
+  std::size_t start = 0;
+  while (start <= folders.size()) {
+    std::size_t end = folders.find(':', start);
+    if (end == std::string::npos) end = folders.size();
+    std::string folder = folders.substr(start, end - start);
+    if (!folder.empty() && folder.front() == '/') {
+      if (folder.back() != '/') folder += '/';
+      if (::access((folder + "xdg-open").c_str(), X_OK) == 0) return folder;
+    }
+    start = end + 1;
+  }
+  return "/usr/bin/";
 }
 
 }  // namespace
@@ -83,10 +105,10 @@ bool iniText(const std::string& root, std::string& out, std::string& error) {
            {"WORKING", root + "WORKING/"},
            {"INPUT", root + "INPUT/"},
            {"OUTPUT", root + "OUTPUT/"},
-           {"EDITOR", "/usr/bin/"},
+           {"EDITOR", openerFolder()},
            {"PDF READER", viewer()}});
 
-  std::vector<KeyValue> files = {{"EDITOR", "editor"}, {"HELP", "KARTOVEX_EN.HTM"}, {"French HELP", "KARTOVEX_FR.HTM"}};
+  std::vector<KeyValue> files = {{"EDITOR", "xdg-open"}, {"HELP", "KARTOVEX_EN.HTM"}, {"French HELP", "KARTOVEX_FR.HTM"}};
   for (auto& kv : gridShiftFiles()) files.push_back(kv);
   files.push_back({"Transform NS 27 to 77", "TRNS2777.DAT"});
   files.push_back({"Transform NS 77 to 27", "TRNS7727.DAT"});

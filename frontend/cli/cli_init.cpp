@@ -6,6 +6,7 @@
 
 #include "cli/cli_run.h"
 #include "platform/paths.h"
+#include "platform/start_program.h"
 
 namespace kartovex::cli {
 
@@ -51,6 +52,32 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
     text.replace(at, from.size(), to);
 }
 
+// Gives key of section the value, on the lines that set it already.
+void setValue(std::string& ini, const std::string& section, const std::string& key, const std::string& value) {
+  std::string out, current;
+  std::size_t start = 0;
+  while (start < ini.size()) {
+    std::size_t end = ini.find('\n', start);
+    end = end == std::string::npos ? ini.size() : end + 1;
+    std::string line = ini.substr(start, end - start);
+    std::string body = line;
+    std::string ending;
+    while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) {
+      ending.insert(ending.begin(), body.back());
+      body.pop_back();
+    }
+    if (!body.empty() && body.front() == '[') {
+      current = body;
+    } else if (EqualsIgnoringCase(current, "[" + section + "]") && body.size() > key.size() &&
+               body[key.size()] == '=' && EqualsIgnoringCase(body.substr(0, key.size()), key)) {
+      line = body.substr(0, key.size() + 1) + value + ending;
+    }
+    out += line;
+    start = end;
+  }
+  ini = out;
+}
+
 }  // namespace
 
 InstalledData InstalledDataBeside(const std::string& exeDir) {
@@ -63,7 +90,7 @@ InstalledData InstalledDataBeside(const std::string& exeDir) {
 }
 
 int InitInstallation(const std::string& dirText, const InstalledData& data, std::ostream& err,
-                     std::ostream* out) {
+                     std::ostream* out, bool french) {
   std::error_code ec;
   fs::path dir = fs::absolute(fs::path(dirText), ec).lexically_normal();
   if (ec) {
@@ -72,7 +99,10 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   }
   if (dir.has_filename() == false) dir = dir.parent_path();
   if (fs::exists(dir) && !(fs::is_directory(dir) && fs::is_empty(dir))) {
-    err << "kartovex-cli: '" << dir.string() << "' exists and is not an empty folder; --init needs a new one\n";
+    if (french)
+      err << "kartovex-cli: '" << dir.string() << "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n";
+    else
+      err << "kartovex-cli: '" << dir.string() << "' exists and is not an empty folder; --init needs a new one\n";
     return kExitUsage;
   }
   fs::path templateDir(data.templateDir);
@@ -128,6 +158,10 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   }
 
   replaceAll(ini, templateRoot, withSlash(dir.string()));
+  // The view buttons open files with this desktop's opener, wherever the
+  // installed data was made.
+  setValue(ini, "PATH", "EDITOR", FolderOnPath(kDesktopOpener, "/usr/bin/"));
+  setValue(ini, "FILE", "EDITOR", kDesktopOpener);
   std::ofstream file(dir / "KARTOVEX.INI", std::ios::binary | std::ios::trunc);
   file << ini;
   file.close();

@@ -18,8 +18,9 @@ InstalledData InstalledDataBeside(const std::string& exeDir);
 // Copies the template into dir (which must not exist or be empty), puts dir's
 // path in place of the template's root in KARTOVEX.INI and copies the console
 // programs into dir's BIN. Returns the exit status; errors go to err, the
-// folder laid out to out (when given).
+// folder laid out to out (when given). The usage error is in French when
+// asked.
 int InitInstallation(const std::string& dir, const InstalledData& data, std::ostream& err,
-                     std::ostream* out = nullptr);
+                     std::ostream* out = nullptr, bool french = false);
 
 }  // namespace kartovex::cli

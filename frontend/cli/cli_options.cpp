@@ -38,7 +38,11 @@ bool ParseDatumForm(const std::string& text, Datum& datum, CoordForm& form) {
 
 ParseResult ParseCliArguments(const std::vector<std::string>& args) {
   CliOptions o;
-  auto fail = [](std::string message) { return ParseResult{std::nullopt, std::move(message)}; };
+  // Usage errors are in the language asked for, wherever --french stands.
+  bool french = false;
+  for (const std::string& a : args) french = french || a == "--french";
+  auto tr = [french](std::string english, std::string frenchText) { return french ? frenchText : english; };
+  auto fail = [french](std::string message) { return ParseResult{std::nullopt, std::move(message), french}; };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](std::string& out) {
@@ -50,9 +54,9 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
     auto fromTo = [&](const std::string& name, const std::string& text) -> std::string {
       Datum d;
       CoordForm f;
-      if (!ParseDatumForm(text, d, f)) return "invalid " + name + " value '" + text + "' (DATUM:FORM, see --help)";
+      if (!ParseDatumForm(text, d, f)) return tr("invalid " + name + " value '" + text + "' (DATUM:FORM, see --help)", "valeur de " + name + " non conforme : '" + text + "' (DATUM:FORME, voir --help)");
       if (name == "--from") {
-        if (d == Datum::NAD83_1989) return "NAD83_1989 is a target datum only";
+        if (d == Datum::NAD83_1989) return tr("NAD83_1989 is a target datum only", "NAD83_1989 ne peut être que le datum d'arrivée");
         o.fromDatum = d;
         o.fromForm = f;
       } else {
@@ -76,54 +80,54 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
         if (!error.empty()) return fail(error);
         i += 2;
       } else if (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0) {
-        return fail("--list-routes needs FROM and TO (DATUM:FORM DATUM:FORM)");
+        return fail(tr("--list-routes needs FROM and TO (DATUM:FORM DATUM:FORM)", "--list-routes demande DE et VERS (DATUM:FORME DATUM:FORME)"));
       }
     } else if (a == "--init") {
-      if (!value(o.init) || o.init.empty()) return fail("--init needs a directory");
+      if (!value(o.init) || o.init.empty()) return fail(tr("--init needs a directory", "--init demande un répertoire"));
     } else if (a == "--from" || a == "--to") {
-      if (!value(v)) return fail(a + " needs DATUM:FORM");
+      if (!value(v)) return fail(tr(a + " needs DATUM:FORM", a + " demande DATUM:FORME"));
       std::string error = fromTo(a, v);
       if (!error.empty()) return fail(error);
     } else if (a == "--input") {
-      if (!value(o.input) || o.input.empty()) return fail("--input needs a file");
+      if (!value(o.input) || o.input.empty()) return fail(tr("--input needs a file", "--input demande un fichier"));
     } else if (a == "--report") {
-      if (!value(o.report) || o.report.empty()) return fail("--report needs a file");
+      if (!value(o.report) || o.report.empty()) return fail(tr("--report needs a file", "--report demande un fichier"));
     } else if (a == "--data") {
       o.data = true;
     } else if (a == "--accuracy") {
       o.accuracy = true;
     } else if (a == "--province") {
-      if (!value(v)) return fail("--province needs NB, NS or PEI");
+      if (!value(v)) return fail(tr("--province needs NB, NS or PEI", "--province demande NB, NS ou PEI"));
       v = upper(v);
-      if (v != "NB" && v != "NS" && v != "PEI") return fail("invalid --province '" + v + "' (NB, NS or PEI)");
+      if (v != "NB" && v != "NS" && v != "PEI") return fail(tr("invalid --province '" + v + "' (NB, NS or PEI)", "--province non conforme : '" + v + "' (NB, NS ou PEI)"));
       o.province = v;
     } else if (a == "--mtm-zone") {
-      if (!value(v) || (v != "4" && v != "5")) return fail("--mtm-zone needs 4 or 5");
+      if (!value(v) || (v != "4" && v != "5")) return fail(tr("--mtm-zone needs 4 or 5", "--mtm-zone demande 4 ou 5"));
       o.mtmZone = v;
     } else if (a == "--utm-zone") {
-      if (!value(v) || (v != "19" && v != "20" && v != "21")) return fail("--utm-zone needs 19, 20 or 21");
+      if (!value(v) || (v != "19" && v != "20" && v != "21")) return fail(tr("--utm-zone needs 19, 20 or 21", "--utm-zone demande 19, 20 ou 21"));
       o.utmZone = v;
     } else if (a == "--ini") {
-      if (!value(o.ini) || o.ini.empty()) return fail("--ini needs a file");
+      if (!value(o.ini) || o.ini.empty()) return fail(tr("--ini needs a file", "--ini demande un fichier"));
     } else if (a == "--french") {
       o.french = true;
     } else if (a == "--yes") {
       o.yes = true;
     } else {
-      return fail("unknown argument '" + a + "' (see --help)");
+      return fail(tr("unknown argument '" + a + "' (see --help)", "argument inconnu '" + a + "' (voir --help)"));
     }
   }
-  if (o.help || o.version || !o.init.empty()) return {o, {}};
+  if (o.help || o.version || !o.init.empty()) return {o, {}, french};
   if (o.listRoutes) {
     if (o.fromDatum == Datum::None || o.toDatum == Datum::None)
-      return fail("--list-routes needs FROM and TO, or --from and --to");
-    return {o, {}};
+      return fail(tr("--list-routes needs FROM and TO, or --from and --to", "--list-routes demande DE et VERS, ou --from et --to"));
+    return {o, {}, french};
   }
-  if (o.fromDatum == Datum::None) return fail("--from is required");
-  if (o.toDatum == Datum::None) return fail("--to is required");
-  if (o.input.empty()) return fail("--input is required");
-  if (o.accuracy && o.report.empty()) return fail("--accuracy needs --report (the .ACC file is named after the report)");
-  return {o, {}};
+  if (o.fromDatum == Datum::None) return fail(tr("--from is required", "--from est obligatoire"));
+  if (o.toDatum == Datum::None) return fail(tr("--to is required", "--to est obligatoire"));
+  if (o.input.empty()) return fail(tr("--input is required", "--input est obligatoire"));
+  if (o.accuracy && o.report.empty()) return fail(tr("--accuracy needs --report (the .ACC file is named after the report)", "--accuracy demande --report (le fichier .ACC porte le nom du rapport)"));
+  return {o, {}, french};
 }
 
 std::string HelpText(const std::string& programName) {

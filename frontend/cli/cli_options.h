@@ -34,6 +34,7 @@ struct CliOptions {
 struct ParseResult {
   std::optional<CliOptions> options;
   std::string error;  // set when options is empty
+  bool french = false;  // --french given: the error is in French
 };
 
 // argv without the program name.

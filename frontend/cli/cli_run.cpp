@@ -214,7 +214,8 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   }
   ParseResult parsed = ParseCliArguments(args);
   if (!parsed.options) {
-    err << "kartovex-cli: " << parsed.error << "\n" << "Try '" << programName << " --help'.\n";
+    err << "kartovex-cli: " << parsed.error << "\n"
+        << (parsed.french ? "Essayez « " + programName + " --help »." : "Try '" + programName + " --help'.") << "\n";
     return kExitUsage;
   }
   if (parsed.options->help) {
@@ -228,7 +229,7 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   }
   if (!o.init.empty())
     return InitInstallation(o.init, env.installed ? *env.installed : InstalledDataBeside(env.programDir), err,
-                            o.quiet ? nullptr : &out);
+                            o.quiet ? nullptr : &out, o.french);
   if (o.listRoutes) {
     std::string text = ListRoutes(o.fromDatum, o.fromForm, o.toDatum, o.toForm);
     if (text.empty()) {

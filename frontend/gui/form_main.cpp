@@ -22,7 +22,7 @@
 #include "gui/form_options.h"
 #include "gui/frm_about.h"
 #include "gui/frm_setup.h"
-#include "gui/launch_help.h"
+#include "messages/help_command.h"
 #include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
 #include "mainwindow/main_window_captions.h"

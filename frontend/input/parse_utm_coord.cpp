@@ -2,6 +2,7 @@
 
 #include "input/format_coordinate.h"
 #include "input/line_fields.h"
+#include "input/line_problem.h"
 
 namespace kartovex {
 
@@ -12,14 +13,19 @@ constexpr Text kParseError{"parseUTMcoord: An error occurred while reformatting 
 
 bool parseUTMcoord(const std::string& line, std::string& pointId, std::string& x, std::string& y,
                    std::string& zone, std::string& extraText, const FrontEndSettings& settings,
-                   MessageService& messages) {
+                   MessageService& messages, long lineNumber) {
+  auto showError = [&] {
+    std::string detail;
+    if (lineNumber > 0) detail = DescribeLine(lineNumber, line, LineLayout::Utm, settings, messages.french());
+    messages.critical(messages.pick(titles::kError), messages.pick(kParseError) + detail);
+  };
   try {
     auto fields = SplitUtmLine(line, settings);
     if (!fields) return false;
     auto formattedX = FormatCoordinate(fields->x, settings.decimalSeparator);
     auto formattedY = FormatCoordinate(fields->y, settings.decimalSeparator);
     if (!formattedX || !formattedY) {
-      messages.critical(titles::kError, kParseError);
+      showError();
       return false;
     }
     pointId = fields->id;
@@ -29,7 +35,7 @@ bool parseUTMcoord(const std::string& line, std::string& pointId, std::string& x
     extraText = fields->extra;
     return true;
   } catch (...) {
-    messages.critical(titles::kError, kParseError);
+    showError();
     return false;
   }
 }

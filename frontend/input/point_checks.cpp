@@ -81,26 +81,29 @@ GeoAngles CheckGeoAngles(const GeoFields& f, const std::string& separator) {
   return result;
 }
 
-void ShowAngleError(MessageService& messages, AngleStatus status) {
+void ShowAngleError(MessageService& messages, AngleStatus status, const std::string& lineDetail) {
   static constexpr Text kMinutesTitle{"Invalid Minutes/File Error",
                                       "Minutes non conformes/Erreur de fichier"};
   static constexpr Text kSecondsTitle{"Invalid Seconds/File Error",
                                       "Secondes non conformes/Erreur de fichier"};
+  auto show = [&](const Text& title, const Text& text) {
+    messages.critical(messages.pick(title), messages.pick(text) + lineDetail);
+  };
   switch (status) {
     case AngleStatus::LatMinutes:
-      messages.critical(kMinutesTitle, Text{"Latitude Minutes must be less than 60!",
+      show(kMinutesTitle, Text{"Latitude Minutes must be less than 60!",
                                             "Les minutes de Latitude devront être < 60!"});
       break;
     case AngleStatus::LatSeconds:
-      messages.critical(kSecondsTitle, Text{"Latitude Seconds must be less than 60!",
+      show(kSecondsTitle, Text{"Latitude Seconds must be less than 60!",
                                             "Les secondes de Latitude devront être < 60!"});
       break;
     case AngleStatus::LonMinutes:
-      messages.critical(kMinutesTitle, Text{"Longitude Minutes must be less than 60!",
+      show(kMinutesTitle, Text{"Longitude Minutes must be less than 60!",
                                             "Les minutes de Longitude devront être < 60!"});
       break;
     case AngleStatus::LonSeconds:
-      messages.critical(kSecondsTitle, Text{"Longitude Seconds must be less than 60!",
+      show(kSecondsTitle, Text{"Longitude Seconds must be less than 60!",
                                             "Les secondes de Longitude devront être < 60!"});
       break;
     case AngleStatus::Ok:

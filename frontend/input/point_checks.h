@@ -29,7 +29,8 @@ struct GeoAngles {
 // 60, then the angles in decimal degrees.
 GeoAngles CheckGeoAngles(const GeoFields& fields, const std::string& decimalSeparator);
 
-// The critical message of a minutes or seconds value of 60 or more.
-void ShowAngleError(MessageService& messages, AngleStatus status);
+// The critical message of a minutes or seconds value of 60 or more;
+// lineDetail (the line and field, LineDetail()) follows the text.
+void ShowAngleError(MessageService& messages, AngleStatus status, const std::string& lineDetail = "");
 
 }  // namespace kartovex

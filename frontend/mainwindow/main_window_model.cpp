@@ -2,6 +2,8 @@
 
 #include <exception>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "config/utm_zone.h"
 #include "input/file_name_check.h"
@@ -70,10 +72,33 @@ void MainWindowModel::KeyboardSaved(const std::string& inputFile) {
   keyboardFile_ = inputFile.empty() ? KeyboardFile(settings_) : inputFile;
 }
 
+namespace {
+
+// The results label of a run in the other language: every text a run can
+// leave, as English and French pairs. (A refusal reads like a failed run in
+// English, so it is told apart by the model.)
+std::string ResultsLabelIn(const std::string& label, bool french) {
+  using namespace results_label;
+  std::vector<std::pair<std::string, std::string>> forms;
+  for (const Text& t : {kCompleted, kNotCompleted, kCancelled, kNotSupported})
+    forms.emplace_back(std::string(t.en) + kEnding, std::string(t.fr) + kEnding);
+  forms.emplace_back(std::string(kCompleted.en) + kPointsMissed.en + kEnding,
+                     std::string(kCompleted.fr) + kPointsMissed.fr + kEnding);
+  for (const auto& [en, fr] : forms)
+    if (label == en || label == fr) return french ? fr : en;
+  return label;
+}
+
+}  // namespace
+
 void MainWindowModel::SetupClosed(bool languageChanged) {
   if (languageChanged) {
     if (CaptionsInEnglish(settings_.language)) SetEnglish();
     else SetFrench();
+    if (labelIsRefusal_ && !choices_.lblRESULTS.empty())
+      choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+    else
+      choices_.lblRESULTS = ResultsLabelIn(choices_.lblRESULTS, MessagesInFrench(settings_.language));
   }
   run_.zoneLabel.clear();
   helpEnabled_ = PathExists(settings_.pdfReader);
@@ -102,6 +127,7 @@ void MainWindowModel::CancelProcess() {
 
 void MainWindowModel::refused() {
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+  labelIsRefusal_ = true;
   choices_.comPROCESS.enabled = true;
   messages_.setBusyPointer(false);
 }
@@ -115,6 +141,7 @@ ProcessResult MainWindowModel::errorPath() {
   DiscardStagedFiles(run_);
   messages_.critical(titles::kError, kProcessError);
   choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+  labelIsRefusal_ = true;
   choices_.comPROCESS.enabled = true;
   choices_.comVIEW.enabled = false;
   // A bar left at its last step would look like a run still going.
@@ -157,6 +184,7 @@ ProcessResult MainWindowModel::process() {
   // Nothing of the previous run stays on show: its label, View and bar.
   choices_.comVIEW.enabled = false;
   choices_.lblRESULTS.clear();
+  labelIsRefusal_ = false;
   if (progress_ != progress::kCancelled) setProgress(progress::kCancelled);
 
   // 2. The checks.
@@ -305,7 +333,10 @@ ProcessResult MainWindowModel::process() {
       break;
     case DispatchResult::MissingTransformFiles:
       choices_.comVIEW.enabled = false;
-      if (choices_.lblRESULTS.empty()) choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+      if (choices_.lblRESULTS.empty()) {
+        choices_.lblRESULTS = messages_.pick(results_label::kRefused);
+        labelIsRefusal_ = true;
+      }
       setProgress(progress::kCancelled);
       result = ProcessResult::NotCompleted;
       break;

@@ -121,6 +121,9 @@ class MainWindowModel {
   bool helpEnabled_ = false;
   bool running_ = false;
   bool pointsLeftOut_ = false;
+  // The results label shows a refused PROCESS (not a failed run), so a
+  // change of language re-picks the refusal text.
+  bool labelIsRefusal_ = false;
 };
 
 }  // namespace kartovex

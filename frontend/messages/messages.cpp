@@ -124,14 +124,15 @@ void MessageService::CloseLogFiles() {
 bool MessageService::logFilesOpen() const { return log_.is_open() && err_.is_open(); }
 
 void MessageService::ReportRejectedPoint(long lineNumber, const std::string& message,
-                                         const std::string& title, const std::string& inputLine) {
+                                         const std::string& title, const std::string& inputLine,
+                                         const std::string& boxDetail) {
   if (settings_.extentLogging && logFilesOpen()) {
     // The number as text with a leading blank for the sign, as "[ 7]".
     log_ << "[" << (lineNumber < 0 ? "" : " ") << lineNumber << "]" << message << "\n" << std::string(7, ' ') << title << "\n";
     err_ << inputLine << "\n";
     return;
   }
-  sink_.critical(title, message);
+  sink_.critical(title, message + boxDetail);
 }
 
 void MessageService::WriteLogLine(const std::string& line) {

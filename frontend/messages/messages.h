@@ -86,8 +86,10 @@ class MessageService {
 
   // Out-of-extent point: two log lines and one error line when logging is
   // on, otherwise the message in a critical box titled title.
+  // boxDetail (which line) follows the message in the box; the log names
+  // the line on its own.
   void ReportRejectedPoint(long lineNumber, const std::string& message, const std::string& title,
-                           const std::string& inputLine);
+                           const std::string& inputLine, const std::string& boxDetail = "");
 
   // Writes one line to the log file when it is open (the run's other notes).
   void WriteLogLine(const std::string& line);

@@ -8,11 +8,13 @@ namespace {
 
 bool openInEditor(MessageService& messages, const std::string& path, const ProgramStarter& start) {
   const std::string& editor = messages.settings().editor;
-  long id = start ? start(editor, ResolveForReading(path), WindowStyle::Maximised) : 0;
-  if (id != 0) return true;
-  messages.critical(messages.pick(titles::kError), messages.french()
-                                                       ? "Incapable de mettre «" + editor + "» en marche!"
-                                                       : "Failed to launch " + editor + "!");
+  StartResult result;
+  if (start) result = start(editor, ResolveForReading(path), WindowStyle::Maximised);
+  if (result.started()) return true;
+  const bool french = messages.french();
+  messages.critical(messages.pick(titles::kError),
+                    (french ? "Incapable de mettre «" + editor + "» en marche!" : "Failed to launch " + editor + "!") +
+                        EarlyExitDetail(result, french));
   return false;
 }
 
@@ -29,10 +31,17 @@ bool viewWorkFile(MessageService& messages, const char* name, const ProgramStart
 
 }  // namespace
 
-ProgramStarter DefaultProgramStarter() {
-  return [](const std::string& program, const std::string& argument, WindowStyle style) {
-    return StartProgram(program, {argument}, style);
+ProgramStarter DefaultProgramStarter(std::chrono::milliseconds watch) {
+  return [watch](const std::string& program, const std::string& argument, WindowStyle style) {
+    return StartProgramWatched(program, {argument}, style, watch);
   };
+}
+
+std::string EarlyExitDetail(const StartResult& result, bool french) {
+  if (result.outcome != StartOutcome::FailedAtOnce) return {};
+  const std::string n = std::to_string(result.exitStatus);
+  return french ? " Il s'est arrêté aussitôt (code de sortie " + n + ")."
+                : " It stopped at once with exit status " + n + ".";
 }
 
 bool ViewReport(MessageService& messages, const std::string& reportPath, const ProgramStarter& start) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -68,6 +69,37 @@ TEST_F(CliInit, LaysOutAnInstallationWithItsOwnPaths) {
   }
 }
 
+TEST_F(CliInit, EditorIsTheDesktopOpenerFoundOnThePath) {
+  WriteFile(share + "/KARTOVEX.INI",
+            "[PATH]\r\nROOT=/opt/template/demo/\r\nBIN=BIN/\r\nEDITOR=/usr/bin/\r\n"
+            "[FILE]\r\nEDITOR=editor\r\nHELP=KARTOVEX_EN.HTM\r\n");
+  std::string openerDir = dir / "desktop/bin";
+  WriteFile(openerDir + "/xdg-open", "#!/bin/sh\n");
+  fs::permissions(openerDir + "/xdg-open", fs::perms::owner_all);
+  const char* old = std::getenv("PATH");
+  std::string saved = old ? old : "";
+  ::setenv("PATH", (dir / "nowhere:" + openerDir + ":" + saved).c_str(), 1);
+  int status = init(target);
+  ::setenv("PATH", saved.c_str(), 1);
+  ASSERT_EQ(status, cli::kExitCompleted) << err.str();
+  EXPECT_EQ(ReadFile(target + "/KARTOVEX.INI"),
+            "[PATH]\r\nROOT=" + target + "/\r\nBIN=BIN/\r\nEDITOR=" + openerDir + "/\r\n"
+            "[FILE]\r\nEDITOR=xdg-open\r\nHELP=KARTOVEX_EN.HTM\r\n");
+}
+
+TEST_F(CliInit, EditorFolderIsUsrBinWithoutAnOpenerOnThePath) {
+  WriteFile(share + "/KARTOVEX.INI",
+            "[PATH]\r\nROOT=/opt/template/demo/\r\nEDITOR=/opt/x/\r\n[FILE]\r\nEDITOR=editor\r\n");
+  const char* old = std::getenv("PATH");
+  std::string saved = old ? old : "";
+  ::setenv("PATH", (dir / "nowhere").c_str(), 1);
+  int status = init(target);
+  ::setenv("PATH", saved.c_str(), 1);
+  ASSERT_EQ(status, cli::kExitCompleted) << err.str();
+  EXPECT_EQ(ReadFile(target + "/KARTOVEX.INI"),
+            "[PATH]\r\nROOT=" + target + "/\r\nEDITOR=/usr/bin/\r\n[FILE]\r\nEDITOR=xdg-open\r\n");
+}
+
 TEST_F(CliInit, ReadOnlyInstalledDataGivesAWritableInstallation) {
   for (const auto& e : fs::recursive_directory_iterator(share))
     if (e.is_regular_file()) fs::permissions(e.path(), fs::perms::owner_read | fs::perms::group_read);
@@ -123,6 +155,9 @@ TEST_F(CliInit, ThroughTheCommandLine) {
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(fs::exists(target + "2/BIN/orvandel"));
   EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitUsage);
+  err.str("");
+  EXPECT_EQ(cli::CliMain({"--french", "--init", target}, "kartovex-cli", env), cli::kExitUsage);
+  EXPECT_EQ(err.str(), "kartovex-cli: '" + target + "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n");
 }
 
 // The tests' demo installation as the installed template: the laid-out

@@ -4,6 +4,10 @@
 
 #include "cli/cli_options.h"
 
+#include <sstream>
+
+#include "cli/cli_run.h"
+
 namespace kartovex::cli {
 namespace {
 
@@ -95,6 +99,39 @@ TEST(CliOptions, HelpTextNamesEveryOptionAndGivesExamples) {
                            "LL", "XY", "Examples:",
                            "kartovex-cli --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB"})
     EXPECT_NE(help.find(part), std::string::npos) << part;
+}
+
+}  // namespace
+}  // namespace kartovex::cli
+
+namespace kartovex::cli {
+namespace {
+
+TEST(CliOptions, UsageErrorsInFrenchWithFrench) {
+  ParseResult r = ParseCliArguments({"--french", "--from", "NAD27:LL", "--to", "ATS77:EN"});
+  EXPECT_FALSE(r.options);
+  EXPECT_TRUE(r.french);
+  EXPECT_EQ(r.error, "--input est obligatoire");
+  // --french counts wherever it stands.
+  r = ParseCliArguments({"--province", "QC", "--french"});
+  EXPECT_EQ(r.error, "--province non conforme : 'QC' (NB, NS ou PEI)");
+  r = ParseCliArguments({"--bogus", "--french"});
+  EXPECT_EQ(r.error, "argument inconnu '--bogus' (voir --help)");
+  r = ParseCliArguments({"--french", "--from", "XX:LL"});
+  EXPECT_EQ(r.error, "valeur de --from non conforme : 'XX:LL' (DATUM:FORME, voir --help)");
+  r = ParseCliArguments({"--bogus"});
+  EXPECT_FALSE(r.french);
+  EXPECT_EQ(r.error, "unknown argument '--bogus' (see --help)");
+}
+
+TEST(CliOptions, FrenchUsageErrorOnStandardError) {
+  std::ostringstream out, err;
+  CliEnvironment env;
+  env.out = &out;
+  env.err = &err;
+  EXPECT_EQ(CliMain({"--french", "--mtm-zone", "7"}, "kartovex-cli", env), kExitUsage);
+  EXPECT_EQ(err.str(), "kartovex-cli: --mtm-zone demande 4 ou 5\nEssayez « kartovex-cli --help ».\n");
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -89,6 +89,26 @@ TEST_F(ProcessTest, CancelledRunSaysSoInBothLanguages) {
   EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE (annulée) !");
 }
 
+TEST_F(ProcessTest, ResultsLabelFollowsALanguageChange) {
+  DispatchResult result = DispatchResult::Failed;
+  script = [this, &result](RunContext&, RunControl&) { return DispatchOutcome{result, &row}; };
+  chooseTypicalRun();
+  model().Process();
+  EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
+  settings.language = "FRENCH";
+  model().SetupClosed(true);
+  // A failed run, not a refusal, though both read alike in English.
+  EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE !");
+  result = DispatchResult::Completed;
+  model().Process();
+  EXPECT_EQ(model().resultsLabel(), "La conversion est RÉUSSIE !");
+  settings.language = "ENGLISH";
+  model().SetupClosed(true);
+  EXPECT_EQ(model().resultsLabel(), "The conversion has been completed !");
+  model().SetupClosed(false);
+  EXPECT_EQ(model().resultsLabel(), "The conversion has been completed !");
+}
+
 TEST_F(ProcessTest, RouteThatFailsAfterCancelIsReportedCancelled) {
   script = [this](RunContext&, RunControl& control) {
     control.Cancel();

@@ -61,7 +61,7 @@ TEST_F(GeoWritersTest, MinutesOfSixtyStopTheConversion) {
   EXPECT_FALSE(IntoVesperan_LL(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "Invalid Minutes/File Error");
-  EXPECT_EQ(m.text, "Latitude Minutes must be less than 60!");
+  EXPECT_EQ(m.text, "Latitude Minutes must be less than 60! [line 2] (field 3 \"Latitude minutes\": \"60\")");
   EXPECT_EQ(WorkInput().size(), 1u);
 }
 
@@ -74,7 +74,7 @@ TEST_F(GeoWritersTest, OutOfBoundsLatitudeIsRejectedWithItsAngle) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "Invalid Latitude/File Error");
   EXPECT_EQ(m.text, "The following Latitude is outside the defined limits in the ini file: 45 00 "
-                    "00.00000");
+                    "00.00000 [line 1]");
 }
 
 // No point left to convert is no conversion, for every program.
@@ -91,24 +91,26 @@ TEST_F(GeoWritersTest, EveryWriterFailsWhenEveryPointIsOutside) {
 
 TEST_F(GeoWritersTest, FileErrorTextsByWriter) {
   Input("P1,45,5,3.2,66,7,12\nP2,45,5,,66,7,12\n");
+  const std::string detail = " [line 2] (field 4 \"Latitude seconds\": \"\")";
   EXPECT_FALSE(intoTransform_LL(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file. [line 2]");
+  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail);
   sink.clear();
   EXPECT_FALSE(IntoQuillon27_LL(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file. [line 2]");
+  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail);
   sink.clear();
   EXPECT_FALSE(IntoVesperan_LL(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file. [line 2] ");
+  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail + " ");
   sink.clear();
   EXPECT_FALSE(IntoLumbrix_LL(ctx));
   EXPECT_EQ(OnlyMessage().text,
-            run.inputFile + " is an invalid input file. [line 2]\r\nP2,45,5,,66,7,12");
+            run.inputFile + " is an invalid input file." + detail + "\r\nP2,45,5,,66,7,12");
 }
 
 TEST_F(GeoWritersTest, NonNumericDegreesAreARunTimeError) {
   Input("P1,4x,5,3.2,66,7,12\n");
   EXPECT_FALSE(IntoLumbrix_LL(ctx));
-  EXPECT_EQ(OnlyMessage().text, "IntoLumbrix_LL: An error occurred while reformatting your data!");
+  EXPECT_EQ(OnlyMessage().text, "IntoLumbrix_LL: An error occurred while reformatting your data! [line 1] "
+                                "(field 2 \"Latitude degrees\": \"4x\")");
 }
 
 TEST_F(GeoWritersTest, ExtraTextAfterTheLongitudeSeconds) {

@@ -58,7 +58,7 @@ TEST_F(GridWritersTest, OutOfBoundsPointIsShownCountedAndSkipped) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.kind, RecordedMessage::Kind::Critical);
   EXPECT_EQ(m.title, "Invalid Easting/File Error");
-  EXPECT_EQ(m.text, "The following Easting is outside the defined limits in the ini file: 2600000.000");
+  EXPECT_EQ(m.text, "The following Easting is outside the defined limits in the ini file: 2600000.000 [line 1]");
 }
 
 TEST_F(GridWritersTest, ExtentsOfTheFromDatum) {
@@ -69,7 +69,7 @@ TEST_F(GridWritersTest, ExtentsOfTheFromDatum) {
   ASSERT_TRUE(IntoQuillon27_EN(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "NORD non conforme/Erreur de fichier");
-  EXPECT_EQ(m.text, "La valeur NORD se situe à l'extérieure: 7400000.000");
+  EXPECT_EQ(m.text, "La valeur NORD se situe à l'extérieure: 7400000.000 [ligne 1]");
 }
 
 TEST_F(GridWritersTest, RejectedPointGoesToTheLogWhenLoggingIsOn) {
@@ -95,7 +95,8 @@ TEST_F(GridWritersTest, InvalidLineStopsTheFileWithItsNumber) {
   EXPECT_EQ(BinInput().size(), 1u);
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "File Error");
-  EXPECT_EQ(m.text, "[2] " + run.inputFile + " is an invalid input file.\r\nP2,2500000");
+  EXPECT_EQ(m.text, "[2] " + run.inputFile +
+                        " is an invalid input file. (field 3 \"Northing\": missing, delimiter \",\")\r\nP2,2500000");
 }
 
 TEST_F(GridWritersTest, QuillonAndVesperanPutABlankBeforeTheNumber) {
@@ -104,7 +105,8 @@ TEST_F(GridWritersTest, QuillonAndVesperanPutABlankBeforeTheNumber) {
   EXPECT_FALSE(IntoQuillon27_EN(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "Erreur de fichier");
-  EXPECT_EQ(m.text, " [1] " + run.inputFile + " - Format est non conforme.\r\n123456789,2500000,7400000");
+  EXPECT_EQ(m.text, " [1] " + run.inputFile +
+                        " - Format est non conforme. (champ 1 « Point » : « 123456789 »)\r\n123456789,2500000,7400000");
 }
 
 TEST_F(GridWritersTest, LengthChecksAfterNormalisation) {
@@ -132,7 +134,8 @@ TEST_F(GridWritersTest, DecimalCommaSeparatorAndPointTextIsARunTimeError) {
   EXPECT_FALSE(IntoTransform_EN(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERROR");
-  EXPECT_EQ(m.text, "IntoTransform_EN: An error occurred while reformatting your data!");
+  EXPECT_EQ(m.text, "IntoTransform_EN: An error occurred while reformatting your data! [line 1] "
+                    "(field 2 \"Easting\": \"123.45\")");
 }
 
 TEST_F(GridWritersTest, MissingInputFileIsARunTimeError) {

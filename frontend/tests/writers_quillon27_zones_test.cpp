@@ -25,7 +25,8 @@ TEST_F(Quillon27ZonesTest, RefusesASecondZone) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERROR");
   EXPECT_EQ(m.text,
-            "IntoQuillon27_XY: An error occurred while reformatting your data (Zones mismatch)!");
+            "IntoQuillon27_XY: An error occurred while reformatting your data (Zones mismatch)! [line 2] "
+            "(field 4 \"Zone\": \"21\")");
   // Only the points before the refused one reached the file.
   EXPECT_EQ(WorkInput(), std::vector<std::string>{"U1      500000.000  5000000.000"});
 }
@@ -38,7 +39,7 @@ TEST_F(Quillon27ZonesTest, RefusalInFrench) {
   EXPECT_EQ(m.title, "ERREUR");
   EXPECT_EQ(m.text,
             "IntoQuillon27_XY: Une erreur s'est produite en restructurant vos données ( Zones "
-            "mal assortis)");
+            "mal assortis) [ligne 2] (champ 4 « Zone » : « 20 »)");
 }
 
 TEST_F(Quillon27ZonesTest, ZoneLeftFromAnEarlierRunDoesNotCount) {

@@ -31,7 +31,8 @@ TEST_F(UtmWritersTest, TransformXyRefusesASecondZone) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERROR");
   EXPECT_EQ(m.text,
-            "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)!");
+            "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)! [line 2] "
+            "(field 4 \"Zone\": \"21\")");
   EXPECT_EQ(BinInput().size(), 1u);
 }
 
@@ -42,7 +43,7 @@ TEST_F(UtmWritersTest, TransformXyComparesWithAZoneAlreadySet) {
   EXPECT_FALSE(IntoTransform_XY(ctx));
   EXPECT_EQ(OnlyMessage().text,
             "IntoTransform_XY: Une erreur s'est produite en restructurant vos données ( Zones "
-            "mal assortis)");
+            "mal assortis) [ligne 1] (champ 4 « Zone » : « 20 »)");
 }
 
 TEST_F(UtmWritersTest, QuillonTakesTheFirstZoneVesperanKeepsTheZoneSet) {
@@ -87,21 +88,23 @@ TEST_F(UtmWritersTest, NoExtentsCheckForUtm) {
 
 TEST_F(UtmWritersTest, InvalidLineMessages) {
   Input("U1,500000,5000000\n");
+  const std::string detail = " [line 1] (field 4 \"Zone\": missing, delimiter \",\")";
   EXPECT_FALSE(IntoTransform_XY(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file.");
+  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail);
   sink.clear();
   EXPECT_FALSE(IntoQuillon27_XY(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file.");
+  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail);
   sink.clear();
   EXPECT_FALSE(IntoVesperan_XY(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file.\r\nU1,500000,5000000");
+  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail + "\r\nU1,500000,5000000");
 }
 
 TEST_F(UtmWritersTest, UnconvertibleCoordinateShowsBothMessages) {
   Input("U1,50x0.12345,5000000,20\n");
   EXPECT_FALSE(IntoVesperan_XY(ctx));
   ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[0].text, "parseUTMcoord: An error occurred while reformatting your data!");
+  EXPECT_EQ(sink.messages[0].text, "parseUTMcoord: An error occurred while reformatting your data! [line 1] "
+                                   "(field 2 \"Easting\": \"50x0.12345\")");
   EXPECT_EQ(sink.messages[1].title, "File Error");
 }
 

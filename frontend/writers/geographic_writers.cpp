@@ -33,13 +33,18 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
       [&](const std::string& line, long lineNumber, PointRecord& point) {
         auto fields = SplitGeoLine(line, s);
         if (!fields || !NormaliseGeoFields(*fields, s.decimalSeparator)) {
-          ShowFileError(ctx, writer.style, lineNumber, line);
+          ShowFileError(ctx, writer.style, LineLayout::Geographic, lineNumber, line);
           return PointLine::Invalid;
         }
         GeoAngles angles = CheckGeoAngles(*fields, s.decimalSeparator);
-        if (angles.status == AngleStatus::NotANumber) throw WriterFailure{};
+        if (angles.status == AngleStatus::NotANumber) {
+          ShowReformatError(ctx, writer.name,
+                            DescribeLine(lineNumber, line, LineLayout::Geographic, s, ctx.messages.french()));
+          return PointLine::Invalid;
+        }
         if (angles.status != AngleStatus::Ok) {
-          ShowAngleError(ctx.messages, angles.status);
+          ShowAngleError(ctx.messages, angles.status,
+                         DescribeLine(lineNumber, line, LineLayout::Geographic, s, ctx.messages.french()));
           return PointLine::Invalid;
         }
         if (auto rejection =

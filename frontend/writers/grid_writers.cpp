@@ -32,19 +32,25 @@ bool RunGridWriter(RunContext& ctx, const GridWriter& writer) {
       [&](const std::string& line, long lineNumber, PointRecord& point) {
         auto fields = SplitGridLine(line, s);
         if (!fields) {
-          ShowFileError(ctx, writer.style, lineNumber, line);
+          ShowFileError(ctx, writer.style, LineLayout::Grid, lineNumber, line);
           return PointLine::Invalid;
         }
+        // A coordinate that is no number cannot be reformatted.
+        auto notANumber = [&] {
+          ShowReformatError(ctx, writer.name,
+                            DescribeLine(lineNumber, line, LineLayout::Grid, s, ctx.messages.french()));
+          return PointLine::Invalid;
+        };
         auto east = FormatCoordinate(fields->east, s.decimalSeparator);
         auto north = FormatCoordinate(fields->north, s.decimalSeparator);
-        if (!east || !north) throw WriterFailure{};
+        if (!east || !north) return notANumber();
         if (!GridPointValid(fields->id, *east, *north)) {
-          ShowFileError(ctx, writer.style, lineNumber, line);
+          ShowFileError(ctx, writer.style, LineLayout::Grid, lineNumber, line);
           return PointLine::Invalid;
         }
         auto eastValue = ToNumber(*east, s.decimalSeparator);
         auto northValue = ToNumber(*north, s.decimalSeparator);
-        if (!eastValue || !northValue) throw WriterFailure{};
+        if (!eastValue || !northValue) return notANumber();
         if (auto rejection = CheckGridExtents(*eastValue, *northValue, *east, *north, limits)) {
           RejectPoint(ctx, lineNumber, *rejection, line);
           return PointLine::Rejected;

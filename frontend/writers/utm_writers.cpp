@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "input/input_lines.h"
+#include "input/line_problem.h"
 #include "input/parse_utm_coord.h"
 #include "input/point_checks.h"
 #include "writers/record_layouts.h"
@@ -66,9 +67,9 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
       ctx, writer.name, writer.target,
       [&](const std::string& line, long lineNumber, PointRecord& point) {
         std::string id, x, y, zoneField, extra;
-        if (!parseUTMcoord(line, id, x, y, zoneField, extra, s, ctx.messages) ||
+        if (!parseUTMcoord(line, id, x, y, zoneField, extra, s, ctx.messages, lineNumber) ||
             !GridPointValid(id, x, y)) {
-          ShowFileError(ctx, writer.style, lineNumber, line);
+          ShowFileError(ctx, writer.style, LineLayout::Utm, lineNumber, line);
           return PointLine::Invalid;
         }
         // A zone the programs do not know would give them nothing to project with.
@@ -77,14 +78,17 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
           const std::string where = (ctx.messages.french() ? " (ligne " : " (line ") +
                                     std::to_string(lineNumber) + ")";
           RejectPoint(ctx, lineNumber, ExtentRejection{kZoneText, kZoneTitle, zoneField + where},
-                      line);
+                      line, false);
           return PointLine::Rejected;
         }
         if (s.utmZone.empty()) {
           s.utmZone = *zone;
         } else if (OneZonePerRun(writer.program) && *zone != s.utmZone) {
+          const bool french = ctx.messages.french();
+          LineProblem problem{4, {"Zone", "Zone"}, zoneField, false};
           ctx.messages.critical(ctx.messages.pick(titles::kError),
-                                std::string(writer.name) + ctx.messages.pick(kZonesMismatch));
+                                std::string(writer.name) + ctx.messages.pick(kZonesMismatch) +
+                                    LineDetail(lineNumber, problem, s.delimiter, french));
           return PointLine::Invalid;
         }
         point.record = Record(writer.program, id, x, y, *zone);

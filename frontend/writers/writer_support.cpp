@@ -14,32 +14,37 @@ std::string InvalidFileMessage(const std::string& inputPath, bool french) {
 }
 
 std::string FileErrorText(FileErrorStyle style, const std::string& message, long lineNumber,
-                          const std::string& line, const std::string& lineBreak) {
+                          const std::string& line, const std::string& lineBreak, const std::string& fieldDetail,
+                          bool french) {
   const std::string n = std::to_string(lineNumber);
+  const std::string detail = " " + LineTag(lineNumber, french) + fieldDetail;
   switch (style) {
     case FileErrorStyle::Message:
-      return message;
+      return message + detail;
     case FileErrorStyle::MessageCrLfLine:
-      return message + "\r\n" + line;
+      return message + detail + "\r\n" + line;
     case FileErrorStyle::BracketFirst:
-      return "[" + n + "] " + message + lineBreak + line;
+      return "[" + n + "] " + message + fieldDetail + lineBreak + line;
     case FileErrorStyle::BlankBracketFirst:
-      return " [" + n + "] " + message + lineBreak + line;
+      return " [" + n + "] " + message + fieldDetail + lineBreak + line;
     case FileErrorStyle::LineSuffix:
-      return message + " [line " + n + "]";
+      return message + detail;
     case FileErrorStyle::LineSuffixBlank:
-      return message + " [line " + n + "] ";
+      return message + detail + " ";
     case FileErrorStyle::LineSuffixBreakLine:
-      return message + " [line " + n + "]" + lineBreak + line;
+      return message + detail + lineBreak + line;
   }
-  return message;
+  return message + detail;
 }
 
-void ShowFileError(RunContext& ctx, FileErrorStyle style, long lineNumber,
+void ShowFileError(RunContext& ctx, FileErrorStyle style, LineLayout layout, long lineNumber,
                    const std::string& line) {
-  const std::string message = InvalidFileMessage(ctx.run.inputFile, ctx.messages.french());
+  const bool french = ctx.messages.french();
+  const std::string message = InvalidFileMessage(ctx.run.inputFile, french);
+  const std::string field =
+      FieldDetail(FindLineProblem(line, layout, ctx.settings), ctx.settings.delimiter, french);
   ctx.messages.critical(ctx.messages.pick(titles::kFileError),
-                        FileErrorText(style, message, lineNumber, line, ctx.settings.lineBreak));
+                        FileErrorText(style, message, lineNumber, line, ctx.settings.lineBreak, field, french));
 }
 
 namespace {
@@ -187,15 +192,22 @@ bool RunPointWriter(
 }
 
 void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,
-                 const std::string& line) {
+                 const std::string& line, bool nameLine) {
   ctx.messages.ReportRejectedPoint(lineNumber, ctx.messages.pick(rejection.message) + rejection.value,
-                                   ctx.messages.pick(rejection.title), line);
+                                   ctx.messages.pick(rejection.title), line,
+                                   nameLine ? " " + LineTag(lineNumber, ctx.messages.french()) : std::string());
   ctx.run.IncrementErrCount();
   ++ctx.run.counts.rejected;
 }
 
-void ShowReformatError(RunContext& ctx, const std::string& name) {
-  ctx.messages.ReportProcedureError(name, ProcedureKind::Reformatting);
+void ShowReformatError(RunContext& ctx, const std::string& name, const std::string& lineDetail) {
+  if (lineDetail.empty()) {
+    ctx.messages.ReportProcedureError(name, ProcedureKind::Reformatting);
+    return;
+  }
+  ctx.messages.sink().setBusyPointer(false);
+  ctx.messages.critical(ctx.messages.pick(titles::kError),
+                        name + ctx.messages.pick(ProcedureErrorEnding(ProcedureKind::Reformatting)) + lineDetail);
 }
 
 }  // namespace kartovex

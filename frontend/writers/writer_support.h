@@ -8,6 +8,7 @@
 #include <string>
 
 #include "input/extents_check.h"
+#include "input/line_problem.h"
 #include "input/run_context.h"
 
 namespace kartovex {
@@ -38,16 +39,22 @@ enum class FileErrorStyle {
   LineSuffixBlank,        // message " [line n] "
   LineSuffixBreakLine,    // message " [line n]", line break, the line
 };
+// Each style also names the line's faulty field and its text right after
+// the message: " [line n] (field ...)", or only " (field ...)" where the
+// style already puts the number in front.
 
 // The input file path followed by " is an invalid input file." (French
 // " - Format est non conforme.").
 std::string InvalidFileMessage(const std::string& inputPath, bool french);
 
+// fieldDetail is FieldDetail() of the line's problem.
 std::string FileErrorText(FileErrorStyle style, const std::string& invalidMessage, long lineNumber,
-                          const std::string& line, const std::string& lineBreak);
+                          const std::string& line, const std::string& lineBreak, const std::string& fieldDetail,
+                          bool french);
 
 // Shows the file error of an invalid line (critical, "File Error").
-void ShowFileError(RunContext& ctx, FileErrorStyle style, long lineNumber, const std::string& line);
+void ShowFileError(RunContext& ctx, FileErrorStyle style, LineLayout layout, long lineNumber,
+                   const std::string& line);
 
 // The input text file opened for reading (found ignoring case) and the
 // target replaced; throws WriterFailure when either cannot be opened.
@@ -94,10 +101,13 @@ bool RunPointWriter(
 
 // An out-of-bounds point (or a point the checks refuse): logged or shown,
 // and counted as rejected.
+// In a message box the line number follows the text unless the value
+// names the line already.
 void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,
-                 const std::string& line);
+                 const std::string& line, bool nameLine = true);
 
-// The run-time error message of a reformatting procedure.
-void ShowReformatError(RunContext& ctx, const std::string& name);
+// The run-time error message of a reformatting procedure; lineDetail
+// (LineDetail()) follows the text when the error belongs to a line.
+void ShowReformatError(RunContext& ctx, const std::string& name, const std::string& lineDetail = "");
 
 }  // namespace kartovex

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "demo_extents.h"
@@ -63,6 +68,29 @@ TEST(DemoIni, PathsAreThoseOfTheFolderWithTrailingSlash) {
   EXPECT_EQ(path.at("INPUT"), "/opt/demo/INPUT/");
   EXPECT_EQ(path.at("OUTPUT"), "/opt/demo/OUTPUT/");
   EXPECT_EQ(path.at("EDITOR").back(), '/');
+}
+
+TEST(DemoIni, EditorIsTheDesktopOpener) {
+  // A terminal editor started from a window has no terminal and exits at
+  // once; the view buttons need the desktop's opener.
+  const Ini ini = demoIni();
+  EXPECT_EQ(ini.at("FILE").at("EDITOR"), "xdg-open");
+  const std::string folder = ini.at("PATH").at("EDITOR");
+  EXPECT_TRUE(folder == "/usr/bin/" || ::access((folder + "xdg-open").c_str(), X_OK) == 0) << folder;
+}
+
+TEST(DemoIni, EditorFolderIsFoundOnThePath) {
+  std::string dir = ::testing::TempDir() + "opener_path_" + std::to_string(::getpid()) + "/";
+  std::filesystem::create_directories(dir);
+  { std::ofstream(dir + "xdg-open") << "#!/bin/sh\n"; }
+  std::filesystem::permissions(dir + "xdg-open", std::filesystem::perms::owner_all);
+  const char* old = std::getenv("PATH");
+  std::string saved = old ? old : "";
+  ::setenv("PATH", ("/nowhere:" + dir + ":" + saved).c_str(), 1);
+  const Ini ini = demoIni();
+  ::setenv("PATH", saved.c_str(), 1);
+  std::filesystem::remove_all(dir);
+  EXPECT_EQ(ini.at("PATH").at("EDITOR"), dir);
 }
 
 TEST(DemoIni, NineDistinctGridFilesOneSetPerProvince) {

@@ -3,6 +3,8 @@
 
 #include "gui_fixture.h"
 
+#include <sys/stat.h>
+
 #include "mainwindow/main_window_captions.h"
 
 #include <QAction>
@@ -76,6 +78,22 @@ class DialogsTest : public QObject {
     QCOMPARE(w().comPROCESS->text(), q("&PROCESS..."));
     QVERIFY(w().comHELP->isEnabled());  // the reader exists
     expectEveryCaption();
+  }
+
+  void resultsLabelFollowsTheLanguage() {
+    // A refused PROCESS (no input chosen) leaves its label.
+    w().optFR_NAD27->click();
+    w().optFR_LL->click();
+    w().optTO_ATS77->click();
+    w().optTO_EN->click();
+    w().chkIN_FILE->click();
+    w().chkIN_FILE->click();
+    QTest::mouseClick(w().comPROCESS, Qt::LeftButton);
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
+    setLanguage(true);
+    QCOMPARE(w().lblRESULTS->text(), q("La transformation est INCOMPLÈTE !"));
+    setLanguage(false);
+    QCOMPARE(w().lblRESULTS->text(), q("The conversion was NOT completed !"));
   }
 
   void languageSwitchChangesEveryCaption() {
@@ -207,6 +225,36 @@ class DialogsTest : public QObject {
     QTest::mouseClick(w().comEXIT, Qt::LeftButton);
     QCOMPARE(GetPrivateProfileString("SETUP", "Delimeter", "", ini), std::string(";"));
     QVERIFY(!w().isVisible());
+  }
+
+  // HTML help opens the page of the language through the opener (here a
+  // fake reader that records what it was given), with no message.
+  void htmlHelpOpensThePageOfTheLanguage() {
+    const std::string args = *dir / "opener_args";
+    const std::string opener = *dir / "bin/reader";
+    WriteText(opener, "#!/bin/sh\necho \"$1\" > " + args + "\n");
+    ::chmod(opener.c_str(), 0755);
+    WriteText(*dir / "bin/KARTOVEX_EN.HTM", "<html>en</html>");
+    WriteText(*dir / "bin/KARTOVEX_FR.HTM", "<html>fr</html>");
+    h->settings.helpFormat = "HTML";
+    h->settings.pdfReader = opener;
+    h->settings.helpFile = *dir / "bin/KARTOVEX_EN.HTM";
+    h->settings.frenchHelpFile = *dir / "bin/KARTOVEX_FR.HTM";
+    // The fake opener ends at once: a long watch sees it end on a loaded
+    // machine too.
+    w().startProgram = DefaultProgramStarter(std::chrono::milliseconds(30000));
+    QVERIFY(w().comHELP->isEnabled());
+    QTest::mouseClick(w().comHELP, Qt::LeftButton);
+    QVERIFY2(h->sink.messages.empty(), h->texts().c_str());
+    QCOMPARE(ReadText(args), h->settings.helpFile + "\n");
+    setLanguage(true);
+    QTest::mouseClick(w().comHELP, Qt::LeftButton);
+    QVERIFY2(h->sink.messages.empty(), h->texts().c_str());
+    QCOMPARE(ReadText(args), h->settings.frenchHelpFile + "\n");
+    // A page that is missing is named.
+    std::filesystem::remove(h->settings.frenchHelpFile);
+    QTest::mouseClick(w().comHELP, Qt::LeftButton);
+    QCOMPARE(h->sink.messages.back().text, "La page d'aide " + h->settings.frenchHelpFile + " n'existe pas.");
   }
 
   void helpStartsTheViewerOrSaysItFailed() {

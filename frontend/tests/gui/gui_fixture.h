@@ -112,7 +112,7 @@ struct Harness {
     main->choose = [](const gui::ChooserRequest&) { return gui::ChooserResult{}; };
     main->startProgram = [this](const std::string& program, const std::string& argument, WindowStyle) {
       started.push_back(program + " " + argument);
-      return 0L;
+      return StartResult{};
     };
     main->show();
   }

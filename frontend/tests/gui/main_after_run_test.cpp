@@ -3,6 +3,8 @@
 
 #include "gui_fixture.h"
 
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +93,49 @@ class MainAfterRunTest : public QObject {
     QVERIFY(!labelSeen);
     QVERIFY(!w().comVIEW->isEnabled());
     QVERIFY(w().txtErrorCnt->text().isEmpty());
+  }
+
+  // View error through the configured opener: one that fails at once or
+  // cannot start is reported, one that keeps running is not.
+  void viewErrorReportsAnOpenerThatFails() {
+    script = [](RunContext& ctx, RunControl&) {
+      ctx.run.IncrementErrCount();
+      return DispatchOutcome{DispatchResult::Completed, nullptr};
+    };
+    chooseFileRun();
+    process();
+    QVERIFY(w().cmdViewError->isEnabled());
+    if (!PathExists(*dir / "kartovex.err")) WriteText(*dir / "kartovex.err", "P1\n");
+    // A long watch, so a loaded machine still sees the failure; the click
+    // returns as soon as the opener ends.
+    w().startProgram = DefaultProgramStarter(std::chrono::milliseconds(30000));
+    const std::string opener = *dir / "opener";
+    auto writeOpener = [&](const std::string& body) {
+      WriteText(opener, "#!/bin/sh\n" + body + "\n");
+      ::chmod(opener.c_str(), 0755);
+    };
+    h->settings.editor = opener;
+    h->sink.messages.clear();
+
+    writeOpener("exit 1");
+    QTest::mouseClick(w().cmdViewError, Qt::LeftButton);
+    QCOMPARE(h->sink.messages.size(), std::size_t(1));
+    QCOMPARE(h->sink.messages.back().title, std::string("ERROR"));
+    QCOMPARE(h->sink.messages.back().text,
+             "Failed to launch " + opener + "! It stopped at once with exit status 1.");
+
+    writeOpener("sleep 1");
+    QTest::mouseClick(w().cmdViewError, Qt::LeftButton);
+    QCOMPARE(h->sink.messages.size(), std::size_t(1));
+    w().startProgram = DefaultProgramStarter();
+    writeOpener("sleep 2");
+    QTest::mouseClick(w().cmdViewError, Qt::LeftButton);
+    QCOMPARE(h->sink.messages.size(), std::size_t(1));
+
+    h->settings.editor = *dir / "no_such_opener";
+    QTest::mouseClick(w().cmdViewError, Qt::LeftButton);
+    QCOMPARE(h->sink.messages.size(), std::size_t(2));
+    QCOMPARE(h->sink.messages.back().text, "Failed to launch " + *dir / "no_such_opener" + "!");
   }
 
   void cancelledRunSaysSoInFrench() {
