@@ -34,6 +34,19 @@ TEST_F(LineMessagesTest, NonNumericEastingNamesLineFieldAndText) {
                                 "(champ 2 « Est » : « abc »)");
 }
 
+// A UTM X of "abc" used to reach VESPERAN as "abc.000" and fail the whole run.
+TEST_F(LineMessagesTest, NonNumericUtmCoordinateIsRefusedAtItsLine) {
+  Input("P1,700000,5100000,19\nP2,abc,5100000,19\n");
+  EXPECT_FALSE(IntoVesperan_XY(ctx));
+  EXPECT_EQ(OnlyMessage().text, "IntoVesperan_XY: An error occurred while reformatting your data! [line 2] "
+                                "(field 2 \"Easting\": \"abc\")");
+  sink.clear();
+  Input("P1,700000,5100000,19\nP2,700000,1e6,19\n");
+  EXPECT_FALSE(IntoQuillon27_XY(ctx));
+  EXPECT_NE(OnlyMessage().text.find("IntoQuillon27_XY: An error occurred while reformatting your data! [line 2]"),
+            std::string::npos);
+}
+
 TEST_F(LineMessagesTest, FieldOrderNamesTheNorthingFirst) {
   settings.fieldOrder = "NE";
   Input("P5,abc,2500000\n");

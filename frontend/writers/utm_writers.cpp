@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "input/format_coordinate.h"
 #include "input/input_lines.h"
 #include "input/line_problem.h"
 #include "input/parse_utm_coord.h"
@@ -70,6 +71,12 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
         if (!parseUTMcoord(line, id, x, y, zoneField, extra, s, ctx.messages, lineNumber) ||
             !GridPointValid(id, x, y)) {
           ShowFileError(ctx, writer.style, LineLayout::Utm, lineNumber, line);
+          return PointLine::Invalid;
+        }
+        // "abc" would otherwise reach the programs as "abc.000".
+        if (!ToNumber(x, s.decimalSeparator) || !ToNumber(y, s.decimalSeparator)) {
+          ShowReformatError(ctx, writer.name,
+                            DescribeLine(lineNumber, line, LineLayout::Utm, s, ctx.messages.french()));
           return PointLine::Invalid;
         }
         // A zone the programs do not know would give them nothing to project with.
