@@ -67,17 +67,27 @@ std::string ChainText(const RouteRow& row) {
     out << "RUN" << s.position << " ";
     switch (s.answers) {
       case Template::V:
-        out << "V(" << s.a << "," << s.b << "," << SourceText(s.source);
-        if (*s.x) out << "," << s.x;
+        out << "V(" << (s.vesperanDatum == VesperanDatum::Ats77 ? "1" : "2") << ","
+            << (s.vesperanInput == VesperanInput::Geographic ? "1"
+                : s.vesperanInput == VesperanInput::Grid   ? "2"
+                                                           : "3")
+            << "," << SourceText(s.source);
+        if (s.vesperanLayout != VesperanLayout::None)
+          out << "," << (s.vesperanLayout == VesperanLayout::Vesperan ? "1" : "2");
         out << ")";
         break;
       case Template::L:
-        out << "L(" << GridText(s.grid) << "," << SourceText(s.source) << "," << s.a << ")";
+        out << "L(" << GridText(s.grid) << "," << SourceText(s.source) << "," << s.lumbrixFlags << ")";
         break;
-      case Template::Q: out << "Q(" << s.a << "," << MeridianText(s.meridian) << ")"; break;
+      case Template::Q:
+        out << "Q("
+            << (s.quillon27Input == Quillon27Input::Geographic ? "1"
+                : s.quillon27Input == Quillon27Input::Grid   ? "2"
+                                                             : "4")
+            << "," << MeridianText(s.meridian) << ")"; break;
       case Template::O27Ini: out << "O27(ini)"; break;
       case Template::O27Fixed: out << "O27(fixed)"; break;
-      case Template::O77: out << "O77(" << s.a << "," << s.title << "," << s.data << ")"; break;
+      case Template::O77: out << "O77(" << FormText(s.orvandelForm) << "," << s.title << "," << s.data << ")"; break;
     }
   }
   return out.str();
