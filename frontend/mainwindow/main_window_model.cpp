@@ -268,8 +268,9 @@ ProcessResult MainWindowModel::process() {
       if (outcome.row && outcome.row->copiesOrvandelFiles() && services_.copyOrvandelFiles &&
           !services_.copyOrvandelFiles(ctx))
         return errorPath();
+      const bool lumbrixRan = outcome.row && outcome.row->runsLumbrix();
       if (request.boxes.report && request.boxes.accuracy &&
-          SaveAccuracyFile(messages_, run_, outcome.row && outcome.row->runsLumbrix(), names_.accuracyFile) ==
+          SaveAccuracyFile(messages_, run_, lumbrixRan, names_.accuracyFile) ==
               AccuracyResult::CopyFailed)
         return errorPath();
       if (!CommitStagedFiles(run_, messages_)) {

@@ -28,7 +28,9 @@ std::set<std::string> protectedSet(const OldFilesRequest& request) {
 
 }  // namespace
 
-std::string KeyboardFile(const FrontEndSettings& settings) { return settings.workDir + workfiles::kKeyboardFile; }
+std::string KeyboardFile(const FrontEndSettings& settings) {
+  return settings.workDir + workfiles::kKeyboardFile;
+}
 
 bool RemoveOldRunFiles(const FrontEndSettings& settings, MessageService& messages,
                        const OldFilesRequest& request) {

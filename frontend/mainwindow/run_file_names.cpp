@@ -53,7 +53,8 @@ RunFileNames MakeRunFileNames(const FrontEndSettings& settings, const ReportBoxe
   // the report's extension.
   if (boxes.report) {
     names.reportFile = boxes.reportText;
-    names.dataFile = boxes.data ? ReplaceExtension(names.reportFile, "TXT") : settings.workDir + workfiles::kUnrequestedDataFile;
+    names.dataFile = boxes.data ? ReplaceExtension(names.reportFile, "TXT")
+                                : settings.workDir + workfiles::kUnrequestedDataFile;
     if (boxes.accuracy) names.accuracyFile = ReplaceExtension(names.reportFile, "ACC");
   } else {
     names.reportFile = settings.workDir + workfiles::kUnrequestedReportFile;
