@@ -4,21 +4,23 @@ namespace kartovex::cli {
 
 namespace {
 
+// The choice whose text (DatumText, FormText) is text.
 bool parseDatum(const std::string& text, Datum& datum) {
-  if (text == "ATS77") datum = Datum::ATS77;
-  else if (text == "NAD27") datum = Datum::NAD27;
-  else if (text == "NAD83CSRS") datum = Datum::NAD83;
-  else if (text == "NAD83_1989") datum = Datum::NAD83_1989;
-  else return false;
-  return true;
+  for (Datum d : {Datum::ATS77, Datum::NAD27, Datum::NAD83, Datum::NAD83_1989}) {
+    if (text != DatumText(d)) continue;
+    datum = d;
+    return true;
+  }
+  return false;
 }
 
 bool parseForm(const std::string& text, CoordForm& form) {
-  if (text == "EN") form = CoordForm::EN;
-  else if (text == "LL") form = CoordForm::LL;
-  else if (text == "XY") form = CoordForm::XY;
-  else return false;
-  return true;
+  for (CoordForm f : {CoordForm::EN, CoordForm::LL, CoordForm::XY}) {
+    if (text != FormText(f)) continue;
+    form = f;
+    return true;
+  }
+  return false;
 }
 
 std::string upper(std::string s) {

@@ -61,23 +61,12 @@ class IniDirectory {
 
 std::string QuotedPath(const std::string& path) { return "'" + path + "'"; }
 
-const char* datumName(Datum d) {
-  switch (d) {
-    case Datum::ATS77: return "ATS77";
-    case Datum::NAD27: return "NAD27";
-    case Datum::NAD83: return "NAD83CSRS";
-    case Datum::NAD83_1989: return "NAD83_1989";
-    default: return "?";
-  }
-}
-
-const char* formName(CoordForm f) {
-  switch (f) {
-    case CoordForm::EN: return "EN";
-    case CoordForm::LL: return "LL";
-    case CoordForm::XY: return "XY";
-    default: return "?";
-  }
+// "FROM to TO" as the options give them: "NAD27:LL to ATS77:EN" ("?" for a
+// choice not given).
+std::string conversionText(const CliOptions& o) {
+  auto shown = [](const char* text) { return std::string(*text ? text : "?"); };
+  return shown(DatumText(o.fromDatum)) + ":" + shown(FormText(o.fromForm)) + " to " +
+         shown(DatumText(o.toDatum)) + ":" + shown(FormText(o.toForm));
 }
 
 // Options given on the command line, for this run only.
@@ -141,8 +130,7 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   else model.SetFrench();
 
   auto notOffered = [&] {
-    err << "kartovex-cli: " << datumName(o.fromDatum) << ":" << formName(o.fromForm) << " to "
-        << datumName(o.toDatum) << ":" << formName(o.toForm) << " is not a conversion the main window offers\n";
+    err << "kartovex-cli: " << conversionText(o) << " is not a conversion the main window offers\n";
     out << messages.pick(results_label::kNotSupported) << results_label::kEnding << "\n" << std::flush;
     return kExitNotCompleted;
   };
@@ -233,8 +221,7 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   if (o.listRoutes) {
     std::string text = ListRoutes(o.fromDatum, o.fromForm, o.toDatum, o.toForm);
     if (text.empty()) {
-      err << "kartovex-cli: " << datumName(o.fromDatum) << ":" << formName(o.fromForm) << " to "
-          << datumName(o.toDatum) << ":" << formName(o.toForm) << " is not a conversion the route table holds\n";
+      err << "kartovex-cli: " << conversionText(o) << " is not a conversion the route table holds\n";
       return kExitNotCompleted;
     }
     out << text;

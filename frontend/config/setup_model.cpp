@@ -6,6 +6,7 @@
 #include "config/load_extents.h"
 #include "config/load_paths.h"
 #include "config/utm_zone.h"
+#include "core/work_file_names.h"
 #include "platform/paths.h"
 
 namespace kartovex {
@@ -166,7 +167,7 @@ bool SetupModel::ok() {
   s.outputDir = edtOutputDir;
   s.workDir = edtWorkingDir;
   // The batch files delete the marker in the working directory of the run.
-  s.runningMarker = s.workDir + "RUNNING.TXT";
+  s.runningMarker = s.workDir + workfiles::kMarker;
   s.pdfReader = edtReader;
   if (optNB.checked) {
     s.province = "NB";

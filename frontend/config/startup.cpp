@@ -38,12 +38,12 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
   {
     RunLock lock;
     if (lock.TryAcquireQuietly(s) != LockResult::Busy) {
-      keep.insert(s.workDir + "INPUT.TXT");
+      keep.insert(s.workDir + workfiles::kKeyboardFile);
       if (!workfiles::RemoveWorkFiles(s, messages, keep, {})) return false;
     }
   }
 
-  s.runningMarker = s.workDir + "RUNNING.TXT";
+  s.runningMarker = s.workDir + workfiles::kMarker;
 
   if (s.province != "NB" && !CheckTransformFiles(s, messages)) {
     std::string text = "Warning: Missing " + s.province + " ORVANDEL input grid files." + s.lineBreak +

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/settings.h"
@@ -13,6 +14,15 @@ namespace kartovex {
 
 enum class Datum { None, ATS77, NAD27, NAD83, NAD83_1989 };
 enum class CoordForm { None, EN, LL, XY };
+
+// The short names of the choices: "ATS77", "NAD27", "NAD83CSRS",
+// "NAD83_1989"; "EN", "LL", "XY"; "" for None.
+const char* DatumText(Datum datum);
+const char* FormText(CoordForm form);
+
+// The report's "Modules" line: the programs of the route after its label
+// (the label alone until a route is chosen).
+std::string ModulesLine(std::string_view modules = {});
 
 // What became of the lines of the run's input file. Every line read ends
 // as converted or rejected (with its line number and reason); the lines
@@ -65,7 +75,7 @@ class RunState {
   std::string newFile;     // LUMBRIX's .NEW file of the run
   std::string gridFile;    // grid-shift file used, empty when none
 
-  std::string modulesLine = "*    Modules: ";
+  std::string modulesLine = ModulesLine();
   std::string zoneRemark;  // joined with utmZone in the report header
   std::string zoneLabel;   // the main window's UTM zone label, when a reader sets it
 

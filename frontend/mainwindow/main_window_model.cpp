@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "config/utm_zone.h"
+#include "core/work_file_names.h"
 #include "input/file_name_check.h"
-#include "results/staged_files.h"
 #include "mainwindow/accuracy_file.h"
 #include "mainwindow/main_window_captions.h"
 #include "mainwindow/remove_old_run_files.h"
 #include "messages/result_texts.h"
 #include "platform/paths.h"
+#include "results/staged_files.h"
 #include "runner/run_lock.h"
 
 namespace kartovex {
@@ -107,7 +108,7 @@ void MainWindowModel::SetupClosed(bool languageChanged) {
 void MainWindowModel::TextFileOptionsClosed() {}
 
 void MainWindowModel::removeKeyboardFile() {
-  std::string file = settings_.workDir + "INPUT.TXT";
+  std::string file = settings_.workDir + workfiles::kKeyboardFile;
   if (auto found = FindIgnoringCase(file)) {
     std::error_code ec;
     std::filesystem::remove(*found, ec);
@@ -271,7 +272,7 @@ ProcessResult MainWindowModel::process() {
   setProgress(progress::kStarted);
   cancelVisible_ = true;
   run_.gridFile.clear();
-  run_.modulesLine = "*    Modules: ";
+  run_.modulesLine = ModulesLine();
   if (settings_.extentLogging && !messages_.OpenLogFiles()) return errorPath();
 
   // 6. The route. Results are written under temporary names until it all succeeded.
@@ -292,11 +293,12 @@ ProcessResult MainWindowModel::process() {
   ProcessResult result = ProcessResult::NotCompleted;
   switch (outcome.result) {
     case DispatchResult::Completed: {
-      if (outcome.row && outcome.row->number >= 39 && services_.copyOrvandelFiles &&
+      if (outcome.row && outcome.row->copiesOrvandelFiles() && services_.copyOrvandelFiles &&
           !services_.copyOrvandelFiles(ctx))
         return errorPath();
+      const bool lumbrixRan = outcome.row && outcome.row->runsLumbrix();
       if (request.boxes.report && request.boxes.accuracy &&
-          SaveAccuracyFile(messages_, run_, RowRunsLumbrix(outcome.row), names_.accuracyFile) ==
+          SaveAccuracyFile(messages_, run_, lumbrixRan, names_.accuracyFile) ==
               AccuracyResult::CopyFailed)
         return errorPath();
       if (!CommitStagedFiles(run_, messages_)) {

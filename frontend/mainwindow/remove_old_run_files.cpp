@@ -28,7 +28,9 @@ std::set<std::string> protectedSet(const OldFilesRequest& request) {
 
 }  // namespace
 
-std::string KeyboardFile(const FrontEndSettings& settings) { return settings.workDir + "INPUT.TXT"; }
+std::string KeyboardFile(const FrontEndSettings& settings) {
+  return settings.workDir + workfiles::kKeyboardFile;
+}
 
 bool RemoveOldRunFiles(const FrontEndSettings& settings, MessageService& messages,
                        const OldFilesRequest& request) {
@@ -40,7 +42,7 @@ bool RemoveOldRunFiles(const FrontEndSettings& settings, MessageService& message
   if (!request.names.inputFile.empty()) {
     const std::string base = LumbrixOutputBase(settings, request.names.inputFile, false);
     for (const char* ext : workfiles::kLumbrixOutputExtensions) lumbrix.push_back(base + ext);
-    lumbrix.push_back(base + workfiles::kLumbrixMissedExtension);
+    lumbrix.push_back(base + workfiles::kLumbrixMissed);
     for (std::size_t i = 0, n = lumbrix.size(); i < n; ++i)
       lumbrix.push_back(lumbrix[i] + workfiles::kPartialSuffix);
   }

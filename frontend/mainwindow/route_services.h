@@ -20,15 +20,4 @@ struct RouteServices {
 // DispatchRoute, CopyOrvandelFiles and PointsMissed.
 RouteServices DefaultRouteServices();
 
-// True when the row's chain runs LUMBRIX (only those leave a .NEW file); the
-// sub-routes of transformNad27Nad83Csrs (routes 1 to 3) all do.
-inline bool RowRunsLumbrix(const RouteRow* row) {
-  if (!row) return false;
-  for (const ChainStep& step : row->chain()) {
-    if (step.kind == StepKind::Run && step.program == Program::LUMBRIX) return true;
-    if (step.kind == StepKind::SubRoute) return true;
-  }
-  return false;
-}
-
 }  // namespace kartovex

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/work_file_names.h"
 #include "platform/paths.h"
 
 namespace kartovex {
@@ -52,11 +53,12 @@ RunFileNames MakeRunFileNames(const FrontEndSettings& settings, const ReportBoxe
   // the report's extension.
   if (boxes.report) {
     names.reportFile = boxes.reportText;
-    names.dataFile = boxes.data ? ReplaceExtension(names.reportFile, "TXT") : settings.workDir + "OUTPUT.TXT";
+    names.dataFile = boxes.data ? ReplaceExtension(names.reportFile, "TXT")
+                                : settings.workDir + workfiles::kUnrequestedDataFile;
     if (boxes.accuracy) names.accuracyFile = ReplaceExtension(names.reportFile, "ACC");
   } else {
-    names.reportFile = settings.workDir + "OUTPUT.REP";
-    names.dataFile = settings.workDir + "OUTPUT.TXT";
+    names.reportFile = settings.workDir + workfiles::kUnrequestedReportFile;
+    names.dataFile = settings.workDir + workfiles::kUnrequestedDataFile;
   }
   return names;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "core/work_file_names.h"
 #include "input/input_lines.h"
 #include "platform/paths.h"
 #include "writers/columns.h"
@@ -34,7 +35,7 @@ Reasons ReasonsOf(const RunContext& ctx) {
   Reasons reasons;
   const RunState& run = ctx.run;
   if (run.orvandelRan) {
-    CollectReasons(ctx.settings.binDir + "ORVANDEL.OUT", reasons,
+    CollectReasons(ctx.settings.binDir + workfiles::kOrvandelReport, reasons,
                    [](const std::string& line, std::string& id, std::string& reason) {
                      if (line.find(kNotTransformed) == std::string::npos) return false;
                      id = Columns(line, 2, 10);
@@ -43,7 +44,7 @@ Reasons ReasonsOf(const RunContext& ctx) {
                    });
   }
   if (run.newFile.size() >= 3) {
-    const std::string mis = run.newFile.substr(0, run.newFile.size() - 3) + "MIS";
+    const std::string mis = run.newFile.substr(0, run.newFile.size() - 3) + workfiles::kLumbrixMissed;
     CollectReasons(mis, reasons, [](const std::string& line, std::string& id, std::string& reason) {
       id = Columns(line, 7, 15);
       if (TrimBlanks(id).empty()) return false;

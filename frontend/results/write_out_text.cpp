@@ -5,14 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "core/work_file_names.h"
 #include "input/input_lines.h"
+#include "platform/paths.h"
 #include "results/data_line.h"
 #include "results/orvandel_table_lines.h"
 #include "results/point_accounting.h"
 #include "results/staged_files.h"
 #include "writers/columns.h"
 #include "writers/converters.h"
-#include "platform/paths.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -77,17 +78,18 @@ class TextReader {
   TextReader(RunContext& ctx, Mode mode) : ctx_(ctx), s_(ctx.settings), mode_(mode) {}
 
   std::string SourcePath() const {
+    using namespace workfiles;
     switch (mode_) {
-      case Mode::XyMap: return s_.binDir + "XY_MAP.DAT";
-      case Mode::UtmGhost: return s_.binDir + "UTM_GHST.DAT";
-      case Mode::LlGhost: return s_.binDir + "LL_GHOST.DAT";
+      case Mode::XyMap: return s_.binDir + kXyMap;
+      case Mode::UtmGhost: return s_.binDir + kUtmGhost;
+      case Mode::LlGhost: return s_.binDir + workfiles::kLlGhost;
       case Mode::NewFile: return ctx_.run.newFile;
       case Mode::Quillon27Ll:
-      case Mode::Quillon27Xy: return s_.binDir + "QUILLON27.OUT";
-      case Mode::Quillon27En: return s_.binDir + "QUILLON27.DAT";
-      case Mode::TransformLl: return s_.binDir + "trn_ghst.dat";
-      case Mode::TransformEn: return s_.binDir + "trn_cord.dat";
-      case Mode::TransformXy: return s_.binDir + "Orvandel.out";
+      case Mode::Quillon27Xy: return s_.binDir + kQuillon27Listing;
+      case Mode::Quillon27En: return s_.binDir + kQuillon27Grid;
+      case Mode::TransformLl: return s_.binDir + LowerCase(kTransformGeographic);
+      case Mode::TransformEn: return s_.binDir + LowerCase(kTransformGrid);
+      case Mode::TransformXy: return s_.binDir + Capitalised(kOrvandelReport);
     }
     return std::string();
   }
@@ -274,7 +276,7 @@ bool WriteOutTextTRANSFORM_XY(RunContext& ctx) {
   try {
     const FrontEndSettings& s = ctx.settings;
     std::ifstream in;
-    OpenForReading(in, s.binDir + "orvandel.out");
+    OpenForReading(in, s.binDir + workfiles::LowerCase(workfiles::kOrvandelReport));
     OpenResult(out, ctx.run, ctx.run.dataFile);
     OrvandelTableLines table(true);
     std::string line;

@@ -1,6 +1,7 @@
 #include "routes/answer_templates.h"
 
 #include "config/central_meridian.h"
+#include "core/work_file_names.h"
 
 namespace kartovex {
 
@@ -9,11 +10,49 @@ std::string ProvinceNumber(const std::string& province, bool ats77ToNad27) {
   return std::to_string(ats77ToNad27 ? n + 3 : n);
 }
 
-std::vector<std::string> VesperanAnswers(const FrontEndSettings& settings, const std::string& d,
-                                         const std::string& f, const std::string& src,
-                                         const std::string& x) {
-  std::vector<std::string> lines{"", d, "N", "Y", ProvinceNumber(settings.province), f, "2", src};
-  if (!x.empty()) lines.push_back(x);
+namespace {
+
+// The answers VESPERAN takes for its datum, its input form and its record
+// layout.
+const char* Answer(VesperanDatum datum) { return datum == VesperanDatum::Ats77 ? "1" : "2"; }
+
+const char* Answer(VesperanInput input) {
+  switch (input) {
+    case VesperanInput::Geographic: return "1";
+    case VesperanInput::Grid: return "2";
+    case VesperanInput::Utm: return "3";
+  }
+  return "";
+}
+
+const char* Answer(VesperanLayout layout) {
+  switch (layout) {
+    case VesperanLayout::Vesperan: return "1";
+    case VesperanLayout::LumbrixNew:
+    case VesperanLayout::Utm: return "2";
+    case VesperanLayout::None: break;
+  }
+  return "";
+}
+
+// QUILLON27's answer for its input form.
+const char* Answer(Quillon27Input input) {
+  switch (input) {
+    case Quillon27Input::Geographic: return "1";
+    case Quillon27Input::Grid: return "2";
+    case Quillon27Input::Utm: return "4";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::vector<std::string> VesperanAnswers(const FrontEndSettings& settings, VesperanDatum datum,
+                                         VesperanInput input, const std::string& src,
+                                         VesperanLayout layout) {
+  std::vector<std::string> lines{
+      "", Answer(datum), "N", "Y", ProvinceNumber(settings.province), Answer(input), "2", src};
+  if (layout != VesperanLayout::None) lines.push_back(Answer(layout));
   lines.push_back("N");
   return lines;
 }
@@ -23,9 +62,9 @@ std::vector<std::string> LumbrixAnswers(const std::string& grid, const std::stri
   std::vector<std::string> lines{"Q", "G", grid, "C", src};
   for (char flag : flags) lines.emplace_back(1, flag);
   for (const char* fixed : {"A", "B", "M", "X", "X"}) lines.emplace_back(fixed);
-  lines.push_back(base + "LIS");
-  lines.push_back(base + "NEW");
-  lines.push_back(base + "MIS");
+  lines.push_back(base + workfiles::kLumbrixListing);
+  lines.push_back(base + workfiles::kLumbrixNew);
+  lines.push_back(base + workfiles::kLumbrixMissed);
   lines.emplace_back("");
   lines.emplace_back("N");
   return lines;
@@ -42,9 +81,9 @@ std::string UtmZoneMeridian(const std::string& zone) {
 }  // namespace
 
 std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
-                                          MessageService& messages, const std::string& c,
+                                          MessageService& messages, Quillon27Input input,
                                           Meridian meridian) {
-  std::vector<std::string> lines{ProvinceNumber(settings.province), c};
+  std::vector<std::string> lines{ProvinceNumber(settings.province), Answer(input)};
   const std::string& p = settings.province;
   // Routes that read or write X,Y: QUILLON27 must work in the zone the X,Y
   // are labelled with.
@@ -73,7 +112,7 @@ std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
     lines.emplace_back("N");
   }
   lines.emplace_back("Y");
-  lines.push_back(settings.workDir + "INPUT.DAT");
+  lines.push_back(settings.workDir + workfiles::kProgramInput);
   lines.emplace_back("Y");
   return lines;
 }
@@ -109,7 +148,7 @@ std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
   lines.push_back("Kartovex NAD27 -> ATS77" + p + " ");
   lines.emplace_back("Y");
   lines.emplace_back("F");
-  lines.emplace_back("INPUT.DAT");
+  lines.emplace_back(workfiles::kProgramInput);
   if (from == CoordForm::LL) lines.emplace_back("1");
   lines.emplace_back(" ");
   return lines;

@@ -15,19 +15,20 @@ namespace kartovex {
 // "1" NB, "2" NS, "3" PEI; with ats77ToNad27 "4", "5", "6" (ORVANDEL).
 std::string ProvinceNumber(const std::string& province, bool ats77ToNad27 = false);
 
-// V(d, f, src, x); x empty for none.
-std::vector<std::string> VesperanAnswers(const FrontEndSettings& settings, const std::string& d,
-                                         const std::string& f, const std::string& src,
-                                         const std::string& x);
+// V: the datum, the input form and its file, and the record layout (not
+// asked for grid input).
+std::vector<std::string> VesperanAnswers(const FrontEndSettings& settings, VesperanDatum datum,
+                                         VesperanInput input, const std::string& src,
+                                         VesperanLayout layout);
 
 // L(grid, src, flags, base); flags is a string of flag letters ("IS", "ISD",
 // "D", ""); base ends with ".".
 std::vector<std::string> LumbrixAnswers(const std::string& grid, const std::string& src,
                                         const std::string& flags, const std::string& base);
 
-// Q(c, m).
+// Q: the input form and the central meridian lines.
 std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
-                                          MessageService& messages, const std::string& c,
+                                          MessageService& messages, Quillon27Input input,
                                           Meridian meridian);
 
 // O27 in the "ini" (fixed = false) or "fixed" variant, for the from form.

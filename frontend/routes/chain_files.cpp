@@ -1,5 +1,6 @@
 #include "routes/chain_files.h"
 
+#include "core/work_file_names.h"
 #include "routes/answer_templates.h"
 #include "routes/dispatch.h"
 #include "runner/run_protocol.h"
@@ -17,11 +18,11 @@ std::string SourcePath(const RunContext& ctx, const RouteRow& row, const ChainSt
   switch (step.source) {
     case Source::WorkInput:
       if (row.acceptsOverride && !override.empty()) return override;
-      return s.workDir + "INPUT.DAT";
-    case Source::WorkInput1: return s.workDir + "INPUT1.DAT";
-    case Source::BinLlGhost: return s.binDir + "LL_GHOST.DAT";
+      return s.workDir + workfiles::kProgramInput;
+    case Source::WorkInput1: return s.workDir + workfiles::kQuillon27ToLumbrix;
+    case Source::BinLlGhost: return s.binDir + workfiles::kLlGhost;
     case Source::PreviousNew: return ctx.run.newFile;
-    case Source::BinInput2: return s.binDir + "input2.dat";
+    case Source::BinInput2: return s.binDir + workfiles::LowerCase(workfiles::kSecondInput);
     case Source::None: break;
   }
   return "";
@@ -38,11 +39,6 @@ std::string GridPath(const FrontEndSettings& s, GridShift grid) {
   return "";
 }
 
-CoordForm O77Form(const ChainStep& step) {
-  const std::string f = step.a;
-  return f == "LL" ? CoordForm::LL : f == "XY" ? CoordForm::XY : CoordForm::EN;
-}
-
 }  // namespace
 
 std::vector<std::string> StepAnswers(RunContext& ctx, const RouteRow& row, const ChainStep& step,
@@ -52,19 +48,20 @@ std::vector<std::string> StepAnswers(RunContext& ctx, const RouteRow& row, const
   // ORVANDEL's report then names the points it could not transform.
   if (step.program == Program::ORVANDEL) ctx.run.orvandelRan = true;
   switch (step.answers) {
-    case Template::V: return VesperanAnswers(s, step.a, step.b, src, step.x);
+    case Template::V:
+      return VesperanAnswers(s, step.vesperanDatum, step.vesperanInput, src, step.vesperanLayout);
     case Template::L: {
       const std::string base =
           LumbrixOutputBase(s, ctx.run.inputFile, step.source == Source::BinLlGhost);
       const std::string grid = GridPath(s, step.grid);
-      ctx.run.newFile = base + "NEW";
+      ctx.run.newFile = base + workfiles::kLumbrixNew;
       ctx.run.gridFile = grid;
-      return LumbrixAnswers(grid, src, step.a, base);
+      return LumbrixAnswers(grid, src, step.lumbrixFlags, base);
     }
-    case Template::Q: return Quillon27Answers(s, ctx.messages, step.a, step.meridian);
+    case Template::Q: return Quillon27Answers(s, ctx.messages, step.quillon27Input, step.meridian);
     case Template::O27Ini: return Orvandel27Answers(s, ctx.messages, row.fromForm, false);
     case Template::O27Fixed: return Orvandel27Answers(s, ctx.messages, row.fromForm, true);
-    case Template::O77: return Orvandel77Answers(s, O77Form(step), step.title, step.data);
+    case Template::O77: return Orvandel77Answers(s, step.orvandelForm, step.title, step.data);
   }
   return {};
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/work_file_names.h"
 #include "platform/paths.h"
 #include "routes/dispatch.h"
 
@@ -11,7 +12,10 @@ namespace kartovex {
 bool CopyOrvandelFiles(RunContext& ctx) {
   const FrontEndSettings& s = ctx.settings;
   if (!MakeDirectory(ctx.messages, s.outputDir)) return false;
-  for (const char* name : {"Orvandel.out", "Trn_cord.dat", "Trn_ghst.dat"}) {
+  using namespace workfiles;
+  for (const char* file : {kOrvandelReport, kTransformGrid, kTransformGeographic}) {
+    // Copied under the names they have always had there.
+    const std::string name = Capitalised(file);
     auto source = FindIgnoringCase(s.binDir + name);
     if (!source) return false;
     std::error_code ec;

@@ -9,8 +9,9 @@ namespace kartovex {
 DispatchOutcome DispatchRoute(RunContext& ctx, RunControl& control) {
   DispatchOutcome outcome;
   const RouteRow* row = FindRoute(RequestOf(ctx.run));
-  // ORVANDEL's coefficient files are checked once rows 1-38 have not matched.
-  if ((row == nullptr || row->number >= 39) && ctx.settings.province != "NB" &&
+  // ORVANDEL's coefficient files are checked when no row matched or the
+  // row runs ORVANDEL.
+  if ((row == nullptr || row->runsOrvandel()) && ctx.settings.province != "NB" &&
       !CheckTransformFiles(ctx.settings, ctx.messages)) {
     ctx.messages.critical(ctx.messages.pick(titles::kError),
                           MissingTransformFilesText(ctx.messages.french(), ctx.settings.province,

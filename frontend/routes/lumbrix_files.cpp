@@ -1,5 +1,6 @@
 // LUMBRIX's three output files of a run.
 
+#include "core/work_file_names.h"
 #include "platform/paths.h"
 #include "routes/dispatch.h"
 
@@ -7,7 +8,7 @@ namespace kartovex {
 
 std::string LumbrixOutputBase(const FrontEndSettings& settings, const std::string& inputFile,
                               bool inputIsLlGhost) {
-  if (inputIsLlGhost) return settings.binDir + "LL_GHOST.";
+  if (inputIsLlGhost) return settings.binDir + workfiles::kLumbrixGhostBase;
   // Upper case as the input name always was, whatever case the user's file has.
   std::string name = ToUpper(FileNameOf(inputFile));
   name = name.size() >= 3 ? name.substr(0, name.size() - 3) : std::string();
@@ -18,7 +19,7 @@ std::string LumbrixOutputBase(const FrontEndSettings& settings, const std::strin
 
 std::string LumbrixMisFile(const RunState& run) {
   if (run.newFile.size() < 3) return "";
-  return run.newFile.substr(0, run.newFile.size() - 3) + "MIS";
+  return run.newFile.substr(0, run.newFile.size() - 3) + workfiles::kLumbrixMissed;
 }
 
 bool PointsMissed(const RunState& run) {

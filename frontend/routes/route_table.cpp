@@ -15,7 +15,7 @@ const ProgramFiles& FilesOf(Program program) {
   static const ProgramFiles vesperan{kVesperanOutputs, {}, {}, nullptr};
   static const ProgramFiles quillon27{kQuillon27Outputs, {}, {}, nullptr};
   static const ProgramFiles orvandel{kOrvandelOutputs, kOrvandelScratch, {}, nullptr};
-  static const ProgramFiles lumbrix{{}, {}, kLumbrixOutputExtensions, kLumbrixMissedExtension};
+  static const ProgramFiles lumbrix{{}, {}, kLumbrixOutputExtensions, kLumbrixMissed};
   switch (program) {
     case Program::VESPERAN: return vesperan;
     case Program::QUILLON27: return quillon27;
@@ -44,19 +44,27 @@ bool RouteRow::runs(Program program) const {
   return false;
 }
 
+bool RouteRow::runsLumbrix() const {
+  for (const auto& step : chain()) {
+    if (step.kind == StepKind::SubRoute) return true;
+  }
+  return runs(Program::LUMBRIX);
+}
+
 namespace {
 
 using D = Datum;
 using F = CoordForm;
 
-ChainStep V(int position, const char* d, const char* f, Source src, const char* x = "") {
+ChainStep V(int position, VesperanDatum datum, VesperanInput input, Source src,
+            VesperanLayout layout = VesperanLayout::None) {
   ChainStep s;
   s.position = position;
   s.program = Program::VESPERAN;
   s.answers = Template::V;
-  s.a = d;
-  s.b = f;
-  s.x = x;
+  s.vesperanDatum = datum;
+  s.vesperanInput = input;
+  s.vesperanLayout = layout;
   s.source = src;
   return s;
 }
@@ -66,18 +74,18 @@ ChainStep L(int position, GridShift grid, Source src, const char* flags) {
   s.position = position;
   s.program = Program::LUMBRIX;
   s.answers = Template::L;
-  s.a = flags;
+  s.lumbrixFlags = flags;
   s.source = src;
   s.grid = grid;
   return s;
 }
 
-ChainStep Q(const char* c, Meridian meridian) {
+ChainStep Q(Quillon27Input input, Meridian meridian) {
   ChainStep s;
   s.position = 1;
   s.program = Program::QUILLON27;
   s.answers = Template::Q;
-  s.a = c;
+  s.quillon27Input = input;
   s.source = Source::WorkInput;
   s.meridian = meridian;
   return s;
@@ -96,7 +104,7 @@ ChainStep O77(int position, CoordForm f, const char* title, const char* data) {
   s.position = position;
   s.program = Program::ORVANDEL;
   s.answers = Template::O77;
-  s.a = f == CoordForm::LL ? "LL" : f == CoordForm::XY ? "XY" : "EN";
+  s.orvandelForm = f;
   s.title = title;
   s.data = data;
   return s;
@@ -179,6 +187,14 @@ constexpr Source src = Source::WorkInput;
 constexpr Source inputDat = Source::WorkInput;
 constexpr Source llGhost = Source::BinLlGhost;
 constexpr Source newFile = Source::PreviousNew;
+constexpr VesperanDatum ats = VesperanDatum::Ats77;
+constexpr VesperanDatum csrsDatum = VesperanDatum::Nad83Csrs;
+constexpr VesperanInput geo = VesperanInput::Geographic;
+constexpr VesperanInput grid = VesperanInput::Grid;
+constexpr VesperanInput utm = VesperanInput::Utm;
+constexpr VesperanLayout ownRecords = VesperanLayout::Vesperan;
+constexpr VesperanLayout newRecords = VesperanLayout::LumbrixNew;
+constexpr VesperanLayout utmRecords = VesperanLayout::Utm;
 
 constexpr const char* kVLV = "VESPERAN -> LUMBRIX -> VESPERAN";
 constexpr const char* kVL = "VESPERAN -> LUMBRIX";
@@ -191,26 +207,29 @@ constexpr const char* k77to27 = "Kartovex ATS77 -> NAD27 ";
 constexpr const char* kCsrsTo27 = "Kartovex NAD83 CSRS -> NAD27 ";
 
 std::vector<RouteRow> BuildTable() {
-  const auto vlvAts = {V(1, "1", "2", src), L(2, csrs, llGhost, ""), V(3, "2", "1", newFile, "2")};
-  const auto vlAts = {V(1, "1", "2", src), L(2, csrs, llGhost, "")};
-  const auto vlvAtsXy = {V(1, "1", "3", inputDat, "2"), L(2, csrs, llGhost, ""),
-                         V(3, "2", "1", newFile, "2")};
-  const auto vlvCsrsEn = {V(1, "2", "2", inputDat), L(2, csrs, llGhost, "D"),
-                          V(3, "1", "1", newFile, "2")};
-  const auto lvCsrs = {L(1, csrs, inputDat, "ISD"), V(2, "1", "1", newFile, "2")};
-  const auto vlvCsrsXy = {V(1, "2", "3", inputDat, "2"), L(2, csrs, llGhost, "D"),
-                          V(3, "1", "1", newFile, "2")};
+  using workfiles::kProgramInput;
+  using workfiles::kSecondInput;
+  const auto vlvAts = {V(1, ats, grid, src), L(2, csrs, llGhost, ""),
+                       V(3, csrsDatum, geo, newFile, newRecords)};
+  const auto vlAts = {V(1, ats, grid, src), L(2, csrs, llGhost, "")};
+  const auto vlvAtsXy = {V(1, ats, utm, inputDat, utmRecords), L(2, csrs, llGhost, ""),
+                         V(3, csrsDatum, geo, newFile, newRecords)};
+  const auto vlvCsrsEn = {V(1, csrsDatum, grid, inputDat), L(2, csrs, llGhost, "D"),
+                          V(3, ats, geo, newFile, newRecords)};
+  const auto lvCsrs = {L(1, csrs, inputDat, "ISD"), V(2, ats, geo, newFile, newRecords)};
+  const auto vlvCsrsXy = {V(1, csrsDatum, utm, inputDat, utmRecords), L(2, csrs, llGhost, "D"),
+                          V(3, ats, geo, newFile, newRecords)};
   const auto orvSub = {O27(true), Kind(StepKind::OrvandelOutcome), Kind(StepKind::SubRoute)};
   const auto orvLumbrixVesperan = {O27(false), Convert(Converter::Orvandel2Lumbrix),
                                    L(1, csrs, Source::BinInput2, "IS"),
-                                   V(2, "2", "1", newFile, "2")};
-  const auto vlvo = {V(1, "2", "3", inputDat, "2"), L(2, csrs, llGhost, "D"),
-                     V(3, "1", "1", newFile, "2"), Convert(Converter::Vesperan2TransformErr),
-                     O77(1, F::EN, kCsrsTo27, "INPUT2.DAT")};
+                                   V(2, csrsDatum, geo, newFile, newRecords)};
+  const auto vlvo = {V(1, csrsDatum, utm, inputDat, utmRecords), L(2, csrs, llGhost, "D"),
+                     V(3, ats, geo, newFile, newRecords), Convert(Converter::Vesperan2TransformErr),
+                     O77(1, F::EN, kCsrsTo27, kSecondInput)};
   const auto lo = {L(1, csrs, inputDat, "ISD"), Convert(Converter::NewFileToInput2),
-                   O77(1, F::LL, k77to27, "INPUT2.DAT")};
-  const auto vlo = {V(1, "2", "2", inputDat), L(2, csrs, llGhost, "D"),
-                    Convert(Converter::NewFileToInput2), O77(3, F::LL, k77to27, "INPUT2.DAT")};
+                   O77(1, F::LL, k77to27, kSecondInput)};
+  const auto vlo = {V(1, csrsDatum, grid, inputDat), L(2, csrs, llGhost, "D"),
+                    Convert(Converter::NewFileToInput2), O77(3, F::LL, k77to27, kSecondInput)};
   const char* t27 = "TransformNad27ToAts77";
   const char* t77 = "TransformAts77ToNad27";
   const char* t2783 = "transformNad27Nad83Csrs";
@@ -222,30 +241,30 @@ std::vector<RouteRow> BuildTable() {
       Row(2, D::ATS77, F::EN, D::NAD83, F::LL, kVL, "ProcessCombo2", kVesperanEN, vlAts, kNewFile),
       Row(3, D::ATS77, F::EN, D::NAD83, F::XY, kVLV, "ProcessCombo3", kVesperanEN, vlvAts, kUtmGhost),
       Row(4, D::ATS77, F::LL, D::NAD83, F::EN, kLV, "ProcessCombo4", kLumbrixLL,
-          {L(1, csrs, src, "IS"), V(2, "2", "1", newFile, "2")}, kXyMap),
+          {L(1, csrs, src, "IS"), V(2, csrsDatum, geo, newFile, newRecords)}, kXyMap),
       Row(5, D::ATS77, F::LL, D::NAD83, F::LL, "LUMBRIX", "ProcessCombo5", kLumbrixLL,
           {L(1, csrs, inputDat, "IS")}, kNewFile),
       Row(6, D::ATS77, F::LL, D::NAD83, F::XY, kLV, "ProcessCombo6", kLumbrixLL,
-          {L(1, csrs, inputDat, "IS"), V(2, "2", "1", newFile, "2")}, kUtmGhost),
+          {L(1, csrs, inputDat, "IS"), V(2, csrsDatum, geo, newFile, newRecords)}, kUtmGhost),
       Row(7, D::ATS77, F::XY, D::NAD83, F::EN, kVLV, "ProcessCombo7", kVesperanXY, vlvAtsXy, kXyMap),
       Row(8, D::ATS77, F::XY, D::NAD83, F::LL, kVL, "ProcessCombo8", kVesperanXY,
-          {V(1, "1", "3", inputDat, "2"), L(2, csrs, llGhost, "")}, kNewFile),
+          {V(1, ats, utm, inputDat, utmRecords), L(2, csrs, llGhost, "")}, kNewFile),
       Row(9, D::ATS77, F::XY, D::NAD83, F::XY, kVLV, "ProcessCombo9", kVesperanXY, vlvAtsXy, kUtmGhost),
       Row(10, D::ATS77, F::EN, D::ATS77, F::LL, "VESPERAN", "ProcessCombo10", kVesperanEN,
-          {V(1, "1", "2", inputDat)}, kLlGhost),
+          {V(1, ats, grid, inputDat)}, kLlGhost),
       Row(11, D::ATS77, F::EN, D::ATS77, F::XY, "VESPERAN", "ProcessCombo11", kVesperanEN,
-          {V(1, "1", "2", inputDat)}, kUtmGhost),
+          {V(1, ats, grid, inputDat)}, kUtmGhost),
       Row(12, D::ATS77, F::LL, D::ATS77, F::EN, "VESPERAN", "ProcessCombo12", kVesperanLL,
-          {V(1, "1", "1", inputDat, "1")}, kXyMap),
+          {V(1, ats, geo, inputDat, ownRecords)}, kXyMap),
       Row(13, D::ATS77, F::LL, D::ATS77, F::XY, "VESPERAN", "ProcessCombo13", kVesperanLL,
-          {V(1, "1", "1", inputDat, "1")}, kUtmGhost),
+          {V(1, ats, geo, inputDat, ownRecords)}, kUtmGhost),
       Row(14, D::ATS77, F::XY, D::ATS77, F::EN, "VESPERAN", "ProcessCombo14", kVesperanXY,
-          {V(1, "1", "3", inputDat, "2")}, kXyMap),
+          {V(1, ats, utm, inputDat, utmRecords)}, kXyMap),
       Row(15, D::ATS77, F::XY, D::ATS77, F::LL, "VESPERAN", "ProcessCombo15", kVesperanXY,
-          {V(1, "1", "3", inputDat, "2")}, kLlGhost),
+          {V(1, ats, utm, inputDat, utmRecords)}, kLlGhost),
       Row(16, D::NAD83, F::EN, D::ATS77, F::EN, kVLV, "ProcessCombo16", kVesperanEN, vlvCsrsEn, kXyMap),
       Row(17, D::NAD83, F::EN, D::ATS77, F::LL, kVL, "ProcessCombo17", kVesperanEN,
-          {V(1, "2", "2", inputDat), L(2, csrs, llGhost, "D")}, kNewFile),
+          {V(1, csrsDatum, grid, inputDat), L(2, csrs, llGhost, "D")}, kNewFile),
       Row(18, D::NAD83, F::EN, D::ATS77, F::XY, kVLV, "ProcessCombo18", kVesperanEN, vlvCsrsEn, kUtmGhost),
       Row(19, D::NAD83, F::LL, D::ATS77, F::EN, kLV, "ProcessCombo19", kLumbrixLL, lvCsrs, kXyMap),
       Row(20, D::NAD83, F::LL, D::ATS77, F::LL, "LUMBRIX", "ProcessCombo20", kLumbrixLL,
@@ -253,39 +272,39 @@ std::vector<RouteRow> BuildTable() {
       Row(21, D::NAD83, F::LL, D::ATS77, F::XY, kLV, "ProcessCombo21", kLumbrixLL, lvCsrs, kUtmGhost),
       Row(22, D::NAD83, F::XY, D::ATS77, F::EN, kVLV, "ProcessCombo22", kVesperanXY, vlvCsrsXy, kXyMap),
       Row(23, D::NAD83, F::XY, D::ATS77, F::LL, kVL, "ProcessCombo23", kVesperanXY,
-          {V(1, "2", "3", inputDat, "2"), L(2, csrs, llGhost, "D")}, kNewFile),
+          {V(1, csrsDatum, utm, inputDat, utmRecords), L(2, csrs, llGhost, "D")}, kNewFile),
       Row(24, D::NAD83, F::XY, D::ATS77, F::XY, kVLV, "ProcessCombo24", kVesperanXY, vlvCsrsXy, kUtmGhost),
       Row(25, D::NAD83, F::EN, D::NAD83, F::LL, "VESPERAN", "ProcessCombo25", kVesperanEN,
-          {V(1, "2", "2", inputDat)}, kLlGhost),
+          {V(1, csrsDatum, grid, inputDat)}, kLlGhost),
       Row(26, D::NAD83, F::EN, D::NAD83, F::XY, "VESPERAN", "ProcessCombo26", kVesperanEN,
-          {V(1, "2", "2", inputDat)}, kUtmGhost),
+          {V(1, csrsDatum, grid, inputDat)}, kUtmGhost),
       Row(27, D::NAD83, F::LL, D::NAD83, F::EN, "VESPERAN", "ProcessCombo27", kVesperanLL,
-          {V(1, "2", "1", inputDat, "1")}, kXyMap),
+          {V(1, csrsDatum, geo, inputDat, ownRecords)}, kXyMap),
       Row(28, D::NAD83, F::LL, D::NAD83, F::XY, "VESPERAN", "ProcessCombo28", kVesperanLL,
-          {V(1, "2", "1", inputDat, "1")}, kUtmGhost),
+          {V(1, csrsDatum, geo, inputDat, ownRecords)}, kUtmGhost),
       Row(29, D::NAD83, F::XY, D::NAD83, F::EN, "VESPERAN", "ProcessCombo29", kVesperanXY,
-          {V(1, "2", "3", inputDat, "2")}, kXyMap),
+          {V(1, csrsDatum, utm, inputDat, utmRecords)}, kXyMap),
       Row(30, D::NAD83, F::XY, D::NAD83, F::LL, "VESPERAN", "ProcessCombo30", kVesperanXY,
-          {V(1, "2", "3", inputDat, "2")}, kLlGhost),
+          {V(1, csrsDatum, utm, inputDat, utmRecords)}, kLlGhost),
       Row(31, D::NAD27, F::EN, D::NAD83_1989, F::LL, "QUILLON27 -> LUMBRIX", "ProcessCombo31",
           kQuillon27EN,
-          {Q("2", Meridian::EnLl), Convert(Converter::Quillon27ToLumbrix),
+          {Q(Quillon27Input::Grid, Meridian::EnLl), Convert(Converter::Quillon27ToLumbrix),
            L(2, g2783, Source::WorkInput1, "IS")},
           kNewFile),
       Row(32, D::NAD27, F::LL, D::NAD83_1989, F::LL, "LUMBRIX", "ProcessCombo32", kLumbrixLL,
           {L(1, g2783, inputDat, "IS")}, kNewFile),
       Row(33, D::NAD27, F::EN, D::NAD27, F::LL, "QUILLON27", "ProcessCombo33", kQuillon27EN,
-          {Q("2", Meridian::EnLl)}, kQuillon27LLr),
+          {Q(Quillon27Input::Grid, Meridian::EnLl)}, kQuillon27LLr),
       Row(34, D::NAD27, F::LL, D::NAD27, F::EN, "QUILLON27", "ProcessCombo34", kQuillon27LL,
-          {Q("1", Meridian::EnLl)}, kQuillon27ENr),
+          {Q(Quillon27Input::Geographic, Meridian::EnLl)}, kQuillon27ENr),
       Row(35, D::NAD27, F::XY, D::NAD27, F::EN, "QUILLON27", "Nad27XYtoNad27EN", kQuillon27XY,
-          {Q("4", Meridian::Quillon27Xy)}, kQuillon27ENr),
+          {Q(Quillon27Input::Utm, Meridian::Quillon27Xy)}, kQuillon27ENr),
       Row(36, D::NAD27, F::XY, D::NAD27, F::LL, "QUILLON27", "Nad27XYtoNad27LL", kQuillon27XY,
-          {Q("4", Meridian::Quillon27Xy)}, kQuillon27LLr),
+          {Q(Quillon27Input::Utm, Meridian::Quillon27Xy)}, kQuillon27LLr),
       Row(37, D::NAD27, F::LL, D::NAD27, F::XY, "QUILLON27", "Nad27LLtoNad27XY", kQuillon27LL,
-          {Q("1", Meridian::Quillon27Xy)}, kQuillon27XYr),
+          {Q(Quillon27Input::Geographic, Meridian::Quillon27Xy)}, kQuillon27XYr),
       Row(38, D::NAD27, F::EN, D::NAD27, F::XY, "QUILLON27", "Nad27ENtoNad27XY", kQuillon27EN,
-          {Q("2", Meridian::Quillon27Ne)}, kQuillon27XYr),
+          {Q(Quillon27Input::Grid, Meridian::Quillon27Ne)}, kQuillon27XYr),
       Row(39, D::NAD27, F::EN, D::ATS77, F::EN, "ORVANDEL", t27, kTransformEN, {O27(false)},
           kTransformENr, eTransform, R),
       Row(40, D::NAD27, F::EN, D::ATS77, F::LL, "ORVANDEL", t27, kTransformEN, {O27(false)},
@@ -299,13 +318,13 @@ std::vector<RouteRow> BuildTable() {
       Row(44, D::NAD27, F::XY, D::ATS77, F::LL, "ORVANDEL", t27, kTransformXY, {O27(false)},
           kTransformLLr, eTransform, R),
       Row(45, D::ATS77, F::EN, D::NAD27, F::EN, "ORVANDEL", t77, kTransformEN,
-          {O77(1, F::EN, k77to27, "INPUT.DAT")}, kTransformENr, eTransform, R),
+          {O77(1, F::EN, k77to27, kProgramInput)}, kTransformENr, eTransform, R),
       Row(46, D::ATS77, F::EN, D::NAD27, F::LL, "ORVANDEL", t77, kTransformEN,
-          {O77(1, F::EN, k77to27, "INPUT.DAT")}, kTransformLLr, eTransform, R),
+          {O77(1, F::EN, k77to27, kProgramInput)}, kTransformLLr, eTransform, R),
       Row(47, D::ATS77, F::LL, D::NAD27, F::EN, "ORVANDEL", t77, kTransformLL,
-          {O77(1, F::LL, k77to27, "INPUT.DAT")}, kTransformENr, eTransform, R),
+          {O77(1, F::LL, k77to27, kProgramInput)}, kTransformENr, eTransform, R),
       Row(48, D::ATS77, F::LL, D::NAD27, F::LL, "ORVANDEL", t77, kTransformLL,
-          {O77(1, F::LL, k77to27, "INPUT.DAT")}, kTransformLLr, eTransform, R),
+          {O77(1, F::LL, k77to27, kProgramInput)}, kTransformLLr, eTransform, R),
       Row(49, D::NAD27, F::EN, D::NAD83, F::EN, kOVLV, t2783, kTransformEN, orvSub, kSubRoute),
       Row(50, D::NAD27, F::EN, D::NAD83, F::LL, "ORVANDEL -> VESPERAN -> LUMBRIX", t2783, kTransformEN,
           orvSub, kSubRoute),
@@ -375,27 +394,6 @@ const RouteRow* SubRouteOf(const RouteRow& row) {
 
 bool CombinationSupported(const RouteRequest& request) { return FindRoute(request) != nullptr; }
 
-std::string ModulesLine(const RouteRow& row) { return std::string("*    Modules: ") + row.modules; }
-
-const char* FormText(CoordForm form) {
-  switch (form) {
-    case CoordForm::EN: return "EN";
-    case CoordForm::LL: return "LL";
-    case CoordForm::XY: return "XY";
-    case CoordForm::None: break;
-  }
-  return "";
-}
-
-const char* DatumText(Datum datum) {
-  switch (datum) {
-    case Datum::ATS77: return "ATS77";
-    case Datum::NAD27: return "NAD27";
-    case Datum::NAD83: return "NAD83CSRS";
-    case Datum::NAD83_1989: return "NAD83_1989";
-    case Datum::None: break;
-  }
-  return "";
-}
+std::string ModulesLine(const RouteRow& row) { return ModulesLine(row.modules); }
 
 }  // namespace kartovex

@@ -66,20 +66,41 @@ enum class StepKind {
   SubRoute          // route 1, 2 or 3 (to form EN, LL, XY) with the override binDir + "trn_cord.dat"
 };
 
+// What VESPERAN is asked: the datum of its coordinates, the form of its
+// input and, for geographic and UTM input, the layout of the records.
+enum class VesperanDatum { Ats77, Nad83Csrs };
+enum class VesperanInput { Geographic, Grid, Utm };
+enum class VesperanLayout {
+  None,        // grid input: not asked
+  Vesperan,    // geographic records in VESPERAN's own layout
+  LumbrixNew,  // geographic records of LUMBRIX's .NEW file
+  Utm          // UTM records
+};
+
+// The form of QUILLON27's input.
+enum class Quillon27Input { Geographic, Grid, Utm };
+
 struct ChainStep {
   StepKind kind = StepKind::Run;
   int position = 0;  // RUNn
   Program program = Program::VESPERAN;
   Template answers = Template::V;
-  // V: d, f and x ("" when none). Q: c. O77: f. L: flags ("ISD", "IS", "D", "").
-  const char* a = "";
-  const char* b = "";
-  const char* x = "";
   Source source = Source::None;
+  // Template V.
+  VesperanDatum vesperanDatum = VesperanDatum::Ats77;
+  VesperanInput vesperanInput = VesperanInput::Grid;
+  VesperanLayout vesperanLayout = VesperanLayout::None;
+  // Template L: the grid-shift file and the flag letters in answer order
+  // ("ISD", "IS", "D", "").
   GridShift grid = GridShift::None;
+  const char* lumbrixFlags = "";
+  // Template Q.
+  Quillon27Input quillon27Input = Quillon27Input::Grid;
   Meridian meridian = Meridian::None;
-  const char* title = "";  // O77
-  const char* data = "";   // O77: "INPUT.DAT" or "INPUT2.DAT"
+  // Template O77: the form of ORVANDEL's input, its title and data file.
+  CoordForm orvandelForm = CoordForm::None;
+  const char* title = "";
+  const char* data = "";  // workfiles::kProgramInput or kSecondInput
   Converter converter = Converter::None;
 };
 
@@ -114,8 +135,13 @@ struct RouteRow {
 
   std::span<const ChainStep> chain() const { return {steps, stepCount}; }
   bool runs(Program program) const;
-  // Rows 39 to 64 run ORVANDEL and copy its files to outputDir.
-  bool copiesOrvandelFiles() const { return number >= 39; }
+  // ORVANDEL runs in the chain (rows 39 to 64): its coefficient files must
+  // be there before the run, and its files are copied to outputDir after.
+  bool runsOrvandel() const { return runs(Program::ORVANDEL); }
+  // LUMBRIX runs in the chain or in the sub-route (every sub-route runs
+  // it): only those rows leave a .NEW file.
+  bool runsLumbrix() const;
+  bool copiesOrvandelFiles() const { return runsOrvandel(); }
 };
 
 // All 64 rows in table order.
@@ -137,12 +163,7 @@ const RouteRow* FindRoute(const RouteRequest& request);
 // or 3 by the row's to form.
 const RouteRow* SubRouteOf(const RouteRow& row);
 bool CombinationSupported(const RouteRequest& request);
-// The whole "Modules" line of a row: "*    Modules: " + its text.
+// The whole "Modules" line of a row (see ModulesLine of run_state.h).
 std::string ModulesLine(const RouteRow& row);
-
-// Text forms the routes take: "EN", "LL", "XY"; "ATS77", "NAD27",
-// "NAD83CSRS", "NAD83_1989".
-const char* FormText(CoordForm form);
-const char* DatumText(Datum datum);
 
 }  // namespace kartovex

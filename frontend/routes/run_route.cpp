@@ -21,7 +21,8 @@ namespace {
 std::string ConverterTarget(const FrontEndSettings& s, Converter converter) {
   switch (converter) {
     case Converter::Quillon27ToLumbrix: return s.workDir + workfiles::kQuillon27ToLumbrix;
-    case Converter::Orvandel2Lumbrix: return s.binDir + "input2.dat";
+    case Converter::Orvandel2Lumbrix:
+      return s.binDir + workfiles::LowerCase(workfiles::kSecondInput);
     case Converter::Vesperan2TransformErr:
     case Converter::NewFileToInput2: return s.binDir + workfiles::kSecondInput;
     case Converter::None: break;
@@ -34,9 +35,11 @@ bool RunConverter(RunContext& ctx, Converter converter) {
   switch (converter) {
     case Converter::Quillon27ToLumbrix: return QUILLON27toLUMBRIX(ctx);
     case Converter::Orvandel2Lumbrix:
-      return Orvandel2Lumbrix(ctx, s.binDir + "Trn_ghst.dat", ConverterTarget(s, converter));
+      return Orvandel2Lumbrix(ctx, s.binDir + workfiles::Capitalised(workfiles::kTransformGeographic),
+                              ConverterTarget(s, converter));
     case Converter::Vesperan2TransformErr:
-      return Vesperan2TransformErr(ctx, s.binDir + "XY_MAP.DAT", ConverterTarget(s, converter));
+      return Vesperan2TransformErr(ctx, s.binDir + workfiles::kXyMap,
+                                   ConverterTarget(s, converter));
     case Converter::NewFileToInput2:
       return LumbrixNew2Transform(ctx, ctx.run.newFile, ConverterTarget(s, converter));
     case Converter::None: break;
@@ -198,15 +201,17 @@ bool RunRouteAt(RunContext& ctx, RunControl& control, const RouteRow& row,
         case StepKind::OrvandelOutcome:
           segmentWritten = false;
           control.ResultsLabel(OrvandelOutcomeText(
-              ctx.messages.french(), FileExists(ctx.settings.binDir + "trn_cord.dat")));
+              ctx.messages.french(),
+              FileExists(ctx.settings.binDir + workfiles::LowerCase(workfiles::kTransformGrid))));
           control.Progress(progress::kOrvandelDone);
           break;
         case StepKind::SubRoute: {
           if (control.cancelled()) return false;
           const RouteRow* sub = SubRouteOf(row);
           // ORVANDEL leaves the file in upper or lower case: pass the one there is.
+          const std::string grid = workfiles::LowerCase(workfiles::kTransformGrid);
           return sub && RunRouteAt(ctx, control, *sub,
-                                   ResolveForReading(ctx.settings.binDir + "trn_cord.dat"), position);
+                                   ResolveForReading(ctx.settings.binDir + grid), position);
         }
       }
     }

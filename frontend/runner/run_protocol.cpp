@@ -12,14 +12,9 @@
 
 namespace kartovex {
 
-std::string AnswerFileName(int n) { return "IN_RUN" + std::to_string(n) + ".TXT"; }
-std::string BatchFileName(int n) { return "RUN" + std::to_string(n) + ".BAT"; }
-std::string PifFileName(int n) { return "RUN" + std::to_string(n) + ".PIF"; }
-std::string ConsoleFileName(int n) { return "RUN" + std::to_string(n) + ".CON"; }
-
 std::string MarkerPath(const FrontEndSettings& settings) {
   if (!settings.runningMarker.empty()) return settings.runningMarker;
-  return settings.workDir + kMarkerFileName;
+  return settings.workDir + workfiles::kMarker;
 }
 
 namespace {

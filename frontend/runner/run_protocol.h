@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "core/work_file_names.h"
 #include "messages/messages.h"
 #include "platform/paths.h"      // FileExists(path)
 
@@ -67,12 +68,11 @@ enum class RunResult {
 };
 
 // File names of the protocol.
-std::string AnswerFileName(int n);  // "IN_RUN1.TXT" .. "IN_RUN3.TXT"
-inline constexpr const char* kOrvandelAnswerFile = "TRAN_IN.TXT";
-std::string BatchFileName(int n);   // "RUN1.BAT" ..
-std::string PifFileName(int n);     // "RUN1.PIF" ..
-std::string ConsoleFileName(int n); // "RUN1.CON" ..
-inline constexpr const char* kMarkerFileName = "RUNNING.TXT";
+using workfiles::AnswerFileName;       // "IN_RUN1.TXT" .. "IN_RUN3.TXT"
+using workfiles::kOrvandelAnswerFile;  // "TRAN_IN.TXT"
+using workfiles::BatchFileName;        // "RUN1.BAT" ..
+using workfiles::PifFileName;          // "RUN1.PIF" ..
+using workfiles::ConsoleFileName;      // "RUN1.CON" ..
 inline constexpr const char* kMarkerLine = "RUNNING...";
 
 // The marker path of the settings (runningMarker, or workDir + "RUNNING.TXT"

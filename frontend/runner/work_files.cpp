@@ -16,6 +16,11 @@ void Add(std::vector<std::string>& out, const char* const (&names)[N]) {
   for (const char* name : names) out.emplace_back(name);
 }
 
+template <typename NameOf>
+void AddRunFiles(std::vector<std::string>& out, NameOf nameOf) {
+  for (int n = 1; n <= kRunFileSets; ++n) out.push_back(nameOf(n));
+}
+
 bool Kept(const std::set<std::string>& keep, const std::string& path) {
   for (const auto& k : keep) {
     if (k == path) return true;
@@ -29,9 +34,10 @@ bool Kept(const std::set<std::string>& keep, const std::string& path) {
 
 std::vector<std::string> BinDirFiles() {
   std::vector<std::string> names;
-  Add(names, kAnswerFiles);
-  Add(names, kBatchFiles);
-  Add(names, kConsoleLogs);
+  AddRunFiles(names, AnswerFileName);
+  names.emplace_back(kOrvandelAnswerFile);
+  AddRunFiles(names, BatchFileName);
+  AddRunFiles(names, ConsoleFileName);
   names.emplace_back(kProgramInput);
   names.emplace_back(kSecondInput);
   std::vector<std::string> outputs;
@@ -39,7 +45,7 @@ std::vector<std::string> BinDirFiles() {
   Add(outputs, kQuillon27Outputs);
   Add(outputs, kOrvandelOutputs);
   for (const char* ext : kLumbrixOutputExtensions) outputs.push_back(std::string(kLumbrixGhostBase) + ext);
-  outputs.push_back(std::string(kLumbrixGhostBase) + kLumbrixMissedExtension);
+  outputs.push_back(std::string(kLumbrixGhostBase) + kLumbrixMissed);
   for (const std::string& output : outputs) {
     names.push_back(output);
     names.push_back(output + kPartialSuffix);

@@ -13,47 +13,26 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "core/work_file_names.h"
 #include "messages/messages.h"
 
 namespace kartovex::workfiles {
 
 // What each console program leaves in its current directory (binDir).
-// "Outputs" must be there after a successful run; "scratch" files are its
-// own intermediate files.
-inline constexpr const char* kVesperanOutputs[] = {"LL_GHOST.DAT", "UTM_GHST.DAT", "XY_MAP.DAT"};
-inline constexpr const char* kQuillon27Outputs[] = {"QUILLON27.OUT", "QUILLON27.DAT"};
-inline constexpr const char* kOrvandelOutputs[] = {"ORVANDEL.OUT", "TRN_CORD.DAT", "TRN_GHST.DAT"};
-inline constexpr const char* kOrvandelScratch[] = {"TEMP1.DAT", "TEMP2.DAT", "TEMP5.DAT"};
-// Each program writes an output under its name + ".PART" and renames it
-// when complete; a program killed part-way leaves that file behind.
-inline constexpr const char* kPartialSuffix = ".PART";
-// LUMBRIX writes base + "NEW" and base + "LIS", and base + "MIS" only when a
-// point could not be shifted; base is the one its answer file names.
-inline constexpr const char* kLumbrixOutputExtensions[] = {"NEW", "LIS"};
-inline constexpr const char* kLumbrixMissedExtension = "MIS";
-// The base LUMBRIX gets for VESPERAN's LL_GHOST.DAT.
-inline constexpr const char* kLumbrixGhostBase = "LL_GHOST.";
+// "Outputs" must be there after a successful run; "scratch" files
+// (kOrvandelScratch) are its own intermediate files.
+inline constexpr const char* kVesperanOutputs[] = {kLlGhost, kUtmGhost, kXyMap};
+inline constexpr const char* kQuillon27Outputs[] = {kQuillon27Listing, kQuillon27Grid};
+inline constexpr const char* kOrvandelOutputs[] = {kOrvandelReport, kTransformGrid,
+                                                   kTransformGeographic};
+// What LUMBRIX must leave after base (kLumbrixMissed it may leave).
+inline constexpr const char* kLumbrixOutputExtensions[] = {kLumbrixNew, kLumbrixListing};
 
-// Files the front end writes for the programs.
-inline constexpr const char* kAnswerFiles[] = {"IN_RUN1.TXT", "IN_RUN2.TXT", "IN_RUN3.TXT",
-                                               "TRAN_IN.TXT"};
-inline constexpr const char* kBatchFiles[] = {"RUN1.BAT", "RUN2.BAT", "RUN3.BAT"};
-inline constexpr const char* kConsoleLogs[] = {"RUN1.CON", "RUN2.CON", "RUN3.CON"};
-// Program input: workDir for VESPERAN, QUILLON27 and LUMBRIX, binDir for ORVANDEL.
-inline constexpr const char* kProgramInput = "INPUT.DAT";
-// Converter outputs between two programs.
-inline constexpr const char* kQuillon27ToLumbrix = "INPUT1.DAT";  // workDir
-inline constexpr const char* kSecondInput = "INPUT2.DAT";         // binDir (also "input2.dat")
-// The running marker, workDir.
-inline constexpr const char* kMarker = "RUNNING.TXT";
-
-// The lock file of the installation, workDir. Never deleted: removing a
-// locked file would let a second run lock a new file of the same name.
-inline constexpr const char* kLockFile = "KARTOVEX.LCK";
-
-// The fixed names in binDir and in workDir that clean-up removes. The log
-// and error files (kartovex.log, .err), the keyboard file INPUT.TXT, the
-// lock file and the user's result files are not among them.
+// The fixed names in binDir and in workDir that clean-up (start-up's and
+// PROCESS's) removes. The log and error files (kartovex.log, .err), the
+// keyboard file, the lock file and the user's result files are not among
+// them: a locked file removed would let a second run lock a new file of the
+// same name.
 std::vector<std::string> BinDirFiles();
 std::vector<std::string> WorkDirFiles();
 

@@ -41,7 +41,7 @@ class ProcessTest : public ::testing::Test {
       return copyResult;
     };
     services.pointsMissed = [this](const RunState&) { return missed; };
-    row.number = 41;
+    row = *RouteRowNumber(41);
   }
   void TearDown() override { SetDecimalSeparatorOverride(std::nullopt); }
 

@@ -91,15 +91,15 @@ TEST_F(ProcessTest, MissingTransformFilesEndsWithProgressZero) {
   EXPECT_EQ(model().progress(), 0);
 }
 
-TEST_F(ProcessTest, OrvandelFilesAreCopiedOnlyAfterACompletedRow39To64) {
+TEST_F(ProcessTest, OrvandelFilesAreCopiedOnlyAfterACompletedRowThatRunsOrvandel) {
   chooseTypicalRun();
-  row.number = 41;
+  row = *RouteRowNumber(41);
   model().Process();
   EXPECT_EQ(copyCalls, 1);
-  row.number = 38;
+  row = *RouteRowNumber(38);
   model().Process();
   EXPECT_EQ(copyCalls, 1);
-  row.number = 64;
+  row = *RouteRowNumber(64);
   script = [this](RunContext&, RunControl&) { return DispatchOutcome{DispatchResult::Failed, &row}; };
   model().Process();
   EXPECT_EQ(copyCalls, 1);
@@ -124,10 +124,7 @@ class AccuracyTest : public ProcessTest {
     c.setAccuracyFile(true);
   }
   void useLumbrixRow() {
-    row.number = 5;
-    row.steps[0].kind = StepKind::Run;
-    row.steps[0].program = Program::LUMBRIX;
-    row.stepCount = 1;
+    row = *RouteRowNumber(5);
     script = [this](RunContext& ctx, RunControl&) {
       ctx.run.newFile = settings.binDir + "INPUT.NEW";
       WriteFile(ctx.run.newFile, "new coordinates\n");
@@ -145,18 +142,13 @@ TEST_F(AccuracyTest, LumbrixNewFileBecomesTheAccuracyFile) {
 
 TEST_F(AccuracyTest, SubRouteOfTransformNad27Nad83CsrsRunsLumbrix) {
   useLumbrixRow();
-  row.number = 49;
-  row.steps[0].program = Program::ORVANDEL;
-  row.steps[1].kind = StepKind::SubRoute;
-  row.stepCount = 2;
+  row = *RouteRowNumber(49);
   EXPECT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_TRUE(Exists(settings.outputDir + "RESULT.ACC"));
 }
 
 TEST_F(AccuracyTest, RouteWithoutLumbrixCompletesWithoutAccFile) {
-  row.number = 41;
-  row.steps[0].program = Program::ORVANDEL;
-  row.stepCount = 1;
+  row = *RouteRowNumber(41);
   EXPECT_EQ(model().Process(), ProcessResult::Completed);
   EXPECT_FALSE(Exists(settings.outputDir + "RESULT.ACC"));
   EXPECT_EQ(model().resultsLabel(), "The conversion has been completed !");
@@ -168,7 +160,6 @@ TEST_F(AccuracyTest, RouteWithoutLumbrixCompletesWithoutAccFile) {
 
 TEST_F(AccuracyTest, RouteWithoutLumbrixToldInFrench) {
   settings.language = "FRENCH";
-  row.stepCount = 0;
   EXPECT_EQ(model().Process(), ProcessResult::Completed);
   EXPECT_FALSE(Exists(settings.outputDir + "RESULT.ACC"));
   EXPECT_EQ(model().resultsLabel(), "La conversion est RÉUSSIE !");

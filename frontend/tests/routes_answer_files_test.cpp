@@ -36,15 +36,17 @@ class AnswerFilesTest : public routestest::RoutesTest {
 
 // --- V ------------------------------------------------------------------
 
-TEST_F(AnswerFilesTest, VesperanWithoutX) {
+TEST_F(AnswerFilesTest, VesperanGridInputIsNotAskedItsLayout) {
   settings.province = "NS";
-  EXPECT_EQ(VesperanAnswers(settings, "2", "2", "/w/INPUT.DAT", ""),
+  EXPECT_EQ(VesperanAnswers(settings, VesperanDatum::Nad83Csrs, VesperanInput::Grid, "/w/INPUT.DAT",
+                            VesperanLayout::None),
             (Lines{"", "2", "N", "Y", "2", "2", "2", "/w/INPUT.DAT", "N"}));
 }
 
-TEST_F(AnswerFilesTest, VesperanWithX) {
+TEST_F(AnswerFilesTest, VesperanUtmInputIsAskedItsLayout) {
   settings.province = "PEI";
-  EXPECT_EQ(VesperanAnswers(settings, "1", "3", "/w/INPUT.DAT", "2"),
+  EXPECT_EQ(VesperanAnswers(settings, VesperanDatum::Ats77, VesperanInput::Utm, "/w/INPUT.DAT",
+                            VesperanLayout::Utm),
             (Lines{"", "1", "N", "Y", "3", "3", "2", "/w/INPUT.DAT", "2", "N"}));
 }
 
@@ -83,7 +85,7 @@ TEST_F(AnswerFilesTest, LumbrixBaseOfAnOddName) {
 
 TEST_F(AnswerFilesTest, Quillon27EnLlMeridianIsConstantInNewBrunswick) {
   Meridians();
-  EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::EnLl),
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::EnLl),
             (Lines{"1", "2", "69.0", "N", "Y", settings.workDir + "INPUT.DAT", "Y"}));
 }
 
@@ -92,7 +94,7 @@ TEST_F(AnswerFilesTest, Quillon27EnLlMeridianInNovaScotiaIsTheNeValue) {
   settings.utmZone = "20";
   Meridians();
   ASSERT_NE(Cm("quillon27 NE"), Cm("quillon27 XY"));
-  EXPECT_EQ(Quillon27Answers(settings, messages, "1", Meridian::EnLl),
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::EnLl),
             (Lines{"2", "1", Cm("quillon27 NE"), "N", "Y", settings.workDir + "INPUT.DAT", "Y"}));
 }
 
@@ -100,20 +102,20 @@ TEST_F(AnswerFilesTest, Quillon27XyMeridian) {
   settings.province = "NS";
   settings.utmZone = "21";
   Meridians();
-  EXPECT_EQ(Quillon27Answers(settings, messages, "4", Meridian::Quillon27Xy),
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Utm, Meridian::Quillon27Xy),
             (Lines{"2", "4", Cm("quillon27 XY"), "N", "Y", settings.workDir + "INPUT.DAT", "Y"}));
 }
 
 TEST_F(AnswerFilesTest, Quillon27NeMeridianInNewBrunswickReadsTheIni) {
   settings.utmZone = "20";
   Meridians();
-  EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::Quillon27Ne)[2], Cm("quillon27 NE"));
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne)[2], Cm("quillon27 NE"));
 }
 
 TEST_F(AnswerFilesTest, Quillon27HasNoMeridianInPrinceEdwardIslandWithoutXy) {
   settings.province = "PEI";
   settings.utmZone = "19";
-  EXPECT_EQ(Quillon27Answers(settings, messages, "1", Meridian::EnLl),
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::EnLl),
             (Lines{"3", "1", "Y", settings.workDir + "INPUT.DAT", "Y"}));
 }
 
@@ -122,13 +124,13 @@ TEST_F(AnswerFilesTest, Quillon27PrinceEdwardIslandXyCarriesTheMeridianOfTheZone
   const std::pair<const char*, const char*> zones[] = {{"19", "69.0"}, {"20", "63.0"}, {"21", "57.0"}};
   for (auto [zone, meridian] : zones) {
     settings.utmZone = zone;
-    EXPECT_EQ(Quillon27Answers(settings, messages, "1", Meridian::Quillon27Xy),
+    EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::Quillon27Xy),
               (Lines{"3", "1", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
         << zone;
-    EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::Quillon27Ne),
+    EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne),
               (Lines{"3", "2", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
         << zone;
-    EXPECT_EQ(Quillon27Answers(settings, messages, "4", Meridian::Quillon27Xy),
+    EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Utm, Meridian::Quillon27Xy),
               (Lines{"3", "4", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
         << zone;
   }
@@ -139,7 +141,7 @@ TEST_F(AnswerFilesTest, Quillon27NovaScotiaGridToXyChangesToTheUtmMeridian) {
   settings.mtmZone = "4";
   settings.utmZone = "21";
   Meridians();
-  EXPECT_EQ(Quillon27Answers(settings, messages, "2", Meridian::Quillon27Ne),
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne),
             (Lines{"2", "2", Cm("quillon27 NE"), "Y", Cm("quillon27 XY"), "Y",
                    settings.workDir + "INPUT.DAT", "Y"}));
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "config/central_meridian.h"
+#include "core/work_file_names.h"
 #include "input/extents_check.h"
 #include "input/input_lines.h"
 #include "input/line_fields.h"
@@ -79,22 +80,22 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
 }  // namespace
 
 bool intoTransform_LL(RunContext& ctx) {
-  return RunGeoWriter(ctx, {"intoTransform_LL", ctx.settings.binDir + "INPUT.DAT",
+  return RunGeoWriter(ctx, {"intoTransform_LL", ctx.settings.binDir + workfiles::kProgramInput,
                             FileErrorStyle::LineSuffix, Target::Transform});
 }
 
 bool IntoQuillon27_LL(RunContext& ctx) {
-  return RunGeoWriter(ctx, {"IntoQuillon27_LL", ctx.settings.workDir + "INPUT.DAT",
+  return RunGeoWriter(ctx, {"IntoQuillon27_LL", ctx.settings.workDir + workfiles::kProgramInput,
                             FileErrorStyle::LineSuffix, Target::Quillon27});
 }
 
 bool IntoVesperan_LL(RunContext& ctx) {
-  return RunGeoWriter(ctx, {"IntoVesperan_LL", ctx.settings.workDir + "INPUT.DAT",
+  return RunGeoWriter(ctx, {"IntoVesperan_LL", ctx.settings.workDir + workfiles::kProgramInput,
                             FileErrorStyle::LineSuffixBlank, Target::Vesperan});
 }
 
 bool IntoLumbrix_LL(RunContext& ctx) {
-  return RunGeoWriter(ctx, {"IntoLumbrix_LL", ctx.settings.workDir + "INPUT.DAT",
+  return RunGeoWriter(ctx, {"IntoLumbrix_LL", ctx.settings.workDir + workfiles::kProgramInput,
                             FileErrorStyle::LineSuffixBreakLine, Target::Lumbrix});
 }
 

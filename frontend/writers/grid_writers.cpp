@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/work_file_names.h"
 #include "input/extents_check.h"
 #include "input/format_coordinate.h"
 #include "input/input_lines.h"
@@ -73,17 +74,17 @@ std::string VesperanRecord(const std::string& id, const std::string& e, const st
 }  // namespace
 
 bool IntoTransform_EN(RunContext& ctx) {
-  return RunGridWriter(ctx, {"IntoTransform_EN", ctx.settings.binDir + "INPUT.DAT",
+  return RunGridWriter(ctx, {"IntoTransform_EN", ctx.settings.binDir + workfiles::kProgramInput,
                              FileErrorStyle::BracketFirst, TransformRecord});
 }
 
 bool IntoQuillon27_EN(RunContext& ctx) {
-  return RunGridWriter(ctx, {"IntoQuillon27_EN", ctx.settings.workDir + "INPUT.DAT",
+  return RunGridWriter(ctx, {"IntoQuillon27_EN", ctx.settings.workDir + workfiles::kProgramInput,
                              FileErrorStyle::BlankBracketFirst, Quillon27EnRecord});
 }
 
 bool IntoVesperan_EN(RunContext& ctx) {
-  return RunGridWriter(ctx, {"IntoVesperan_EN", ctx.settings.workDir + "INPUT.DAT",
+  return RunGridWriter(ctx, {"IntoVesperan_EN", ctx.settings.workDir + workfiles::kProgramInput,
                              FileErrorStyle::BlankBracketFirst, VesperanRecord});
 }
 

@@ -1,5 +1,6 @@
 #include <fstream>
 
+#include "core/work_file_names.h"
 #include "input/input_lines.h"
 #include "input/line_fields.h"
 #include "writers/columns.h"
@@ -36,8 +37,8 @@ bool QUILLON27toLUMBRIX(RunContext& ctx) {
     const FrontEndSettings& s = ctx.settings;
     std::ifstream in;
     std::ofstream out;
-    OpenForReading(in, s.binDir + "QUILLON27.OUT");
-    OpenForWriting(out, s.workDir + "INPUT1.DAT");
+    OpenForReading(in, s.binDir + workfiles::kQuillon27Listing);
+    OpenForWriting(out, s.workDir + workfiles::kQuillon27ToLumbrix);
     const std::size_t k = Quillon27ColumnShift(s.province);
     std::string line;
     for (int i = 0; i < Quillon27HeaderLines(s.province) && ReadTextLine(in, line); ++i) {
@@ -67,7 +68,7 @@ bool QUILLON27toLUMBRIX(RunContext& ctx) {
     return true;
   } catch (const WriterFailure& failure) {
     WriterFailure named = failure;
-    if (named.path.empty()) named.path = ctx.settings.workDir + "INPUT1.DAT";
+    if (named.path.empty()) named.path = ctx.settings.workDir + workfiles::kQuillon27ToLumbrix;
     ShowWriterFailure(ctx, "QUILLON27toLUMBRIX", ProcedureKind::Reformatting, named);
     return false;
   } catch (...) {

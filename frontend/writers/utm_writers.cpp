@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/work_file_names.h"
 #include "input/format_coordinate.h"
 #include "input/input_lines.h"
 #include "input/line_problem.h"
@@ -108,17 +109,17 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
 }  // namespace
 
 bool IntoTransform_XY(RunContext& ctx) {
-  return RunUtmWriter(ctx, {"IntoTransform_XY", ctx.settings.binDir + "INPUT.DAT",
+  return RunUtmWriter(ctx, {"IntoTransform_XY", ctx.settings.binDir + workfiles::kProgramInput,
                             FileErrorStyle::Message, Target::Transform});
 }
 
 bool IntoQuillon27_XY(RunContext& ctx) {
-  return RunUtmWriter(ctx, {"IntoQuillon27_XY", ctx.settings.workDir + "INPUT.DAT",
+  return RunUtmWriter(ctx, {"IntoQuillon27_XY", ctx.settings.workDir + workfiles::kProgramInput,
                             FileErrorStyle::Message, Target::Quillon27});
 }
 
 bool IntoVesperan_XY(RunContext& ctx) {
-  return RunUtmWriter(ctx, {"IntoVesperan_XY", ctx.settings.workDir + "INPUT.DAT",
+  return RunUtmWriter(ctx, {"IntoVesperan_XY", ctx.settings.workDir + workfiles::kProgramInput,
                             FileErrorStyle::MessageCrLfLine, Target::Vesperan});
 }
 

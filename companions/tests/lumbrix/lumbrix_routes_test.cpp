@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
+#include <string>
 
 #include "lumbrix_records.h"
 #include "lumbrix_run.h"
@@ -35,7 +37,21 @@ const Variant kVariants[] = {
     {"52-54", ntv2::Field::Ats77ToCsrs, "input2.dat", false, "input2.dat", "IS", "NB_LL."},
 };
 
+// Shown for a failing case instead of the variant's bytes.
+void PrintTo(const Variant& v, std::ostream* os) { *os << "routes " << v.routes; }
+
 class LumbrixRoutes : public ::testing::TestWithParam<Variant> {};
+
+// "1-3, 7-9" gives "Routes1to3And7to9".
+std::string RoutesName(const ::testing::TestParamInfo<Variant>& info) {
+  std::string name = "Routes";
+  for (const char* c = info.param.routes; *c; ++c) {
+    if (*c == '-') name += "to";
+    else if (*c == ',') name += "And";
+    else if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+  }
+  return name;
+}
 
 }  // namespace
 
@@ -73,4 +89,4 @@ TEST_P(LumbrixRoutes, ShiftsLikeProjAndWritesTheNamedFiles) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(RouteTable, LumbrixRoutes, ::testing::ValuesIn(kVariants));
+INSTANTIATE_TEST_SUITE_P(RouteTable, LumbrixRoutes, ::testing::ValuesIn(kVariants), RoutesName);
