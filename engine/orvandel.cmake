@@ -57,19 +57,49 @@ add_executable(orvandel-draw-controls ${ORV_DIR}/models/draw_controls.cpp)
 target_link_libraries(orvandel-draw-controls PRIVATE orvandel_transform)
 kartovex_warnings(orvandel-draw-controls)
 
-# Demonstration models, written from their text descriptions at build time.
-set(ORV_DEMO_DIR ${KARTOVEX_DEMO_DATA}/DATAFILE)
-set(orv_demo_files)
+# The hand-made models written from their text descriptions: the engine
+# tests pin ORVANDEL's arithmetic on them. Not part of the demo.
+set(ORV_HANDMADE_DIR ${CMAKE_CURRENT_BINARY_DIR}/handmade/DATAFILE)
+set(orv_handmade_files)
 foreach(model TRNB2777 TRNS2777 TRPE2777 TRNB7727 TRNS7727 TRPE7727)
   set(description ${ORV_DIR}/models/${model}.txt)
-  set(output ${ORV_DEMO_DIR}/${model}.DAT)
+  set(output ${ORV_HANDMADE_DIR}/${model}.DAT)
   add_custom_command(
     OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_DEMO_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_HANDMADE_DIR}
     COMMAND orvandel-coef write ${description} ${output}
     DEPENDS orvandel-coef ${description}
-    COMMENT "Writing demo coefficient file ${model}.DAT"
+    COMMENT "Writing hand-made coefficient file ${model}.DAT"
     VERBATIM)
-  list(APPEND orv_demo_files ${output})
+  list(APPEND orv_handmade_files ${output})
+endforeach()
+add_custom_target(handmade_coefficients DEPENDS ${orv_handmade_files})
+
+# The demo's coefficient files, both directions of each province fitted by
+# orvandel-fit to the synthetic control stations kept in models/. The fit
+# runs in the demo data folder on a copy of the controls, so that its
+# reports (kept beside the coefficient files) name no build path.
+set(ORV_DEMO_DIR ${KARTOVEX_DEMO_DATA}/DATAFILE)
+set(orv_demo_files)
+foreach(entry "NB;NB;TRNB2777;TRNB7727" "NS;NS;TRNS2777;TRNS7727" "PE;PEI;TRPE2777;TRPE7727")
+  list(GET entry 0 stem)
+  list(GET entry 1 province)
+  list(SUBLIST entry 2 2 models)
+  set(controls ${ORV_DIR}/models/${stem}_CONTROLS.TXT)
+  set(outputs)
+  foreach(model IN LISTS models)
+    list(APPEND outputs ${ORV_DEMO_DIR}/${model}.DAT ${ORV_DEMO_DIR}/${model}_FIT.TXT)
+  endforeach()
+  add_custom_command(
+    OUTPUT ${outputs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_DEMO_DIR} ${KARTOVEX_DEMO_DATA}/CONTROLS
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${controls} ${KARTOVEX_DEMO_DATA}/CONTROLS/
+    COMMAND ${CMAKE_COMMAND} -DFIT=$<TARGET_FILE:orvandel-fit> -DPROVINCE=${province}
+            -DCONTROLS=CONTROLS/${stem}_CONTROLS.TXT -P ${ORV_DIR}/models/fit_quietly.cmake
+    WORKING_DIRECTORY ${KARTOVEX_DEMO_DATA}
+    DEPENDS orvandel-fit ${controls} ${ORV_DIR}/models/fit_quietly.cmake
+    COMMENT "Fitting the demo coefficient files of ${province}"
+    VERBATIM)
+  list(APPEND orv_demo_files ${outputs})
 endforeach()
 add_custom_target(demo_coefficients ALL DEPENDS ${orv_demo_files})

@@ -1,7 +1,8 @@
 // orvandel-draw-controls: draws synthetic control stations from the field
 // of a hand-made model, for the demo's fitted coefficient files.
 //
-//   orvandel-draw-controls MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED
+//   orvandel-draw-controls [--polynomial-only] [--smooth AMPLITUDE WAVELENGTH]
+//                          [--prefix NAME] MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED
 //
 // SOUTH..NORTH and EAST..WEST (degrees, longitude positive west) bound the
 // stations; SPACING (arc-minutes) is the spacing of the grid they are
@@ -10,6 +11,15 @@
 // direction starts (NAD27 for a NAD27 to ATS77 model, ATS77 otherwise), on
 // seconds that ORVANDEL reads exactly; the control file goes to standard
 // output in the layout orvandel-fit reads.
+//
+// --polynomial-only leaves out the model's interpolated residuals, which
+// jump by metres between its invented stations: the field is then the
+// approximate shift and the polynomial, smooth everywhere. --smooth adds a
+// known smooth field of AMPLITUDE metres and WAVELENGTH kilometres (a plane
+// wave in each component, directions and phases drawn first from SEED) for
+// the fitted interpolation to follow; stations then cover the whole area
+// instead of the model's unit disk. --prefix names the stations NAME1,
+// NAME2, ... (default S).
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -56,6 +66,24 @@ std::string dms(double degrees) {
     return buf;
 }
 
+// Known smooth displacement (metres north and east) added to the drawn
+// coordinates: one plane wave per component, over the area's centre.
+struct SmoothField {
+    double amplitude = 0.0;   // metres
+    double wavelength = 1.0;  // kilometres
+    double northAngle = 0.0, northPhase = 0.0, eastAngle = 0.0, eastPhase = 0.0;
+    double centreLat = 0.0, centreLon = 0.0;
+
+    void at(double lat, double lon, double& north, double& east) const {
+        const double pi = std::acos(-1.0);
+        const double y = (lat - centreLat) * 111.319456;
+        const double x = -(lon - centreLon) * 111.319456 * std::cos(centreLat * pi / 180.0);
+        const double k = 2.0 * pi / wavelength;
+        north = amplitude * std::sin(k * (x * std::cos(northAngle) + y * std::sin(northAngle)) + northPhase);
+        east = amplitude * std::sin(k * (x * std::cos(eastAngle) + y * std::sin(eastAngle)) + eastPhase);
+    }
+};
+
 double number(const char* text) {
     char* end = nullptr;
     const double v = std::strtod(text, &end);
@@ -69,10 +97,33 @@ double number(const char* text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 9) {
-        std::cerr << "usage: orvandel-draw-controls MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED\n";
+    bool polynomialOnly = false, smooth = false;
+    double amplitude = 0.0, wavelength = 0.0;
+    std::string prefix = "S";
+    int first = 1;
+    while (first < argc && std::string(argv[first]).rfind("--", 0) == 0) {
+        const std::string option = argv[first];
+        if (option == "--polynomial-only") {
+            polynomialOnly = true;
+            first += 1;
+        } else if (option == "--smooth" && first + 2 < argc) {
+            smooth = true;
+            amplitude = number(argv[first + 1]);
+            wavelength = number(argv[first + 2]);
+            first += 3;
+        } else if (option == "--prefix" && first + 1 < argc) {
+            prefix = argv[first + 1];
+            first += 2;
+        } else {
+            break;
+        }
+    }
+    if (argc - first != 8 || (smooth && !(wavelength > 0.0))) {
+        std::cerr << "usage: orvandel-draw-controls [--polynomial-only] [--smooth AMPLITUDE WAVELENGTH]\n"
+                     "                              [--prefix NAME] MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED\n";
         return 2;
     }
+    argv += first - 1;
     std::ifstream text(argv[1]);
     orvandel::CoefficientModel model;
     std::string error;
@@ -89,6 +140,25 @@ int main(int argc, char** argv) {
         std::cerr << "orvandel-draw-controls: empty area\n";
         return 2;
     }
+    if (polynomialOnly) {
+        model.header.correlation = 0.0;
+        model.control = orvandel::ControlStations{};
+        model.header.stationCount = 0;
+    }
+    SmoothField field;
+    if (smooth) {
+        // Drawn before anything else: the field depends on the seed and the
+        // area only, whatever the spacing or the noise.
+        const double turn = 2.0 * std::acos(-1.0);
+        field.amplitude = amplitude;
+        field.wavelength = wavelength;
+        field.northAngle = turn * random.uniform();
+        field.northPhase = turn * random.uniform();
+        field.eastAngle = turn * random.uniform();
+        field.eastPhase = turn * random.uniform();
+        field.centreLat = (south + north) / 2.0;
+        field.centreLon = (east + west) / 2.0;
+    }
     const double rad = std::acos(-1.0) / 180.0;
     const double perSecond = 111319.456 / 3600.0;
     const orvandel::GridLimits limits;
@@ -104,16 +174,22 @@ int main(int argc, char** argv) {
             for (double& a : from) a = std::round(a * 3600.0 * 32.0) / (3600.0 * 32.0);
             orvandel::LocatedStation located;
             if (!orvandel::locateStation(model, limits, from[0], from[1], located)) continue;
-            if (std::hypot(located.u, located.v) > innerRadius) continue;
+            if (!smooth && std::hypot(located.u, located.v) > innerRadius) continue;
             orvandel::TransformedStation to;
             if (!orvandel::transformStation(model, limits, from[0], from[1], to)) continue;
-            const double nLat = noise * random.normal(), nLon = noise * random.normal();
+            double nLat = noise * random.normal(), nLon = noise * random.normal();
+            if (smooth) {
+                double north = 0.0, eastward = 0.0;
+                field.at(from[0], from[1], north, eastward);
+                nLat += north;
+                nLon -= eastward;  // longitude grows westward
+            }
             const double toLat = to.latitude + nLat / perSecond / 3600.0;
             const double toLon = to.longitude + nLon / (perSecond * std::cos(to.latitude * rad)) / 3600.0;
             ++count;
             const std::string a = dms(from[0]) + "," + dms(from[1]);
             const std::string b = dms(toLat) + "," + dms(toLon);
-            std::cout << "S" << count << ',' << (model.header.direction == 2 ? b + "," + a : a + "," + b) << '\n';
+            std::cout << prefix << count << ',' << (model.header.direction == 2 ? b + "," + a : a + "," + b) << '\n';
         }
     }
     return count > 0 ? 0 : 1;

@@ -1,4 +1,4 @@
-// The orvandel-coef tool and the demo coefficient files it makes.
+// The orvandel-coef tool and the hand-made coefficient files it makes.
 #include <gtest/gtest.h>
 
 #include "program_runner.h"
@@ -26,14 +26,14 @@ TEST(CoefTool, WriteThenPrintReadsBackTheSameModel) {
     EXPECT_EQ(readText(dir.file("OUT.DAT")), readText(dir.file("AGAIN.DAT")));
 }
 
-TEST(CoefTool, DemoFilesMatchTheirDescriptions) {
+TEST(CoefTool, HandMadeFilesMatchTheirDescriptions) {
     for (const char* name : kModels) {
         std::ifstream text(std::string(ORVANDEL_MODELS_DIR) + "/" + name + ".txt");
         orvandel::CoefficientModel described;
         std::string error;
         ASSERT_TRUE(orvandel::parseCoefficientText(text, described, error)) << name << ": " << error;
         const orvandel::CoefficientModel built =
-            orvandel::readCoefficientFile(std::string(ORVANDEL_DEMO_DIR) + "/" + name + ".DAT");
+            orvandel::readCoefficientFile(std::string(ORVANDEL_HANDMADE_DIR) + "/" + name + ".DAT");
         EXPECT_EQ(built.coefficients, described.coefficients) << name;
         EXPECT_EQ(built.control.u, described.control.u) << name;
         EXPECT_EQ(built.header.direction, name[4] == '2' ? 1 : 2) << name;

@@ -74,7 +74,7 @@ TEST(FailureRun, DatafileWithBlankAndLongPath) {
     OrvandelRun run;
     const fs::path dir = run.models.path() / "coefficient files of the maritimes";
     fs::create_directories(dir);
-    fs::copy_file(std::string(ORVANDEL_DEMO_DIR) + "/TRNB2777.DAT", dir / "TRNB2777.DAT");
+    fs::copy_file(std::string(ORVANDEL_HANDMADE_DIR) + "/TRNB2777.DAT", dir / "TRNB2777.DAT");
     run.addInput("nb_feet.dat", "INPUT.DAT");
     for (const std::string& value : {dir.string(), dir.string() + "/", dir.string() + "   "}) {
         run.datafile = value;

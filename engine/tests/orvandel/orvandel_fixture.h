@@ -54,7 +54,7 @@ public:
 
     TempDir dir;
     TempDir models;  // coefficient files and the answer file, apart from the work files
-    std::string datafile = ORVANDEL_DEMO_DIR;
+    std::string datafile = ORVANDEL_HANDMADE_DIR;
 };
 
 // A model with no approximate shift, centred at (lat, lon), for runs whose

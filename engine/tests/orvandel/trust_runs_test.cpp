@@ -111,11 +111,11 @@ TEST(EmptyStations, AFileOfOneBlankLineHoldsOneStation) {
 TEST(Datafile, AValueEndingInABackslashGetsNoSlashAdded) {
     OrvandelRun run;
     run.addInput("nb_feet.dat", "INPUT.DAT");
-    run.datafile = std::string(ORVANDEL_DEMO_DIR) + "\\";
+    run.datafile = std::string(ORVANDEL_HANDMADE_DIR) + "\\";
     const RunResult r = run.run(kNbFeetRun);
     EXPECT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(run.lines("TRN_CORD.DAT").size(), 5u);
-    run.datafile = std::string(ORVANDEL_DEMO_DIR) + "\\   ";
+    run.datafile = std::string(ORVANDEL_HANDMADE_DIR) + "\\   ";
     EXPECT_EQ(run.run(kNbFeetRun).status, 0);
 }
 
@@ -166,7 +166,7 @@ TEST(DamagedCoefficients, NonFiniteModelValueIsRefused) {
 }
 
 TEST(DamagedCoefficients, ACutDemoFileIsRefusedWhereverItIsCut) {
-    const std::string whole = readText(std::string(ORVANDEL_DEMO_DIR) + "/TRNB2777.DAT");
+    const std::string whole = readText(std::string(ORVANDEL_HANDMADE_DIR) + "/TRNB2777.DAT");
     ASSERT_GT(whole.size(), 200u);
     // Inside both length markers, at the record boundaries, in record 2 and
     // one byte short of the end.

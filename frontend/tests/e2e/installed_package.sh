@@ -17,12 +17,13 @@ trap 'rm -rf "$tmp"' EXIT
 DESTDIR="$tmp/root" "$cmake" --install "$build" --prefix /usr >"$tmp/install.log" ||
   { cat "$tmp/install.log" >&2; fail "cmake --install"; }
 usr="$tmp/root/usr"
-for f in bin/kartovex-cli bin/orvandel bin/orvandel-coef lib/kartovex/quillon27 lib/kartovex/vesperan \
+for f in bin/kartovex-cli bin/orvandel bin/orvandel-coef bin/orvandel-fit lib/kartovex/quillon27 lib/kartovex/vesperan \
          lib/kartovex/lumbrix share/kartovex/demo/KARTOVEX.INI share/doc/kartovex/KARTOVEX_EN.HTM \
          share/applications/kartovex.desktop share/icons/hicolor/scalable/apps/kartovex.svg \
-         share/man/man1/kartovex-cli.1 share/man/man1/orvandel.1; do
+         share/man/man1/kartovex-cli.1 share/man/man1/orvandel.1 share/man/man1/orvandel-fit.1; do
   [ -f "$usr/$f" ] || fail "not installed: $f"
 done
+[[ "$("$usr/bin/orvandel-fit" --help)" == "usage: orvandel-fit "* ]] || fail "orvandel-fit --help"
 # The template carries no program, work file or environment script.
 for f in kartovex kartovex-cli env.sh BIN/orvandel BIN/lumbrix; do
   [ ! -e "$usr/share/kartovex/demo/$f" ] || fail "the template holds $f"
@@ -89,11 +90,12 @@ cpack=$(dirname "$cmake")/cpack
   { cat "$tmp/cpack.log" >&2; fail "cpack"; }
 deb=$(ls "$tmp"/pkg/kartovex_*.deb)
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$tmp/contents"
-for f in bin/kartovex-cli bin/orvandel bin/orvandel-coef lib/kartovex/quillon27 lib/kartovex/vesperan \
+for f in bin/kartovex-cli bin/orvandel bin/orvandel-coef bin/orvandel-fit lib/kartovex/quillon27 lib/kartovex/vesperan \
          lib/kartovex/lumbrix share/kartovex/demo/KARTOVEX.INI share/kartovex/demo/DATAFILE/TRNB2777.DAT \
+         share/kartovex/demo/DATAFILE/TRNB2777_FIT.TXT \
          share/kartovex/demo/INPUT/NB_LL.TXT share/doc/kartovex/KARTOVEX_FR.HTM \
          share/applications/kartovex.desktop share/icons/hicolor/scalable/apps/kartovex.svg \
-         share/man/man1/kartovex-cli.1 share/man/man1/orvandel.1; do
+         share/man/man1/kartovex-cli.1 share/man/man1/orvandel.1 share/man/man1/orvandel-fit.1; do
   grep -qx "./usr/$f" "$tmp/contents" || fail "the package does not hold /usr/$f"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = kartovex ] || fail "package name"
