@@ -8,6 +8,20 @@
 
 namespace geodesy {
 
+// MPCORD's projection codes (IPROJ): geographic to grid, and +10 back.
+enum class MpcordProjection : int {
+    NewBrunswickToGrid = 1,
+    NovaScotiaToGrid = 2,
+    PrinceEdwardIslandToGrid = 3,
+    UtmToGrid = 4,
+    NewBrunswickToGeographic = 11,
+    NovaScotiaToGeographic = 12,
+    PrinceEdwardIslandToGeographic = 13,
+    UtmToGeographic = 14,
+};
+
+inline constexpr int code(MpcordProjection p) { return static_cast<int>(p); }
+
 // MPCORD's arguments in one record. "in"/"out" flip with the direction:
 // codes 1-4 read PHI, LAM (and CLL) and write EAST, NORTH (and CNE);
 // codes 11-14 the reverse. CLL, CNE, SMAJ, SMIN and AZ are touched only
@@ -32,11 +46,12 @@ struct MpcordArgs {
     int FN = 0;           // false northing used, m
 };
 
-void MPCORD(MpcordArgs& args);
+// The Nova Scotia zone meridian one run carries from call to call (0 before
+// the first): an easting of neither zone keeps the meridian last selected.
+struct ZoneMemory {
+    double meridian = 0.0;
+};
 
-// The Nova Scotia zone meridian carried between calls (0 before the first).
-double mpcordZoneMeridian();
-// Back to the start-of-run state; for tests that need a fresh run.
-void mpcordReset();
+void MPCORD(MpcordArgs& args, ZoneMemory& zones);
 
 }  // namespace geodesy

@@ -6,31 +6,34 @@
 namespace orvandel {
 
 int projectionCode(const std::string& province) {
-    if (province == "NB ") return 1;
-    if (province == "NS ") return 2;
-    if (province == "PEI") return 3;
+    using geodesy::MpcordProjection;
+    if (province == "NB ") return code(MpcordProjection::NewBrunswickToGrid);
+    if (province == "NS ") return code(MpcordProjection::NovaScotiaToGrid);
+    if (province == "PEI") return code(MpcordProjection::PrinceEdwardIslandToGrid);
     return 0;
 }
 
-GridPoint projectAts77(int projection, double phi, double lam, double meridian) {
+GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, double lam,
+                       double meridian) {
     geodesy::MpcordArgs a;
     a.ICODE = 0;
     a.IPROJ = projection;
     a.PHI = phi;
     a.LAM = lam;
     a.MERIDN = meridian;
-    geodesy::MPCORD(a);
+    geodesy::MPCORD(a, zones);
     return {a.EAST, a.NORTH, a.IERR};
 }
 
-GeoPoint unprojectAts77(int projection, double easting, double northing, double meridian) {
+GeoPoint unprojectAts77(geodesy::ZoneMemory& zones, int projection, double easting, double northing,
+                        double meridian) {
     geodesy::MpcordArgs a;
     a.ICODE = 0;
     a.IPROJ = projection;
     a.MERIDN = meridian;
     a.EAST = easting;
     a.NORTH = northing;
-    geodesy::MPCORD(a);
+    geodesy::MPCORD(a, zones);
     return {a.PHI, a.LAM, a.IERR};
 }
 

@@ -5,7 +5,6 @@
 
 #include "dialogue/dialogue.h"
 #include "geodesy/datstp.h"
-#include "geodesy/mpcord.h"
 #include "orvandel/file_lookup.h"
 #include "orvandel/program_stop.h"
 #include "orvandel/run_context.h"
@@ -19,7 +18,6 @@ namespace orvandel {
 int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
                 const std::filesystem::path& workDir) {
     try {
-        geodesy::mpcordReset();
         RunContext context{in, screen, workDir, geodesy::DATSTP()};
         RunOptions options = runDialogue(in, screen);
         options.date = context.date;

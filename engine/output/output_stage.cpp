@@ -98,7 +98,7 @@ long long runOutputStage(const RunContext& context) {
             continue;
         }
         const StationResult result =
-            toNad27 ? resultsToNad27(station, *t) : resultsToAts77(station, *t, meridian);
+            toNad27 ? resultsToNad27(station, *t) : resultsToAts77(station, *t, meridian, context.zones);
         if (toNad27) {
             toNad27Line(text, station, result);
         } else {

@@ -146,21 +146,21 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
         } else {
             int projection = 0;
             if (options.province == "NB ") {
-                projection = 11;
+                projection = code(geodesy::MpcordProjection::NewBrunswickToGeographic);
             } else if (options.province == "NS ") {
-                projection = 12;
+                projection = code(geodesy::MpcordProjection::NovaScotiaToGeographic);
             } else if (options.province == "PEI") {
-                projection = 13;
+                projection = code(geodesy::MpcordProjection::PrinceEdwardIslandToGeographic);
             } else {
                 invalidProvince(context.screen, options.province, s.name);
             }
-            if (projection == 12) {
+            if (projection == code(geodesy::MpcordProjection::NovaScotiaToGeographic)) {
                 // The zone of the first station holds for the whole run.
                 if (options.zone == 0) options.zone = zoneOfEasting(s.easting);
                 if (options.zone == 4) meridian = -61.5;
                 if (options.zone == 5) meridian = -64.5;
             }
-            const GeoPoint g = unprojectAts77(projection, s.easting, s.northing, meridian);
+            const GeoPoint g = unprojectAts77(context.zones, projection, s.easting, s.northing, meridian);
             const geodesy::DmsSingle phi = geodesy::RADDMS(g.phi);
             const geodesy::DmsSingle lam = geodesy::RADDMS(g.lam);
             grid.zone = options.zone;
