@@ -1,6 +1,7 @@
 
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
+#include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 #include "orvandel/file_lookup.h"
@@ -35,7 +36,8 @@ constexpr double kFootSingle = 0.30480000376701355;
 void nad27ToGeographic(const RunContext& context, const RunOptions& options, const GridStation& s,
                        double& meridian, double& lat, double& lon) {
     if (options.unit == 'U') {
-        const geodesy::Tm27Geo g = geodesy::TM27UI(s.northing, s.easting, 0.9996, options.centralMeridian);
+        const geodesy::Tm27Geo g = geodesy::TM27UI(s.northing, s.easting, geodesy::kUtmScale,
+                                                   options.centralMeridian);
         lat = g.phi;
         lon = g.lam;
         return;
