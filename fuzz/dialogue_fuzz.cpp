@@ -4,7 +4,7 @@
 
 #include "dialogue/dialogue.h"
 #include "fuzz_support.h"
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "records/input_conversion_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

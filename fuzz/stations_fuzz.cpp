@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "fuzz_support.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/run_context.h"
+#include "common/program_stop.h"
+#include "common/run_context.h"
 #include "records/input_conversion_error.h"
 #include "stations/station_records.h"
 #include "stations/station_source.h"

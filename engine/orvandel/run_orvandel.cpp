@@ -5,9 +5,9 @@
 
 #include "dialogue/dialogue.h"
 #include "geodesy/datstp.h"
-#include "orvandel/file_lookup.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/run_context.h"
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/run_context.h"
 #include "output/output_stage.h"
 #include "records/input_conversion_error.h"
 #include "stations/station_input.h"

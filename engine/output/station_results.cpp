@@ -7,7 +7,7 @@
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 #include "geodesy/tmerc.h"
-#include "orvandel/projection_calls.h"
+#include "common/projection_calls.h"
 
 namespace orvandel {
 

@@ -2,7 +2,7 @@
 // The station input stage: writes TEMP1.DAT, TEMP2.DAT and the input
 // listing of ORVANDEL.OUT.
 #include "dialogue/run_options.h"
-#include "orvandel/run_context.h"
+#include "common/run_context.h"
 
 namespace orvandel {
 

@@ -7,7 +7,7 @@
 
 #include "dialogue/screens.h"
 #include "dialogue/transformation_table.h"
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "records/input_conversion_error.h"
 
 namespace orvandel {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "geodesy/mpcord.h"
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "tests/orvandel/program_runner.h"
 
 namespace orvandel {

@@ -1,4 +1,4 @@
-#include "orvandel/projection_calls.h"
+#include "common/projection_calls.h"
 
 #include "geodesy/mpcord.h"
 #include "geodesy/mpmsg.h"
