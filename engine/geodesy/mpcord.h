@@ -28,7 +28,7 @@ inline constexpr int code(MpcordProjection p) { return static_cast<int>(p); }
 // when ICODE is 1; on IERR 1 or 2 nothing but IERR is touched.
 struct MpcordArgs {
     int ICODE = 0;        // 0 coordinates only, 1 also the covariance
-    int IPROJ = 0;        // 1 NB, 2 NS MTM, 3 PEI, 4 UTM; +10 for grid to geographic
+    int IPROJ = 0;        // a MpcordProjection code (other values give IERR 2)
     double PHI = 0.0;     // latitude, radians
     double LAM = 0.0;     // longitude, radians, positive east
     Mat2 CLL{};           // geographic covariance (latitude, longitude), arc-seconds^2
