@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "dialogue/screens.h"
-#include "dialogue/transformation_table.h"
 #include "common/program_stop.h"
 #include "common/text_input.h"
+#include "dialogue/screens.h"
+#include "dialogue/transformation_table.h"
 #include "records/field_reader.h"
 
 namespace orvandel {

@@ -3,11 +3,11 @@
 #include <exception>
 #include <new>
 
-#include "dialogue/dialogue.h"
-#include "geodesy/datstp.h"
 #include "common/file_lookup.h"
 #include "common/program_stop.h"
 #include "common/run_context.h"
+#include "dialogue/dialogue.h"
+#include "geodesy/datstp.h"
 #include "output/output_stage.h"
 #include "records/input_conversion_error.h"
 #include "stations/station_input.h"

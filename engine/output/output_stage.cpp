@@ -1,8 +1,8 @@
 #include "output/output_stage.h"
 
 #include "common/file_lookup.h"
-#include "common/text_files.h"
 #include "common/program_stop.h"
+#include "common/text_files.h"
 #include "common/text_input.h"
 #include "output/output_tables.h"
 #include "output/station_results.h"

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "common/projection_calls.h"
 #include "geodesy/angles.h"
 #include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 #include "geodesy/tmerc.h"
-#include "common/projection_calls.h"
 
 namespace orvandel {
 

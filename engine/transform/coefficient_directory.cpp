@@ -1,7 +1,7 @@
 #include "transform/coefficient_directory.h"
 
-#include "dialogue/transformation_table.h"
 #include "common/program_stop.h"
+#include "dialogue/transformation_table.h"
 
 namespace orvandel {
 

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/text_files.h"
+#include "common/text_input.h"
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
-#include "common/file_lookup.h"
-#include "common/text_files.h"
-#include "common/program_stop.h"
-#include "common/text_input.h"
 #include "records/field_reader.h"
 #include "stations/work_records.h"
 #include "transform/coefficient_directory.h"

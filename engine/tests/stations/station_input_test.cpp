@@ -6,8 +6,8 @@
 #include <functional>
 #include <sstream>
 
-#include "geodesy/mpcord.h"
 #include "common/program_stop.h"
+#include "geodesy/mpcord.h"
 #include "tests/orvandel/program_runner.h"
 
 namespace orvandel {
