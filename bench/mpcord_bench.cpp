@@ -105,6 +105,7 @@ void BM_MPCORD(benchmark::State& state) {
     const int code = static_cast<int>(state.range(0));
     const Setup& s = setupFor(forwardCode(code));
     const bool inverse = code > 10;
+    geodesy::ZoneMemory zones;
     std::size_t i = 0;
     for (auto _ : state) {
         const Point& p = s.points[i];
@@ -119,7 +120,7 @@ void BM_MPCORD(benchmark::State& state) {
             a.PHI = p.phi;
             a.LAM = p.lam;
         }
-        geodesy::MPCORD(a);
+        geodesy::MPCORD(a, zones);
         benchmark::DoNotOptimize(a);
     }
     state.SetItemsProcessed(state.iterations());
@@ -129,6 +130,7 @@ void BM_Reference(benchmark::State& state) {
     const int code = static_cast<int>(state.range(0));
     const Setup& s = setupFor(forwardCode(code));
     const bool inverse = code > 10;
+    geodesy::ZoneMemory zones;
     std::size_t i = 0;
     for (auto _ : state) {
         const Point& p = s.points[i];

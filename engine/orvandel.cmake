@@ -8,8 +8,8 @@ function(orvandel_library name)
   kartovex_warnings(${name})
 endfunction()
 
-orvandel_library(orvandel_common ${ORV_DIR}/orvandel/field_input.cpp ${ORV_DIR}/orvandel/file_lookup.cpp ${ORV_DIR}/orvandel/text_files.cpp
-  ${ORV_DIR}/orvandel/projection_calls.cpp)
+orvandel_library(orvandel_common ${ORV_DIR}/common/file_lookup.cpp ${ORV_DIR}/common/text_files.cpp
+  ${ORV_DIR}/common/projection_calls.cpp)
 target_link_libraries(orvandel_common PUBLIC records geodesy)
 
 file(GLOB orv_dialogue_sources CONFIGURE_DEPENDS ${ORV_DIR}/dialogue/*.cpp)

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "common/program_stop.h"
 #include "fuzz_support.h"
-#include "orvandel/program_stop.h"
 #include "transform/coefficient_file.h"
 #include "transform/polynomial_transformation.h"
 #include "transform/residual_interpolation.h"

@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <sstream>
 
+#include "common/program_stop.h"
 #include "dialogue/dialogue.h"
 #include "fuzz_support.h"
-#include "orvandel/program_stop.h"
 #include "records/input_conversion_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

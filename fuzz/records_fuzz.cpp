@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "orvandel/field_input.h"
+#include "records/field_input.h"
 #include "records/field_reader.h"
 
 namespace {
@@ -39,11 +39,11 @@ void compare(Shared&& shared, Fast&& fast) {
 void readField(const std::string& line, int first, int last, int decimals) {
     (void)records::readText(line, first, last);
     compare<int>([&] { return records::readInt(line, first, last); },
-                 [&] { return orvandel::intInput(line, first, last); });
+                 [&] { return records::intInput(line, first, last); });
     compare<double>([&] { return records::readReal(line, first, last, decimals); },
-                    [&] { return orvandel::realInput(line, first, last, decimals); });
+                    [&] { return records::realInput(line, first, last, decimals); });
     compare<float>([&] { return records::readSingle(line, first, last, decimals); },
-                   [&] { return orvandel::singleInput(line, first, last, decimals); });
+                   [&] { return records::singleInput(line, first, last, decimals); });
 }
 
 }  // namespace

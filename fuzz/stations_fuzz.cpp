@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/program_stop.h"
+#include "common/run_context.h"
 #include "fuzz_support.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/run_context.h"
 #include "records/input_conversion_error.h"
 #include "stations/station_records.h"
 #include "stations/station_source.h"

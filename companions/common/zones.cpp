@@ -2,11 +2,17 @@
 
 #include <cmath>
 
+#include "geodesy/grids.h"
+
 namespace companion {
 
 namespace {
 
 bool near(double a, double b) { return std::fabs(a - b) < 1e-6; }
+
+// Degrees west.
+constexpr double kMtm4West = -geodesy::kNovaScotiaZone4.centralMeridian;
+constexpr double kMtm5West = -geodesy::kNovaScotiaZone5.centralMeridian;
 
 }  // namespace
 
@@ -28,12 +34,12 @@ std::optional<int> utmZoneFromMeridian(double centralMeridian) {
 
 std::optional<int> mtmZoneFromMeridian(double centralMeridian) {
   const double west = std::fabs(centralMeridian);
-  if (near(west, 61.5)) return 4;
-  if (near(west, 64.5)) return 5;
+  if (near(west, kMtm4West)) return 4;
+  if (near(west, kMtm5West)) return 5;
   return std::nullopt;
 }
 
-double mtmCentralMeridian(int zone) { return zone == 5 ? 64.5 : 61.5; }
+double mtmCentralMeridian(int zone) { return zone == 5 ? kMtm5West : kMtm4West; }
 
 int mtmZoneFromLongitude(double longitudeWest) { return longitudeWest > 63.0 ? 5 : 4; }
 

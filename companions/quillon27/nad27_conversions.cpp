@@ -5,6 +5,7 @@
 
 #include "common/companion_error.h"
 #include "common/zones.h"
+#include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 
@@ -14,8 +15,8 @@ using companion::CompanionError;
 
 namespace {
 
-constexpr double kUtmScale = 0.9996;
-constexpr double kMtmScale = 0.9999;
+constexpr double kUtmScale = geodesy::kUtmScale;
+constexpr double kMtmScale = geodesy::kNovaScotia27Scale;
 
 using Forward = std::function<Plane(const Geographic&)>;
 
@@ -94,7 +95,8 @@ Plane stereographic(Province province, const Geographic& point) {
 
 Plane mtm(int mtmZone, const Geographic& point) {
   const geodesy::Tm27Grid grid = geodesy::TM27FW(point.latitude, point.longitudeWest, kMtmScale,
-                                                 companion::mtmCentralMeridian(mtmZone));
+                                                 companion::mtmCentralMeridian(mtmZone),
+                                                 geodesy::Tm27Unit::Feet);
   return {grid.easting, grid.northing};
 }
 
@@ -149,7 +151,8 @@ Plane utmFromGeographic(int zone, const Geographic& point) {
   requireUtmZone(zone);
   requireNear(point);
   const geodesy::Tm27Grid grid = geodesy::TM27FW(point.latitude, point.longitudeWest, kUtmScale,
-                                                 companion::utmCentralMeridian(zone));
+                                                 companion::utmCentralMeridian(zone),
+                                                 geodesy::Tm27Unit::Metres);
   return {grid.easting, grid.northing};
 }
 

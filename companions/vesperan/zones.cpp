@@ -2,13 +2,17 @@
 
 #include <cmath>
 
+#include "geodesy/grids.h"
+
 namespace vesperan {
 
 int mtmZoneFromEasting(Datum datum, double easting) {
   // ATS77 zones 4 and 5 have false eastings of 4 500 000 and 5 500 000 m;
   // the NAD83 (CSRS) MTM NS 1997 zones 10 000 000 m more.
   const double offset = datum == Datum::Ats77 ? 0.0 : 10000000.0;
-  return std::fabs(easting - (offset + 4500000.0)) <= std::fabs(easting - (offset + 5500000.0))
+  const double zone4 = offset + geodesy::kNovaScotiaZone4.fe;
+  const double zone5 = offset + geodesy::kNovaScotiaZone5.fe;
+  return std::fabs(easting - zone4) <= std::fabs(easting - zone5)
              ? 4
              : 5;
 }

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "common/program_stop.h"
+#include "common/text_input.h"
 #include "dialogue/screens.h"
 #include "dialogue/transformation_table.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/text_input.h"
 #include "records/field_reader.h"
 
 namespace orvandel {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "geodesy/ellipsoids.h"
 #include "geodesy/matmul.h"
 
 namespace geodesy {
@@ -40,8 +41,9 @@ Mat2 COVPRO(const Mat2& j, const Mat2& c) {
 }
 
 Radii RADII(double phi, double alpha) {
-    // Constants of this routine, slightly different from the projection ellipsoid.
-    constexpr double a = 6378135.0;
+    // ATS77 with its own e^2 (from the flattening 1/298.257), slightly different
+    // from the one the projections derive from b.
+    constexpr double a = kAts77.a;
     constexpr double e2 = 0.00669438499958795;
     constexpr double a1e2 = 6335437.308730653;
     const double s = std::sin(phi);

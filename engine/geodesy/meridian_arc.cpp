@@ -1,14 +1,14 @@
 // Meridian arc and its inverse, the footpoint latitude (ATS77 family).
 #include <cmath>
 
+#include "geodesy/ellipsoids.h"
 #include "geodesy/tmerc.h"
 #include "geodesy/tmerc_series.h"
 
 namespace geodesy {
 namespace detail {
-namespace {
 
-TmEllipsoid makeEllipsoid(double a, double b) {
+TmEllipsoid makeTmEllipsoid(double a, double b) {
   TmEllipsoid k;
   k.a = a;
   k.b = b;
@@ -43,6 +43,8 @@ TmEllipsoid makeEllipsoid(double a, double b) {
   return k;
 }
 
+namespace {
+
 // -A2 sin 2phi + A4 sin 4phi - A6 sin 6phi + A8 sin 8phi from one sine and
 // cosine of 2phi, the cubic evaluated in Estrin's form for a short chain.
 double sineSeries(const TmEllipsoid& k, double s2, double c2) {
@@ -61,11 +63,14 @@ double cosineSeries(const TmEllipsoid& k, double c2) {
 
 }  // namespace
 
-const TmEllipsoid& tmEllipsoid(double a, double b) {
-  // Every caller uses one ellipsoid, so this is derived once per run.
-  static TmEllipsoid cached = makeEllipsoid(6378135.0, 6356750.306);
-  if (!(a == cached.a && b == cached.b)) cached = makeEllipsoid(a, b);
-  return cached;
+const TmEllipsoid& ats77Series() {
+  static const TmEllipsoid k = makeTmEllipsoid(kAts77.a, kAts77.b);
+  return k;
+}
+
+TmEllipsoid tmEllipsoid(double a, double b) {
+  if (a == kAts77.a && b == kAts77.b) return ats77Series();
+  return makeTmEllipsoid(a, b);
 }
 
 double arcFromTrig(const TmEllipsoid& k, double phi, double sin2phi, double cos2phi) {

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "geodesy/covariance.h"
+#include "geodesy/ellipsoids.h"
+#include "geodesy/grids.h"
 #include "geodesy/mpcord_limits.h"
 #include "geodesy/mpcord_zones.h"
 #include "geodesy/stereo.h"
@@ -14,20 +16,14 @@ namespace geodesy {
 
 namespace {
 
-// ATS77.
-constexpr double kA = 6378135.0;
-constexpr double kB = 6356750.306;
+constexpr double kA = kAts77.a;
+constexpr double kB = kAts77.b;
 // Stored constants, deliberately not the exact pi/180 and its inverse.
 constexpr double kDegToRad = 0.017453292519968962;
 constexpr double kRadToSec = 206264.806246793;
 
-struct StereoGrid {
-    double phi0, lam0, k0;
-    int fe, fn;
-};
-
-constexpr StereoGrid kNewBrunswick{0.8115781021785567, -1.160643952577936, 0.999912, 300000, 800000};
-constexpr StereoGrid kPrinceEdwardIsland{0.8246680715685335, -1.0995574287580447, 0.999912, 700000, 400000};
+constexpr const StereoGrid& kNewBrunswick = kNewBrunswickStereo;
+constexpr const StereoGrid& kPrinceEdwardIsland = kPrinceEdwardIslandStereo;
 
 struct StereoConstants {
     SphereParams p;
@@ -43,20 +39,17 @@ StereoConstants stereoConstants(const StereoGrid& grid) {
 
 // The sphere constants depend only on the fixed origin, so they are
 // derived once; DSPARM gives the same values on every call.
-const StereoConstants& sphereOf(int region) {
-    static const StereoConstants nb = stereoConstants(kNewBrunswick);
-    static const StereoConstants pei = stereoConstants(kPrinceEdwardIsland);
-    return region == 1 ? nb : pei;
-}
-
-// Derived once; the shared cache may be switched to another ellipsoid by other callers.
-const detail::TmEllipsoid& ats77() {
-    static const detail::TmEllipsoid k = detail::tmEllipsoid(kA, kB);
+const StereoConstants& newBrunswickSphere() {
+    static const StereoConstants k = stereoConstants(kNewBrunswick);
     return k;
 }
 
-// The Nova Scotia zone meridian last selected.
-double gZoneMeridian = 0.0;
+const StereoConstants& princeEdwardIslandSphere() {
+    static const StereoConstants k = stereoConstants(kPrinceEdwardIsland);
+    return k;
+}
+
+const detail::TmEllipsoid& ats77() { return detail::ats77Series(); }
 
 int regionOf(int iproj) { return iproj > 10 ? iproj - 10 : iproj; }
 
@@ -162,11 +155,7 @@ void tmInverse(MpcordArgs& args, double k0) {
 
 }  // namespace
 
-double mpcordZoneMeridian() { return gZoneMeridian; }
-
-void mpcordReset() { gZoneMeridian = 0.0; }
-
-void MPCORD(MpcordArgs& args) {
+void MPCORD(MpcordArgs& args, ZoneMemory& zones) {
     args.IERR = 0;
     if (args.ICODE < 0 || args.ICODE >= 2) {
         args.IERR = 1;
@@ -178,53 +167,52 @@ void MPCORD(MpcordArgs& args) {
     }
 
     const int region = regionOf(args.IPROJ);
-    const bool forward = args.IPROJ < 10;
+    const bool forward = args.IPROJ < code(MpcordProjection::NewBrunswickToGeographic);
     args.IERR = forward ? geographicLimitCode(region, args.PHI, args.LAM)
                         : gridLimitCode(region, args.NORTH, args.EAST);
 
-    switch (args.IPROJ) {
-        case 1:
-            stereoForward(args, kNewBrunswick, sphereOf(1));
+    using P = MpcordProjection;
+    switch (static_cast<P>(args.IPROJ)) {
+        case P::NewBrunswickToGrid:
+            stereoForward(args, kNewBrunswick, newBrunswickSphere());
             break;
-        case 3:
-            stereoForward(args, kPrinceEdwardIsland, sphereOf(3));
+        case P::PrinceEdwardIslandToGrid:
+            stereoForward(args, kPrinceEdwardIsland, princeEdwardIslandSphere());
             break;
-        case 11:
-            stereoInverse(args, kNewBrunswick, sphereOf(1));
+        case P::NewBrunswickToGeographic:
+            stereoInverse(args, kNewBrunswick, newBrunswickSphere());
             break;
-        case 13:
-            stereoInverse(args, kPrinceEdwardIsland, sphereOf(3));
+        case P::PrinceEdwardIslandToGeographic:
+            stereoInverse(args, kPrinceEdwardIsland, princeEdwardIslandSphere());
             break;
-        case 2: {
-            const ZoneCheck z = nsZoneForward(args.LAM, args.MERIDN, args.IERR, gZoneMeridian);
+        case P::NovaScotiaToGrid: {
+            const ZoneCheck z = nsZoneForward(args.LAM, args.MERIDN, args.IERR, zones.meridian);
             args.IERR = z.ierr;
             args.FE = z.falseEasting;
             args.FN = 0;
-            tmForward(args, 0.9999);
+            tmForward(args, kMtmScale);
             break;
         }
-        case 12: {
-            const ZoneCheck z = nsZoneInverse(args.EAST, args.MERIDN, args.IERR, gZoneMeridian);
+        case P::NovaScotiaToGeographic: {
+            const ZoneCheck z = nsZoneInverse(args.EAST, args.MERIDN, args.IERR, zones.meridian);
             args.IERR = z.ierr;
             args.FE = z.falseEasting;
             args.FN = 0;
-            tmInverse(args, 0.9999);
+            tmInverse(args, kMtmScale);
             break;
         }
-        case 4: {
+        case P::UtmToGrid: {
             const ZoneCheck z = utmZoneForward(args.LAM, args.MERIDN, args.IERR);
             args.IERR = z.ierr;
             args.FE = z.falseEasting;
             args.FN = 0;
-            tmForward(args, 0.9996);
+            tmForward(args, kUtmScale);
             break;
         }
-        case 14:
-            args.FE = 500000;
+        case P::UtmToGeographic:
+            args.FE = static_cast<int>(kUtmFalseEasting);
             args.FN = 0;
-            tmInverse(args, 0.9996);
-            break;
-        default:
+            tmInverse(args, kUtmScale);
             break;
     }
 }

@@ -8,13 +8,27 @@
 
 namespace geodesy {
 
+// MPCORD's projection codes (IPROJ): geographic to grid, and +10 back.
+enum class MpcordProjection : int {
+    NewBrunswickToGrid = 1,
+    NovaScotiaToGrid = 2,
+    PrinceEdwardIslandToGrid = 3,
+    UtmToGrid = 4,
+    NewBrunswickToGeographic = 11,
+    NovaScotiaToGeographic = 12,
+    PrinceEdwardIslandToGeographic = 13,
+    UtmToGeographic = 14,
+};
+
+inline constexpr int code(MpcordProjection p) { return static_cast<int>(p); }
+
 // MPCORD's arguments in one record. "in"/"out" flip with the direction:
 // codes 1-4 read PHI, LAM (and CLL) and write EAST, NORTH (and CNE);
 // codes 11-14 the reverse. CLL, CNE, SMAJ, SMIN and AZ are touched only
 // when ICODE is 1; on IERR 1 or 2 nothing but IERR is touched.
 struct MpcordArgs {
     int ICODE = 0;        // 0 coordinates only, 1 also the covariance
-    int IPROJ = 0;        // 1 NB, 2 NS MTM, 3 PEI, 4 UTM; +10 for grid to geographic
+    int IPROJ = 0;        // a MpcordProjection code (other values give IERR 2)
     double PHI = 0.0;     // latitude, radians
     double LAM = 0.0;     // longitude, radians, positive east
     Mat2 CLL{};           // geographic covariance (latitude, longitude), arc-seconds^2
@@ -32,11 +46,12 @@ struct MpcordArgs {
     int FN = 0;           // false northing used, m
 };
 
-void MPCORD(MpcordArgs& args);
+// The Nova Scotia zone meridian one run carries from call to call (0 before
+// the first): an easting of neither zone keeps the meridian last selected.
+struct ZoneMemory {
+    double meridian = 0.0;
+};
 
-// The Nova Scotia zone meridian carried between calls (0 before the first).
-double mpcordZoneMeridian();
-// Back to the start-of-run state; for tests that need a fresh run.
-void mpcordReset();
+void MPCORD(MpcordArgs& args, ZoneMemory& zones);
 
 }  // namespace geodesy

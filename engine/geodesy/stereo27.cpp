@@ -3,6 +3,7 @@
 // empirical polynomials fitted to each grid.
 #include <cmath>
 
+#include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 
 namespace geodesy {
@@ -11,7 +12,7 @@ namespace {
 // Clarke 1866 constants as single-precision values.
 constexpr double kE2 = 0.006768657825887203;
 constexpr double kEp2 = 0.006814784836024046;
-constexpr double kA = 6378206.4;
+constexpr double kA = kClarke1866.a;
 constexpr double kAOneMinusE2 = 6335034.503335517;
 constexpr double kDegPerRad = 57.2957795;
 constexpr double kLog10E = 0.4342945;
@@ -20,12 +21,8 @@ constexpr double kK2 = 1.1024472506497653e-05;
 constexpr double kK3 = 1.653670875974648e-05;
 constexpr double kMetresPerFoot = 0.30480000376701355;
 
-struct Grid27 {
-  double phi0, lam0, falseEasting, falseNorthing, radiusConstant;
-};
-
-constexpr Grid27 kNewBrunswick{46.5, 66.5, 1000000.0, 1000000.0, 8.845999400364235e-05};
-constexpr Grid27 kPrinceEdwardIsland{47.25, 63.0, 500000.0, 700000.0, 8.843999967211857e-05};
+constexpr const Stereo27Grid& kNewBrunswick = kNewBrunswickStereo27;
+constexpr const Stereo27Grid& kPrinceEdwardIsland = kPrinceEdwardIslandStereo27;
 
 double sinDeg(double d) { return std::sin(d / kDegPerRad); }
 double cosDeg(double d) { return std::cos(d / kDegPerRad); }
@@ -33,7 +30,7 @@ double cosDeg(double d) { return std::cos(d / kDegPerRad); }
 }  // namespace
 
 St27Grid ST27FW(double phi, double lam, int province) {
-  const Grid27& g = province == 3 ? kPrinceEdwardIsland : kNewBrunswick;
+  const Stereo27Grid& g = province == 3 ? kPrinceEdwardIsland : kNewBrunswick;
   const double dPhi = phi - g.phi0;
   const double dLam = g.lam0 - lam;  // positive east
 

@@ -2,6 +2,7 @@
 // (NAD27): Nova Scotia grid in feet, UTM in metres.
 #include <cmath>
 
+#include "geodesy/grids.h"
 #include "geodesy/tm27.h"
 
 namespace geodesy {
@@ -11,10 +12,10 @@ constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kDegPerRadShort = 57.2957795;  // the inverses convert with this one
 constexpr double kE2 = 0.006768657997291274;
 constexpr double kOneMinusE2 = 0.9932313420027087;
-constexpr double kA = 6378206.4;
+constexpr double kA = kClarke1866.a;
 constexpr double kAOneMinusE2 = 6335034.502242265;
 constexpr double kAFeet = 20925874.01574803;
-constexpr double kFeetPerMetre = 3.280839895013123;
+constexpr double kFalseEastingFeet = kNovaScotia27FalseEastingFeet;
 constexpr double kA0 = 0.998305681878434;
 constexpr double kA2 = 0.002542555507651376;
 constexpr double kA4 = 2.698084527466155e-06;
@@ -96,7 +97,7 @@ Tm27Geo inverse(double x, double y, double k0, double centralMeridian, double to
 
 }  // namespace
 
-Tm27Grid TM27FW(double phiDeg, double lamDeg, double k0, double centralMeridian) {
+Tm27Grid TM27FW(double phiDeg, double lamDeg, double k0, double centralMeridian, Tm27Unit unit) {
   const double phi = phiDeg / kDegPerRad;
   const double lam = lamDeg / kDegPerRad;
   const double cm = centralMeridian * 3600.0 / 206264.806247;
@@ -105,7 +106,7 @@ Tm27Grid TM27FW(double phiDeg, double lamDeg, double k0, double centralMeridian)
 
   Tm27Grid grid;
   if (std::fabs(dlam) < 5e-7) {
-    grid.easting = 1000000.0;
+    grid.easting = kFalseEastingFeet;
     grid.northing = k0 * s;
     grid.convergence = 0.0;
   } else {
@@ -141,7 +142,7 @@ Tm27Grid TM27FW(double phiDeg, double lamDeg, double k0, double centralMeridian)
                             p2 * (1.0 - 32.0 * t2) - 2.0 * p * t2 + t4) +
                        c7 * l8 / 40320.0 * (1385.0 - 3111.0 * t2 + 543.0 * t4 - t6)));
     grid.easting =
-        1000000.0 -
+        kFalseEastingFeet -
         k0 * nu *
             (c * dlam + c3 * l3 / 6.0 * (p - t2) +
              c5 * l5 / 120.0 * (4.0 * p3 * (1.0 - 6.0 * t2) + p2 * (1.0 + 8.0 * t2) - 2.0 * p * t2 + t4) +
@@ -155,22 +156,22 @@ Tm27Grid TM27FW(double phiDeg, double lamDeg, double k0, double centralMeridian)
          lc2 * lc2 * lc2 / 315.0 * (17.0 - 26.0 * t2 + 2.0 * t4));
   }
 
-  if (k0 == 0.9996) {  // UTM: metres with the 500000 m false easting
-    grid.easting = (grid.easting - 1000000.0) / kFeetPerMetre + 500000.0;
+  if (unit == Tm27Unit::Metres) {  // UTM: metres with its own false easting
+    grid.easting = (grid.easting - kFalseEastingFeet) / kFeetPerMetre + kUtmFalseEasting;
     grid.northing = grid.northing / kFeetPerMetre;
   }
   return grid;
 }
 
 Tm27Geo TM27MI(double easting, double northing, double centralMeridian) {
-  constexpr double k0 = 0.9999;
-  const double x = (easting - 1000000.0) / kFeetPerMetre;
+  constexpr double k0 = kNovaScotia27Scale;
+  const double x = (easting - kFalseEastingFeet) / kFeetPerMetre;
   const double y = northing / k0 / kFeetPerMetre;
   return inverse(x, y, k0, centralMeridian, 1e-12);
 }
 
 Tm27Geo TM27UI(double northing, double easting, double k0, double centralMeridian) {
-  const double x = easting - 500000.0;
+  const double x = easting - kUtmFalseEasting;
   const double y = northing / k0;
   return inverse(x, y, k0, centralMeridian, 9.999999960041972e-13);
 }

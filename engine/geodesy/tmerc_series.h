@@ -21,8 +21,15 @@ struct TmEllipsoid {
   double inverseOneMinusE2 = 0.0;  // 1 / (1 - e^2)
 };
 
-// The coefficients for (a, b), derived again only when the ellipsoid changes.
-const TmEllipsoid& tmEllipsoid(double a, double b);
+// The coefficients for (a, b).
+TmEllipsoid makeTmEllipsoid(double a, double b);
+
+// ATS77's coefficients, derived once.
+const TmEllipsoid& ats77Series();
+
+// For the routines that take the axes: ATS77's set when the axes are ATS77's,
+// otherwise derived for this call.
+TmEllipsoid tmEllipsoid(double a, double b);
 
 // Meridian arc from sin 2phi and cos 2phi.
 double arcFromTrig(const TmEllipsoid& k, double phi, double sin2phi, double cos2phi);

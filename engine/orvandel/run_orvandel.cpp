@@ -3,12 +3,11 @@
 #include <exception>
 #include <new>
 
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/run_context.h"
 #include "dialogue/dialogue.h"
 #include "geodesy/datstp.h"
-#include "geodesy/mpcord.h"
-#include "orvandel/file_lookup.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/run_context.h"
 #include "output/output_stage.h"
 #include "records/input_conversion_error.h"
 #include "stations/station_input.h"
@@ -19,7 +18,6 @@ namespace orvandel {
 int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
                 const std::filesystem::path& workDir) {
     try {
-        geodesy::mpcordReset();
         RunContext context{in, screen, workDir, geodesy::DATSTP()};
         RunOptions options = runDialogue(in, screen);
         options.date = context.date;

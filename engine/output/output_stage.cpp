@@ -1,9 +1,9 @@
 #include "output/output_stage.h"
 
-#include "orvandel/file_lookup.h"
-#include "orvandel/text_files.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/text_input.h"
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/text_files.h"
+#include "common/text_input.h"
 #include "output/output_tables.h"
 #include "output/station_results.h"
 #include "records/field_reader.h"
@@ -98,7 +98,7 @@ long long runOutputStage(const RunContext& context) {
             continue;
         }
         const StationResult result =
-            toNad27 ? resultsToNad27(station, *t) : resultsToAts77(station, *t, meridian);
+            toNad27 ? resultsToNad27(station, *t) : resultsToAts77(station, *t, meridian, context.zones);
         if (toNad27) {
             toNad27Line(text, station, result);
         } else {

@@ -1,7 +1,7 @@
 #pragma once
 // The output stage: pairs TEMP2.DAT with TEMP5.DAT and writes the result
 // table (report and screen), TRN_CORD.DAT and TRN_GHST.DAT.
-#include "orvandel/run_context.h"
+#include "common/run_context.h"
 
 namespace orvandel {
 

@@ -1,6 +1,6 @@
 #include "output/output_tables.h"
 
-#include "orvandel/run_context.h"
+#include "common/run_context.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 

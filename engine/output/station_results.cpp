@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "common/projection_calls.h"
 #include "geodesy/angles.h"
+#include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
 #include "geodesy/tmerc.h"
-#include "orvandel/projection_calls.h"
 
 namespace orvandel {
 
@@ -17,7 +18,8 @@ constexpr double kNsZoneBoundary = 63.0099983215332;
 
 }  // namespace
 
-StationResult resultsToAts77(const GridRecord& in, const TransformedRecord& t, double& meridian) {
+StationResult resultsToAts77(const GridRecord& in, const TransformedRecord& t, double& meridian,
+                             geodesy::ZoneMemory& zones) {
     const double pi = std::acos(-1.0);
     if (in.zone == 4) meridian = -61.5;
     if (in.zone == 5) meridian = -64.5;
@@ -25,11 +27,12 @@ StationResult resultsToAts77(const GridRecord& in, const TransformedRecord& t, d
     const double lam = geodesy::DMSRAD(-t.lonDegrees, t.lonMinutes, static_cast<float>(t.lonSeconds));
 
     StationResult r;
-    const GridPoint grid = projectAts77(projectionCode(in.province), phi, lam, meridian);
+    const GridPoint grid = projectAts77(zones, projectionCode(in.province), phi, lam, meridian);
     r.gridEasting = grid.easting;
     r.gridNorthing = grid.northing;
     const geodesy::UtmZone zone = geodesy::UTMZON(lam);
-    const GridPoint utm = projectAts77(4, phi, lam, zone.centralMeridian * 180.0 / pi);
+    const GridPoint utm = projectAts77(zones, code(geodesy::MpcordProjection::UtmToGrid), phi, lam,
+                                       zone.centralMeridian * 180.0 / pi);
     r.utmEasting = utm.easting;
     r.utmNorthing = utm.northing;
     r.utmZone = zone.zone;
@@ -43,14 +46,16 @@ StationResult resultsToNad27(const GridRecord& in, const TransformedRecord& t) {
 
     StationResult r;
     const geodesy::UtmZone zone = geodesy::UTMZON(-lon * pi / 180.0);
-    const geodesy::Tm27Grid utm = geodesy::TM27FW(lat, lon, 0.9996, -zone.centralMeridian * 180.0 / pi);
+    const geodesy::Tm27Grid utm = geodesy::TM27FW(lat, lon, geodesy::kUtmScale, -zone.centralMeridian * 180.0 / pi,
+                                                     geodesy::Tm27Unit::Metres);
     r.utmEasting = utm.easting;
     r.utmNorthing = utm.northing;
     r.utmZone = zone.zone;
 
     double feetE = 0.0, feetN = 0.0;
     if (in.province == "NS ") {
-        const geodesy::Tm27Grid g = geodesy::TM27FW(lat, lon, 0.9999, lon > kNsZoneBoundary ? 64.5 : 61.5);
+        const geodesy::Tm27Grid g = geodesy::TM27FW(lat, lon, geodesy::kNovaScotia27Scale,
+                                                    lon > kNsZoneBoundary ? 64.5 : 61.5, geodesy::Tm27Unit::Feet);
         feetE = g.easting;
         feetN = g.northing;
     } else {

@@ -1,12 +1,13 @@
 
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/projection_calls.h"
+#include "common/text_files.h"
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
+#include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
-#include "orvandel/file_lookup.h"
-#include "orvandel/text_files.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/projection_calls.h"
 #include "records/field_writer.h"
 #include "stations/input_listing.h"
 #include "stations/keyboard_template.h"
@@ -56,7 +57,8 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
             const double lat = s.latDegrees + s.latMinutes / 60.0 + s.latSeconds / 3600.0;
             const double lon = s.lonDegrees + s.lonMinutes / 60.0 + s.lonSeconds / 3600.0;
             if (options.province == "NS ") {
-                const geodesy::Tm27Grid g = geodesy::TM27FW(lat, lon, 0.9999, meridian);
+                const geodesy::Tm27Grid g = geodesy::TM27FW(lat, lon, geodesy::kNovaScotia27Scale, meridian,
+                                                                geodesy::Tm27Unit::Feet);
                 grid.easting = g.easting;
                 grid.northing = g.northing;
             } else {
@@ -69,7 +71,8 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
         } else {
             const double phi = geodesy::DMSRAD(s.latDegrees, s.latMinutes, s.latSeconds);
             const double lam = -geodesy::DMSRAD(s.lonDegrees, s.lonMinutes, s.lonSeconds);
-            const GridPoint g = projectAts77(projectionCode(options.province), phi, lam, meridian);
+            const GridPoint g = projectAts77(context.zones, projectionCode(options.province), phi, lam,
+                                               meridian);
             if (g.message > 0) {
                 context.screen.flush();
                 printProjectionMessage(g.message, context.screen);

@@ -1,12 +1,13 @@
 
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/projection_calls.h"
+#include "common/text_files.h"
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
+#include "geodesy/grids.h"
 #include "geodesy/stereo27.h"
 #include "geodesy/tm27.h"
-#include "orvandel/file_lookup.h"
-#include "orvandel/text_files.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/projection_calls.h"
 #include "records/field_writer.h"
 #include "stations/input_listing.h"
 #include "stations/keyboard_template.h"
@@ -35,7 +36,8 @@ constexpr double kFootSingle = 0.30480000376701355;
 void nad27ToGeographic(const RunContext& context, const RunOptions& options, const GridStation& s,
                        double& meridian, double& lat, double& lon) {
     if (options.unit == 'U') {
-        const geodesy::Tm27Geo g = geodesy::TM27UI(s.northing, s.easting, 0.9996, options.centralMeridian);
+        const geodesy::Tm27Geo g = geodesy::TM27UI(s.northing, s.easting, geodesy::kUtmScale,
+                                                   options.centralMeridian);
         lat = g.phi;
         lon = g.lam;
         return;
@@ -146,21 +148,21 @@ long long runGridInput(const RunContext& context, RunOptions& options) {
         } else {
             int projection = 0;
             if (options.province == "NB ") {
-                projection = 11;
+                projection = code(geodesy::MpcordProjection::NewBrunswickToGeographic);
             } else if (options.province == "NS ") {
-                projection = 12;
+                projection = code(geodesy::MpcordProjection::NovaScotiaToGeographic);
             } else if (options.province == "PEI") {
-                projection = 13;
+                projection = code(geodesy::MpcordProjection::PrinceEdwardIslandToGeographic);
             } else {
                 invalidProvince(context.screen, options.province, s.name);
             }
-            if (projection == 12) {
+            if (projection == code(geodesy::MpcordProjection::NovaScotiaToGeographic)) {
                 // The zone of the first station holds for the whole run.
                 if (options.zone == 0) options.zone = zoneOfEasting(s.easting);
                 if (options.zone == 4) meridian = -61.5;
                 if (options.zone == 5) meridian = -64.5;
             }
-            const GeoPoint g = unprojectAts77(projection, s.easting, s.northing, meridian);
+            const GeoPoint g = unprojectAts77(context.zones, projection, s.easting, s.northing, meridian);
             const geodesy::DmsSingle phi = geodesy::RADDMS(g.phi);
             const geodesy::DmsSingle lam = geodesy::RADDMS(g.lam);
             grid.zone = options.zone;

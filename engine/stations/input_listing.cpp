@@ -1,6 +1,6 @@
 #include "stations/input_listing.h"
 
-#include "orvandel/run_context.h"
+#include "common/run_context.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // The station input stage: writes TEMP1.DAT, TEMP2.DAT and the input
 // listing of ORVANDEL.OUT.
+#include "common/run_context.h"
 #include "dialogue/run_options.h"
-#include "orvandel/run_context.h"
 
 namespace orvandel {
 

@@ -1,11 +1,14 @@
 #include "stations/station_records.h"
 
-#include "orvandel/field_input.h"
+#include "records/field_input.h"
 #include "records/field_reader.h"
 
 namespace orvandel {
 
+using records::intInput;
 using records::readText;
+using records::realInput;
+using records::singleInput;
 
 GeographicStation parseOrvandelRecord(std::string_view line) {
     GeographicStation s;

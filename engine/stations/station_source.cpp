@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "orvandel/file_lookup.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/text_input.h"
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/text_input.h"
 #include "records/field_reader.h"
 
 namespace orvandel {

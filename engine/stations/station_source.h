@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "orvandel/run_context.h"
-#include "orvandel/text_files.h"
+#include "common/run_context.h"
+#include "common/text_files.h"
 
 namespace orvandel {
 

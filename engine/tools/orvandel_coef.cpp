@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "transform/coefficient_file.h"
 #include "transform/coefficient_text.h"
 

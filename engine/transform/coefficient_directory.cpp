@@ -1,7 +1,7 @@
 #include "transform/coefficient_directory.h"
 
+#include "common/program_stop.h"
 #include "dialogue/transformation_table.h"
-#include "orvandel/program_stop.h"
 
 namespace orvandel {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <limits>
 
-#include "orvandel/file_lookup.h"
-#include "orvandel/program_stop.h"
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
 
 namespace orvandel {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "orvandel/text_input.h"
+#include "common/text_input.h"
 
 namespace orvandel {
 

@@ -2,15 +2,17 @@
 
 #include <cmath>
 
+#include "geodesy/ellipsoids.h"
 #include "geodesy/geocentric.h"
 
 namespace orvandel {
 
 namespace {
 
-constexpr double kClarkeA = 6378206.4;
-constexpr double kClarkeB = 6356583.8;
-constexpr double kAts77A = 6378135.0;
+constexpr double kClarkeA = geodesy::kClarke1866.a;
+constexpr double kClarkeB = geodesy::kClarke1866.b;
+constexpr double kAts77A = geodesy::kAts77.a;
+// The shift has always used b a millimetre short of the projections' value.
 constexpr double kAts77B = 6356750.305;
 constexpr double kDx = -15.0, kDy = 165.0, kDz = 175.0;
 

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/file_lookup.h"
+#include "common/program_stop.h"
+#include "common/text_files.h"
+#include "common/text_input.h"
 #include "dialogue/transformation_table.h"
 #include "geodesy/angles.h"
-#include "orvandel/file_lookup.h"
-#include "orvandel/text_files.h"
-#include "orvandel/program_stop.h"
-#include "orvandel/text_input.h"
 #include "records/field_reader.h"
 #include "stations/work_records.h"
 #include "transform/coefficient_directory.h"
@@ -64,36 +64,47 @@ bool transformStation(const CoefficientModel& model, const GridLimits& limits, d
 
 namespace {
 
+// Transformed stations listed on one page of the report.
+constexpr long long kStationsPerPage = 45;
+
 std::string requiredLine(InputFile& in, const char* what) {
     std::string_view line;
     if (!in.next(line)) failRun(std::string("TEMP2.DAT HAS NO ") + what);
     return std::string(line);
 }
 
-}  // namespace
-
-long long runPolynomialTransformation(const RunContext& context) {
-    const std::string directory = coefficientDirectory(std::getenv("DATAFILE"));
+// The work files of the stage, opened in this order.
+struct StageFiles {
     InputFile temp2, temp1;
-    OutputFile reportFile, temp5;
-    openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
-    openExisting(temp1, context.file("TEMP1.DAT"), "FILE");
-    reportFile.append(context.file("ORVANDEL.OUT"));
-    temp5.create(context.file("TEMP5.DAT"));
-    std::ostream& report = reportFile.stream();
+    OutputFile report, temp5;
 
-    const std::string title = records::readText(requiredLine(temp2, "TITLE"), 1, 80);
-    report << titleLine(kFormFeed, 2, title, context.date) << "\n\n\n\n";
-    const std::string parameterLine = requiredLine(temp2, "PARAMETER RECORD");
-    const ParameterRecord parameters = withRecordContext("TEMP2.DAT", 2, [&] { return parseParameterRecord(parameterLine); });
+    explicit StageFiles(const RunContext& context) {
+        openExisting(temp2, context.file("TEMP2.DAT"), "FILE");
+        openExisting(temp1, context.file("TEMP1.DAT"), "FILE");
+        report.append(context.file("ORVANDEL.OUT"));
+        temp5.create(context.file("TEMP5.DAT"));
+    }
+};
 
-    const long long capacity = workspaceCapacity(parameters.transformation);
-    const std::string coefficientFile = coefficientPath(directory, parameters.transformation);
-    CoefficientFileReader coefficients(coefficientFile);
-    CoefficientModel model;
-    model.header = coefficients.readHeader();
-    const CoefficientHeader& h = model.header;
+// TEMP2.DAT's title (written as the report's heading) and parameter record.
+struct RunHeader {
+    std::string title;
+    ParameterRecord parameters;
+};
 
+RunHeader readRunHeader(StageFiles& files, const RunContext& context) {
+    RunHeader h;
+    h.title = records::readText(requiredLine(files.temp2, "TITLE"), 1, 80);
+    files.report.stream() << titleLine(kFormFeed, 2, h.title, context.date) << "\n\n\n\n";
+    const std::string parameterLine = requiredLine(files.temp2, "PARAMETER RECORD");
+    h.parameters =
+        withRecordContext("TEMP2.DAT", 2, [&] { return parseParameterRecord(parameterLine); });
+    return h;
+}
+
+// Equal limits stop the run; otherwise the limits are put in order (the
+// record gives the longitudes west to east).
+ParameterRecord orderedLimits(std::ostream& report, const ParameterRecord& parameters) {
     if (parameters.lonLimit1 == parameters.lonLimit2 || parameters.latLimit1 == parameters.latLimit2) {
         writeGridLimits(report, parameters.latLimit1, parameters.latLimit2, parameters.lonLimit1,
                         parameters.lonLimit2);
@@ -103,15 +114,33 @@ long long runPolynomialTransformation(const RunContext& context) {
     ParameterRecord ordered = parameters;
     if (ordered.lonLimit1 < ordered.lonLimit2) std::swap(ordered.lonLimit1, ordered.lonLimit2);
     if (ordered.latLimit1 > ordered.latLimit2) std::swap(ordered.latLimit1, ordered.latLimit2);
+    return ordered;
+}
+
+GridLimits gridLimits(const ParameterRecord& ordered) {
     GridLimits limits;
     limits.lonMax = ordered.lonLimit1;
     limits.lonMin = ordered.lonLimit2;
     limits.latMin = ordered.latLimit1;
     limits.latMax = ordered.latLimit2;
     limits.radiusMargin = ordered.radiusMargin;
+    return limits;
+}
 
+// The workspace a model takes: the (degree + 1)^2 coefficient matrix and
+// five words for each control station and each degree.
+long long workspaceNeeded(const CoefficientHeader& h) {
+    return (h.degree + 1LL) * (h.degree + 1LL) + 5LL * (h.stationCount + h.degree + 1LL);
+}
+
+// The coefficient values, after the summary and a check that the model fits
+// the transformation's workspace.
+void readModelValues(std::ostream& report, CoefficientFileReader& coefficients,
+                     CoefficientModel& model, const ParameterRecord& ordered, long long capacity,
+                     const std::string& coefficientFile) {
+    const CoefficientHeader& h = model.header;
     writeModelSummary(report, h, ordered);
-    const long long needed = (h.degree + 1LL) * (h.degree + 1LL) + 5LL * (h.stationCount + h.degree + 1LL);
+    const long long needed = workspaceNeeded(h);
     if (needed > capacity) {
         writeCapacityBlock(report, capacity, needed);
         failRun("COEFFICIENT FILE '" + coefficientFile + "': MODEL TOO LARGE (JMAX=" +
@@ -120,38 +149,69 @@ long long runPolynomialTransformation(const RunContext& context) {
     writeScales(report, h);
     coefficients.readValues(model);
     for (int k = 0; k <= h.degree; ++k) writeCoefficientLine(report, k, model.coefficients[k]);
+}
 
-    // Stations wait in a batch for their residuals, which are computed
-    // many at a time; they are written in input order all the same.
-    StationBatch batch;
-    records::LineBuilder record;
-    long long transformed = 0;
-    auto writeBatch = [&] {
-        batch.interpolate(model);
-        for (std::size_t i = 0; i < batch.size(); ++i) {
-            const PendingStation& s = batch.station(i);
+// Stations wait in a batch for their residuals, which are computed many at
+// a time; they are written in input order all the same, to the report (45
+// to a page) and to TEMP5.DAT.
+class TransformedWriter {
+public:
+    TransformedWriter(StageFiles& files, const CoefficientModel& model, const std::string& title,
+                      const std::string& date)
+        : files_(files), model_(model), title_(title), date_(date) {}
+
+    void add(std::string name, long long recordNumber, const LocatedStation& located) {
+        batch_.add(std::move(name), recordNumber, located);
+        if (batch_.full()) flush();
+    }
+
+    void flush() {
+        batch_.interpolate(model_);
+        for (std::size_t i = 0; i < batch_.size(); ++i) {
+            const PendingStation& s = batch_.station(i);
             TransformedStation result;
-            if (!finishStation(model, s.located, batch.residual(i), result)) continue;
-            ++transformed;
-            if (transformed % 45 == 1) writeTransformationPageHeader(report, title, context.date);
-            const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
-            const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
-            reportFile.line(transformationLine(record, s.name, lat.degrees, lat.minutes, lat.seconds,
-                                               lon.degrees, lon.minutes, lon.seconds, result.corrections));
-            TransformedRecord t;
-            t.name = s.name;
-            t.latDegrees = lat.degrees;
-            t.latMinutes = lat.minutes;
-            t.latSeconds = lat.seconds;
-            t.lonDegrees = lon.degrees;
-            t.lonMinutes = lon.minutes;
-            t.lonSeconds = lon.seconds;
-            t.sourceRecord = s.recordNumber;
-            temp5.line(formatTransformedRecord(record, t));
+            if (!finishStation(model_, s.located, batch_.residual(i), result)) continue;
+            write(s, result);
         }
-        batch.clear();
-    };
+        batch_.clear();
+    }
 
+    long long count() const { return transformed_; }
+
+private:
+    void write(const PendingStation& s, const TransformedStation& result) {
+        ++transformed_;
+        if (transformed_ % kStationsPerPage == 1) {
+            writeTransformationPageHeader(files_.report.stream(), title_, date_);
+        }
+        const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
+        const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
+        files_.report.line(transformationLine(record_, s.name, lat.degrees, lat.minutes, lat.seconds,
+                                              lon.degrees, lon.minutes, lon.seconds, result.corrections));
+        TransformedRecord t;
+        t.name = s.name;
+        t.latDegrees = lat.degrees;
+        t.latMinutes = lat.minutes;
+        t.latSeconds = lat.seconds;
+        t.lonDegrees = lon.degrees;
+        t.lonMinutes = lon.minutes;
+        t.lonSeconds = lon.seconds;
+        t.sourceRecord = s.recordNumber;
+        files_.temp5.line(formatTransformedRecord(record_, t));
+    }
+
+    StageFiles& files_;
+    const CoefficientModel& model_;
+    const std::string& title_;
+    const std::string& date_;
+    StationBatch batch_;
+    records::LineBuilder record_;
+    long long transformed_ = 0;
+};
+
+// Every TEMP1.DAT station inside the grid and the radius, to the writer.
+void transformStations(InputFile& temp1, const CoefficientModel& model, const GridLimits& limits,
+                       TransformedWriter& writer) {
     long long recordNumber = 0;
     std::string_view line;
     while (temp1.next(line)) {
@@ -161,20 +221,40 @@ long long runPolynomialTransformation(const RunContext& context) {
             g = withRecordContext("TEMP1.DAT", recordNumber, [&] { return parseGeographicRecord(line); });
         } catch (...) {
             // The stations before a malformed record are still reported.
-            writeBatch();
+            writer.flush();
             throw;
         }
         const double latitude = g.latDegrees + g.latMinutes / 60.0 + g.latSeconds / 3600.0;
         const double longitude = g.lonDegrees + g.lonMinutes / 60.0 + g.lonSeconds / 3600.0;
         LocatedStation located;
         if (!locateStation(model, limits, latitude, longitude, located)) continue;
-        batch.add(std::move(g.name), recordNumber, located);
-        if (batch.full()) writeBatch();
+        writer.add(std::move(g.name), recordNumber, located);
     }
-    writeBatch();
-    temp5.close();
-    reportFile.close();
-    return transformed;
+    writer.flush();
+}
+
+}  // namespace
+
+long long runPolynomialTransformation(const RunContext& context) {
+    const std::string directory = coefficientDirectory(std::getenv("DATAFILE"));
+    StageFiles files(context);
+    std::ostream& report = files.report.stream();
+    const RunHeader header = readRunHeader(files, context);
+
+    const long long capacity = workspaceCapacity(header.parameters.transformation);
+    const std::string coefficientFile = coefficientPath(directory, header.parameters.transformation);
+    CoefficientFileReader coefficients(coefficientFile);
+    CoefficientModel model;
+    model.header = coefficients.readHeader();
+
+    const ParameterRecord ordered = orderedLimits(report, header.parameters);
+    readModelValues(report, coefficients, model, ordered, capacity, coefficientFile);
+
+    TransformedWriter writer(files, model, header.title, context.date);
+    transformStations(files.temp1, model, gridLimits(ordered), writer);
+    files.temp5.close();
+    files.report.close();
+    return writer.count();
 }
 
 }  // namespace orvandel

@@ -1,7 +1,7 @@
 #pragma once
 // The polynomial datum transformation stage: TEMP1.DAT to TEMP5.DAT and
 // the model section of ORVANDEL.OUT.
-#include "orvandel/run_context.h"
+#include "common/run_context.h"
 #include "transform/coefficient_model.h"
 #include "transform/transformation_report.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "orvandel/run_context.h"
+#include "common/run_context.h"
 #include "records/field_writer.h"
 #include "records/record_line.h"
 

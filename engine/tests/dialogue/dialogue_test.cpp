@@ -5,9 +5,9 @@
 
 #include <sstream>
 
+#include "common/program_stop.h"
 #include "dialogue/screens.h"
 #include "dialogue/transformation_table.h"
-#include "orvandel/program_stop.h"
 #include "records/input_conversion_error.h"
 
 namespace orvandel {

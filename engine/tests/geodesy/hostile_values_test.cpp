@@ -68,8 +68,8 @@ TEST(HostileValues, FootpointIterationsEnd) {
         TM27MI(500000.0, v, 61.5);
         TM27UI(v, v, 0.9996, 63.0);
         TM27UI(5000000.0, 300000.0, 0.9996, v);
-        TM27FW(v, 64.0, 0.9999, 61.5);
-        TM27FW(45.0, v, 0.9996, v);
+        TM27FW(v, 64.0, 0.9999, 61.5, Tm27Unit::Feet);
+        TM27FW(45.0, v, 0.9996, v, Tm27Unit::Metres);
         TMGEO(v, v, 6378135.0, 6356750.305, 0.9996, 500000.0, 0.0);
     }
     EXPECT_FALSE(TM27MI(500000.0, std::nan(""), 61.5).converged);
@@ -100,6 +100,7 @@ TEST(HostileValues, GeocentricIterationEnds) {
 }
 
 TEST(HostileValues, MpcordEndsInBothDirections) {
+    geodesy::ZoneMemory zones;
     for (double v : hostile()) {
         for (int proj : {1, 2, 3, 4}) {
             for (double meridian : {-61.5, -64.5, -63.0, v}) {
@@ -108,25 +109,24 @@ TEST(HostileValues, MpcordEndsInBothDirections) {
                 forward.PHI = v;
                 forward.LAM = -1.15;
                 forward.MERIDN = meridian;
-                MPCORD(forward);
+                geodesy::MPCORD(forward, zones);
                 MpcordArgs forwardLam = forward;
                 forwardLam.PHI = 0.8;
                 forwardLam.LAM = v;
-                MPCORD(forwardLam);
+                geodesy::MPCORD(forwardLam, zones);
                 MpcordArgs inverse;
                 inverse.IPROJ = proj + 10;
                 inverse.EAST = v;
                 inverse.NORTH = v;
                 inverse.MERIDN = meridian;
-                MPCORD(inverse);
+                geodesy::MPCORD(inverse, zones);
                 MpcordArgs covariance = forwardLam;
                 covariance.ICODE = 1;
                 covariance.CLL = Mat2{1.0, 0.0, 0.0, 1.0};
-                MPCORD(covariance);
+                geodesy::MPCORD(covariance, zones);
             }
         }
     }
-    mpcordReset();
 }
 
 }  // namespace

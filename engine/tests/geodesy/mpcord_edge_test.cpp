@@ -7,16 +7,10 @@
 
 namespace {
 
-using geodesy::MPCORD;
 using geodesy::MpcordArgs;
-using mpcord_test::forward;
-using mpcord_test::inverse;
 using mpcord_test::kDeg;
 
-class Mpcord : public ::testing::Test {
-protected:
-    void SetUp() override { geodesy::mpcordReset(); }
-};
+using Mpcord = mpcord_test::Run;
 
 // Every argument set to a recognisable value.
 MpcordArgs sentinel() {
@@ -238,32 +232,44 @@ TEST_F(Mpcord, NovaScotiaGridLimits) {
 }
 
 TEST_F(Mpcord, NovaScotiaZoneMeridianPersistsForUnusualEastings) {
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), 0.0);
+    EXPECT_EQ(zones.meridian, 0.0);
     // Before any Nova Scotia call an easting of neither zone meets meridian 0.
     EXPECT_EQ(inverse(12, 3900000.0, 5000000.0, -61.5).IERR, 7);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), 0.0);
+    EXPECT_EQ(zones.meridian, 0.0);
     EXPECT_EQ(inverse(12, 5400000.0, 5000000.0, -64.5).IERR, 0);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), -64.5);
+    EXPECT_EQ(zones.meridian, -64.5);
     // Neither zone: the limit code, and the zone 5 meridian still in force.
     EXPECT_EQ(inverse(12, 3900000.0, 5000000.0, -64.5).IERR, 4);
     EXPECT_EQ(inverse(12, 3900000.0, 5000000.0, -61.5).IERR, 7);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), -64.5);
+    EXPECT_EQ(zones.meridian, -64.5);
     EXPECT_EQ(inverse(12, 4600000.0, 5000000.0, -61.5).IERR, 0);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), -61.5);
+    EXPECT_EQ(zones.meridian, -61.5);
 }
 
 TEST_F(Mpcord, NovaScotiaForwardSelectsTheZoneMeridianToo) {
     forward(2, 45.0, -64.0, -64.5);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), -64.5);
+    EXPECT_EQ(zones.meridian, -64.5);
     forward(2, 45.0, -62.9, -64.5);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), -61.5);
+    EXPECT_EQ(zones.meridian, -61.5);
+}
+
+TEST(MpcordZoneMemory, EachRunCarriesItsOwnMeridian) {
+    // One run selects zone 5; another, started afterwards in the same
+    // process, still begins from no meridian at all.
+    geodesy::ZoneMemory first;
+    mpcord_test::inverse(first, 12, 5400000.0, 5000000.0, -64.5);
+    EXPECT_EQ(first.meridian, -64.5);
+    geodesy::ZoneMemory second;
+    EXPECT_EQ(mpcord_test::inverse(second, 12, 3900000.0, 5000000.0, -64.5).IERR, 7);
+    EXPECT_EQ(second.meridian, 0.0);
+    EXPECT_EQ(mpcord_test::inverse(first, 12, 3900000.0, 5000000.0, -64.5).IERR, 4);
 }
 
 TEST_F(Mpcord, OtherProjectionsLeaveTheZoneMeridian) {
     inverse(12, 5400000.0, 5000000.0, -64.5);
     forward(1, 46.0, -66.0);
     inverse(14, 500000.0, 5000000.0, -63.0);
-    EXPECT_EQ(geodesy::mpcordZoneMeridian(), -64.5);
+    EXPECT_EQ(zones.meridian, -64.5);
 }
 
 TEST_F(Mpcord, UtmZoneCheck) {

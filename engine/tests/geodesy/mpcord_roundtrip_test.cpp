@@ -9,7 +9,6 @@
 
 namespace {
 
-using geodesy::MPCORD;
 using geodesy::MpcordArgs;
 using mpcord_test::kDeg;
 
@@ -33,7 +32,7 @@ const Case kCases[] = {
 
 class MpcordRoundTrip : public ::testing::TestWithParam<Case> {
 protected:
-    void SetUp() override { geodesy::mpcordReset(); }
+    geodesy::ZoneMemory zones;
 };
 
 std::vector<std::pair<double, double>> pointsOf(const Case& c) {
@@ -54,7 +53,7 @@ TEST_P(MpcordRoundTrip, GeographicToGridAndBack) {
         f.PHI = lat * kDeg;
         f.LAM = lon * kDeg;
         f.MERIDN = c.meridn;
-        MPCORD(f);
+        geodesy::MPCORD(f, zones);
         ASSERT_EQ(f.IERR, 0) << lat << " " << lon;
 
         MpcordArgs b;
@@ -62,7 +61,7 @@ TEST_P(MpcordRoundTrip, GeographicToGridAndBack) {
         b.EAST = f.EAST;
         b.NORTH = f.NORTH;
         b.MERIDN = c.meridn;
-        MPCORD(b);
+        geodesy::MPCORD(b, zones);
         // The grid limits are not the exact images of the geographic ones.
         const int region = c.code + 2;
         EXPECT_TRUE(b.IERR == 0 || b.IERR == region) << b.IERR << " " << lat << " " << lon;
@@ -88,7 +87,7 @@ TEST_P(MpcordRoundTrip, CovarianceForwardAndBack) {
     f.MERIDN = c.meridn;
     // 0.02" and 0.03" standard deviations, no correlation.
     f.CLL = {0.0004, 0.0, 0.0, 0.0009};
-    MPCORD(f);
+    geodesy::MPCORD(f, zones);
     ASSERT_EQ(f.IERR, 0);
     // About 0.62 m north and 0.65 m east at these latitudes.
     EXPECT_NEAR(std::sqrt(f.CNE[0]), 0.02 / 206264.8 * 6.37e6, 0.03);
@@ -106,7 +105,7 @@ TEST_P(MpcordRoundTrip, CovarianceForwardAndBack) {
     b.MERIDN = c.meridn;
     b.CNE = f.CNE;
     b.CLL = {-1, -1, -1, -1};
-    MPCORD(b);
+    geodesy::MPCORD(b, zones);
     EXPECT_EQ(b.CNE, f.CNE);  // the caller's grid covariance is left as it was
     EXPECT_NEAR(b.CLL[0], 0.0004, 1e-9);
     EXPECT_NEAR(b.CLL[3], 0.0009, 1e-9);
@@ -122,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(AllProjections, MpcordRoundTrip, ::testing::ValuesIn(kC
                          });
 
 TEST(MpcordGridRoundTrip, StereographicInverseThenForward) {
+    geodesy::ZoneMemory zones;
     for (int code : {11, 13}) {
         const double fe = code == 11 ? 300000.0 : 700000.0;
         const double fn = code == 11 ? 800000.0 : 400000.0;
@@ -133,7 +133,7 @@ TEST(MpcordGridRoundTrip, StereographicInverseThenForward) {
             b.NORTH = fn + dn + de / 2.0 + 0.456;
             const double e0 = b.EAST;
             const double n0 = b.NORTH;
-            MPCORD(b);
+            geodesy::MPCORD(b, zones);
             EXPECT_EQ(b.IERR, 0);
             EXPECT_NEAR(b.EAST, e0, 1e-5);
             EXPECT_NEAR(b.NORTH, n0, 1e-5);
@@ -141,7 +141,7 @@ TEST(MpcordGridRoundTrip, StereographicInverseThenForward) {
             f.IPROJ = code - 10;
             f.PHI = b.PHI;
             f.LAM = b.LAM;
-            MPCORD(f);
+            geodesy::MPCORD(f, zones);
             EXPECT_NEAR(f.EAST, e0, 1e-5);
             EXPECT_NEAR(f.NORTH, n0, 1e-5);
         }
@@ -149,12 +149,13 @@ TEST(MpcordGridRoundTrip, StereographicInverseThenForward) {
 }
 
 TEST(MpcordGridRoundTrip, TransverseMercatorInverseLeavesGridValues) {
+    geodesy::ZoneMemory zones;
     MpcordArgs b;
     b.IPROJ = 12;
     b.EAST = 4600000.25;
     b.NORTH = 5000000.75;
     b.MERIDN = -61.5;
-    MPCORD(b);
+    geodesy::MPCORD(b, zones);
     EXPECT_EQ(b.EAST, 4600000.25);
     EXPECT_EQ(b.NORTH, 5000000.75);
 }

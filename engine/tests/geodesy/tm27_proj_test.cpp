@@ -50,7 +50,7 @@ Worst compare(const Case& c) {
     const double phi = p.lat * kDeg;
     const double lam = p.lon * kDeg;
     const double lonWest = -p.lon;
-    const Tm27Grid g = TM27FW(p.lat, lonWest, c.k0, c.cmWest);
+    const Tm27Grid g = TM27FW(p.lat, lonWest, c.k0, c.cmWest, c.feet ? Tm27Unit::Feet : Tm27Unit::Metres);
     const geodesy_test::PlaneXY r = ref.forward(phi, lam);
     w.forward = std::max(w.forward, std::hypot(g.easting - r.x, g.northing - r.y) * unit);
     const double conv = projConvergence(pj, phi, lam);

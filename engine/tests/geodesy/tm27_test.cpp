@@ -18,27 +18,34 @@ using namespace geodesy;
 constexpr double kFeetPerMetre = 3.280839895013123;
 
 TEST(Tm27Forward, CentralMeridianGivesTheFalseEastingAndNoConvergence) {
-  const Tm27Grid feet = TM27FW(45.0, 61.5, 0.9999, 61.5);
+  const Tm27Grid feet = TM27FW(45.0, 61.5, 0.9999, 61.5, Tm27Unit::Feet);
   EXPECT_EQ(feet.easting, 1000000.0);
   EXPECT_EQ(feet.convergence, 0.0);
-  const Tm27Grid metres = TM27FW(45.0, 63.0, 0.9996, 63.0);
+  const Tm27Grid metres = TM27FW(45.0, 63.0, 0.9996, 63.0, Tm27Unit::Metres);
   EXPECT_EQ(metres.easting, 500000.0);
   EXPECT_EQ(metres.convergence, 0.0);
   // Same meridian arc, once in feet at 0.9999 and once in metres at 0.9996.
   EXPECT_NEAR(feet.northing / 0.9999, metres.northing * kFeetPerMetre / 0.9996, 1e-6);
 }
 
-TEST(Tm27Forward, OnlyTheExactUtmScaleSwitchesToMetres) {
-  const Tm27Grid nearly = TM27FW(45.0, 62.0, 0.99960001, 63.0);
-  const Tm27Grid utm = TM27FW(45.0, 62.0, 0.9996, 63.0);
+TEST(Tm27Forward, TheUnitArgumentAloneChoosesFeetOrMetres) {
+  // The scale factor no longer decides the unit: the UTM scale in feet stays
+  // on the 1000000 ft false easting, and any scale can be had in metres.
+  const Tm27Grid feet = TM27FW(45.0, 62.0, 0.9996, 63.0, Tm27Unit::Feet);
+  const Tm27Grid utm = TM27FW(45.0, 62.0, 0.9996, 63.0, Tm27Unit::Metres);
+  EXPECT_GT(feet.easting, 1000000.0);
+  EXPECT_NEAR(feet.northing / utm.northing, kFeetPerMetre, 1e-6);
+  EXPECT_NEAR((feet.easting - 1000000.0) / kFeetPerMetre, utm.easting - 500000.0, 0.001);
+  const Tm27Grid nearly = TM27FW(45.0, 62.0, 0.99960001, 63.0, Tm27Unit::Feet);
   EXPECT_GT(nearly.easting, 1000000.0);
-  EXPECT_NEAR(nearly.northing / utm.northing, kFeetPerMetre, 1e-6);
-  EXPECT_NEAR((nearly.easting - 1000000.0) / kFeetPerMetre, utm.easting - 500000.0, 0.001);
+  const Tm27Grid mtmMetres = TM27FW(45.0, 62.0, 0.9999, 63.0, Tm27Unit::Metres);
+  EXPECT_GT(mtmMetres.easting, 500000.0);
+  EXPECT_EQ(mtmMetres.northing, TM27FW(45.0, 62.0, 0.9999, 63.0, Tm27Unit::Feet).northing / kFeetPerMetre);
 }
 
 TEST(Tm27Forward, LongitudesArePositiveWest) {
-  const Tm27Grid east = TM27FW(45.0, 60.5, 0.9999, 61.5);
-  const Tm27Grid west = TM27FW(45.0, 62.5, 0.9999, 61.5);
+  const Tm27Grid east = TM27FW(45.0, 60.5, 0.9999, 61.5, Tm27Unit::Feet);
+  const Tm27Grid west = TM27FW(45.0, 62.5, 0.9999, 61.5, Tm27Unit::Feet);
   EXPECT_GT(east.easting, 1000000.0);
   EXPECT_LT(west.easting, 1000000.0);
   EXPECT_GT(east.convergence, 0.0);
@@ -51,7 +58,7 @@ TEST(Tm27Forward, LongitudesArePositiveWest) {
 }
 
 TEST(Tm27Inverse, CentralMeridianAndScaleOutput) {
-  const Tm27Grid g = TM27FW(46.0, 64.5, 0.9999, 64.5);
+  const Tm27Grid g = TM27FW(46.0, 64.5, 0.9999, 64.5, Tm27Unit::Feet);
   const Tm27Geo mi = TM27MI(1000000.0, g.northing, 64.5);
   EXPECT_EQ(mi.scale, 0.9999);
   EXPECT_TRUE(mi.converged);
@@ -63,7 +70,7 @@ TEST(Tm27Inverse, CentralMeridianAndScaleOutput) {
 }
 
 TEST(Tm27Inverse, UtmTakesNorthingFirst) {
-  const Tm27Grid g = TM27FW(45.5, 61.0, 0.9996, 63.0);
+  const Tm27Grid g = TM27FW(45.5, 61.0, 0.9996, 63.0, Tm27Unit::Metres);
   const Tm27Geo geo = TM27UI(g.northing, g.easting, 0.9996, 63.0);
   EXPECT_NEAR(geo.phi, 45.5, 1e-6);
   EXPECT_NEAR(geo.lam, 61.0, 1e-6);
@@ -98,7 +105,7 @@ TEST(Tm27RoundTrip, NovaScotiaGridInFeet) {
     Worst w;
     for (const auto& p : geodesy_test::sample(box, 21, 21)) {
       const double lon = -p.lon;  // positive west
-      const Tm27Grid g = TM27FW(p.lat, lon, 0.9999, cm);
+      const Tm27Grid g = TM27FW(p.lat, lon, 0.9999, cm, Tm27Unit::Feet);
       const Tm27Geo geo = TM27MI(g.easting, g.northing, cm);
       ASSERT_TRUE(geo.converged);
       track(w, p.lat, lon, geo, g.convergence);
@@ -115,7 +122,7 @@ TEST(Tm27RoundTrip, UtmZones19To21InMetres) {
     Worst w;
     for (const auto& p : geodesy_test::sample(geodesy_test::utmZoneBox(zone), 21, 21)) {
       const double lon = -p.lon;
-      const Tm27Grid g = TM27FW(p.lat, lon, 0.9996, cm);
+      const Tm27Grid g = TM27FW(p.lat, lon, 0.9996, cm, Tm27Unit::Metres);
       const Tm27Geo geo = TM27UI(g.northing, g.easting, 0.9996, cm);
       ASSERT_TRUE(geo.converged);
       track(w, p.lat, lon, geo, g.convergence);

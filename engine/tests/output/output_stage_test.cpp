@@ -28,7 +28,6 @@ std::string numbered(int i) {
 class OutputStage : public ::testing::Test {
 protected:
     void SetUp() override {
-        geodesy::mpcordReset();
         orvtest::writeText(dir.file("ORVANDEL.OUT"), "");
     }
     void stations(const std::vector<std::string>& names, char unit = 'F') {

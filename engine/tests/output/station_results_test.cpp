@@ -31,9 +31,9 @@ GridRecord in(const std::string& province, char unit, int zone = 0) {
 
 TEST(StationResults, NovaScotiaZoneFromThePositionTowardsNad27) {
     const StationResult east = resultsToNad27(in("NS ", 'R', 5), at(45, 0, 0.0, 63, 0, 0.0));
-    EXPECT_DOUBLE_EQ(east.gridEasting, geodesy::TM27FW(45.0, 63.0, 0.9999, 61.5).easting);
+    EXPECT_DOUBLE_EQ(east.gridEasting, geodesy::TM27FW(45.0, 63.0, 0.9999, 61.5, geodesy::Tm27Unit::Feet).easting);
     const StationResult west = resultsToNad27(in("NS ", 'R', 4), at(45, 0, 0.0, 63, 30, 0.0));
-    EXPECT_DOUBLE_EQ(west.gridEasting, geodesy::TM27FW(45.0, 63.5, 0.9999, 64.5).easting);
+    EXPECT_DOUBLE_EQ(west.gridEasting, geodesy::TM27FW(45.0, 63.5, 0.9999, 64.5, geodesy::Tm27Unit::Feet).easting);
 }
 
 TEST(StationResults, PeiFeetOriginIsTheMetricOrigin) {
@@ -55,16 +55,16 @@ TEST(StationResults, NewBrunswickMetricIsFeetTimes03048) {
 }
 
 TEST(StationResults, Ats77MeridianCarriesOverForOtherZones) {
-    geodesy::mpcordReset();
+    geodesy::ZoneMemory zones;
     double meridian = 0.0;
     const TransformedRecord t = at(45, 0, 0.0, 61, 30, 0.0);
-    const StationResult zone4 = resultsToAts77(in("NS ", 'F', 4), t, meridian);
+    const StationResult zone4 = resultsToAts77(in("NS ", 'F', 4), t, meridian, zones);
     EXPECT_EQ(meridian, -61.5);
-    const StationResult carried = resultsToAts77(in("NS ", 'F', 0), t, meridian);
+    const StationResult carried = resultsToAts77(in("NS ", 'F', 0), t, meridian, zones);
     EXPECT_EQ(meridian, -61.5);
     EXPECT_DOUBLE_EQ(carried.gridEasting, zone4.gridEasting);
     EXPECT_NEAR(zone4.gridEasting, 4500000.0, 1e-3);  // on the central meridian
-    resultsToAts77(in("NS ", 'F', 5), t, meridian);
+    resultsToAts77(in("NS ", 'F', 5), t, meridian, zones);
     EXPECT_EQ(meridian, -64.5);
     EXPECT_EQ(zone4.utmZone, 20);
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <sstream>
 
+#include "common/program_stop.h"
 #include "geodesy/mpcord.h"
-#include "orvandel/program_stop.h"
 #include "tests/orvandel/program_runner.h"
 
 namespace orvandel {
@@ -22,7 +22,6 @@ struct Stage {
     explicit Stage(const std::string& answers) : in(answers) {
         options.title = "STAGE" + std::string(75, ' ');
         options.date = "07-DEC-2026";
-        geodesy::mpcordReset();
     }
     RunContext context() { return RunContext{in, screen, dir.path(), options.date}; }
     std::vector<std::string> lines(const std::string& name) { return orvtest::readLines(dir.file(name)); }

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "tests/orvandel/program_runner.h"
 #include "transform/coefficient_file.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "tests/orvandel/program_runner.h"
 
 namespace orvandel {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "transform/coefficient_directory.h"
 
 namespace orvandel {

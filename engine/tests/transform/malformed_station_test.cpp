@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "tests/orvandel/program_runner.h"
 #include "transform/coefficient_file.h"
 #include "transform/polynomial_transformation.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 #include "tests/orvandel/program_runner.h"
 #include "transform/coefficient_file.h"
 
@@ -129,6 +129,22 @@ TEST_F(Stage, RecordNumberFollowsTheStation) {
     const auto temp5 = orvtest::readLines(dir.file("TEMP5.DAT"));
     ASSERT_EQ(temp5.size(), 1u);
     EXPECT_EQ(temp5[0], " IN       46.0 0.0 0.00000   66.0 0.0 0.00000        2");
+}
+
+TEST_F(Stage, FortyFiveStationsToAReportPage) {
+    orvtest::writeText(dir.file("TEMP2.DAT"), "T\n991 69.5 59.0 43.0 48.50.0090.900           1\n");
+    std::string temp1;
+    for (int i = 0; i < 91; ++i) temp1 += " STN      46.0 0.0 0.00000   66.0 0.0 0.00000       0.000\n";
+    orvtest::writeText(dir.file("TEMP1.DAT"), temp1);
+    EXPECT_EQ(run(), 91);
+    const std::string report = orvtest::readText(dir.file("ORVANDEL.OUT"));
+    std::size_t pages = 0;
+    for (std::size_t at = report.find("GEOGRAPHICS IN THE DATUM TRANSFORMED TO."); at != std::string::npos;
+         at = report.find("GEOGRAPHICS IN THE DATUM TRANSFORMED TO.", at + 1)) {
+        ++pages;
+    }
+    // Stations 1, 46 and 91 open a page.
+    EXPECT_EQ(pages, 3u);
 }
 
 }  // namespace

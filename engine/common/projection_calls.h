@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "geodesy/mpcord.h"
+
 namespace orvandel {
 
 struct GridPoint {
@@ -24,11 +26,14 @@ struct GeoPoint {
 // ("NB ", "NS ", "PEI"): 1, 2 or 3; 0 for any other.
 int projectionCode(const std::string& province);
 
-// Projection code 1, 2, 3 (provincial grids) or 4 (UTM).
-GridPoint projectAts77(int projection, double phi, double lam, double meridian);
+// Projection code 1, 2, 3 (provincial grids) or 4 (UTM). `zones` is the
+// run's Nova Scotia meridian.
+GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, double lam,
+                       double meridian);
 
 // Projection code 11, 12 or 13. The caller's easting and northing stay as given.
-GeoPoint unprojectAts77(int projection, double easting, double northing, double meridian);
+GeoPoint unprojectAts77(geodesy::ZoneMemory& zones, int projection, double easting, double northing,
+                        double meridian);
 
 // MPMSG's text for a message code (empty for codes without one).
 void printProjectionMessage(int message, std::ostream& out);

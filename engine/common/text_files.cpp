@@ -1,9 +1,9 @@
-#include "orvandel/text_files.h"
+#include "common/text_files.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 
 namespace orvandel {
 

@@ -1,4 +1,4 @@
-#include "orvandel/field_input.h"
+#include "records/field_input.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 
 #include "records/field_reader.h"
 
-namespace orvandel {
+namespace records {
 
 namespace {
 
@@ -113,4 +113,4 @@ float singleInput(std::string_view line, int first, int last, int decimals) {
     return records::readSingle(line, first, last, decimals);
 }
 
-}  // namespace orvandel
+}  // namespace records

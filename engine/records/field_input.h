@@ -5,10 +5,10 @@
 // values and the input-conversion errors are the same as records::read*.
 #include <string_view>
 
-namespace orvandel {
+namespace records {
 
 int intInput(std::string_view line, int first, int last);
 double realInput(std::string_view line, int first, int last, int decimals);
 float singleInput(std::string_view line, int first, int last, int decimals);
 
-}  // namespace orvandel
+}  // namespace records

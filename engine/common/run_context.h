@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "geodesy/mpcord.h"
+
 namespace orvandel {
 
 struct RunContext {
@@ -13,6 +15,9 @@ struct RunContext {
     std::ostream& screen;
     std::filesystem::path workDir;
     std::string date;  // 11 characters
+    // The Nova Scotia zone meridian the projections carry from station to
+    // station; it changes as the run goes while the rest stays fixed.
+    mutable geodesy::ZoneMemory zones{};
 
     // A work file of the run, e.g. "TEMP1.DAT".
     std::string file(const std::string& name) const { return (workDir / name).string(); }

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "orvandel/text_files.h"
+#include "common/text_files.h"
 
 namespace orvandel {
 

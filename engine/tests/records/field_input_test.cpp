@@ -1,6 +1,6 @@
 // The per-station field readers give exactly the shared reader's values
 // and errors.
-#include "orvandel/field_input.h"
+#include "records/field_input.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "records/field_reader.h"
 #include "records/input_conversion_error.h"
 
-namespace orvandel {
+namespace records {
 namespace {
 
 template <typename Fast, typename Shared>
@@ -96,4 +96,4 @@ TEST(FieldInput, LongFieldsAndSinglePrecisionLimits) {
 }
 
 }  // namespace
-}  // namespace orvandel
+}  // namespace records

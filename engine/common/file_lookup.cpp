@@ -1,10 +1,10 @@
-#include "orvandel/file_lookup.h"
+#include "common/file_lookup.h"
 
 #include <cctype>
 #include <filesystem>
 #include <system_error>
 
-#include "orvandel/program_stop.h"
+#include "common/program_stop.h"
 
 namespace orvandel {
 

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "records/record_layout.h"
+
+namespace {
+
+struct Sample {
+    std::string id = "   ";
+    char flag = ' ';
+    int count = 0;
+    long long serial = 0;
+    double value = 0.0;
+    int degrees = 0;
+};
+
+constexpr auto kSampleLayout = records::layout<Sample>({
+    records::textField("id", 2, 4, &Sample::id),
+    records::textField("flag", 6, 6, &Sample::flag),
+    records::intField("count", 7, 9, &Sample::count),
+    records::intField("serial", 10, 17, &Sample::serial),
+    records::realField("value", 20, 28, 3, &Sample::value),
+    records::realField("degrees", 29, 32, 1, &Sample::degrees),
+});
+
+TEST(RecordLayout, WritesEachFieldInItsColumnsWithBlankGaps) {
+    Sample s;
+    s.id = "AB";
+    s.flag = 'F';
+    s.count = 42;
+    s.serial = 12345678901LL;
+    s.value = -1.2345;
+    s.degrees = 45;
+    // Text right-aligned, numbers too wide for their field as asterisks.
+    EXPECT_EQ(records::writeRecord(kSampleLayout, s), "  AB F 42********     -1.23445.0");
+}
+
+TEST(RecordLayout, ReadsBackWhatItWrites) {
+    Sample s;
+    s.id = "XYZ";
+    s.flag = 'M';
+    s.count = -7;
+    s.serial = 1234;
+    s.value = 98765.432;
+    s.degrees = -6;
+    records::LineBuilder line;
+    const std::string text(records::writeRecord(line, kSampleLayout, s));
+    Sample back;
+    records::readRecord(text, kSampleLayout, back);
+    EXPECT_EQ(back.id, "XYZ");
+    EXPECT_EQ(back.flag, 'M');
+    EXPECT_EQ(back.count, -7);
+    EXPECT_EQ(back.serial, 1234);
+    EXPECT_EQ(back.value, 98765.432);
+    EXPECT_EQ(back.degrees, -6);
+}
+
+TEST(RecordLayout, RealOverAnIntegerReadsTheIntegerPart) {
+    Sample s;
+    records::readRecord(std::string(28, ' ') + "45.9", kSampleLayout, s);
+    EXPECT_EQ(s.degrees, 45);
+    records::readRecord(std::string(28, ' ') + "1e30", kSampleLayout, s);
+    EXPECT_EQ(s.degrees, 0);
+}
+
+TEST(RecordLayout, ShortLinesReadAsBlanks) {
+    Sample s;
+    s.count = 5;
+    s.value = 3.0;
+    records::readRecord("  AB", kSampleLayout, s);
+    EXPECT_EQ(s.id, " AB");
+    EXPECT_EQ(s.flag, ' ');
+    EXPECT_EQ(s.count, 0);
+    EXPECT_EQ(s.value, 0.0);
+}
+
+}  // namespace
