@@ -20,6 +20,10 @@ endfunction()
 # programs instead of one per file. ctest still lists each test by its own
 # name and labels it with its group: `ctest -L engine_tests` runs one area.
 # DIR's *_test.cpp files join GROUP; extra arguments are libraries to link.
+# With KARTOVEX_TEST_SHARDS=N each group is instead N ctest entries of one
+# process each: the sanitizer pass, where starting an instrumented process for
+# each of two thousand tests costs more than the tests themselves.
+set(KARTOVEX_TEST_SHARDS 0 CACHE STRING "Run each test group as this many GoogleTest shards (0: one ctest entry per test)")
 function(kartovex_add_tests group dir)
   file(GLOB test_sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
   if(NOT test_sources)
@@ -36,8 +40,18 @@ function(kartovex_add_tests group dir)
     target_compile_definitions(${group} PRIVATE
       KARTOVEX_TESTDATA="${PROJECT_SOURCE_DIR}/testdata"
       KARTOVEX_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${group} DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "ORVANDEL_DATE=07-DEC-2026" LABELS ${group})
+    if(KARTOVEX_TEST_SHARDS GREATER 0)
+      # GoogleTest's own sharding: every test runs exactly once over the shards.
+      math(EXPR last "${KARTOVEX_TEST_SHARDS} - 1")
+      foreach(shard RANGE ${last})
+        add_test(NAME ${group}_shard_${shard} COMMAND ${group})
+        set_tests_properties(${group}_shard_${shard} PROPERTIES LABELS ${group} ENVIRONMENT
+          "ORVANDEL_DATE=07-DEC-2026;GTEST_TOTAL_SHARDS=${KARTOVEX_TEST_SHARDS};GTEST_SHARD_INDEX=${shard}")
+      endforeach()
+    else()
+      gtest_discover_tests(${group} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "ORVANDEL_DATE=07-DEC-2026" LABELS ${group})
+    endif()
   endif()
   target_sources(${group} PRIVATE ${test_sources})
   target_include_directories(${group} PRIVATE ${dir})
