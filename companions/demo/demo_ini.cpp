@@ -1,12 +1,11 @@
 #include "demo_ini.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
 #include "demo_extents.h"
+#include "platform/start_program.h"
 
 namespace demo {
 namespace {
@@ -32,24 +31,6 @@ std::string viewer() {
   return "/usr/bin/xdg-open";
 }
 
-// The folder of the desktop's opener, so the view buttons open the files in
-// a window: the first PATH folder that has it, else /usr/bin/.
-std::string openerFolder() {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "";
-  std::size_t start = 0;
-  while (start <= folders.size()) {
-    std::size_t end = folders.find(':', start);
-    if (end == std::string::npos) end = folders.size();
-    std::string folder = folders.substr(start, end - start);
-    if (!folder.empty() && folder.front() == '/') {
-      if (folder.back() != '/') folder += '/';
-      if (::access((folder + "xdg-open").c_str(), X_OK) == 0) return folder;
-    }
-    start = end + 1;
-  }
-  return "/usr/bin/";
-}
 
 }  // namespace
 
@@ -105,7 +86,7 @@ bool iniText(const std::string& root, std::string& out, std::string& error) {
            {"WORKING", root + "WORKING/"},
            {"INPUT", root + "INPUT/"},
            {"OUTPUT", root + "OUTPUT/"},
-           {"EDITOR", openerFolder()},
+           {"EDITOR", kartovex::FolderOnPath("xdg-open", "/usr/bin/")},
            {"PDF READER", viewer()}});
 
   std::vector<KeyValue> files = {{"EDITOR", "xdg-open"}, {"HELP", "KARTOVEX_EN.HTM"}, {"French HELP", "KARTOVEX_FR.HTM"}};
