@@ -31,20 +31,17 @@ void AppendSeconds(std::string& record, const std::string& seconds) {
   }
 }
 
-// " DD MM SS.SSSSS DD MM SS.SSSSS"
-void AppendBlankSeparatedAngles(std::string& record, const GeoFields& f) {
-  record += ' ';
-  record += f.latDeg;
-  record += ' ';
-  record += f.latMin;
-  record += ' ';
-  AppendSeconds(record, f.latSec);
-  record += ' ';
-  record += f.lonDeg;
-  record += ' ';
-  record += f.lonMin;
-  record += ' ';
-  AppendSeconds(record, f.lonSec);
+// The six angle fields, each after separator: " DD MM SS.SSSSS DD MM SS.SSSSS"
+// with a blank, ",DD,MM,SS.SSSSS,..." with a comma.
+void AppendAngles(std::string& record, const GeoFields& f, char separator) {
+  for (const std::string* field : {&f.latDeg, &f.latMin, &f.latSec, &f.lonDeg, &f.lonMin, &f.lonSec}) {
+    record += separator;
+    if (field == &f.latSec || field == &f.lonSec) {
+      AppendSeconds(record, *field);
+    } else {
+      record += *field;
+    }
+  }
 }
 
 std::string Reserved(std::size_t size) {
@@ -89,7 +86,7 @@ std::string TransformEnRecord(const std::string& id, const std::string& northing
 std::string TransformLlRecord(const GeoFields& f) {
   std::string record = Reserved(48);
   AppendRight(record, f.id, 11);
-  AppendBlankSeparatedAngles(record, f);
+  AppendAngles(record, f, ' ');
   return record;
 }
 
@@ -141,7 +138,7 @@ std::string VesperanXyRecord(const std::string& id, const std::string& zone,
 std::string VesperanLlRecord(const GeoFields& f, const std::string& meridian) {
   std::string record = Reserved(56);
   AppendRight(record, f.id, 9);
-  AppendBlankSeparatedAngles(record, f);
+  AppendAngles(record, f, ' ');
   if (!meridian.empty()) {
     PadToColumn(record, 40);
     record += meridian;
@@ -153,18 +150,8 @@ std::string LumbrixLlRecord(const GeoFields& f) {
   std::string record = Reserved(56);
   record += '\'';
   record += f.id;
-  record += "',";
-  record += f.latDeg;
-  record += ',';
-  record += f.latMin;
-  record += ',';
-  AppendSeconds(record, f.latSec);
-  record += ',';
-  record += f.lonDeg;
-  record += ',';
-  record += f.lonMin;
-  record += ',';
-  AppendSeconds(record, f.lonSec);
+  record += '\'';
+  AppendAngles(record, f, ',');
   return record;
 }
 
