@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/extra_text_table.h"
 #include "input/run_context.h"
 #include "input/run_state.h"

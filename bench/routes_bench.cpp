@@ -20,8 +20,8 @@
 #include <string>
 #include <thread>
 
-#include "config/settings.h"
-#include "config/startup.h"
+#include "core/settings.h"
+#include "startup/startup.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "fuzz_support.h"
 #include "input/input_lines.h"
 #include "input/line_fields.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "fuzz_support.h"
 #include "input/extents_check.h"
 #include "input/format_coordinate.h"

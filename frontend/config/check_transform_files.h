@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 
 namespace kartovex {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 
 namespace kartovex {

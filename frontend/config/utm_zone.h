@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 
 namespace kartovex {
 

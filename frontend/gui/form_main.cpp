@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "config/save_settings.h"
-#include "config/startup.h"
+#include "startup/startup.h"
 #include "gui/file_choosers.h"
 #include "gui/form_keyboard.h"
 #include "gui/form_options.h"

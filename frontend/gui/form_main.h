@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "gui/dialog_hooks.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/options_model.h"
 #include "messages/messages.h"
 

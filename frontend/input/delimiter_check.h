@@ -1,7 +1,7 @@
 #pragma once
 // Before any processing: a decimal comma cannot also be the delimiter.
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 
 namespace kartovex {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 
 namespace kartovex {

@@ -8,17 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/datum_form.h"
+#include "core/settings.h"
 
 namespace kartovex {
-
-enum class Datum { None, ATS77, NAD27, NAD83, NAD83_1989 };
-enum class CoordForm { None, EN, LL, XY };
-
-// The short names of the choices: "ATS77", "NAD27", "NAD83CSRS",
-// "NAD83_1989"; "EN", "LL", "XY"; "" for None.
-const char* DatumText(Datum datum);
-const char* FormText(CoordForm form);
 
 // The report's "Modules" line: the programs of the route after its label
 // (the label alone until a route is chosen).

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/run_state.h"
 #include "messages/messages.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 
 namespace kartovex {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "config/startup_outputs.h"
 #include "input/extra_text_table.h"
 #include "input/run_context.h"

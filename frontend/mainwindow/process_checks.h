@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/run_state.h"
 #include "mainwindow/run_file_names.h"
 #include "messages/text.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "mainwindow/run_file_names.h"
 #include "messages/messages.h"
 

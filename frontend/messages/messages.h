@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/message_sink.h"
 #include "messages/text.h"
 

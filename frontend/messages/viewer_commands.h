@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 #include "platform/start_program.h"
 

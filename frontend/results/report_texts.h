@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/run_state.h"
 
 namespace kartovex {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/run_state.h"
 #include "messages/messages.h"
 #include "routes/route_table.h"

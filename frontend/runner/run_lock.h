@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 #include "platform/installation_lock.h"
 

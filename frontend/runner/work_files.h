@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "core/work_file_names.h"
 #include "messages/messages.h"
 

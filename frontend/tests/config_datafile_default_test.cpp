@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "config/startup.h"
+#include "startup/startup.h"
 #include "config_fixture.h"
 #include "platform/environment.h"
 

@@ -9,7 +9,7 @@
 #include <regex>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 #include "messages/recording_sink.h"
 #include "platform/decimal_separator.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/startup.h"
+#include "startup/startup.h"
 #include "config/utm_zone.h"
 #include "config_fixture.h"
 

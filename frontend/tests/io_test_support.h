@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/extra_text_table.h"
 #include "input/run_context.h"
 #include "input/run_state.h"

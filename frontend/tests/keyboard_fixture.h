@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "keyboard/keyboard_model.h"
 #include "messages/messages.h"
 #include "messages/recording_sink.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"
 #include "messages/recording_sink.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "config/startup.h"
+#include "startup/startup.h"
 #include "routes/dispatch.h"
 #include "routes_test_support.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "input/run_state.h"
 
 namespace kartovex::testfiles {

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cli_process.h"
-#include "config/settings.h"
-#include "config/startup.h"
+#include "core/settings.h"
+#include "startup/startup.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"
 #include "recording_sink.h"

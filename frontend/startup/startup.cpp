@@ -1,4 +1,4 @@
-#include "config/startup.h"
+#include "startup/startup.h"
 
 #include <exception>
 #include <filesystem>

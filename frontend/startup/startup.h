@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "config/settings.h"
+#include "core/settings.h"
 #include "config/startup_outputs.h"
 #include "messages/messages.h"
 
