@@ -57,3 +57,51 @@ function(kartovex_add_tests group dir)
   target_include_directories(${group} PRIVATE ${dir})
   target_link_libraries(${group} PRIVATE ${ARGN})
 endfunction()
+
+# A library made of the sources of the folder it is declared in. Folders
+# include each other's headers as "folder/file.h" from the tree that holds
+# them (engine/ or frontend/). USES names the folders directly beneath this
+# one: their libraries are linked, and this folder may include their headers
+# and those of everything beneath them. A file that includes a header of any
+# other folder of the tree fails the build, so the stack stays as declared.
+#   kartovex_folder_library(<target> [SOURCES <files>] [USES <folders>])
+# Without SOURCES every .cpp of the folder is taken.
+function(kartovex_folder_library target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;USES")
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  get_filename_component(tree ${CMAKE_CURRENT_SOURCE_DIR} DIRECTORY)
+  if(arg_SOURCES)
+    set(sources ${arg_SOURCES})
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS *.cpp)
+  endif()
+  file(GLOB headers CONFIGURE_DEPENDS *.h)
+  add_library(${target} STATIC ${sources} ${headers})
+  target_include_directories(${target} PUBLIC ${tree})
+  kartovex_warnings(${target})
+
+  set(reach ${folder})
+  foreach(used IN LISTS arg_USES)
+    get_property(used_target GLOBAL PROPERTY kartovex_folder_target_${used})
+    if(NOT used_target)
+      message(FATAL_ERROR "${folder}/ uses ${used}/, which has no library yet: add it first")
+    endif()
+    get_property(used_reach GLOBAL PROPERTY kartovex_folder_reach_${used})
+    list(APPEND reach ${used_reach})
+    target_link_libraries(${target} PUBLIC ${used_target})
+  endforeach()
+  list(REMOVE_DUPLICATES reach)
+  set_property(GLOBAL PROPERTY kartovex_folder_target_${folder} ${target})
+  set_property(GLOBAL PROPERTY kartovex_folder_reach_${folder} "${reach}")
+
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${folder}_includes.checked)
+  string(REPLACE ";" "," reach_arg "${reach}")
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DTREE=${tree} -DFOLDER=${folder} -DREACH=${reach_arg} -DSTAMP=${stamp}
+            -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    DEPENDS ${sources} ${headers} ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    COMMENT "Checking that ${folder}/ includes only the folders beneath it"
+    VERBATIM)
+  add_custom_target(${target}_includes DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_includes)
+endfunction()

@@ -1,0 +1,26 @@
+# Fails when a file of FOLDER includes a header of another folder of TREE
+# that is not in REACH (the folder itself and the folders beneath it); on
+# success touches STAMP.
+#   cmake -DTREE=<dir> -DFOLDER=<name> -DREACH=<a,b,...> -DSTAMP=<file> -P CheckIncludes.cmake
+cmake_policy(VERSION 3.25)
+string(REPLACE "," ";" REACH "${REACH}")
+file(GLOB siblings LIST_DIRECTORIES true RELATIVE ${TREE} ${TREE}/*)
+file(GLOB files ${TREE}/${FOLDER}/*.cpp ${TREE}/${FOLDER}/*.h)
+set(faults "")
+foreach(file IN LISTS files)
+  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+  foreach(include IN LISTS includes)
+    string(REGEX MATCH "\"([^\"/]+)/" ignored "${include}")
+    set(top ${CMAKE_MATCH_1})
+    if(top IN_LIST siblings AND NOT top IN_LIST REACH)
+      string(APPEND faults "\n  ${file}: ${include}")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  string(REPLACE ";" "/, " allowed "${REACH}")
+  message(FATAL_ERROR "${FOLDER}/ may include only ${allowed}/; these reach above it:${faults}")
+endif()
+if(STAMP)
+  file(TOUCH ${STAMP})
+endif()

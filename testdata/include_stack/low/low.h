@@ -1,0 +1,3 @@
+#pragma once
+// A folder beneath high/.
+int Low();
