@@ -43,20 +43,12 @@ std::optional<Mode> ModeOf(const std::string& mode) {
 
 namespace pr = point_records;
 
-// The fields of a point line, read by its record's table.
-template <class Layout>
-PointText ReadPoint(std::string_view line, const Layout& layout, std::size_t shift = 0) {
-  PointText p;
-  ReadTextRecord(line, layout, p, shift);
-  return p;
-}
-
 std::string Removed(const std::string& field) { return std::string(RemoveBlanksView(field)); }
 std::string Trimmed(const std::string& field) { return std::string(TrimBlanksView(field)); }
 
 // A station line of ORVANDEL.OUT's to-NAD27 table.
 UtmPoint Nad27Point(std::string_view line) {
-  const PointText t = ReadPoint(line, pr::kTransformNad27Line);
+  const PointText t = TextRecordOf(line, pr::kTransformNad27Line);
   return {Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), Trimmed(t.zone)};
 }
 
@@ -117,18 +109,18 @@ class TextReader {
 
   LineResult Read(const std::string& line, long lineIndex) {
     switch (mode_) {
-      case Mode::XyMap: return Grid(ReadPoint(line, pr::kVesperanMap));
-      case Mode::Quillon27En: return Grid(ReadPoint(line, pr::kQuillon27GridOutput));
-      case Mode::TransformEn: return Grid(ReadPoint(line, pr::kTransformGrid));
-      case Mode::LlGhost: return Geo(ReadPoint(line, pr::kVesperanGhost));
-      case Mode::NewFile: return Geo(ReadPoint(line, pr::kLumbrixNew));
-      case Mode::TransformLl: return Geo(ReadPoint(line, pr::kTransformGhost));
+      case Mode::XyMap: return Grid(TextRecordOf(line, pr::kVesperanMap));
+      case Mode::Quillon27En: return Grid(TextRecordOf(line, pr::kQuillon27GridOutput));
+      case Mode::TransformEn: return Grid(TextRecordOf(line, pr::kTransformGrid));
+      case Mode::LlGhost: return Geo(TextRecordOf(line, pr::kVesperanGhost));
+      case Mode::NewFile: return Geo(TextRecordOf(line, pr::kLumbrixNew));
+      case Mode::TransformLl: return Geo(TextRecordOf(line, pr::kTransformGhost));
       case Mode::Quillon27Ll:
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
-        return Geo(ReadPoint(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province)));
+        return Geo(TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province)));
       case Mode::Quillon27Xy: {
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
-        const PointText t = ReadPoint(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province));
+        const PointText t = TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province));
         UtmPoint p{Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), s_.utmZone};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
@@ -166,7 +158,7 @@ class TextReader {
   }
 
   LineResult UtmGhost(const std::string& line) {
-    PointText t = ReadPoint(line, pr::kVesperanUtmGhost);
+    PointText t = TextRecordOf(line, pr::kVesperanUtmGhost);
     if (FieldUnreadable(t.zone, 2)) return Problem();
     if (s_.utmZone.empty()) {
       s_.utmZone = t.zone;

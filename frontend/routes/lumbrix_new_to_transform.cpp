@@ -56,8 +56,7 @@ bool LumbrixNew2Transform(RunContext& ctx, const std::string& newPath,
     std::string line;
     while (reader.Next(line)) {
       if (TrimBlanks(line).empty()) continue;
-      PointText p;
-      ReadTextRecord(line, point_records::kLumbrixNew, p);
+      const PointText p = TextRecordOf(line, point_records::kLumbrixNew);
       GeoFields f;
       f.id = TrimBlanks(p.id);
       f.latDeg = TwoDigits(p.latDeg);

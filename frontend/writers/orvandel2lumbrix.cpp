@@ -13,8 +13,7 @@ bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
                       const std::string& outputPath) {
   try {
     RewriteLines(inputPath, outputPath, [](const std::string& line) {
-      PointText p;
-      ReadTextRecord(line, point_records::kTransformGhost, p);
+      PointText p = TextRecordOf(line, point_records::kTransformGhost);
       GeoFields f;
       f.id = std::move(p.id);
       f.latDeg = std::move(p.latDeg);

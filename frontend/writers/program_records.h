@@ -4,6 +4,7 @@
 // text fields (writers/text_record.h). Columns are those the programs read
 // and write.
 
+#include <cstddef>
 #include <string>
 
 #include "records/record_layout.h"
@@ -64,6 +65,11 @@ inline constexpr auto kTransformNad27Line = records::layout<P>({
     textField("northing", 103, 115, &P::northing),
     textField("easting", 116, 127, &P::easting),
     textField("zone", 128, 131, &P::zone),
+});
+
+// A line of ORVANDEL.OUT naming a station that was not transformed.
+inline constexpr auto kTransformNotTransformedLine = records::layout<P>({
+    textField("id", 2, 10, &P::id),
 });
 
 // QUILLON27 grid (and UTM) input: easting from column 9, northing from 21.
@@ -169,6 +175,13 @@ inline constexpr auto kLumbrixNew = records::layout<P>({
     textField("lonMin", 60, 61, &P::lonMin),
     textField("lonSec", 63, 70, &P::lonSec),
 });
+
+// A line of LUMBRIX's file of missed points; the reason, when given, is
+// the rest of the line from kLumbrixMissedReason on.
+inline constexpr auto kLumbrixMissed = records::layout<P>({
+    textField("id", 7, 15, &P::id),
+});
+inline constexpr std::size_t kLumbrixMissedReason = 71;
 
 }  // namespace point_records
 }  // namespace kartovex

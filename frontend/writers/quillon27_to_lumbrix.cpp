@@ -49,8 +49,7 @@ bool QUILLON27toLUMBRIX(RunContext& ctx) {
     while (ReadTextLine(in, line)) {
       // An empty line holds no point (a listing may end with one).
       if (line.empty()) continue;
-      PointText p;
-      ReadTextRecord(line, point_records::kQuillon27Listing, p, k);
+      PointText p = TextRecordOf(line, point_records::kQuillon27Listing, k);
       if (FieldUnreadable(p.latDeg, 2) || FieldUnreadable(p.lonDeg, 2)) {
         ctx.messages.critical(titles::kFileError, kProblemReading);
         return false;

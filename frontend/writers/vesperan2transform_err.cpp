@@ -11,8 +11,7 @@ bool Vesperan2TransformErr(RunContext& ctx, const std::string& inputPath,
                            const std::string& outputPath) {
   try {
     RewriteLines(inputPath, outputPath, [](const std::string& line) {
-      PointText p;
-      ReadTextRecord(line, point_records::kVesperanMap, p);
+      PointText p = TextRecordOf(line, point_records::kVesperanMap);
       return TransformEnRecord(TrimBlanks(p.id), TrimBlanks(p.northing), TrimBlanks(p.easting));
     });
     return true;
