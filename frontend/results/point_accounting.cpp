@@ -40,7 +40,7 @@ Reasons ReasonsOf(const RunContext& ctx) {
     CollectReasons(ctx.settings.binDir + workfiles::kOrvandelReport, reasons,
                    [](const std::string& line, std::string& id, std::string& reason) {
                      if (line.find(kNotTransformed) == std::string::npos) return false;
-                     id = TextRecordOf(line, point_records::kTransformNotTransformedLine).id;
+                     id = TextRecordOf(line, point_records::kTransformNad27Line).id;
                      reason = std::string("ORVANDEL: ") + kNotTransformed;
                      return true;
                    });

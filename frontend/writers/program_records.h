@@ -59,17 +59,13 @@ inline constexpr auto kTransformGhost = records::layout<P>({
     textField("lonSec", 62, 69, &P::lonSec),
 });
 
-// A station line of ORVANDEL.OUT's to-NAD27 table (UTM values).
+// A station line of ORVANDEL.OUT's to-NAD27 table (UTM values); a
+// station that was not transformed has its identifier in the same columns.
 inline constexpr auto kTransformNad27Line = records::layout<P>({
-    textField("id", 1, 10, &P::id),
-    textField("northing", 103, 115, &P::northing),
+    textField("id", 2, 10, &P::id),
+    textField("northing", 104, 115, &P::northing),
     textField("easting", 116, 127, &P::easting),
     textField("zone", 128, 131, &P::zone),
-});
-
-// A line of ORVANDEL.OUT naming a station that was not transformed.
-inline constexpr auto kTransformNotTransformedLine = records::layout<P>({
-    textField("id", 2, 10, &P::id),
 });
 
 // QUILLON27 grid (and UTM) input: easting from column 9, northing from 21.
