@@ -133,7 +133,7 @@ constexpr bool wellFormed(const std::array<Field<R>, N>& layout) {
 template <class R, std::size_t N>
 constexpr std::array<Field<R>, N> layout(const Field<R> (&fields)[N]) {
     auto table = std::to_array(fields);
-    if (!wellFormed(table)) throw std::logic_error("record layout: fields overlap or out of column order");
+    if (!wellFormed(table)) throw std::logic_error("record layout: malformed field table");
     return table;
 }
 
@@ -170,9 +170,15 @@ std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& l
             case Edit::I:
                 line.integer(f.whole ? r.*f.whole : r.*f.wide, w);
                 break;
-            case Edit::F:
-                line.fixed(f.real ? r.*f.real : f.single ? r.*f.single : r.*f.whole, w, f.decimals);
+            case Edit::F: {
+                // Each member widened to double on its own: an int taken
+                // through float would lose digits.
+                const double value = f.real ? r.*f.real
+                                            : f.single ? static_cast<double>(r.*f.single)
+                                                       : static_cast<double>(r.*f.whole);
+                line.fixed(value, w, f.decimals);
                 break;
+            }
         }
     }
     return line.view();

@@ -100,6 +100,15 @@ TEST(RecordLayout, SinglePrecisionRealsReadAsRecordsReadThem) {
     EXPECT_EQ(records::writeRecord(kNamedLayout, n), "STN  12.34567");
 }
 
+struct Wide {
+    int count = 0;
+};
+
+TEST(RecordLayout, IntegersWrittenAsRealsKeepEveryDigit) {
+    constexpr auto kWide = records::layout<Wide>({records::realField("count", 1, 12, 1, &Wide::count)});
+    EXPECT_EQ(records::writeRecord(kWide, Wide{16777217}), "  16777217.0");
+}
+
 // Tables built field by field, past the check that layout() makes.
 TEST(RecordLayout, TablesThatOverlapOrLeaveColumnOrderAreRefused) {
     using records::Field;
