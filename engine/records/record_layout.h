@@ -3,10 +3,13 @@
 // columns, edit descriptor and the member it holds); writeRecord() and
 // readRecord() both walk that table, so the two directions cannot drift
 // apart. Columns are 1-based and inclusive; the gaps between fields are
-// written as blanks and skipped on reading.
+// written as blanks and skipped on reading. layout() refuses a table whose
+// fields overlap or run out of column order, so such a table does not
+// compile.
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,10 @@ enum class Edit : char {
     F = 'F',  // fixed-point real
 };
 
+// Where a text shorter than its field stands: Aw output puts it on the
+// right; names the user typed are written from the field's first column.
+enum class Align : char { Right, Left };
+
 template <class R>
 struct Field {
     const char* name;
@@ -35,15 +42,23 @@ struct Field {
     int R::*whole = nullptr;
     long long R::*wide = nullptr;
     double R::*real = nullptr;
+    float R::*single = nullptr;  // read into single precision
+    Align align = Align::Right;  // A only
 
     constexpr int width() const { return last - first + 1; }
+    constexpr int members() const {
+        return (text != nullptr) + (character != nullptr) + (whole != nullptr) + (wide != nullptr) +
+               (real != nullptr) + (single != nullptr);
+    }
 };
 
 // Aw over a string or a single character.
 template <class R>
-constexpr Field<R> textField(const char* name, int first, int last, std::string R::*m) {
+constexpr Field<R> textField(const char* name, int first, int last, std::string R::*m,
+                             Align align = Align::Right) {
     Field<R> f{name, first, last, Edit::A};
     f.text = m;
+    f.align = align;
     return f;
 }
 template <class R>
@@ -82,10 +97,44 @@ constexpr Field<R> realField(const char* name, int first, int last, int decimals
     return f;
 }
 
-// A table of fields, written as layout<R>({...}).
+template <class R>
+constexpr Field<R> realField(const char* name, int first, int last, int decimals, float R::*m) {
+    Field<R> f{name, first, last, Edit::F, decimals};
+    f.single = m;
+    return f;
+}
+
+// Each field starts after the one before it ends, spans at least one
+// column, holds exactly one member of a kind its edit can take, and an F
+// field keeps a column for its point.
+template <class R, std::size_t N>
+constexpr bool wellFormed(const std::array<Field<R>, N>& layout) {
+    int end = 0;
+    for (const Field<R>& f : layout) {
+        if (f.first <= end || f.last < f.first || f.members() != 1) return false;
+        end = f.last;
+        switch (f.edit) {
+            case Edit::A:
+                if (!f.text && !f.character) return false;
+                break;
+            case Edit::I:
+                if (!f.whole && !f.wide) return false;
+                break;
+            case Edit::F:
+                if ((!f.real && !f.whole && !f.single) || f.decimals < 0 || f.decimals >= f.width()) return false;
+                break;
+        }
+    }
+    return true;
+}
+
+// A table of fields, written as layout<R>({...}). Evaluated for a
+// constexpr table, the throw makes a malformed table a compile error.
 template <class R, std::size_t N>
 constexpr std::array<Field<R>, N> layout(const Field<R> (&fields)[N]) {
-    return std::to_array(fields);
+    auto table = std::to_array(fields);
+    if (!wellFormed(table)) throw std::logic_error("record layout: malformed field table");
+    return table;
 }
 
 namespace detail {
@@ -107,19 +156,29 @@ std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& l
         line.at(f.first);
         const int w = f.width();
         switch (f.edit) {
-            case Edit::A:
-                if (f.text) {
-                    line.textField(r.*f.text, w);
+            case Edit::A: {
+                const std::string_view s = f.text ? std::string_view(r.*f.text)
+                                                  : std::string_view(&(r.*f.character), 1);
+                if (f.align == Align::Left) {
+                    const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
+                    line.text(head).blanks(w - static_cast<int>(head.size()));
                 } else {
-                    line.textField(std::string_view(&(r.*f.character), 1), w);
+                    line.textField(s, w);
                 }
                 break;
+            }
             case Edit::I:
                 line.integer(f.whole ? r.*f.whole : r.*f.wide, w);
                 break;
-            case Edit::F:
-                line.fixed(f.real ? r.*f.real : r.*f.whole, w, f.decimals);
+            case Edit::F: {
+                // Each member widened to double on its own: an int taken
+                // through float would lose digits.
+                const double value = f.real ? r.*f.real
+                                            : f.single ? static_cast<double>(r.*f.single)
+                                                       : static_cast<double>(r.*f.whole);
+                line.fixed(value, w, f.decimals);
                 break;
+            }
         }
     }
     return line.view();
@@ -154,6 +213,8 @@ void readRecord(std::string_view line, const std::array<Field<R>, N>& layout, R&
             case Edit::F:
                 if (f.real) {
                     r.*f.real = realInput(line, f.first, f.last, f.decimals);
+                } else if (f.single) {
+                    r.*f.single = singleInput(line, f.first, f.last, f.decimals);
                 } else {
                     r.*f.whole = detail::integerPart(realInput(line, f.first, f.last, f.decimals));
                 }

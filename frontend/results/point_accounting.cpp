@@ -9,6 +9,8 @@
 #include "input/input_lines.h"
 #include "platform/paths.h"
 #include "writers/columns.h"
+#include "writers/program_records.h"
+#include "writers/text_record.h"
 
 namespace kartovex {
 
@@ -38,7 +40,7 @@ Reasons ReasonsOf(const RunContext& ctx) {
     CollectReasons(ctx.settings.binDir + workfiles::kOrvandelReport, reasons,
                    [](const std::string& line, std::string& id, std::string& reason) {
                      if (line.find(kNotTransformed) == std::string::npos) return false;
-                     id = Columns(line, 2, 10);
+                     id = TextRecordOf(line, point_records::kTransformNad27Line).id;
                      reason = std::string("ORVANDEL: ") + kNotTransformed;
                      return true;
                    });
@@ -46,9 +48,10 @@ Reasons ReasonsOf(const RunContext& ctx) {
   if (run.newFile.size() >= 3) {
     const std::string mis = run.newFile.substr(0, run.newFile.size() - 3) + workfiles::kLumbrixMissed;
     CollectReasons(mis, reasons, [](const std::string& line, std::string& id, std::string& reason) {
-      id = Columns(line, 7, 15);
+      id = TextRecordOf(line, point_records::kLumbrixMissed).id;
       if (TrimBlanks(id).empty()) return false;
-      const std::string why = TrimBlanks(line.size() > 70 ? line.substr(70) : std::string());
+      const std::size_t from = point_records::kLumbrixMissedReason - 1;
+      const std::string why = TrimBlanks(line.size() > from ? line.substr(from) : std::string());
       reason = "LUMBRIX: " + (why.empty() ? std::string("OUTSIDE GRID") : why);
       return true;
     });

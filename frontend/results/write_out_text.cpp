@@ -14,6 +14,8 @@
 #include "results/staged_files.h"
 #include "writers/columns.h"
 #include "writers/converters.h"
+#include "writers/program_records.h"
+#include "writers/text_record.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -39,31 +41,15 @@ std::optional<Mode> ModeOf(const std::string& mode) {
   return std::nullopt;
 }
 
-struct Range {
-  std::size_t first;
-  std::size_t last;
-  std::size_t width() const { return last - first + 1; }
-};
+namespace pr = point_records;
 
-struct GeoLayout {
-  Range id, latDeg, latMin, latSec, lonDeg, lonMin, lonSec;
-};
+std::string Removed(const std::string& field) { return std::string(RemoveBlanksView(field)); }
+std::string Trimmed(const std::string& field) { return std::string(TrimBlanksView(field)); }
 
-constexpr GeoLayout kLlGhost{{7, 15}, {41, 42}, {44, 45}, {46, 53}, {57, 58}, {60, 61}, {62, 69}};
-constexpr GeoLayout kNewFile{{7, 15}, {41, 42}, {44, 45}, {47, 54}, {57, 58}, {60, 61}, {63, 70}};
-constexpr GeoLayout kTrnGhst{{10, 18}, {41, 42}, {44, 45}, {46, 53}, {57, 58}, {60, 61}, {62, 69}};
-
-GeoLayout Quillon27Layout(const std::string& province) {
-  const std::size_t k = Quillon27ColumnShift(province);
-  return {{125 + k, 132 + k}, {95 + k, 96 + k},   {98 + k, 99 + k},  {101 + k, 108 + k},
-          {110 + k, 111 + k}, {113 + k, 114 + k}, {116 + k, 123 + k}};
-}
-
-// Fields are cut as views of the line; each is copied once, into the point.
-std::string_view Cut(std::string_view line, Range r) { return ColumnsView(line, r.first, r.last); }
-std::string Removed(std::string_view line, Range r) { return std::string(RemoveBlanksView(Cut(line, r))); }
-std::string Trimmed(std::string_view line, std::size_t first, std::size_t last) {
-  return std::string(TrimBlanksView(ColumnsView(line, first, last)));
+// A station line of ORVANDEL.OUT's to-NAD27 table.
+UtmPoint Nad27Point(std::string_view line) {
+  const PointText t = TextRecordOf(line, pr::kTransformNad27Line);
+  return {Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), Trimmed(t.zone)};
 }
 
 // What one source line gives: a data line, nothing, or a read problem.
@@ -123,27 +109,25 @@ class TextReader {
 
   LineResult Read(const std::string& line, long lineIndex) {
     switch (mode_) {
-      case Mode::XyMap: return Grid(line, {1, 9}, {24, 35}, {11, 22});
-      case Mode::Quillon27En: return Grid(line, {1, 8}, {10, 20}, {22, 32});
-      case Mode::TransformEn: return Grid(line, {1, 9}, {23, 35}, {10, 22});
-      case Mode::LlGhost: return Geo(line, kLlGhost);
-      case Mode::NewFile: return Geo(line, kNewFile);
-      case Mode::TransformLl: return Geo(line, kTrnGhst);
+      case Mode::XyMap: return Grid(TextRecordOf(line, pr::kVesperanMap));
+      case Mode::Quillon27En: return Grid(TextRecordOf(line, pr::kQuillon27GridOutput));
+      case Mode::TransformEn: return Grid(TextRecordOf(line, pr::kTransformGrid));
+      case Mode::LlGhost: return Geo(TextRecordOf(line, pr::kVesperanGhost));
+      case Mode::NewFile: return Geo(TextRecordOf(line, pr::kLumbrixNew));
+      case Mode::TransformLl: return Geo(TextRecordOf(line, pr::kTransformGhost));
       case Mode::Quillon27Ll:
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
-        return Geo(line, Quillon27Layout(s_.province));
+        return Geo(TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province)));
       case Mode::Quillon27Xy: {
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
-        const std::size_t k = Quillon27ColumnShift(s_.province);
-        UtmPoint p{Trimmed(line, 125 + k, 132 + k), Trimmed(line, 58 + k, 68 + k),
-                   Trimmed(line, 71 + k, 81 + k), s_.utmZone};
+        const PointText t = TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province));
+        UtmPoint p{Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), s_.utmZone};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
       case Mode::UtmGhost: return UtmGhost(line);
       case Mode::TransformXy: {
         if (!table_.Accept(line)) return {};
-        UtmPoint p{Trimmed(line, 1, 10), Trimmed(line, 116, 128), Trimmed(line, 103, 115),
-                   Trimmed(line, 130, 131)};
+        UtmPoint p = Nad27Point(line);
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
     }
@@ -156,35 +140,31 @@ class TextReader {
   }
   static LineResult Problem() { return {LineResult::Kind::Problem, std::string(), std::string()}; }
 
-  LineResult Grid(const std::string& line, Range id, Range east, Range north) {
-    GridPoint p{Removed(line, id), Removed(line, east), Removed(line, north)};
+  LineResult Grid(const PointText& t) {
+    GridPoint p{Removed(t.id), Removed(t.easting), Removed(t.northing)};
     return Data(GridDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
-  LineResult Geo(const std::string& line, const GeoLayout& c) {
-    const std::string_view latDeg = Cut(line, c.latDeg);
-    const std::string_view lonDeg = Cut(line, c.lonDeg);
-    if (FieldUnreadable(latDeg, c.latDeg.width()) || FieldUnreadable(lonDeg, c.lonDeg.width())) {
-      return Problem();
-    }
-    GeoPoint p{Removed(line, c.id),
-               std::string(latDeg),
-               Removed(line, c.latMin),
-               SecondsWithLeadingZero(Removed(line, c.latSec)),
-               std::string(lonDeg),
-               Removed(line, c.lonMin),
-               SecondsWithLeadingZero(Removed(line, c.lonSec))};
+  LineResult Geo(PointText t) {
+    if (FieldUnreadable(t.latDeg, 2) || FieldUnreadable(t.lonDeg, 2)) return Problem();
+    GeoPoint p{Removed(t.id),
+               std::move(t.latDeg),
+               Removed(t.latMin),
+               SecondsWithLeadingZero(Removed(t.latSec)),
+               std::move(t.lonDeg),
+               Removed(t.lonMin),
+               SecondsWithLeadingZero(Removed(t.lonSec))};
     return Data(GeoDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
   LineResult UtmGhost(const std::string& line) {
-    const std::string zone = Columns(line, 51, 52);
-    if (FieldUnreadable(zone, 2)) return Problem();
+    PointText t = TextRecordOf(line, pr::kVesperanUtmGhost);
+    if (FieldUnreadable(t.zone, 2)) return Problem();
     if (s_.utmZone.empty()) {
-      s_.utmZone = zone;
-      ctx_.run.zoneLabel = "UTM Zone " + zone;
+      s_.utmZone = t.zone;
+      ctx_.run.zoneLabel = "UTM Zone " + t.zone;
     }
-    UtmPoint p{Removed(line, {7, 15}), Removed(line, {58, 68}), Removed(line, {70, 80}), zone};
+    UtmPoint p{Removed(t.id), Removed(t.easting), Removed(t.northing), std::move(t.zone)};
     return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
   }
 
@@ -283,8 +263,7 @@ bool WriteOutTextTRANSFORM_XY(RunContext& ctx) {
     std::vector<std::string> ids;
     while (ReadTextLine(in, line)) {
       if (!table.Accept(line)) continue;
-      UtmPoint p{Trimmed(line, 1, 9), Trimmed(line, 116, 127), Trimmed(line, 104, 115),
-                 Trimmed(line, 130, 131)};
+      UtmPoint p = Nad27Point(line);
       WriteRecord(out, UtmDataLine(p, s, ctx.extraTexts));
       ids.push_back(p.id);
     }

@@ -9,7 +9,9 @@
 #include "records/field_writer.h"
 #include "input/line_fields.h"
 #include "writers/columns.h"
+#include "writers/program_records.h"
 #include "writers/record_layouts.h"
+#include "writers/text_record.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -54,14 +56,15 @@ bool LumbrixNew2Transform(RunContext& ctx, const std::string& newPath,
     std::string line;
     while (reader.Next(line)) {
       if (TrimBlanks(line).empty()) continue;
+      const PointText p = TextRecordOf(line, point_records::kLumbrixNew);
       GeoFields f;
-      f.id = TrimBlanks(ColumnsView(line, 7, 15));
-      f.latDeg = TwoDigits(ColumnsView(line, 41, 42));
-      f.latMin = TwoDigits(ColumnsView(line, 44, 45));
-      f.latSec = Seconds(ColumnsView(line, 47, 54));
-      f.lonDeg = TwoDigits(ColumnsView(line, 57, 58));
-      f.lonMin = TwoDigits(ColumnsView(line, 60, 61));
-      f.lonSec = Seconds(ColumnsView(line, 63, 70));
+      f.id = TrimBlanks(p.id);
+      f.latDeg = TwoDigits(p.latDeg);
+      f.latMin = TwoDigits(p.latMin);
+      f.latSec = Seconds(p.latSec);
+      f.lonDeg = TwoDigits(p.lonDeg);
+      f.lonMin = TwoDigits(p.lonMin);
+      f.lonSec = Seconds(p.lonSec);
       WriteRecord(out, TransformLlRecord(f));
     }
     CloseWritten(out);

@@ -1,7 +1,10 @@
+#include <utility>
+
 #include "input/line_fields.h"
-#include "writers/columns.h"
 #include "writers/converters.h"
+#include "writers/program_records.h"
 #include "writers/record_layouts.h"
+#include "writers/text_record.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -10,14 +13,15 @@ bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
                       const std::string& outputPath) {
   try {
     RewriteLines(inputPath, outputPath, [](const std::string& line) {
+      PointText p = TextRecordOf(line, point_records::kTransformGhost);
       GeoFields f;
-      f.id = Columns(line, 10, 18);
-      f.latDeg = Columns(line, 41, 42);
-      f.latMin = Columns(line, 44, 45);
-      f.latSec = Columns(line, 46, 53);
-      f.lonDeg = Columns(line, 57, 58);
-      f.lonMin = Columns(line, 60, 61);
-      f.lonSec = Columns(line, 62, 69);
+      f.id = std::move(p.id);
+      f.latDeg = std::move(p.latDeg);
+      f.latMin = std::move(p.latMin);
+      f.latSec = std::move(p.latSec);
+      f.lonDeg = std::move(p.lonDeg);
+      f.lonMin = std::move(p.lonMin);
+      f.lonSec = std::move(p.lonSec);
       return LumbrixLlRecord(f);
     });
     return true;

@@ -1,11 +1,14 @@
 #include <fstream>
+#include <utility>
 
 #include "core/work_file_names.h"
 #include "input/input_lines.h"
 #include "input/line_fields.h"
 #include "writers/columns.h"
 #include "writers/converters.h"
+#include "writers/program_records.h"
 #include "writers/record_layouts.h"
+#include "writers/text_record.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -46,18 +49,19 @@ bool QUILLON27toLUMBRIX(RunContext& ctx) {
     while (ReadTextLine(in, line)) {
       // An empty line holds no point (a listing may end with one).
       if (line.empty()) continue;
-      GeoFields f;
-      f.latDeg = Columns(line, 95 + k, 96 + k);
-      f.lonDeg = Columns(line, 110 + k, 111 + k);
-      if (FieldUnreadable(f.latDeg, 2) || FieldUnreadable(f.lonDeg, 2)) {
+      PointText p = TextRecordOf(line, point_records::kQuillon27Listing, k);
+      if (FieldUnreadable(p.latDeg, 2) || FieldUnreadable(p.lonDeg, 2)) {
         ctx.messages.critical(titles::kFileError, kProblemReading);
         return false;
       }
-      f.latMin = RemoveBlanks(Columns(line, 98 + k, 99 + k));
-      f.latSec = SecondsWithPoint(RemoveBlanks(Columns(line, 101 + k, 108 + k)));
-      f.lonMin = RemoveBlanks(Columns(line, 113 + k, 114 + k));
-      f.lonSec = SecondsWithPoint(RemoveBlanks(Columns(line, 116 + k, 123 + k)));
-      f.id = RemoveBlanks(Columns(line, 125 + k, 132 + k));
+      GeoFields f;
+      f.latDeg = std::move(p.latDeg);
+      f.lonDeg = std::move(p.lonDeg);
+      f.latMin = RemoveBlanks(p.latMin);
+      f.latSec = SecondsWithPoint(RemoveBlanks(p.latSec));
+      f.lonMin = RemoveBlanks(p.lonMin);
+      f.lonSec = SecondsWithPoint(RemoveBlanks(p.lonSec));
+      f.id = RemoveBlanks(p.id);
       if (!LengthsValid(f)) {
         ctx.messages.critical(titles::kFileError, kProblemReading);
         return false;

@@ -1,6 +1,8 @@
 #include "writers/record_layouts.h"
 
 #include "records/field_writer.h"
+#include "writers/program_records.h"
+#include "writers/text_record.h"
 
 namespace kartovex {
 
@@ -31,8 +33,8 @@ void AppendSeconds(std::string& record, const std::string& seconds) {
   }
 }
 
-// The six angle fields, each after separator: " DD MM SS.SSSSS DD MM SS.SSSSS"
-// with a blank, ",DD,MM,SS.SSSSS,..." with a comma.
+// The six angle fields, each after separator: ",DD,MM,SS.SSSSS,..." with a
+// comma.
 void AppendAngles(std::string& record, const GeoFields& f, char separator) {
   for (const std::string* field : {&f.latDeg, &f.latMin, &f.latSec, &f.lonDeg, &f.lonMin, &f.lonSec}) {
     record += separator;
@@ -74,76 +76,65 @@ std::string SecondsForRecord(const std::string& seconds) {
   return out;
 }
 
+namespace {
+
+PointText GridText(const std::string& id, const std::string& northing, const std::string& easting) {
+  PointText p;
+  p.id = id;
+  p.northing = northing;
+  p.easting = easting;
+  return p;
+}
+
+PointText GeoText(const GeoFields& f) {
+  PointText p;
+  p.id = f.id;
+  p.latDeg = f.latDeg;
+  p.latMin = f.latMin;
+  p.latSec = SecondsForRecord(f.latSec);
+  p.lonDeg = f.lonDeg;
+  p.lonMin = f.lonMin;
+  p.lonSec = SecondsForRecord(f.lonSec);
+  return p;
+}
+
+}  // namespace
+
 std::string TransformEnRecord(const std::string& id, const std::string& northing,
                               const std::string& easting) {
-  std::string record = Reserved(40);
-  AppendLeft(record, id, 9);
-  AppendRight(record, northing, 13);
-  AppendRight(record, easting, 13);
-  return record;
+  return WriteTextRecord(point_records::kTransformGrid, GridText(id, northing, easting));
 }
 
 std::string TransformLlRecord(const GeoFields& f) {
-  std::string record = Reserved(48);
-  AppendRight(record, f.id, 11);
-  AppendAngles(record, f, ' ');
-  return record;
+  return WriteTextRecord(point_records::kTransformGeographic, GeoText(f));
 }
 
 std::string Quillon27EnRecord(const std::string& id, const std::string& easting,
                               const std::string& northing) {
-  std::string record = Reserved(40);
-  AppendLeft(record, id, 8);
-  record += easting;
-  PadToColumn(record, 20);
-  record += northing;
-  return record;
+  return WriteTextRecord(point_records::kQuillon27Grid, GridText(id, northing, easting));
 }
 
 std::string Quillon27LlRecord(const GeoFields& f) {
-  std::string record = Reserved(40);
-  record += f.latDeg;
-  record += f.latMin;
-  AppendSeconds(record, f.latSec);
-  record += f.lonDeg;
-  record += f.lonMin;
-  AppendSeconds(record, f.lonSec);
-  record += f.id;
-  return record;
+  return WriteTextRecord(point_records::kQuillon27Geographic, GeoText(f));
 }
 
 std::string VesperanEnRecord(const std::string& id, const std::string& northing,
                              const std::string& easting) {
-  std::string record = Reserved(40);
-  AppendRight(record, id, 9);
-  AppendRight(record, northing, 13);
-  AppendRight(record, easting, 13);
-  return record;
+  return WriteTextRecord(point_records::kVesperanGrid, GridText(id, northing, easting));
 }
 
 std::string VesperanXyRecord(const std::string& id, const std::string& zone,
                              const std::string& x, const std::string& y) {
-  std::string record = Reserved(88);
-  record += " 04   ";
-  AppendRight(record, id, 9);
-  PadToColumn(record, 50);
-  record += zone;
-  PadToColumn(record, 58);
-  record += x;
-  PadToColumn(record, 69);
-  record += y;
-  return record;
+  PointText p = GridText(id, y, x);
+  p.code = "04";
+  p.zone = zone;
+  return WriteTextRecord(point_records::kVesperanUtm, p);
 }
 
 std::string VesperanLlRecord(const GeoFields& f, const std::string& meridian) {
-  std::string record = Reserved(56);
-  AppendRight(record, f.id, 9);
-  AppendAngles(record, f, ' ');
-  if (!meridian.empty()) {
-    PadToColumn(record, 40);
-    record += meridian;
-  }
-  return record;
+  PointText p = GeoText(f);
+  p.meridian = meridian;
+  return WriteTextRecord(point_records::kVesperanGeographic, p);
 }
 
 std::string LumbrixLlRecord(const GeoFields& f) {

@@ -1,6 +1,7 @@
 #pragma once
-// The fixed-column records of the console programs' input files, one text
-// line each (without its CR LF). Columns are those the programs read.
+// The records of the console programs' input files, one text line each
+// (without its CR LF). The fixed-column ones are written by their tables in
+// writers/program_records.h; the comments give their shape.
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,8 @@
 #include "writers/columns.h"
 #include "writers/converters.h"
+#include "writers/program_records.h"
 #include "writers/record_layouts.h"
+#include "writers/text_record.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
@@ -9,8 +11,8 @@ bool Vesperan2TransformErr(RunContext& ctx, const std::string& inputPath,
                            const std::string& outputPath) {
   try {
     RewriteLines(inputPath, outputPath, [](const std::string& line) {
-      return TransformEnRecord(TrimBlanks(Columns(line, 1, 9)), TrimBlanks(Columns(line, 11, 22)),
-                               TrimBlanks(Columns(line, 24, 35)));
+      PointText p = TextRecordOf(line, point_records::kVesperanMap);
+      return TransformEnRecord(TrimBlanks(p.id), TrimBlanks(p.northing), TrimBlanks(p.easting));
     });
     return true;
   } catch (const WriterFailure& failure) {

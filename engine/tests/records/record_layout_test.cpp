@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <stdexcept>
 #include <string>
 
 #include "records/record_layout.h"
@@ -73,6 +75,60 @@ TEST(RecordLayout, ShortLinesReadAsBlanks) {
     EXPECT_EQ(s.flag, ' ');
     EXPECT_EQ(s.count, 0);
     EXPECT_EQ(s.value, 0.0);
+}
+
+struct Named {
+    std::string name;
+    float seconds = 0.0F;
+};
+
+constexpr auto kNamedLayout = records::layout<Named>({
+    records::textField("name", 1, 4, &Named::name, records::Align::Left),
+    records::realField("seconds", 6, 13, 5, &Named::seconds),
+});
+
+TEST(RecordLayout, LeftAlignedTextIsPaddedOrCutOnTheRight) {
+    EXPECT_EQ(records::writeRecord(kNamedLayout, Named{"AB", 1.5F}), "AB    1.50000");
+    EXPECT_EQ(records::writeRecord(kNamedLayout, Named{"ABCDEF", 0.0F}), "ABCD  0.00000");
+}
+
+TEST(RecordLayout, SinglePrecisionRealsReadAsRecordsReadThem) {
+    Named n;
+    records::readRecord("STN  1234567", kNamedLayout, n);
+    EXPECT_EQ(n.name, "STN ");
+    EXPECT_EQ(n.seconds, 12.34567F);  // implied decimals, rounded to float
+    EXPECT_EQ(records::writeRecord(kNamedLayout, n), "STN  12.34567");
+}
+
+struct Wide {
+    int count = 0;
+};
+
+TEST(RecordLayout, IntegersWrittenAsRealsKeepEveryDigit) {
+    constexpr auto kWide = records::layout<Wide>({records::realField("count", 1, 12, 1, &Wide::count)});
+    EXPECT_EQ(records::writeRecord(kWide, Wide{16777217}), "  16777217.0");
+}
+
+// Tables built field by field, past the check that layout() makes.
+TEST(RecordLayout, TablesThatOverlapOrLeaveColumnOrderAreRefused) {
+    using records::Field;
+    auto id = records::textField("id", 2, 4, &Sample::id);
+    auto count = records::intField("count", 4, 6, &Sample::count);  // overlaps id
+    auto value = records::realField("value", 7, 10, 3, &Sample::value);
+    EXPECT_TRUE(records::wellFormed(kSampleLayout));
+    EXPECT_FALSE(records::wellFormed(std::array<Field<Sample>, 2>{id, count}));
+    EXPECT_FALSE(records::wellFormed(std::array<Field<Sample>, 2>{value, id}));
+    auto empty = records::intField("count", 5, 4, &Sample::count);
+    EXPECT_FALSE(records::wellFormed(std::array<Field<Sample>, 1>{empty}));
+    auto noPoint = records::realField("value", 7, 9, 3, &Sample::value);
+    EXPECT_FALSE(records::wellFormed(std::array<Field<Sample>, 1>{noPoint}));
+    auto twoMembers = id;
+    twoMembers.whole = &Sample::count;
+    EXPECT_FALSE(records::wellFormed(std::array<Field<Sample>, 1>{twoMembers}));
+    auto wrongKind = count;
+    wrongKind.edit = records::Edit::A;
+    EXPECT_FALSE(records::wellFormed(std::array<Field<Sample>, 1>{wrongKind}));
+    EXPECT_THROW(records::layout<Sample>({id, count}), std::logic_error);
 }
 
 }  // namespace

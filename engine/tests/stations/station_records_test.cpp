@@ -71,5 +71,41 @@ TEST(StationRecords, MalformedNumbersAreInputConversionErrors) {
     EXPECT_THROW(parseGridFileRecord("STN1        80072O.170   966016.190"), records::InputConversionError);
 }
 
+// Writing follows the same tables, so a written record reads back whole.
+TEST(StationRecords, WrittenRecordsReadBack) {
+    GeographicStation g;
+    g.name = "STN1     ";
+    g.latDegrees = 45;
+    g.latMinutes = 30;
+    g.latSeconds = 12.34567F;
+    g.lonDegrees = 66;
+    g.lonMinutes = 15;
+    g.lonSeconds = 1.5F;
+    g.elevation = 123.456;
+    EXPECT_EQ(formatOrvandelRecord(g), "  STN1      45 30 12.34567 66 15  1.50000   123.456");
+    for (const GeographicStation& back :
+         {parseOrvandelRecord(formatOrvandelRecord(g)), parseGhostRecord(formatGhostRecord(g))}) {
+        EXPECT_EQ(back.name, g.name);
+        EXPECT_EQ(back.latMinutes, 30);
+        EXPECT_EQ(back.latSeconds, g.latSeconds);
+        EXPECT_EQ(back.lonDegrees, 66);
+        EXPECT_EQ(back.lonSeconds, g.lonSeconds);
+        EXPECT_DOUBLE_EQ(back.elevation, 123.456);
+    }
+    GridStation s;
+    s.name = "FREDERICT";
+    s.northing = 800720.17;
+    s.easting = 966016.19;
+    s.elevation = 12.5;
+    EXPECT_EQ(formatGridFileRecord(s), "FREDERICT   800720.170   966016.190   12.500");
+    for (const GridStation& back : {parseGridFileRecord(formatGridFileRecord(s)),
+                                    parseGridKeyboardRecord(formatGridKeyboardRecord(s))}) {
+        EXPECT_EQ(back.name, s.name);
+        EXPECT_DOUBLE_EQ(back.northing, s.northing);
+        EXPECT_DOUBLE_EQ(back.easting, s.easting);
+        EXPECT_DOUBLE_EQ(back.elevation, s.elevation);
+    }
+}
+
 }  // namespace
 }  // namespace orvandel
