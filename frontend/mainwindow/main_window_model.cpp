@@ -287,7 +287,7 @@ void MainWindowModel::prepareRunState(const ProcessRequest& request) {
   bool zoneFromFile = request.boxes.inputFromFile && request.fromForm == CoordForm::XY;
   // A keyboard UTM run keeps the zone the keyboard window took from its points.
   bool zoneFromKeyboard =
-      !request.boxes.inputFromFile && request.fromForm == CoordForm::XY && !settings_.utmZone.empty();
+      !request.boxes.inputFromFile && request.fromForm == CoordForm::XY && settings_.utmZone != UtmZone::None;
   if (!zoneFromKeyboard) BeginRunUtmZone(settings_, zoneFromFile);
   run_.zoneRemark = zoneFromFile ? kZoneFromFile : kZoneFromUser;
 }

@@ -53,7 +53,7 @@ constexpr GeoLayout kLlGhost{{7, 15}, {41, 42}, {44, 45}, {46, 53}, {57, 58}, {6
 constexpr GeoLayout kNewFile{{7, 15}, {41, 42}, {44, 45}, {47, 54}, {57, 58}, {60, 61}, {63, 70}};
 constexpr GeoLayout kTrnGhst{{10, 18}, {41, 42}, {44, 45}, {46, 53}, {57, 58}, {60, 61}, {62, 69}};
 
-GeoLayout Quillon27Layout(const std::string& province) {
+GeoLayout Quillon27Layout(const ProvinceSetting& province) {
   const std::size_t k = Quillon27ColumnShift(province);
   return {{125 + k, 132 + k}, {95 + k, 96 + k},   {98 + k, 99 + k},  {101 + k, 108 + k},
           {110 + k, 111 + k}, {113 + k, 114 + k}, {116 + k, 123 + k}};
@@ -136,7 +136,7 @@ class TextReader {
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
         const std::size_t k = Quillon27ColumnShift(s_.province);
         UtmPoint p{Trimmed(line, 125 + k, 132 + k), Trimmed(line, 58 + k, 68 + k),
-                   Trimmed(line, 71 + k, 81 + k), s_.utmZone};
+                   Trimmed(line, 71 + k, 81 + k), SettingText(s_.utmZone)};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
       case Mode::UtmGhost: return UtmGhost(line);
@@ -180,8 +180,8 @@ class TextReader {
   LineResult UtmGhost(const std::string& line) {
     const std::string zone = Columns(line, 51, 52);
     if (FieldUnreadable(zone, 2)) return Problem();
-    if (s_.utmZone.empty()) {
-      s_.utmZone = zone;
+    if (s_.utmZone == UtmZone::None) {
+      s_.utmZone = UtmZoneFromText(zone);
       ctx_.run.zoneLabel = "UTM Zone " + zone;
     }
     UtmPoint p{Removed(line, {7, 15}), Removed(line, {58, 68}), Removed(line, {70, 80}), zone};
@@ -235,7 +235,7 @@ bool WriteOutText(RunContext& ctx, const std::string& modeName) {
     if (!mode) throw WriterFailure{};
     TextReader reader(ctx, *mode);
     if (*mode == Mode::UtmGhost) {
-      ctx.settings.utmZone.clear();
+      ctx.settings.utmZone = UtmZone::None;
       ctx.run.zoneRemark = "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file";
     }
     std::ifstream in;
