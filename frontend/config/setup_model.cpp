@@ -78,7 +78,8 @@ void SetupModel::open() {
     selectProvince(optPEI);
     selectZone(optZone19);
   }
-  if (s.utmZoneSetting == UtmZone::None) ChooseUtmZone(s, s.province == Province::NB ? UtmZone::Zone19 : UtmZone::Zone20);
+  if (s.utmZoneSetting == UtmZone::None)
+    ChooseUtmZone(s, s.province == Province::NB ? UtmZone::Zone19 : UtmZone::Zone20);
   if (s.utmZoneSetting == UtmZone::Zone19)
     selectZone(optZone19);
   else if (s.utmZoneSetting == UtmZone::Zone20)

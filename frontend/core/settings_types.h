@@ -19,7 +19,8 @@ enum class UtmZone { None, Zone19, Zone20, Zone21, Other };
 template <class E>
 class IniChoice {
  public:
-  constexpr IniChoice(E value) : value_(value) {}  // NOLINT: s.province = Province::NS
+  // Implicit, so that a known value is assigned and passed as it is.
+  constexpr IniChoice(E value) : value_(value) {}
   static IniChoice other(std::string text) {
     IniChoice c(E::Other);
     c.text_ = std::move(text);
