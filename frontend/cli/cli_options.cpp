@@ -101,14 +101,19 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
     } else if (a == "--province") {
       if (!value(v)) return fail(tr("--province needs NB, NS or PEI", "--province demande NB, NS ou PEI"));
       v = upper(v);
-      if (v != "NB" && v != "NS" && v != "PEI") return fail(tr("invalid --province '" + v + "' (NB, NS or PEI)", "--province non conforme : '" + v + "' (NB, NS ou PEI)"));
-      o.province = v;
+      const ProvinceSetting province = ProvinceFromText(v);
+      if (province == Province::Other) return fail(tr("invalid --province '" + v + "' (NB, NS or PEI)", "--province non conforme : '" + v + "' (NB, NS ou PEI)"));
+      o.province = province.value();
     } else if (a == "--mtm-zone") {
-      if (!value(v) || (v != "4" && v != "5")) return fail(tr("--mtm-zone needs 4 or 5", "--mtm-zone demande 4 ou 5"));
-      o.mtmZone = v;
+      const bool given = value(v);
+      const MtmZoneSetting zone = MtmZoneFromText(v);
+      if (!given || zone == MtmZone::Other) return fail(tr("--mtm-zone needs 4 or 5", "--mtm-zone demande 4 ou 5"));
+      o.mtmZone = zone.value();
     } else if (a == "--utm-zone") {
-      if (!value(v) || (v != "19" && v != "20" && v != "21")) return fail(tr("--utm-zone needs 19, 20 or 21", "--utm-zone demande 19, 20 ou 21"));
-      o.utmZone = v;
+      const bool given = value(v);
+      const UtmZoneSetting zone = UtmZoneFromText(v);
+      if (!given || zone == UtmZone::Other || zone == UtmZone::None) return fail(tr("--utm-zone needs 19, 20 or 21", "--utm-zone demande 19, 20 ou 21"));
+      o.utmZone = zone.value();
     } else if (a == "--ini") {
       if (!value(o.ini) || o.ini.empty()) return fail(tr("--ini needs a file", "--ini demande un fichier"));
     } else if (a == "--french") {

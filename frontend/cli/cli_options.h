@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/settings_types.h"
 #include "input/run_state.h"
 
 namespace kartovex::cli {
@@ -18,9 +19,9 @@ struct CliOptions {
   std::string report;  // empty: workDir + "OUTPUT.REP"
   bool data = false;
   bool accuracy = false;
-  std::string province;  // empty: as configured
-  std::string mtmZone;
-  std::string utmZone;
+  std::optional<Province> province;  // none: as configured
+  std::optional<MtmZone> mtmZone;
+  std::optional<UtmZone> utmZone;
   std::string ini;       // empty: beside the program, then the user's configuration directory
   bool french = false;
   bool yes = false;

@@ -71,16 +71,16 @@ std::string conversionText(const CliOptions& o) {
 
 // Options given on the command line, for this run only.
 bool applyOverrides(const CliOptions& o, FrontEndSettings& s, MessageService& messages) {
-  if (o.french) s.language = "FRENCH";
-  bool provinceChanged = !o.province.empty() && o.province != s.province;
-  bool zoneChanged = !o.mtmZone.empty() && o.mtmZone != s.mtmZone;
-  if (!o.province.empty()) s.province = o.province;
-  if (!o.mtmZone.empty()) s.mtmZone = o.mtmZone;
+  if (o.french) s.language = Language::French;
+  bool provinceChanged = o.province && s.province != *o.province;
+  bool zoneChanged = o.mtmZone && s.mtmZone != *o.mtmZone;
+  if (o.province) s.province = *o.province;
+  if (o.mtmZone) s.mtmZone = *o.mtmZone;
   if (provinceChanged || zoneChanged) {
     DeriveGridShiftFiles(s);
     if (!LoadExtents(s, messages, s.province, s.mtmZone, s.iniPath)) return false;
   }
-  if (!o.utmZone.empty()) ChooseUtmZone(s, o.utmZone);
+  if (o.utmZone) ChooseUtmZone(s, *o.utmZone);
   return true;
 }
 

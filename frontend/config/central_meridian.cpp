@@ -32,27 +32,27 @@ std::string nsZoneKey(const std::string& zone, const char* ending) {
   return key;
 }
 
-std::string utmKey(const std::string& province, const std::string& utmZone) {
-  return province + " Central Meridian " + utmZone;
+std::string utmKey(const ProvinceSetting& province, const UtmZoneSetting& utmZone) {
+  return SettingText(province) + " Central Meridian " + SettingText(utmZone);
 }
 
 }  // namespace
 
 std::string CentralMeridianKey(const FrontEndSettings& s, const std::string& mode) {
-  const bool nb = s.province == "NB", ns = s.province == "NS", pei = s.province == "PEI";
+  const bool nb = s.province == Province::NB, ns = s.province == Province::NS, pei = s.province == Province::PEI;
   if (!nb && !ns && !pei) return "";
   if (nb || pei) {
     if (mode == "transform" || mode == "quillon27 NE" || mode == "vesperan" || mode == "quillon27 XY")
       return utmKey(s.province, s.utmZone);
     return "";
   }
-  if (mode == "transform") return nsZoneKey(s.utmZone, " Central Meridian transform");
+  if (mode == "transform") return nsZoneKey(SettingText(s.utmZone), " Central Meridian transform");
   if (mode == "quillon27 NE" || mode == "vesperan") {
-    if (s.mtmZone == "4") return "NS 4 Central Meridian quillon27 MTM";
-    if (s.mtmZone == "5") return "NS 5 Central Meridian quillon27 MTM";
+    if (s.mtmZone == MtmZone::Zone4) return "NS 4 Central Meridian quillon27 MTM";
+    if (s.mtmZone == MtmZone::Zone5) return "NS 5 Central Meridian quillon27 MTM";
     return "NS 21 Central Meridian";
   }
-  if (mode == "quillon27 XY") return nsZoneKey(s.utmZone, " Central Meridian quillon27");
+  if (mode == "quillon27 XY") return nsZoneKey(SettingText(s.utmZone), " Central Meridian quillon27");
   return "";
 }
 

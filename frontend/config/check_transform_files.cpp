@@ -7,9 +7,9 @@
 namespace kartovex {
 
 bool CheckTransformFiles(const FrontEndSettings& settings, MessageService& messages) {
-  if (settings.province == "NB") return true;
-  if (settings.province != "NS" && settings.province != "PEI") return false;
-  const std::string& p = settings.province;
+  if (settings.province == Province::NB) return true;
+  if (settings.province != Province::NS && settings.province != Province::PEI) return false;
+  const std::string p = SettingText(settings.province);
   std::string forward = ReadIniValue(messages, "FILE", "Transform " + p + " 27 to 77", settings.iniPath);
   std::string backward = ReadIniValue(messages, "FILE", "Transform " + p + " 77 to 27", settings.iniPath);
   if (forward.empty() || forward == " " || backward.empty() || backward == " ") return false;

@@ -8,13 +8,13 @@
 
 namespace kartovex {
 
-std::string ExtentSectionPrefix(const std::string& province, const std::string& mtmZone) {
-  if (province == "NS") return "NS " + mtmZone + " ";
-  return province + " ";
+std::string ExtentSectionPrefix(const ProvinceSetting& province, const MtmZoneSetting& mtmZone) {
+  if (province == Province::NS) return "NS " + SettingText(mtmZone) + " ";
+  return SettingText(province) + " ";
 }
 
-bool LoadExtents(FrontEndSettings& settings, MessageService& messages, const std::string& province,
-                 const std::string& mtmZone, const std::string& file) {
+bool LoadExtents(FrontEndSettings& settings, MessageService& messages, const ProvinceSetting& province,
+                 const MtmZoneSetting& mtmZone, const std::string& file) {
   try {
     const std::string prefix = ExtentSectionPrefix(province, mtmZone);
     settings.decimalSeparator = DecimalSeparator();

@@ -8,12 +8,12 @@
 namespace kartovex {
 
 // "NS 4 " / "NS 5 " for Nova Scotia, province + " " otherwise.
-std::string ExtentSectionPrefix(const std::string& province, const std::string& mtmZone);
+std::string ExtentSectionPrefix(const ProvinceSetting& province, const MtmZoneSetting& mtmZone);
 
 // Reads the twelve limits of the province into settings.extents (and the
 // decimal separator into settings.decimalSeparator). A value of 0 or -1 (or
 // not a number) shows "LoadExtents: ..." and returns false.
-bool LoadExtents(FrontEndSettings& settings, MessageService& messages, const std::string& province,
-                 const std::string& mtmZone, const std::string& file);
+bool LoadExtents(FrontEndSettings& settings, MessageService& messages, const ProvinceSetting& province,
+                 const MtmZoneSetting& mtmZone, const std::string& file);
 
 }  // namespace kartovex

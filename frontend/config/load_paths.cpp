@@ -21,9 +21,9 @@ std::string directoryOrRoot(const std::string& value, const std::string& root) {
   return dir;
 }
 
-const std::string& forProvince(const PerProvinceFiles& files, const std::string& province) {
-  if (province == "NS") return files.ns;
-  if (province == "PEI") return files.pei;
+const std::string& forProvince(const PerProvinceFiles& files, const ProvinceSetting& province) {
+  if (province == Province::NS) return files.ns;
+  if (province == Province::PEI) return files.pei;
   return files.nb;
 }
 

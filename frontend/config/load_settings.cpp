@@ -22,7 +22,7 @@ std::string orWhenMissing(const std::string& v, const char* fallback) { return v
 bool LoadSettings(FrontEndSettings& s, MessageService& messages, StartupOutputs& mainWindow) {
   try {
     const std::string& ini = s.iniPath;
-    s.province = orWhenEmpty(ReadIniValue(messages, "SETUP", "Province Code", ini), "NB");
+    s.province = ProvinceFromText(orWhenEmpty(ReadIniValue(messages, "SETUP", "Province Code", ini), "NB"));
     s.titleEnglish = ReadIniValue(messages, "SETUP", "Title String English", ini);
     s.titleFrench = ReadIniValue(messages, "SETUP", "Title String French", ini);
     s.helpFormat = ReadIniValue(messages, "SETUP", "Help Format", ini);
@@ -36,10 +36,10 @@ bool LoadSettings(FrontEndSettings& s, MessageService& messages, StartupOutputs&
                                                                      "setup dialog. Continue?");
       if (!goOn) return false;
     }
-    s.mtmZone = orWhenEmpty(ReadIniValue(messages, "SETUP", "MTM Zone", ini), "4");
-    ChooseUtmZone(s, orWhenEmpty(ReadIniValue(messages, "SETUP", "UTM Zone", ini), "19"));
+    s.mtmZone = MtmZoneFromText(orWhenEmpty(ReadIniValue(messages, "SETUP", "MTM Zone", ini), "4"));
+    ChooseUtmZone(s, UtmZoneFromText(orWhenEmpty(ReadIniValue(messages, "SETUP", "UTM Zone", ini), "19")));
     mainWindow.provinceLabel = ProvinceLabel(s.province, s.mtmZone);
-    s.language = orWhenEmpty(ReadIniValue(messages, "SETUP", "LANGUAGE", ini), "ENGLISH");
+    s.language = LanguageFromText(orWhenEmpty(ReadIniValue(messages, "SETUP", "LANGUAGE", ini), "ENGLISH"));
     if (!LoadExtents(s, messages, s.province, s.mtmZone, ini)) return false;
     s.fieldOrder = orWhenMissing(ReadIniValue(messages, "SETUP", "EN order", ini), "EN");
     s.delimiter = orWhenMissing(ReadIniValue(messages, "SETUP", "Delimeter", ini), ",");

@@ -16,14 +16,15 @@ bool SaveSettings(const FrontEndSettings& s, MessageService& messages) {
     };
     if (!s.inputDir.empty()) write(s.inputDir, "INPUT", "PATH");
     if (!s.outputDir.empty()) write(s.outputDir, "OUTPUT", "PATH");
-    write(s.province, "Province Code", "SETUP");
-    write(s.mtmZone.empty() ? "4" : s.mtmZone, "MTM Zone", "SETUP");
+    write(SettingText(s.province), "Province Code", "SETUP");
+    const std::string mtmZone = SettingText(s.mtmZone);
+    write(mtmZone.empty() ? "4" : mtmZone, "MTM Zone", "SETUP");
     write(s.fieldOrder, "EN order", "SETUP");
     // A blank would be lost to trimming when read back, so it is quoted.
     write(s.delimiter == " " ? "' '" : s.delimiter, "Delimeter", "SETUP");
     write(s.extraText ? "TRUE" : "FALSE", "Extra Text", "SETUP");
     write(s.displayExtraText ? "TRUE" : "FALSE", "Display Extra Text", "SETUP");
-    write(s.language, "LANGUAGE", "SETUP");
+    write(SettingText(s.language), "LANGUAGE", "SETUP");
     write(s.pdfReader, "PDF READER", "PATH");
     write(UtmZoneToSave(s), "UTM Zone", "SETUP");
     return all;

@@ -66,26 +66,27 @@ void SetupModel::open() {
 
   optNB = optNS = optPEI = OptionState{};
   clearMtm(false);
-  if (s.province == "NB") {
+  if (s.province == Province::NB) {
     selectProvince(optNB);
     selectZone(optZone19);
-  } else if (s.province == "NS") {
+  } else if (s.province == Province::NS) {
     selectProvince(optNS);
     clearMtm(true);
     selectZone(optZone20);
-    selectMtm(s.mtmZone == "4" ? optMTMZone4 : optMTMZone5);
-  } else if (s.province == "PEI") {
+    selectMtm(s.mtmZone == MtmZone::Zone4 ? optMTMZone4 : optMTMZone5);
+  } else if (s.province == Province::PEI) {
     selectProvince(optPEI);
     selectZone(optZone19);
   }
-  if (s.utmZoneSetting.empty()) ChooseUtmZone(s, s.province == "NB" ? "19" : "20");
-  if (s.utmZoneSetting == "19")
+  if (s.utmZoneSetting == UtmZone::None)
+    ChooseUtmZone(s, s.province == Province::NB ? UtmZone::Zone19 : UtmZone::Zone20);
+  if (s.utmZoneSetting == UtmZone::Zone19)
     selectZone(optZone19);
-  else if (s.utmZoneSetting == "20")
+  else if (s.utmZoneSetting == UtmZone::Zone20)
     selectZone(optZone20);
   else
     selectZone(optZone21);
-  selectLanguage(s.language == "ENGLISH" ? optEnglish : optFrench);
+  selectLanguage(s.language == Language::English ? optEnglish : optFrench);
   shownProvince_ = s.province;
   shownMtmZone_ = s.mtmZone;
   languageChanged_ = false;
@@ -170,19 +171,19 @@ bool SetupModel::ok() {
   s.runningMarker = s.workDir + workfiles::kMarker;
   s.pdfReader = edtReader;
   if (optNB.checked) {
-    s.province = "NB";
+    s.province = Province::NB;
   } else if (optNS.checked) {
-    s.province = "NS";
-    s.mtmZone = std::string(1, optMTMZone5.checked ? '5' : '4');
+    s.province = Province::NS;
+    s.mtmZone = optMTMZone5.checked ? MtmZone::Zone5 : MtmZone::Zone4;
   } else if (optPEI.checked) {
-    s.province = "PEI";
+    s.province = Province::PEI;
   }
-  ChooseUtmZone(s, optZone21.checked ? "21" : optZone20.checked ? "20" : "19");
+  ChooseUtmZone(s, optZone21.checked ? UtmZone::Zone21 : optZone20.checked ? UtmZone::Zone20 : UtmZone::Zone19);
   DeriveGridShiftFiles(s);
   bool extentsOk = true;
   if (s.province != shownProvince_ || s.mtmZone != shownMtmZone_)
     extentsOk = LoadExtents(s, messages_, s.province, s.mtmZone, s.iniPath);
-  const char* language = optEnglish.checked ? "ENGLISH" : "FRENCH";
+  const LanguageSetting language = optEnglish.checked ? Language::English : Language::French;
   languageChanged_ = language != s.language;
   s.language = language;
   open_ = false;
@@ -198,12 +199,12 @@ std::string SetupModel::caption(const std::string& control) const {
 }
 
 DialogCaptions SetupModel::directoryDialog() const {
-  const std::string& l = settings_.language;
+  const LanguageSetting& l = settings_.language;
   return {pickCaption({"Select Directory", "Choisir un répertoire"}, l), pickCaption({"Cancel", "&Annuler"}, l), ""};
 }
 
 DialogCaptions SetupModel::readerDialog() const {
-  const std::string& l = settings_.language;
+  const LanguageSetting& l = settings_.language;
   return {pickCaption({"Input File Name", "Nom du fichier"}, l), pickCaption({"&Cancel", "&Abandon"}, l),
           "*.exe;*.*"};
 }

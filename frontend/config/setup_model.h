@@ -82,8 +82,8 @@ class SetupModel {
 
   FrontEndSettings& settings_;
   MessageService& messages_;
-  std::string shownProvince_;
-  std::string shownMtmZone_;
+  ProvinceSetting shownProvince_ = Province::NB;
+  MtmZoneSetting shownMtmZone_ = MtmZone::Zone4;
   bool open_ = false;
   bool languageChanged_ = false;
 };

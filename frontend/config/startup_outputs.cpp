@@ -4,14 +4,15 @@
 
 namespace kartovex {
 
-std::string ProvinceLabel(const std::string& province, const std::string& mtmZone) {
-  if (province == "NS") return "Province = '" + province + "' Zone (" + mtmZone + ")";
-  return "Province = '" + province + "'";
+std::string ProvinceLabel(const ProvinceSetting& province, const MtmZoneSetting& mtmZone) {
+  const std::string label = "Province = '" + SettingText(province) + "'";
+  if (province == Province::NS) return label + " Zone (" + SettingText(mtmZone) + ")";
+  return label;
 }
 
-std::string UtmZoneLabel(const std::string& utmZone) { return "UTM Zone " + utmZone; }
+std::string UtmZoneLabel(const UtmZoneSetting& utmZone) { return "UTM Zone " + SettingText(utmZone); }
 
-std::string DelimiterLabel(const std::string& delimiter, const std::string& language) {
+std::string DelimiterLabel(const std::string& delimiter, const LanguageSetting& language) {
   return pickCaption({"Delimeter = ", "Délimité par = "}, language) + "'" + delimiter + "'";
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/settings_types.h"
+
 namespace kartovex {
 
 struct StartupOutputs {
@@ -18,10 +20,10 @@ struct StartupOutputs {
 };
 
 // "Province = 'NS' Zone (4)" for Nova Scotia, "Province = 'NB'" otherwise.
-std::string ProvinceLabel(const std::string& province, const std::string& mtmZone);
+std::string ProvinceLabel(const ProvinceSetting& province, const MtmZoneSetting& mtmZone);
 // "UTM Zone " + zone.
-std::string UtmZoneLabel(const std::string& utmZone);
+std::string UtmZoneLabel(const UtmZoneSetting& utmZone);
 // "Delimeter = '<d>'" (French "Délimité par = '<d>'"), by the caption language.
-std::string DelimiterLabel(const std::string& delimiter, const std::string& language);
+std::string DelimiterLabel(const std::string& delimiter, const LanguageSetting& language);
 
 }  // namespace kartovex

@@ -2,17 +2,17 @@
 
 namespace kartovex {
 
-void ChooseUtmZone(FrontEndSettings& settings, const std::string& zone) {
+void ChooseUtmZone(FrontEndSettings& settings, const UtmZoneSetting& zone) {
   settings.utmZoneSetting = zone;
   settings.utmZone = zone;
 }
 
 void BeginRunUtmZone(FrontEndSettings& settings, bool zoneFromInputFile) {
-  settings.utmZone = zoneFromInputFile ? std::string() : settings.utmZoneSetting;
+  settings.utmZone = zoneFromInputFile ? UtmZoneSetting(UtmZone::None) : settings.utmZoneSetting;
 }
 
 std::string UtmZoneToSave(const FrontEndSettings& settings) {
-  return settings.utmZoneSetting.empty() ? std::string("21") : settings.utmZoneSetting;
+  return settings.utmZoneSetting == UtmZone::None ? std::string("21") : SettingText(settings.utmZoneSetting);
 }
 
 }  // namespace kartovex

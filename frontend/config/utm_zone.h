@@ -10,13 +10,13 @@
 namespace kartovex {
 
 // The user's choice (load, setup window): both values.
-void ChooseUtmZone(FrontEndSettings& settings, const std::string& zone);
+void ChooseUtmZone(FrontEndSettings& settings, const UtmZoneSetting& zone);
 
 // Start of a PROCESS: the run works with the chosen zone, or with an empty
-// zone when the points come from a UTM text file (each carries its zone).
+// zone (None) when the points come from a UTM text file (each carries its zone).
 void BeginRunUtmZone(FrontEndSettings& settings, bool zoneFromInputFile);
 
-// The zone SaveSettings writes: the chosen zone, "21" when empty.
+// The zone SaveSettings writes: the chosen zone, "21" when None.
 std::string UtmZoneToSave(const FrontEndSettings& settings);
 
 }  // namespace kartovex

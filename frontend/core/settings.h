@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/settings_types.h"
+
 namespace kartovex {
 
 // Geographic limits of a province, decimal degrees (longitude west positive).
@@ -40,16 +42,16 @@ struct FrontEndSettings {
   std::string iniPath;
   std::string lineBreak = "\r\n";
 
-  std::string language = "ENGLISH";  // "ENGLISH" or "FRENCH"
-  std::string province = "NB";       // "NB", "NS" or "PEI"
-  std::string mtmZone = "4";         // "4" or "5"
+  LanguageSetting language = Language::English;
+  ProvinceSetting province = Province::NB;
+  MtmZoneSetting mtmZone = MtmZone::Zone4;
 
   // The UTM zone the current run works with. A UTM text-file run empties it
-  // and the writers fill it from the points; see config/utm_zone.h.
-  std::string utmZone = "19";
+  // (None) and the writers fill it from the points; see config/utm_zone.h.
+  UtmZoneSetting utmZone = UtmZone::Zone19;
   // The UTM zone the user chose (INI or setup window): the value SaveSettings
   // keeps, untouched by what a run does to utmZone.
-  std::string utmZoneSetting = "19";
+  UtmZoneSetting utmZoneSetting = UtmZone::Zone19;
 
   std::string binDir;     // ROOT + BIN, ends with '/'
   std::string workDir;    // ends with '/'

@@ -47,12 +47,12 @@ bool grabDialogs(FormMain& main, const QString& dir, const QString& suffix) {
 
 bool TakeScreenshots(FormMain& main, FrontEndSettings& settings, const QString& dir) {
   QDir().mkpath(dir);
-  std::string language = settings.language;
+  const LanguageSetting language = settings.language;
   bool ok = true;
-  for (const char* lang : {"ENGLISH", "FRENCH"}) {
+  for (Language lang : {Language::English, Language::French}) {
     settings.language = lang;
-    QString suffix = settings.language == "ENGLISH" ? "_EN" : "_FR";
-    if (settings.language == "ENGLISH") main.model().SetEnglish();
+    QString suffix = settings.language == Language::English ? "_EN" : "_FR";
+    if (settings.language == Language::English) main.model().SetEnglish();
     else main.model().SetFrench();
     main.setCaptions();
     // A typical request: NAD27 Lat,Long from a text file to ATS77 East,North.

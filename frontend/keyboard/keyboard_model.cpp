@@ -86,11 +86,11 @@ void KeyboardModel::Load(Datum fromDatum, CoordForm fromForm, Datum toDatum, Coo
                                       : KeyboardMode::Grid;
   famEastNorthVisible = mode_ != KeyboardMode::Geographic;
   famLatLongVisible = mode_ == KeyboardMode::Geographic;
-  famXYVisible = mode_ == KeyboardMode::Utm || (mode_ == KeyboardMode::Grid && settings_.province == "NS");
+  famXYVisible = mode_ == KeyboardMode::Utm || (mode_ == KeyboardMode::Grid && settings_.province == Province::NS);
   txtNSZoneVisible = mode_ == KeyboardMode::Grid && famXYVisible;
   lbl19_20Visible = mode_ == KeyboardMode::Utm;
   lblUTM_WARNINGVisible = mode_ == KeyboardMode::Utm;
-  if (txtNSZoneVisible) entry.txtZONE = settings_.mtmZone;
+  if (txtNSZoneVisible) entry.txtZONE = SettingText(settings_.mtmZone);
   setCaptions();
 }
 
@@ -120,7 +120,7 @@ void KeyboardModel::setCaptions() {
       {"comOK", "&OK"},
       {"comCANCEL", c("&Cancel", "&Abandon")},
       {"txtNSZone", "MTM 4 or 5"},
-      {"lbl19_20", settings_.province == "NS" ? "(19, 20, 21)" : "(19 or 20)"},
+      {"lbl19_20", settings_.province == Province::NS ? "(19, 20, 21)" : "(19 or 20)"},
       {"lblX1", "(XXXXXXX.XXXXX)"},
       {"lblY1", "(XXXXXXX.XXXXX)"},
       {"lblZONE", "Zone:"},
@@ -228,14 +228,14 @@ bool KeyboardModel::ValidateGridPoint(double easting, double northing) {
     focus = KeyboardFocus::txtX;
     messages_.critical(messages_.pick(kInvalidEastingTitle),
                        messages_.french() ? std::string("La valeur en EST se trouve à l'extérieur du Nouveau-Brunswick!")
-                                          : "The Easting is outside of " + settings_.province + "!");
+                                          : "The Easting is outside of " + SettingText(settings_.province) + "!");
     return false;
   }
   if (northing >= g.NE_NORTH || northing <= g.SW_NORTH) {
     focus = KeyboardFocus::txtY;
     messages_.critical(messages_.pick(kInvalidNorthingTitle),
                        messages_.french() ? std::string("La valeur en NORD se trouve à l'extérieur du Nouveau-Brunswick!")
-                                          : "The Northing is outside of " + settings_.province + "!");
+                                          : "The Northing is outside of " + SettingText(settings_.province) + "!");
     return false;
   }
   return true;
@@ -266,7 +266,7 @@ bool KeyboardModel::ValidateGeoPoint(double degLat, double minLat, double secLat
     focus = KeyboardFocus::txtDEG_LAT;
     messages_.critical(messages_.pick(kInvalidLatitude),
                        (fr ? "La valeur Latitude se trouve à l'extérieure du " : "The Latitude is outside of ") +
-                           settings_.province + "!");
+                           SettingText(settings_.province) + "!");
     return false;
   }
   double lon = degLon + (minLon + secLon / 60) / 60;
@@ -274,7 +274,7 @@ bool KeyboardModel::ValidateGeoPoint(double degLat, double minLat, double secLat
     focus = KeyboardFocus::txtDEG_LON;
     messages_.critical(messages_.pick(kInvalidLongitude),
                        (fr ? "La valeur Longitude se trouve à l'extérieure du " : "The Longitude is outside of ") +
-                           settings_.province + "!");
+                           SettingText(settings_.province) + "!");
     return false;
   }
   return true;
@@ -292,10 +292,11 @@ bool KeyboardModel::checkPoint() {
 
 // The first Nova Scotia grid point names the MTM zone of the whole entry.
 bool KeyboardModel::reloadMtmZone() {
-  if (entry.txtZONE == settings_.mtmZone) return true;
-  std::string previousZone = settings_.mtmZone;
+  const MtmZoneSetting typedZone = MtmZoneFromText(entry.txtZONE);
+  if (typedZone == settings_.mtmZone) return true;
+  const MtmZoneSetting previousZone = settings_.mtmZone;
   Extents previous = settings_.extents;
-  settings_.mtmZone = entry.txtZONE;
+  settings_.mtmZone = typedZone;
   if (LoadExtents(settings_, messages_, settings_.province, settings_.mtmZone, settings_.iniPath)) return true;
   settings_.mtmZone = previousZone;
   settings_.extents = previous;
@@ -313,10 +314,10 @@ KeyboardRow KeyboardModel::rowFromEntry() const {
 
 bool KeyboardModel::Commit() {
   try {
-    bool nsGrid = mode_ == KeyboardMode::Grid && settings_.province == "NS";
+    bool nsGrid = mode_ == KeyboardMode::Grid && settings_.province == Province::NS;
     if (rows_.empty()) {
-      settings_.utmZone.clear();
-      if (singleUtmZone()) settings_.utmZone = entry.txtZONE;
+      settings_.utmZone = UtmZone::None;
+      if (singleUtmZone()) settings_.utmZone = UtmZoneFromText(entry.txtZONE);
     }
     if (!fieldsFilled()) {
       focus = KeyboardFocus::txtPOINT;
@@ -329,7 +330,7 @@ bool KeyboardModel::Commit() {
     if (rows_.empty() && ((singleUtmZone() && mode_ == KeyboardMode::Utm) || nsGrid)) txtZONEEnabled = false;
     rows_.push_back(rowFromEntry());
     clearEntry();
-    if (!settings_.utmZone.empty() && singleUtmZone()) entry.txtZONE = settings_.utmZone;
+    if (settings_.utmZone != UtmZone::None && singleUtmZone()) entry.txtZONE = SettingText(settings_.utmZone);
     focus = KeyboardFocus::txtPOINT;
     return true;
   } catch (const std::exception&) {
@@ -429,7 +430,7 @@ bool KeyboardModel::writeInputFile(const std::string& path) {
       line += ne ? row.second + d + row.first : row.first + d + row.second;
       if (mode_ == KeyboardMode::Utm) {
         line += d + row.zone;
-        if (settings_.utmZone.empty() && !row.zone.empty()) settings_.utmZone = row.zone;
+        if (settings_.utmZone == UtmZone::None && !row.zone.empty()) settings_.utmZone = UtmZoneFromText(row.zone);
       }
     }
     out << line << "\r\n";

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -173,8 +174,30 @@ ProcessResult MainWindowModel::Process() {
   return result;
 }
 
+// PROCESS: one conversion from the choices on show.
 ProcessResult MainWindowModel::process() {
-  // 1. A fresh counter and cancel flag.
+  clearPreviousRun();
+  std::optional<ProcessRequest> request = checkChoices();
+  if (!request) return ProcessResult::Refused;
+
+  // One run at a time in an installation: its work files and marker are
+  // shared. Held from here to the end of PROCESS.
+  RunLock lock;
+  if (!lock.Acquire(settings_, messages_, names_.inputFile)) {
+    refused();
+    return ProcessResult::Refused;
+  }
+  if (!removePreviousFiles(*request)) return ProcessResult::Refused;
+  prepareRunState(*request);
+  if (!startRun()) return errorPath();
+
+  RunContext ctx{settings_, messages_, run_, extraTexts_};
+  const DispatchOutcome outcome = runRoute(ctx);
+  return reportOutcome(outcome, *request, ctx);
+}
+
+// A fresh counter and cancel flag.
+void MainWindowModel::clearPreviousRun() {
   run_.ResetErrCount(0);
   run_.ResetCounts();
   DiscardStagedFiles(run_);
@@ -187,11 +210,13 @@ ProcessResult MainWindowModel::process() {
   choices_.lblRESULTS.clear();
   labelIsRefusal_ = false;
   if (progress_ != progress::kCancelled) setProgress(progress::kCancelled);
+}
 
-  // 2. The checks.
+// The choices and file names as a request; empty after the refusal is shown.
+std::optional<ProcessRequest> MainWindowModel::checkChoices() {
   if (auto refusal = CheckDelimiter(settings_)) {
     refuse(*refusal);
-    return ProcessResult::Refused;
+    return std::nullopt;
   }
   messages_.setBusyPointer(true);
   choices_.comVIEW.enabled = false;
@@ -218,23 +243,19 @@ ProcessResult MainWindowModel::process() {
   if (request.inputFromKeyboard) names_.inputFile = keyboardFile_;
   if (auto refusal = CheckRequest(request, names_)) {
     refuse(*refusal);
-    return ProcessResult::Refused;
+    return std::nullopt;
   }
   // Names go into answer files one per line.
   if (!CheckFileNameCharacters({names_.inputFile, names_.reportFile}, messages_)) {
     refused();
-    return ProcessResult::Refused;
+    return std::nullopt;
   }
+  return request;
+}
 
-  // One run at a time in an installation: its work files and marker are
-  // shared. Held from here to the end of PROCESS.
-  RunLock lock;
-  if (!lock.Acquire(settings_, messages_, names_.inputFile)) {
-    refused();
-    return ProcessResult::Refused;
-  }
-
-  // 3. The previous run's files.
+// The previous run's files go, and the result folders must take new ones
+// before any program runs. False after the refusal is shown.
+bool MainWindowModel::removePreviousFiles(const ProcessRequest& request) {
   OldFilesRequest old;
   old.names = names_;
   old.inputFromKeyboard = request.inputFromKeyboard;
@@ -243,15 +264,17 @@ ProcessResult MainWindowModel::process() {
   old.accuracyRequested = request.boxes.report && request.boxes.accuracy;
   if (!RemoveOldRunFiles(settings_, messages_, old)) {
     refused();
-    return ProcessResult::Refused;
+    return false;
   }
-  // The results need a folder that takes them, before any program runs.
   if (!CheckResultFolders({names_.reportFile, names_.dataFile, names_.accuracyFile}, messages_)) {
     refused();
-    return ProcessResult::Refused;
+    return false;
   }
+  return true;
+}
 
-  // 4. The run's state.
+// The run's state: datums, forms, file names and the UTM zone it works with.
+void MainWindowModel::prepareRunState(const ProcessRequest& request) {
   run_.fromDatum = request.fromDatum;
   run_.fromForm = request.fromForm;
   run_.toDatum = request.toDatum;
@@ -264,19 +287,24 @@ ProcessResult MainWindowModel::process() {
   bool zoneFromFile = request.boxes.inputFromFile && request.fromForm == CoordForm::XY;
   // A keyboard UTM run keeps the zone the keyboard window took from its points.
   bool zoneFromKeyboard =
-      !request.boxes.inputFromFile && request.fromForm == CoordForm::XY && !settings_.utmZone.empty();
+      !request.boxes.inputFromFile && request.fromForm == CoordForm::XY && settings_.utmZone != UtmZone::None;
   if (!zoneFromKeyboard) BeginRunUtmZone(settings_, zoneFromFile);
   run_.zoneRemark = zoneFromFile ? kZoneFromFile : kZoneFromUser;
+}
 
-  // 5. Progress, Cancel, the report's module line and the log files.
+// Progress, Cancel, the report's module line and the log files. False when
+// the log files cannot be opened.
+bool MainWindowModel::startRun() {
   setProgress(progress::kStarted);
   cancelVisible_ = true;
   run_.gridFile.clear();
   run_.modulesLine = ModulesLine();
-  if (settings_.extentLogging && !messages_.OpenLogFiles()) return errorPath();
+  return !settings_.extentLogging || messages_.OpenLogFiles();
+}
 
-  // 6. The route. Results are written under temporary names until it all succeeded.
-  RunContext ctx{settings_, messages_, run_, extraTexts_};
+// The route. Results are written under temporary names until it all
+// succeeded; anything short of completion discards them.
+DispatchOutcome MainWindowModel::runRoute(RunContext& ctx) {
   run_.stageResults = true;
   messages_.setSettingsErrorsStopRun(true);
   DispatchOutcome outcome;
@@ -288,8 +316,12 @@ ProcessResult MainWindowModel::process() {
   }
   messages_.setSettingsErrorsStopRun(false);
   if (outcome.result != DispatchResult::Completed) DiscardStagedFiles(run_);
+  return outcome;
+}
 
-  // 7. The outcome.
+// The outcome: the results label, View and the progress bar.
+ProcessResult MainWindowModel::reportOutcome(const DispatchOutcome& outcome, const ProcessRequest& request,
+                                             RunContext& ctx) {
   ProcessResult result = ProcessResult::NotCompleted;
   switch (outcome.result) {
     case DispatchResult::Completed: {

@@ -5,6 +5,7 @@
 // GUI binds its widgets to this model; the command-line driver uses it too.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -96,7 +97,15 @@ class MainWindowModel {
   const RunFileNames& fileNames() const { return names_; }
 
  private:
+  // PROCESS in its steps, in the order process() takes them.
   ProcessResult process();
+  void clearPreviousRun();
+  std::optional<ProcessRequest> checkChoices();
+  bool removePreviousFiles(const ProcessRequest& request);
+  void prepareRunState(const ProcessRequest& request);
+  bool startRun();
+  DispatchOutcome runRoute(RunContext& ctx);
+  ProcessResult reportOutcome(const DispatchOutcome& outcome, const ProcessRequest& request, RunContext& ctx);
   void refuse(const Refusal& refusal);
   void refused();
   ProcessResult errorPath();

@@ -14,7 +14,7 @@ std::string HtmlHelpOpener(const FrontEndSettings& settings) {
 }
 
 bool LaunchHelp(const FrontEndSettings& settings, MessageService& messages, const ProgramStarter& start) {
-  const bool french = settings.language == "FRENCH";
+  const bool french = MessagesInFrench(settings.language);
   const std::string& file = french ? settings.frenchHelpFile : settings.helpFile;
   std::string program;
   std::string argument = file;

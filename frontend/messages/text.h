@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/settings_types.h"
+
 namespace kartovex {
 
 struct Text {
@@ -11,15 +13,15 @@ struct Text {
   const char* fr;
 };
 
-// Messages and their titles are French exactly when language is "FRENCH".
-bool MessagesInFrench(const std::string& language);
-// Window captions are English exactly when language is "ENGLISH", so any
-// other value gives French captions with English messages.
-bool CaptionsInEnglish(const std::string& language);
+// Messages and their titles are French exactly when language is French.
+bool MessagesInFrench(const LanguageSetting& language);
+// Window captions are English exactly when language is English, so any
+// other text (Other) gives French captions with English messages.
+bool CaptionsInEnglish(const LanguageSetting& language);
 
 // The message form of a text.
-std::string pick(const Text& text, const std::string& language);
+std::string pick(const Text& text, const LanguageSetting& language);
 // The caption form of a text.
-std::string pickCaption(const Text& text, const std::string& language);
+std::string pickCaption(const Text& text, const LanguageSetting& language);
 
 }  // namespace kartovex

@@ -22,13 +22,13 @@ std::string ReportFormText(CoordForm form, bool fromSide, const FrontEndSettings
     case CoordForm::EN: {
       std::string text = ne ? (french ? "NORD,EST" : "North,East")
                             : (french ? "EST,NORD" : "East,North");
-      if (fromSide && s.province == "NS") {
-        text += " (" + s.province + " MTM zone " + s.mtmZone + ")";
+      if (fromSide && s.province == Province::NS) {
+        text += " (" + SettingText(s.province) + " MTM zone " + SettingText(s.mtmZone) + ")";
       }
       return text;
     }
     case CoordForm::LL: return "Lat,Long";
-    case CoordForm::XY: return std::string(ne ? "UTM Y,X" : "UTM X,Y") + " (" + s.province + ")";
+    case CoordForm::XY: return std::string(ne ? "UTM Y,X" : "UTM X,Y") + " (" + SettingText(s.province) + ")";
     case CoordForm::None: break;
   }
   return std::string();

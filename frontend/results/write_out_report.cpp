@@ -24,8 +24,8 @@ void WriteHeader(std::ofstream& out, const RunContext& ctx) {
   WriteRecord(out, "*    DATE: " + (run.reportDate ? run.reportDate() : CurrentDateText()));
   WriteRecord(out, TransformationLine(run, s));
   WriteRecord(out, run.modulesLine);
-  if (run.toForm == CoordForm::XY && !s.utmZone.empty()) {
-    WriteRecord(out, "*    " + run.zoneRemark + s.utmZone);
+  if (run.toForm == CoordForm::XY && s.utmZone != UtmZone::None) {
+    WriteRecord(out, "*    " + run.zoneRemark + SettingText(s.utmZone));
   }
   if (!run.gridFile.empty()) {
     WriteRecord(out, "*    Grid file used for transformation is " + run.gridFile);

@@ -121,7 +121,7 @@ class TextReader {
       case Mode::Quillon27Xy: {
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
         const PointText t = TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province));
-        UtmPoint p{Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), s_.utmZone};
+        UtmPoint p{Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), SettingText(s_.utmZone)};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
       case Mode::UtmGhost: return UtmGhost(line);
@@ -160,8 +160,8 @@ class TextReader {
   LineResult UtmGhost(const std::string& line) {
     PointText t = TextRecordOf(line, pr::kVesperanUtmGhost);
     if (FieldUnreadable(t.zone, 2)) return Problem();
-    if (s_.utmZone.empty()) {
-      s_.utmZone = t.zone;
+    if (s_.utmZone == UtmZone::None) {
+      s_.utmZone = UtmZoneFromText(t.zone);
       ctx_.run.zoneLabel = "UTM Zone " + t.zone;
     }
     UtmPoint p{Removed(t.id), Removed(t.easting), Removed(t.northing), std::move(t.zone)};
@@ -215,7 +215,7 @@ bool WriteOutText(RunContext& ctx, const std::string& modeName) {
     if (!mode) throw WriterFailure{};
     TextReader reader(ctx, *mode);
     if (*mode == Mode::UtmGhost) {
-      ctx.settings.utmZone.clear();
+      ctx.settings.utmZone = UtmZone::None;
       ctx.run.zoneRemark = "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file";
     }
     std::ifstream in;

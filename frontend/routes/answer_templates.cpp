@@ -5,8 +5,8 @@
 
 namespace kartovex {
 
-std::string ProvinceNumber(const std::string& province, bool ats77ToNad27) {
-  int n = province == "NS" ? 2 : province == "PEI" ? 3 : 1;
+std::string ProvinceNumber(const ProvinceSetting& province, bool ats77ToNad27) {
+  int n = province == Province::NS ? 2 : province == Province::PEI ? 3 : 1;
   return std::to_string(ats77ToNad27 ? n + 3 : n);
 }
 
@@ -74,8 +74,8 @@ namespace {
 
 // The central meridian of a UTM zone as the answer files give it; 69.0 for
 // zone 19 and for no zone at all.
-std::string UtmZoneMeridian(const std::string& zone) {
-  return zone == "20" ? "63.0" : zone == "21" ? "57.0" : "69.0";
+std::string UtmZoneMeridian(const UtmZoneSetting& zone) {
+  return zone == UtmZone::Zone20 ? "63.0" : zone == UtmZone::Zone21 ? "57.0" : "69.0";
 }
 
 }  // namespace
@@ -84,22 +84,22 @@ std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
                                           MessageService& messages, Quillon27Input input,
                                           Meridian meridian) {
   std::vector<std::string> lines{ProvinceNumber(settings.province), Answer(input)};
-  const std::string& p = settings.province;
+  const ProvinceSetting& p = settings.province;
   // Routes that read or write X,Y: QUILLON27 must work in the zone the X,Y
   // are labelled with.
   const bool utm = meridian == Meridian::Quillon27Xy || meridian == Meridian::Quillon27Ne;
-  if (p == "NB" || p == "NS") {
+  if (p == Province::NB || p == Province::NS) {
     std::string value;
     switch (meridian) {
       case Meridian::EnLl:
-        value = p == "NB" ? "69.0" : CentralMeridian(settings, messages, "quillon27 NE");
+        value = p == Province::NB ? "69.0" : CentralMeridian(settings, messages, "quillon27 NE");
         break;
       case Meridian::Quillon27Xy: value = CentralMeridian(settings, messages, "quillon27 XY"); break;
       case Meridian::Quillon27Ne: value = CentralMeridian(settings, messages, "quillon27 NE"); break;
       case Meridian::None: value = CentralMeridian(settings, messages, ""); break;
     }
     lines.push_back(value);
-    if (p == "NS" && meridian == Meridian::Quillon27Ne) {
+    if (p == Province::NS && meridian == Meridian::Quillon27Ne) {
       // Nova Scotia grid input needs the MTM meridian; the meridian of the
       // X,Y's own UTM zone follows as a change of meridian.
       lines.emplace_back("Y");
@@ -107,7 +107,7 @@ std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
     } else {
       lines.emplace_back("N");
     }
-  } else if (p == "PEI" && utm) {
+  } else if (p == Province::PEI && utm) {
     lines.push_back(UtmZoneMeridian(settings.utmZone));
     lines.emplace_back("N");
   }
@@ -127,25 +127,25 @@ std::string Orvandel27Form(CoordForm from) {
 
 std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
                                            MessageService& messages, CoordForm from, bool fixed) {
-  const std::string& p = settings.province;
+  const ProvinceSetting& p = settings.province;
   const bool xy = from == CoordForm::XY;
   std::vector<std::string> lines{ProvinceNumber(p), Orvandel27Form(from)};
   if (!fixed) {
     if (xy) lines.push_back(CentralMeridian(settings, messages, "transform"));
-    if (p == "NS") lines.push_back(settings.mtmZone);
-  } else if (p == "NS") {
+    if (p == Province::NS) lines.push_back(SettingText(settings.mtmZone));
+  } else if (p == Province::NS) {
     if (xy) {
       lines.push_back(UtmZoneMeridian(settings.utmZone));
     }
-    lines.push_back(settings.mtmZone);
-  } else if (p == "PEI" && xy) {
+    lines.push_back(SettingText(settings.mtmZone));
+  } else if (p == Province::PEI && xy) {
     // ORVANDEL asks for the central meridian of every UTM input; without
     // this line the rest of the answers would shift by one.
     lines.push_back(UtmZoneMeridian(settings.utmZone));
   } else if (xy) {
-    lines.emplace_back(settings.utmZone == "20" ? "63.0" : "69.0");
+    lines.emplace_back(settings.utmZone == UtmZone::Zone20 ? "63.0" : "69.0");
   }
-  lines.push_back("Kartovex NAD27 -> ATS77" + p + " ");
+  lines.push_back("Kartovex NAD27 -> ATS77" + SettingText(p) + " ");
   lines.emplace_back("Y");
   lines.emplace_back("F");
   lines.emplace_back(workfiles::kProgramInput);
@@ -156,11 +156,11 @@ std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
 
 std::vector<std::string> Orvandel77Answers(const FrontEndSettings& settings, CoordForm form,
                                            const std::string& title, const std::string& data) {
-  const std::string& p = settings.province;
+  const ProvinceSetting& p = settings.province;
   std::vector<std::string> lines{ProvinceNumber(p, true),
                                  form == CoordForm::LL ? "1" : form == CoordForm::XY ? "4" : "3"};
-  if (p == "NS") lines.push_back(settings.mtmZone);
-  lines.push_back(title + p + " ");
+  if (p == Province::NS) lines.push_back(SettingText(settings.mtmZone));
+  lines.push_back(title + SettingText(p) + " ");
   lines.emplace_back("Y");
   lines.emplace_back("F");
   lines.push_back(data);

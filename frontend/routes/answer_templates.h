@@ -13,7 +13,7 @@
 namespace kartovex {
 
 // "1" NB, "2" NS, "3" PEI; with ats77ToNad27 "4", "5", "6" (ORVANDEL).
-std::string ProvinceNumber(const std::string& province, bool ats77ToNad27 = false);
+std::string ProvinceNumber(const ProvinceSetting& province, bool ats77ToNad27 = false);
 
 // V: the datum, the input form and its file, and the record layout (not
 // asked for grid input).

@@ -11,10 +11,10 @@ DispatchOutcome DispatchRoute(RunContext& ctx, RunControl& control) {
   const RouteRow* row = FindRoute(RequestOf(ctx.run));
   // ORVANDEL's coefficient files are checked when no row matched or the
   // row runs ORVANDEL.
-  if ((row == nullptr || row->runsOrvandel()) && ctx.settings.province != "NB" &&
+  if ((row == nullptr || row->runsOrvandel()) && ctx.settings.province != Province::NB &&
       !CheckTransformFiles(ctx.settings, ctx.messages)) {
     ctx.messages.critical(ctx.messages.pick(titles::kError),
-                          MissingTransformFilesText(ctx.messages.french(), ctx.settings.province,
+                          MissingTransformFilesText(ctx.messages.french(), SettingText(ctx.settings.province),
                                                     ctx.settings.lineBreak));
     control.ResultsLabel(ctx.messages.pick(results_label::kRefused));
     control.Progress(progress::kCancelled);

@@ -23,7 +23,7 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
   DefaultDataFileFolder(s.iniPath);
   s.lineBreak = "\r\n";
   std::string language = ReadIniValue(messages, "SETUP", "LANGUAGE", s.iniPath);
-  s.language = language.find_first_not_of(' ') == std::string::npos ? "ENGLISH" : language;
+  s.language = LanguageFromText(language.find_first_not_of(' ') == std::string::npos ? "ENGLISH" : language);
 
   if (!LoadSettings(s, messages, mainWindow)) return false;
   if (!LoadPaths(s, messages)) return false;
@@ -45,9 +45,10 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
 
   s.runningMarker = s.workDir + workfiles::kMarker;
 
-  if (s.province != "NB" && !CheckTransformFiles(s, messages)) {
-    std::string text = "Warning: Missing " + s.province + " ORVANDEL input grid files." + s.lineBreak +
-                       s.lineBreak + "Please obtain these files from the " + s.province +
+  if (s.province != Province::NB && !CheckTransformFiles(s, messages)) {
+    const std::string province = SettingText(s.province);
+    std::string text = "Warning: Missing " + province + " ORVANDEL input grid files." + s.lineBreak +
+                       s.lineBreak + "Please obtain these files from the " + province +
                        " government before running ORVANDEL transformations. !";
     messages.critical(messages.pick(titles::kError), text);
   }

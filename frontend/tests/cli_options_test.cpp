@@ -37,9 +37,9 @@ TEST(CliOptions, EveryOption) {
   const CliOptions& o = *r.options;
   EXPECT_EQ(o.report, "R.REP");
   EXPECT_TRUE(o.data && o.accuracy && o.french && o.yes);
-  EXPECT_EQ(o.province, "NS");
-  EXPECT_EQ(o.mtmZone, "5");
-  EXPECT_EQ(o.utmZone, "20");
+  EXPECT_EQ(o.province, Province::NS);
+  EXPECT_EQ(o.mtmZone, MtmZone::Zone5);
+  EXPECT_EQ(o.utmZone, UtmZone::Zone20);
   EXPECT_EQ(o.ini, "/etc/k.ini");
 }
 

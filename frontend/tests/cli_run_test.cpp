@@ -25,10 +25,10 @@ class CliRun : public Installation {
     env.err = &err;
     env.services.dispatch = [this](RunContext& ctx, RunControl& control) {
       ++calls;
-      province = ctx.settings.province;
-      mtmZone = ctx.settings.mtmZone;
-      utmZone = ctx.settings.utmZone;
-      language = ctx.settings.language;
+      province = SettingText(ctx.settings.province);
+      mtmZone = SettingText(ctx.settings.mtmZone);
+      utmZone = SettingText(ctx.settings.utmZone);
+      language = SettingText(ctx.settings.language);
       inputFile = ctx.run.inputFile;
       reportFile = ctx.run.reportFile;
       dataFile = ctx.run.dataFile;

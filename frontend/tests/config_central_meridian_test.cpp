@@ -11,26 +11,26 @@ class CentralMeridianTest : public testing::Installation {
  protected:
   std::string cm(const std::string& province, const std::string& utm, const std::string& mtm,
                  const std::string& mode) {
-    settings.province = province;
-    settings.utmZone = utm;
-    settings.mtmZone = mtm;
+    settings.province = ProvinceFromText(province);
+    settings.utmZone = UtmZoneFromText(utm);
+    settings.mtmZone = MtmZoneFromText(mtm);
     return CentralMeridian(settings, messages, mode);
   }
 };
 
 TEST_F(CentralMeridianTest, Keys) {
-  settings.province = "NS";
-  settings.utmZone = "20";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone20;
   EXPECT_EQ(CentralMeridianKey(settings, "transform"), "NS 20 Central Meridian transform");
   EXPECT_EQ(CentralMeridianKey(settings, "quillon27 XY"), "NS 20 Central Meridian quillon27");
-  settings.utmZone = "";
+  settings.utmZone = UtmZone::None;
   EXPECT_EQ(CentralMeridianKey(settings, "transform"), "NS 0 Central Meridian transform");
-  settings.mtmZone = "5";
+  settings.mtmZone = MtmZone::Zone5;
   EXPECT_EQ(CentralMeridianKey(settings, "vesperan"), "NS 5 Central Meridian quillon27 MTM");
-  settings.mtmZone = "";
+  settings.mtmZone = MtmZoneFromText("");
   EXPECT_EQ(CentralMeridianKey(settings, "quillon27 NE"), "NS 21 Central Meridian");
-  settings.province = "PEI";
-  settings.utmZone = "20";
+  settings.province = Province::PEI;
+  settings.utmZone = UtmZone::Zone20;
   EXPECT_EQ(CentralMeridianKey(settings, "quillon27 XY"), "PEI Central Meridian 20");
   EXPECT_EQ(CentralMeridianKey(settings, "other"), "");
 }

@@ -18,14 +18,14 @@ class LoadExtentsTest : public testing::Installation {
 };
 
 TEST_F(LoadExtentsTest, SectionPrefix) {
-  EXPECT_EQ(ExtentSectionPrefix("NB", "4"), "NB ");
-  EXPECT_EQ(ExtentSectionPrefix("PEI", "5"), "PEI ");
-  EXPECT_EQ(ExtentSectionPrefix("NS", "4"), "NS 4 ");
-  EXPECT_EQ(ExtentSectionPrefix("NS", "5"), "NS 5 ");
+  EXPECT_EQ(ExtentSectionPrefix(Province::NB, MtmZone::Zone4), "NB ");
+  EXPECT_EQ(ExtentSectionPrefix(Province::PEI, MtmZone::Zone5), "PEI ");
+  EXPECT_EQ(ExtentSectionPrefix(Province::NS, MtmZone::Zone4), "NS 4 ");
+  EXPECT_EQ(ExtentSectionPrefix(Province::NS, MtmZone::Zone5), "NS 5 ");
 }
 
 TEST_F(LoadExtentsTest, ReadsAllTwelveLimits) {
-  ASSERT_TRUE(LoadExtents(settings, messages, "NB", "4", ini));
+  ASSERT_TRUE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   const Extents& e = settings.extents;
   EXPECT_DOUBLE_EQ(e.latLong.NE_LAT, 48.1);
   EXPECT_DOUBLE_EQ(e.latLong.NE_LON, 63.7);
@@ -39,16 +39,16 @@ TEST_F(LoadExtentsTest, ReadsAllTwelveLimits) {
 }
 
 TEST_F(LoadExtentsTest, NovaScotiaByMtmZone) {
-  ASSERT_TRUE(LoadExtents(settings, messages, "NS", "4", ini));
+  ASSERT_TRUE(LoadExtents(settings, messages, Province::NS, MtmZone::Zone4, ini));
   EXPECT_DOUBLE_EQ(settings.extents.latLong.SW_LON, 63.0);
-  ASSERT_TRUE(LoadExtents(settings, messages, "NS", "5", ini));
+  ASSERT_TRUE(LoadExtents(settings, messages, Province::NS, MtmZone::Zone5, ini));
   EXPECT_DOUBLE_EQ(settings.extents.latLong.SW_LON, 66.5);
   EXPECT_DOUBLE_EQ(settings.extents.nad83.NE_EAST, 5600000.0);
 }
 
 TEST_F(LoadExtentsTest, TakesTheUsersDecimalSeparator) {
   SetDecimalSeparatorOverride(std::string(","));
-  ASSERT_TRUE(LoadExtents(settings, messages, "PEI", "4", ini));
+  ASSERT_TRUE(LoadExtents(settings, messages, Province::PEI, MtmZone::Zone4, ini));
   EXPECT_EQ(settings.decimalSeparator, ",");
   EXPECT_DOUBLE_EQ(settings.extents.latLong.NE_LAT, 47.1);
 }
@@ -56,33 +56,33 @@ TEST_F(LoadExtentsTest, TakesTheUsersDecimalSeparator) {
 TEST_F(LoadExtentsTest, ZeroValueFails) {
   setValue("NE_LAT", "0");
   Extents before = settings.extents;
-  EXPECT_FALSE(LoadExtents(settings, messages, "NB", "4", ini));
+  EXPECT_FALSE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   expectExtentsError("ERROR", "LoadExtents: An error occurred while reading the extents!");
   EXPECT_DOUBLE_EQ(settings.extents.latLong.NE_LAT, before.latLong.NE_LAT);
 }
 
 TEST_F(LoadExtentsTest, ZeroWithDecimalsIsZeroToo) {
   setValue("SW_NORTH", "0.000");  // the first SW_NORTH is NB NAD83's
-  EXPECT_FALSE(LoadExtents(settings, messages, "NB", "4", ini));
+  EXPECT_FALSE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
 }
 
 TEST_F(LoadExtentsTest, MinusOneValueFailsInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   setValue("SW_LON", "-1");
-  EXPECT_FALSE(LoadExtents(settings, messages, "NB", "4", ini));
+  EXPECT_FALSE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   expectExtentsError("ERREUR", "LoadExtents: Une erreur s'est produite durant le traitement!");
 }
 
 TEST_F(LoadExtentsTest, MissingKeyShowsSystemErrorThenFails) {
   removeKey("NE_NORTH");
-  EXPECT_FALSE(LoadExtents(settings, messages, "NB", "4", ini));
+  EXPECT_FALSE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].title, "System ERROR");
   EXPECT_EQ(sink.messages[0].text, "Failed to find in section 'NB NAD83' with key 'NE_NORTH' in " + ini + ".");
 }
 
 TEST_F(LoadExtentsTest, MissingSectionStopsAtTheFirstValue) {
-  EXPECT_FALSE(LoadExtents(settings, messages, "-1", "4", ini));
+  EXPECT_FALSE(LoadExtents(settings, messages, ProvinceFromText("-1"), MtmZone::Zone4, ini));
   // One System ERROR box for the first key, then the extents error.
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].text, "Failed to find in section '-1 LAT_LONG' with key 'NE_LAT' in " + ini + ".");
@@ -90,13 +90,13 @@ TEST_F(LoadExtentsTest, MissingSectionStopsAtTheFirstValue) {
 
 TEST_F(LoadExtentsTest, TextThatIsNotANumberFails) {
   setValue("NE_LON", "sixty");
-  EXPECT_FALSE(LoadExtents(settings, messages, "NB", "4", ini));
+  EXPECT_FALSE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   expectExtentsError("ERROR", "LoadExtents: An error occurred while reading the extents!");
 }
 
 TEST_F(LoadExtentsTest, NegativeValuesOtherThanMinusOneAreLimits) {
   setValue("NE_LON", "-0.5");
-  ASSERT_TRUE(LoadExtents(settings, messages, "NB", "4", ini));
+  ASSERT_TRUE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   EXPECT_DOUBLE_EQ(settings.extents.latLong.NE_LON, -0.5);
 }
 

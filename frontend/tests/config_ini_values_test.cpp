@@ -34,7 +34,7 @@ TEST_F(IniValuesTest, EmptyValueIsTreatedAsMissing) {
 }
 
 TEST_F(IniValuesTest, FrenchSystemErrorBox) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_EQ(ReadIniValue(messages, "PATH", "NONE", ini), "-1");
   EXPECT_EQ(sink.messages[0].title, "Erreur du système");
   EXPECT_EQ(sink.messages[0].text, "Incapable de trouver 'PATH' / 'NONE' dans " + ini + ".");

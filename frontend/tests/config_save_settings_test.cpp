@@ -21,15 +21,15 @@ TEST_F(SaveSettingsTest, WritesTheChangeableKeysAndNothingElse) {
   std::string before = testing::ReadFile(ini);
   settings.inputDir = "/data/in/";
   settings.outputDir = "/data/out/";
-  settings.province = "NS";
-  settings.mtmZone = "5";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
   settings.fieldOrder = "NE";
   settings.delimiter = ";";
   settings.extraText = true;
   settings.displayExtraText = false;
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   settings.pdfReader = "/usr/bin/reader";
-  ChooseUtmZone(settings, "20");
+  ChooseUtmZone(settings, UtmZone::Zone20);
   settings.binDir = "/changed/";
   settings.workDir = "/changed/";
   ASSERT_TRUE(SaveSettings(settings, messages));
@@ -63,8 +63,8 @@ TEST_F(SaveSettingsTest, BlankDelimiterIsWrittenQuotedAndReadsBackAsABlank) {
 TEST_F(SaveSettingsTest, EmptyValuesTurnIntoTheirDefaults) {
   settings.inputDir = "";
   settings.outputDir = "";
-  settings.mtmZone = "";
-  ChooseUtmZone(settings, "");
+  settings.mtmZone = MtmZoneFromText("");
+  ChooseUtmZone(settings, UtmZone::None);
   ASSERT_TRUE(SaveSettings(settings, messages));
   EXPECT_EQ(get("PATH", "INPUT"), root + "/in/");
   EXPECT_EQ(get("PATH", "OUTPUT"), root + "/out/");
@@ -73,9 +73,9 @@ TEST_F(SaveSettingsTest, EmptyValuesTurnIntoTheirDefaults) {
 }
 
 TEST_F(SaveSettingsTest, TheRunsEmptyZoneIsNotSaved) {
-  ChooseUtmZone(settings, "20");
+  ChooseUtmZone(settings, UtmZone::Zone20);
   BeginRunUtmZone(settings, true);
-  EXPECT_EQ(settings.utmZone, "");
+  EXPECT_EQ(settings.utmZone, UtmZone::None);
   ASSERT_TRUE(SaveSettings(settings, messages));
   EXPECT_EQ(get("SETUP", "UTM Zone"), "20");
 }
@@ -91,48 +91,48 @@ TEST_F(SaveSettingsTest, EveryFailedWriteShowsItsBoxAndTheRestIsTried) {
 
 TEST(RunUtmZoneTest, RunZoneIsKeptApartFromTheChosenZone) {
   FrontEndSettings s;
-  ChooseUtmZone(s, "21");
-  EXPECT_EQ(s.utmZone, "21");
+  ChooseUtmZone(s, UtmZone::Zone21);
+  EXPECT_EQ(s.utmZone, UtmZone::Zone21);
   BeginRunUtmZone(s, true);
-  EXPECT_EQ(s.utmZone, "");
-  s.utmZone = "19";  // the writers took the zone of the first point
+  EXPECT_EQ(s.utmZone, UtmZone::None);
+  s.utmZone = UtmZone::Zone19;  // the writers took the zone of the first point
   EXPECT_EQ(UtmZoneToSave(s), "21");
   BeginRunUtmZone(s, false);
-  EXPECT_EQ(s.utmZone, "21");
+  EXPECT_EQ(s.utmZone, UtmZone::Zone21);
 }
 
 class CheckTransformFilesTest : public testing::Installation {};
 
 TEST_F(CheckTransformFilesTest, NewBrunswickNeedsNothing) {
-  settings.province = "NB";
+  settings.province = Province::NB;
   ::unsetenv("DATAFILE");
   EXPECT_TRUE(CheckTransformFiles(settings, messages));
 }
 
 TEST_F(CheckTransformFilesTest, BothFilesMustBeInDatafile) {
-  settings.province = "NS";
+  settings.province = Province::NS;
   EXPECT_TRUE(CheckTransformFiles(settings, messages));
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   EXPECT_TRUE(CheckTransformFiles(settings, messages));
   std::filesystem::remove(dir / "coeff/TRPE7727.DAT");
   EXPECT_FALSE(CheckTransformFiles(settings, messages));
 }
 
 TEST_F(CheckTransformFilesTest, NamesFoundIgnoringCase) {
-  settings.province = "NS";
+  settings.province = Province::NS;
   std::filesystem::rename(dir / "coeff/TRNS2777.DAT", dir / "coeff/trns2777.dat");
   EXPECT_TRUE(CheckTransformFiles(settings, messages));
 }
 
 TEST_F(CheckTransformFilesTest, BlankOrMissingNamesFail) {
-  settings.province = "NS";
+  settings.province = Province::NS;
   setValue("Transform NS 27 to 77", "' '");
   EXPECT_FALSE(CheckTransformFiles(settings, messages));
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   removeKey("Transform PEI 77 to 27");
   EXPECT_FALSE(CheckTransformFiles(settings, messages));
   EXPECT_EQ(sink.messages.back().title, "System ERROR");
-  settings.province = "XX";
+  settings.province = ProvinceFromText("XX");
   EXPECT_FALSE(CheckTransformFiles(settings, messages));
 }
 

@@ -41,9 +41,9 @@ TEST_F(SetupModelTest, OpeningForNewBrunswick) {
 }
 
 TEST_F(SetupModelTest, OpeningForNovaScotiaEnablesTheMtmZones) {
-  settings.province = "NS";
-  settings.mtmZone = "5";
-  ChooseUtmZone(settings, "21");
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
+  ChooseUtmZone(settings, UtmZone::Zone21);
   setup.open();
   EXPECT_TRUE(setup.optNS.checked);
   EXPECT_TRUE(setup.optMTMZone4.enabled);
@@ -54,26 +54,26 @@ TEST_F(SetupModelTest, OpeningForNovaScotiaEnablesTheMtmZones) {
 }
 
 TEST_F(SetupModelTest, OpeningWithAnUnknownZoneSelects21) {
-  ChooseUtmZone(settings, "-1");
+  ChooseUtmZone(settings, UtmZoneFromText("-1"));
   setup.open();
   EXPECT_TRUE(setup.optZone21.checked);
 }
 
 TEST_F(SetupModelTest, OpeningWithAnEmptyZoneStoresTheProvinceDefault) {
-  settings.province = "PEI";
-  ChooseUtmZone(settings, "");
+  settings.province = Province::PEI;
+  ChooseUtmZone(settings, UtmZone::None);
   setup.open();
   EXPECT_TRUE(setup.optPEI.checked);
   EXPECT_TRUE(setup.optZone20.checked);
-  EXPECT_EQ(settings.utmZoneSetting, "20");
-  settings.province = "NB";
-  ChooseUtmZone(settings, "");
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone20);
+  settings.province = Province::NB;
+  ChooseUtmZone(settings, UtmZone::None);
   setup.open();
-  EXPECT_EQ(settings.utmZoneSetting, "19");
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone19);
 }
 
 TEST_F(SetupModelTest, OpeningShowsTheChosenZoneNotTheRunsEmptyOne) {
-  ChooseUtmZone(settings, "21");
+  ChooseUtmZone(settings, UtmZone::Zone21);
   BeginRunUtmZone(settings, true);
   setup.open();
   EXPECT_TRUE(setup.optZone21.checked);
@@ -107,10 +107,10 @@ TEST_F(SetupModelTest, SwitchingToNovaScotiaRereadsTheExtentsOfItsZone) {
   setup.clickZone21();
   ASSERT_TRUE(setup.ok());
   EXPECT_FALSE(setup.isOpen());
-  EXPECT_EQ(settings.province, "NS");
-  EXPECT_EQ(settings.mtmZone, "5");
-  EXPECT_EQ(settings.utmZone, "21");
-  EXPECT_EQ(settings.utmZoneSetting, "21");
+  EXPECT_EQ(settings.province, Province::NS);
+  EXPECT_EQ(settings.mtmZone, MtmZone::Zone5);
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone21);
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone21);
   EXPECT_DOUBLE_EQ(settings.extents.latLong.SW_LON, 66.5);
   EXPECT_EQ(settings.gridShift27to83_89, root + "/bin/NS2783.GSB");
   EXPECT_EQ(settings.gridShift77toCsrs, root + "/bin/NS77CSRS.GSB");
@@ -120,7 +120,7 @@ TEST_F(SetupModelTest, NovaScotiaWithoutAnMtmChoiceIsZone4) {
   setup.open();
   setup.clickNS();
   ASSERT_TRUE(setup.ok());
-  EXPECT_EQ(settings.mtmZone, "4");
+  EXPECT_EQ(settings.mtmZone, MtmZone::Zone4);
   EXPECT_DOUBLE_EQ(settings.extents.latLong.SW_LON, 63.0);
 }
 
@@ -130,12 +130,12 @@ TEST_F(SetupModelTest, SameProvinceDoesNotRereadTheExtents) {
   setup.clickZone20();
   ASSERT_TRUE(setup.ok());
   EXPECT_DOUBLE_EQ(settings.extents.latLong.NE_LAT, 1.0);
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
 }
 
 TEST_F(SetupModelTest, FailedExtentsAreReported) {
   setValue("NE_LAT", "-1");  // NB's, read again only on a change back to NB
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   setup.open();
   setup.clickNB();
   EXPECT_FALSE(setup.ok());
@@ -155,7 +155,7 @@ TEST_F(SetupModelTest, DirectoriesLanguageAndReaderOnOk) {
   EXPECT_EQ(settings.inputDir, root + "/out/");
   EXPECT_EQ(settings.outputDir, root + "/out/");
   EXPECT_EQ(settings.pdfReader, "/opt/Reader/bin/acroread");
-  EXPECT_EQ(settings.language, "FRENCH");
+  EXPECT_EQ(settings.language, Language::French);
   EXPECT_TRUE(setup.languageChanged());
 }
 
@@ -199,7 +199,7 @@ TEST_F(SetupModelTest, EnglishCaptions) {
 }
 
 TEST_F(SetupModelTest, FrenchCaptions) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   setup.open();
   EXPECT_TRUE(setup.optFrench.checked);
   const std::pair<const char*, const char*> expected[] = {
@@ -218,12 +218,12 @@ TEST_F(SetupModelTest, FrenchCaptions) {
 }
 
 TEST_F(SetupModelTest, OtherLanguageValuesGiveFrenchCaptionsAndTheFrenchOption) {
-  settings.language = "-1";
+  settings.language = LanguageFromText("-1");
   setup.open();
   EXPECT_EQ(setup.caption("optNB"), "Nouveau-Brunswick");
   EXPECT_TRUE(setup.optFrench.checked);
   ASSERT_TRUE(setup.ok());
-  EXPECT_EQ(settings.language, "FRENCH");
+  EXPECT_EQ(settings.language, Language::French);
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ TEST_F(StartUpTest, CompleteInstallationStartsSilently) {
   EXPECT_TRUE(sink.messages.empty()) << allTexts();
   EXPECT_EQ(settings.iniPath, ini);
   EXPECT_EQ(settings.lineBreak, "\r\n");
-  EXPECT_EQ(settings.language, "ENGLISH");
-  EXPECT_EQ(settings.province, "NB");
-  EXPECT_EQ(settings.mtmZone, "4");
-  EXPECT_EQ(settings.utmZone, "19");
-  EXPECT_EQ(settings.utmZoneSetting, "19");
+  EXPECT_EQ(settings.language, Language::English);
+  EXPECT_EQ(settings.province, Province::NB);
+  EXPECT_EQ(settings.mtmZone, MtmZone::Zone4);
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone19);
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone19);
   EXPECT_EQ(settings.binDir, root + "/bin/");
   EXPECT_EQ(settings.workDir, root + "/work/");
   EXPECT_EQ(settings.inputDir, root + "/in/");
@@ -115,7 +115,7 @@ TEST_F(StartUpTest, WorkFilesOfARunningConversionAreLeftAlone) {
 TEST_F(StartUpTest, AbsentProvinceCodeIsMinusOneNotNb) {
   removeKey("Province Code");
   EXPECT_FALSE(start());
-  EXPECT_EQ(settings.province, "-1");
+  EXPECT_EQ(settings.province, ProvinceFromText("-1"));
   EXPECT_TRUE(hasText("Failed to find in section 'SETUP' with key 'Province Code' in " + ini + "."));
   EXPECT_TRUE(hasText("LoadExtents: An error occurred while reading the extents!"));
 }
@@ -123,7 +123,7 @@ TEST_F(StartUpTest, AbsentProvinceCodeIsMinusOneNotNb) {
 TEST_F(StartUpTest, BlankProvinceCodeBecomesNb) {
   setValue("Province Code", "' '");
   ASSERT_TRUE(start()) << allTexts();
-  EXPECT_EQ(settings.province, "NB");
+  EXPECT_EQ(settings.province, Province::NB);
 }
 
 TEST_F(StartUpTest, BlankZonesAndLanguageTakeTheirDefaults) {
@@ -131,9 +131,9 @@ TEST_F(StartUpTest, BlankZonesAndLanguageTakeTheirDefaults) {
   setValue("UTM Zone", "' '");
   setValue("LANGUAGE", "' '");
   ASSERT_TRUE(start()) << allTexts();
-  EXPECT_EQ(settings.mtmZone, "4");
-  EXPECT_EQ(settings.utmZone, "19");
-  EXPECT_EQ(settings.language, "ENGLISH");
+  EXPECT_EQ(settings.mtmZone, MtmZone::Zone4);
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone19);
+  EXPECT_EQ(settings.language, Language::English);
 }
 
 TEST_F(StartUpTest, MissingPdfReaderAsksAndNoEndsTheStart) {

@@ -36,7 +36,7 @@ class AccountingTest : public IoTest {
  protected:
   void SetUp() override {
     IoTest::SetUp();
-    settings.utmZone.clear();
+    settings.utmZone = UtmZone::None;
   }
   void Bin(const std::string& name, const std::string& text) {
     iotest::WriteFile(settings.binDir + name, text);
@@ -71,7 +71,7 @@ TEST_F(AccountingTest, CrOnlyUtmFileGivesEveryPoint) {
   ASSERT_TRUE(IntoTransform_XY(ctx)) << sink.messages.size();
   EXPECT_EQ(BinInput().size(), 2u);
   EXPECT_EQ(run.counts.read, 2);
-  settings.utmZone.clear();
+  settings.utmZone = UtmZone::None;
   ASSERT_TRUE(IntoVesperan_XY(ctx));
   EXPECT_EQ(WorkInput().size(), 2u);
 }
@@ -116,7 +116,7 @@ TEST_F(AccountingTest, EmptyFileIsNoPointsOnEveryWriter) {
                 run.inputFile + " holds no points: the file is empty or its first line is blank.");
     }
   }
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Input("");
   sink.clear();
   run.fromForm = CoordForm::LL;
@@ -173,7 +173,7 @@ TEST_F(AccountingTest, ZoneOutsideTheMaritimesIsRejectedWithItsLine) {
   Input("U1,500000,5000000,99\nU2,500000,5000000,20\nU3,500000,5000000,2\nU4,500000,5000000,5\n");
   ASSERT_TRUE(IntoTransform_XY(ctx));
   EXPECT_EQ(BinInput().size(), 1u);
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
   EXPECT_EQ(run.errCount(), 3);
   EXPECT_EQ(run.counts.rejected, 3);
   ASSERT_EQ(sink.messages.size(), 3u);

@@ -117,7 +117,7 @@ TEST(ParseUtmCoordTest, MissingDelimiterFailsWithoutMessage) {
 
 TEST(ParseUtmCoordTest, UnconvertibleCoordinateShowsItsRunTimeError) {
   FrontEndSettings s = Options("EN", ",", false);
-  s.language = "FRENCH";
+  s.language = Language::French;
   RecordingSink sink;
   MessageService messages(s, sink);
   std::string id, x, y, zone, extra;

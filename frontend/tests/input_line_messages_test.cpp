@@ -16,7 +16,7 @@ using iotest::IoTest;
 
 class LineMessagesTest : public IoTest {
  protected:
-  void French() { settings.language = "FRENCH"; }
+  void French() { settings.language = Language::French; }
 };
 
 TEST_F(LineMessagesTest, NonNumericEastingNamesLineFieldAndText) {
@@ -150,7 +150,7 @@ TEST_F(LineMessagesTest, UtmLinesNameTheFieldToo) {
 }
 
 TEST_F(LineMessagesTest, ZonesMismatchNamesTheLine) {
-  settings.utmZone.clear();
+  settings.utmZone = UtmZone::None;
   Input("U1,500000,5000000,20\nU2,500000,5000000,21\n");
   EXPECT_FALSE(IntoTransform_XY(ctx));
   EXPECT_EQ(OnlyMessage().text, "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)! "

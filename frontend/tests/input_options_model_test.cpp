@@ -41,13 +41,13 @@ TEST(OptionsModelOpen, CaptionsByLanguage) {
   m.Open(s);
   EXPECT_EQ(m.caption("window"), "Input Text File Options");
   EXPECT_EQ(m.caption("optEN"), " Pt,East,North");
-  s.language = "FRENCH";
+  s.language = Language::French;
   m.Open(s);
   EXPECT_EQ(m.caption("window"), "Options du fichier-texte");
   EXPECT_EQ(m.caption("optTabDeliminter"), "Tab");
   EXPECT_EQ(m.caption("frmORDER"), "Choisir la séquence des données");
   // Captions are English only for "ENGLISH".
-  s.language = "SPANISH";
+  s.language = LanguageFromText("SPANISH");
   m.Open(s);
   EXPECT_EQ(m.caption("comCANCEL"), "Abandon");
 }
@@ -75,7 +75,7 @@ TEST(OptionsModelOk, OtherWithoutDelimiterIsRefused) {
 
 TEST(OptionsModelOk, FrenchRefusal) {
   FrontEndSettings s;
-  s.language = "FRENCH";
+  s.language = Language::French;
   OptionsModel m;
   m.Open(s);
   m.ClickOther();

@@ -114,7 +114,7 @@ TEST(ShowAngleErrorTest, TextsInBothLanguages) {
   RecordingSink sink;
   MessageService messages(s, sink);
   ShowAngleError(messages, AngleStatus::LonSeconds);
-  s.language = "FRENCH";
+  s.language = Language::French;
   ShowAngleError(messages, AngleStatus::LatMinutes);
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].title, "Invalid Seconds/File Error");

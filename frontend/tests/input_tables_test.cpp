@@ -43,7 +43,7 @@ TEST(RunStateTest, IncrementErrCountShowsTheCounter) {
   run.IncrementErrCount();
   EXPECT_EQ(run.errCount(), 1);
   EXPECT_EQ(run.errCountText(), "Number of rejected points =  1");
-  s.language = "FRENCH";
+  s.language = Language::French;
   run.IncrementErrCount();
   EXPECT_EQ(run.errCountText(), "Quantité de points rejetés =  2");
 }
@@ -94,7 +94,7 @@ TEST(WarnUnreadLinesTest, WarnsInTheChosenLanguage) {
   while (reader.Next(line)) {
   }
   WarnUnreadLines(messages, "/d/IN.TXT", reader);
-  s.language = "FRENCH";
+  s.language = Language::French;
   WarnUnreadLines(messages, "/d/IN.TXT", reader);
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].kind, RecordedMessage::Kind::Information);
@@ -136,7 +136,7 @@ TEST(DelimiterCheckTest, CommaDelimiterWithDecimalCommaIsRefused) {
   EXPECT_TRUE(CheckDelimiterAgainstSeparator(s, messages));
   s.delimiter = std::string(",");
   EXPECT_FALSE(CheckDelimiterAgainstSeparator(s, messages));
-  s.language = "FRENCH";
+  s.language = Language::French;
   EXPECT_FALSE(CheckDelimiterAgainstSeparator(s, messages));
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].title, "Required Info Missing");

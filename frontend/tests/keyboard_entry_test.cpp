@@ -27,8 +27,8 @@ TEST_F(KeyboardEntry, LoadSetsTheModeFramesAndCaptions) {
             "NOTE: Extra care should be taken when entering UTM coordinates!  (They are not being validated by "
             "the system.) NAD27 (UTM)-> ATS77 only one zone allowed!");
 
-  settings.language = "FRENCH";
-  settings.province = "NS";
+  settings.language = Language::French;
+  settings.province = Province::NS;
   model.Load(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::LL);
   EXPECT_EQ(model.caption("formKEYBOARD"), "Entrée au clavier (EST,NORD)");
   EXPECT_EQ(model.caption("lblX"), "EST (m):");
@@ -60,7 +60,7 @@ TEST_F(KeyboardEntry, CommitNeedsEveryFieldOfTheMode) {
   grid("U1", "500000", "5000000");
   EXPECT_FALSE(model.Commit());  // no zone
 
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   model.Load(Datum::ATS77, CoordForm::LL, Datum::NAD83, CoordForm::EN);
   geo("G1", "45", "5", "", "66", "7", "12");
   EXPECT_FALSE(model.Commit());
@@ -80,8 +80,8 @@ TEST_F(KeyboardEntry, GridPointsAreCheckedAgainstTheFromDatumLimits) {
   EXPECT_EQ(lastTitle(), "Invalid Northing");
   EXPECT_EQ(model.focus, KeyboardFocus::txtY);
 
-  settings.language = "FRENCH";
-  settings.province = "PEI";
+  settings.language = Language::French;
+  settings.province = Province::PEI;
   grid("P1", "100", "7400000");
   EXPECT_FALSE(model.Commit());
   EXPECT_EQ(lastTitle(), "Valeur en EST non conforme");

@@ -9,14 +9,14 @@ using KeyboardZoneLocks = KeyboardTest;
 using KeyboardOkCancel = KeyboardTest;
 
 TEST_F(KeyboardZoneLocks, FirstNovaScotiaGridPointNamesTheMtmZoneAndLocksIt) {
-  settings.province = "NS";
-  settings.mtmZone = "4";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone4;
   model.Load(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::LL);
   EXPECT_EQ(model.entry.txtZONE, "4");
   model.entry.txtZONE = "5";
   grid("N1", "400000", "5000000");  // inside zone 5, outside zone 4
   ASSERT_TRUE(model.Commit()) << lastText();
-  EXPECT_EQ(settings.mtmZone, "5");
+  EXPECT_EQ(settings.mtmZone, MtmZone::Zone5);
   EXPECT_DOUBLE_EQ(settings.extents.ats77.NE_EAST, 500000);
   EXPECT_FALSE(model.txtZONEEnabled);
   EXPECT_EQ(model.entry.txtZONE, "5");  // the locked zone stays shown
@@ -26,26 +26,26 @@ TEST_F(KeyboardZoneLocks, FirstNovaScotiaGridPointNamesTheMtmZoneAndLocksIt) {
 }
 
 TEST_F(KeyboardZoneLocks, AnUnknownZoneKeepsTheFormerExtents) {
-  settings.province = "NS";
-  settings.mtmZone = "4";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone4;
   settings.extents.ats77 = {5700000, 5250000, 4250000, 4750000};
   model.Load(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::LL);
   model.entry.txtZONE = "7";
   grid("N1", "5000000", "5000000");
   EXPECT_FALSE(model.Commit());
-  EXPECT_EQ(settings.mtmZone, "4");
+  EXPECT_EQ(settings.mtmZone, MtmZone::Zone4);
   EXPECT_DOUBLE_EQ(settings.extents.ats77.NE_EAST, 5700000);
   EXPECT_TRUE(model.txtZONEEnabled);
   EXPECT_EQ(model.focus, KeyboardFocus::txtZONE);
 }
 
 TEST_F(KeyboardZoneLocks, Nad27UtmToAts77TakesOneZone) {
-  settings.utmZone = "19";
+  settings.utmZone = UtmZone::Zone19;
   model.Load(Datum::NAD27, CoordForm::XY, Datum::ATS77, CoordForm::EN);
   model.entry.txtZONE = "20";
   grid("U1", "500000", "5000000");
   ASSERT_TRUE(model.Commit());
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
   EXPECT_FALSE(model.txtZONEEnabled);
   EXPECT_EQ(model.entry.txtZONE, "20");
   grid("U2", "510000", "5010000");
@@ -98,14 +98,14 @@ TEST_F(KeyboardOkCancel, GridPointsFollowTheFieldOrderAndDelimiter) {
 }
 
 TEST_F(KeyboardOkCancel, UtmAndGeographicLines) {
-  settings.utmZone = "";
+  settings.utmZone = UtmZone::None;
   model.Load(Datum::ATS77, CoordForm::XY, Datum::NAD83, CoordForm::LL);
   model.entry.txtZONE = "20";
   grid("U1", "500000", "5000000");
   ASSERT_TRUE(model.Commit());
   ASSERT_TRUE(model.Ok());
   EXPECT_EQ(ReadFile(dir / "INPUT.TXT"), "U1,500000,5000000,20\r\n");
-  EXPECT_EQ(settings.utmZone, "20");  // the first zone met
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);  // the first zone met
 
   model.Load(Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN);
   geo("P2", "45", "5", "3.2", "66", "7", "12");
@@ -144,7 +144,7 @@ TEST_F(KeyboardOkCancel, CancelAsksOnlyWithPointsAndRemovesTheKeyboardFile) {
   EXPECT_EQ(lastTitle(), "CANCEL?");
   EXPECT_EQ(lastText(), "Any input already entered will be lost.  Do you really want to cancel?");
   EXPECT_TRUE(std::filesystem::exists(dir / "INPUT.TXT"));
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   sink.answers = {true};
   EXPECT_TRUE(model.Cancel());
   EXPECT_EQ(lastTitle(), "ABANDON?");

@@ -23,7 +23,7 @@ class KeyboardTest : public ::testing::Test {
     settings.inputDir = dir.path();
     settings.iniPath = dir / "KARTOVEX.INI";
     WriteFile(settings.iniPath, Ini());
-    settings.province = "NB";
+    settings.province = Province::NB;
     settings.extents.latLong = {48.1, 63.7, 44.5, 69.1};
     settings.extents.ats77 = {2700000, 7700000, 2250000, 7250000};
     settings.extents.nad27 = {2700000, 7700000, 2250000, 7250000};

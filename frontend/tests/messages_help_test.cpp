@@ -51,7 +51,7 @@ TEST_F(HelpTest, EnglishPageInTheOpener) {
 }
 
 TEST_F(HelpTest, FrenchPageInTheOpener) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_TRUE(help());
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(testing::ReadFile(args), settings.frenchHelpFile + "\n");
@@ -64,7 +64,7 @@ TEST_F(HelpTest, MissingPageIsNamedAndNothingStarts) {
   EXPECT_EQ(sink.messages[0].title, "File Not Found");
   EXPECT_EQ(sink.messages[0].text, "The help page " + settings.helpFile + " does not exist.");
   EXPECT_FALSE(testing::Exists(args));
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   std::remove(settings.frenchHelpFile.c_str());
   EXPECT_FALSE(help());
   EXPECT_EQ(sink.messages.back().title, "Fichier non trouvé");
@@ -79,7 +79,7 @@ TEST_F(HelpTest, OpenerThatFailsAtOnce) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].title, "ERROR");
   EXPECT_EQ(sink.messages[0].text, "Failed to launch Help! It stopped at once with exit status 3.");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(LaunchHelp(settings, messages, start));
   EXPECT_EQ(sink.messages.back().text,
             "Incapable de démarrer l'option d'aide! Il s'est arrêté aussitôt (code de sortie 3).");

@@ -15,16 +15,16 @@ using Kind = RecordedMessage::Kind;
 
 TEST(LanguageRuleTest, MessagesFrenchOnlyForFrenchCaptionsEnglishOnlyForEnglish) {
   Text t{"Yes", "Oui"};
-  EXPECT_EQ(pick(t, "ENGLISH"), "Yes");
-  EXPECT_EQ(pick(t, "FRENCH"), "Oui");
-  EXPECT_EQ(pick(t, "-1"), "Yes");
-  EXPECT_EQ(pick(t, "French"), "Yes");
-  EXPECT_EQ(pickCaption(t, "ENGLISH"), "Yes");
-  EXPECT_EQ(pickCaption(t, "FRENCH"), "Oui");
-  EXPECT_EQ(pickCaption(t, "-1"), "Oui");
-  EXPECT_EQ(pickCaption(t, ""), "Oui");
-  EXPECT_TRUE(MessagesInFrench("FRENCH"));
-  EXPECT_FALSE(CaptionsInEnglish("english"));
+  EXPECT_EQ(pick(t, Language::English), "Yes");
+  EXPECT_EQ(pick(t, Language::French), "Oui");
+  EXPECT_EQ(pick(t, LanguageFromText("-1")), "Yes");
+  EXPECT_EQ(pick(t, LanguageFromText("French")), "Yes");
+  EXPECT_EQ(pickCaption(t, Language::English), "Yes");
+  EXPECT_EQ(pickCaption(t, Language::French), "Oui");
+  EXPECT_EQ(pickCaption(t, LanguageFromText("-1")), "Oui");
+  EXPECT_EQ(pickCaption(t, LanguageFromText("")), "Oui");
+  EXPECT_TRUE(MessagesInFrench(Language::French));
+  EXPECT_FALSE(CaptionsInEnglish(LanguageFromText("english")));
 }
 
 class MessageServiceTest : public ::testing::Test {
@@ -47,7 +47,7 @@ TEST_F(MessageServiceTest, ProcedureErrorInEachLanguageRestoresThePointerFirst) 
   EXPECT_EQ(sink.messages[0].title, "ERROR");
   EXPECT_EQ(sink.messages[0].text, "ProcessCombo25: An error occurred while processing your data!");
   EXPECT_FALSE(sink.busy);
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   messages.ReportProcedureError("ProcessCombo25");
   EXPECT_EQ(sink.messages[1].title, "ERREUR");
   EXPECT_EQ(sink.messages[1].text, "ProcessCombo25: Une erreur s'est produite durant le traitement!");
@@ -71,17 +71,17 @@ TEST_F(MessageServiceTest, EveryProcedureKindHasItsEnding) {
        "P: Une erreur s'est introduite lors de la soumission des données!"},
   };
   for (const auto& c : cases) {
-    settings.language = "ENGLISH";
+    settings.language = Language::English;
     messages.ReportProcedureError("P", c.kind);
     EXPECT_EQ(sink.messages.back().text, c.en);
-    settings.language = "FRENCH";
+    settings.language = Language::French;
     messages.ReportProcedureError("P", c.kind);
     EXPECT_EQ(sink.messages.back().text, c.fr);
   }
 }
 
 TEST_F(MessageServiceTest, AnyOtherLanguageGivesEnglishMessages) {
-  settings.language = "-1";
+  settings.language = LanguageFromText("-1");
   messages.critical(titles::kFileError, Text{"Could not delete old BIN files.", "Incapable de supprimer les anciens fichiers BIN."});
   EXPECT_EQ(sink.messages[0].title, "File Error");
   EXPECT_EQ(sink.messages[0].text, "Could not delete old BIN files.");

@@ -52,7 +52,7 @@ TEST_F(ViewerTest, MissingReport) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].title, "File Not Found");
   EXPECT_EQ(sink.messages[0].text, "The report file " + dir / "OUT.REP" + " does not exist.");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", recorder(1)));
   EXPECT_EQ(sink.messages[1].title, "Fichier non trouvé");
   EXPECT_EQ(sink.messages[1].text, "Le fichier rapport " + dir / "OUT.REP" + " n'existe pas.");
@@ -70,7 +70,7 @@ TEST_F(ViewerTest, ReportOpensMaximisedInTheEditor) {
 TEST_F(ViewerTest, LogAndErrorFiles) {
   EXPECT_FALSE(ViewLog(messages, recorder(1)));
   EXPECT_EQ(sink.messages.back().text, "The file " + dir / "kartovex.log" + " does not exist.");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(ViewError(messages, recorder(1)));
   EXPECT_EQ(sink.messages.back().text, "Le fichier " + dir / "kartovex.err" + " n'existe pas.");
   WriteFile(dir / "kartovex.log", "x");
@@ -85,7 +85,7 @@ TEST_F(ViewerTest, EditorThatDoesNotStart) {
   WriteFile(dir / "kartovex.log", "x");
   EXPECT_FALSE(ViewLog(messages, recorder(0)));
   EXPECT_EQ(sink.messages.back().text, "Failed to launch /usr/bin/editor!");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(ViewLog(messages, recorder(0)));
   EXPECT_EQ(sink.messages.back().text, "Incapable de mettre «/usr/bin/editor» en marche!");
   EXPECT_FALSE(ViewLog(messages, ProgramStarter{}));
@@ -194,7 +194,7 @@ TEST_F(ViewerTest, OpenerThatFailsAtOnceShowsAMessage) {
   EXPECT_EQ(sink.messages[0].title, "ERROR");
   EXPECT_EQ(sink.messages[0].text,
             "Failed to launch " + settings.editor + "! It stopped at once with exit status 1.");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   WriteFile(dir / "OUT.REP", "r");
   EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", DefaultProgramStarter(kSlowMachineWatch)));
   EXPECT_EQ(sink.messages.back().text,
@@ -229,9 +229,9 @@ TEST_F(ViewerTest, DefaultStarterStartsTheEditor) {
 }
 
 TEST(ResultTextsTest, BothLanguages) {
-  EXPECT_EQ(pick(results_label::kCompleted, "ENGLISH") + results_label::kEnding, "The conversion has been completed !");
-  EXPECT_EQ(pick(results_label::kNotCompleted, "FRENCH") + results_label::kEnding, "La conversion est INCOMPLÈTE !");
-  EXPECT_EQ(pick(results_label::kRefused, "FRENCH"), "La transformation est INCOMPLÈTE !");
+  EXPECT_EQ(pick(results_label::kCompleted, Language::English) + results_label::kEnding, "The conversion has been completed !");
+  EXPECT_EQ(pick(results_label::kNotCompleted, Language::French) + results_label::kEnding, "La conversion est INCOMPLÈTE !");
+  EXPECT_EQ(pick(results_label::kRefused, Language::French), "La transformation est INCOMPLÈTE !");
 }
 
 TEST(StreamSinkTest, PrintsBoxesAndReadsAnswers) {

@@ -84,7 +84,7 @@ TEST_F(ProcessTest, CancelledRunSaysSoInBothLanguages) {
   EXPECT_EQ(model().Process(), ProcessResult::NotCompleted);
   EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed (cancelled) !");
   EXPECT_EQ(model().progress(), progress::kCancelled);
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   model().Process();
   EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE (annulée) !");
 }
@@ -95,14 +95,14 @@ TEST_F(ProcessTest, ResultsLabelFollowsALanguageChange) {
   chooseTypicalRun();
   model().Process();
   EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   model().SetupClosed(true);
   // A failed run, not a refusal, though both read alike in English.
   EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE !");
   result = DispatchResult::Completed;
   model().Process();
   EXPECT_EQ(model().resultsLabel(), "La conversion est RÉUSSIE !");
-  settings.language = "ENGLISH";
+  settings.language = Language::English;
   model().SetupClosed(true);
   EXPECT_EQ(model().resultsLabel(), "The conversion has been completed !");
   model().SetupClosed(false);

@@ -132,7 +132,7 @@ const RefusalCase kCases[] = {
 
 TEST_P(ProcessRefusals, RefusesWithItsMessageAndTouchesNothing) {
   const auto& [k, french] = GetParam();
-  settings.language = french ? "FRENCH" : "ENGLISH";
+  settings.language = french ? Language::French : Language::English;
   WriteFile(settings.binDir + "OLD.DAT", "x");
   WriteFile(settings.workDir + "OLD.REP", "x");
   k.arrange(*this);

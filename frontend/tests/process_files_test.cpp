@@ -64,7 +64,7 @@ TEST_F(ProcessTest, FileRunPassesTheNamesToTheRoute) {
 }
 
 TEST_F(ProcessTest, UtmFileRunTakesTheZoneFromTheFile) {
-  settings.utmZone = settings.utmZoneSetting = "20";
+  settings.utmZone = settings.utmZoneSetting = UtmZone::Zone20;
   std::string input = settings.inputDir + "UTM.TXT";
   WriteFile(input, "P1,500000,5000000,20\n");
   auto& c = model().choices();
@@ -77,7 +77,7 @@ TEST_F(ProcessTest, UtmFileRunTakesTheZoneFromTheFile) {
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_EQ(seen.utmZone, "");
   EXPECT_EQ(seen.zoneRemark, "Using zone from input file ");
-  EXPECT_EQ(settings.utmZoneSetting, "20") << "the chosen zone is kept for the configuration file";
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone20) << "the chosen zone is kept for the configuration file";
 }
 
 TEST_F(ProcessTest, FileRunRemovesOldWorkFilesByNameButNeverTheInputFile) {
@@ -146,7 +146,7 @@ TEST_F(ProcessTest, KeyboardRunKeepsInputTxt) {
 }
 
 TEST_F(ProcessTest, KeyboardUtmRunKeepsTheZoneOfTheTypedPoints) {
-  settings.utmZoneSetting = "19";
+  settings.utmZoneSetting = UtmZone::Zone19;
   WriteFile(settings.workDir + "INPUT.TXT", "P1,500000,5000000\n");
   auto& c = model().choices();
   c.chooseFromDatum(Datum::NAD27);
@@ -154,11 +154,11 @@ TEST_F(ProcessTest, KeyboardUtmRunKeepsTheZoneOfTheTypedPoints) {
   c.chooseToDatum(Datum::ATS77);
   c.chooseToForm(CoordForm::EN);
   c.setInputFromKeyboard(true);
-  settings.utmZone = "20";  // locked by the keyboard window
+  settings.utmZone = UtmZone::Zone20;  // locked by the keyboard window
   model().KeyboardSaved(settings.workDir + "INPUT.TXT");
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_EQ(seen.utmZone, "20");
-  EXPECT_EQ(settings.utmZoneSetting, "19") << "the saved setting is not touched";
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone19) << "the saved setting is not touched";
 }
 
 TEST_F(ProcessTest, KeyboardFileSavedElsewhereIsTheInput) {
@@ -216,7 +216,7 @@ TEST_F(ProcessTest, MissingBinDirStopsWithFileError) {
 }
 
 TEST_F(ProcessTest, MissingWorkDirStopsWithFileErrorInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   chooseTypicalRun();
   std::filesystem::remove_all(settings.workDir);
   EXPECT_EQ(model().Process(), ProcessResult::Refused);

@@ -32,7 +32,7 @@ class ProcessTest : public ::testing::Test {
     services.dispatch = [this](RunContext& ctx, RunControl& control) {
       ++dispatchCalls;
       seen = {ctx.run.inputFile, ctx.run.reportFile, ctx.run.dataFile, ctx.run.zoneRemark,
-              ctx.settings.utmZone, ctx.run.modulesLine, ctx.run.fromDatum, ctx.run.toForm,
+              SettingText(ctx.settings.utmZone), ctx.run.modulesLine, ctx.run.fromDatum, ctx.run.toForm,
               control.cancelled(), ctx.messages.logFilesOpen()};
       return script ? script(ctx, control) : DispatchOutcome{DispatchResult::Completed, &row};
     };

@@ -56,7 +56,7 @@ TEST_F(ProcessTest, MissingInputKeepsTheTypedName) {
 }
 
 TEST_F(ProcessTest, ClashIgnoringCaseNamesBothFilesInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   chooseTypicalRun("points.txt");
   auto& c = model().choices();
   c.setReportFile(true);

@@ -27,7 +27,7 @@ TEST_F(ProcessTest, CompletedRouteEnablesView) {
 }
 
 TEST_F(ProcessTest, CompletedInFrenchWithMissedPoints) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   missed = true;
   chooseTypicalRun();
   EXPECT_EQ(model().Process(), ProcessResult::Completed);
@@ -53,7 +53,7 @@ TEST_F(ProcessTest, FailedAndCancelledRoutesAreNotCompleted) {
     EXPECT_FALSE(model().choices().comVIEW.enabled);
     EXPECT_TRUE(model().choices().comPROCESS.enabled);
   }
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   model().Process();
   EXPECT_EQ(model().resultsLabel(), "La conversion est INCOMPLÈTE (annulée) !");
 }
@@ -159,7 +159,7 @@ TEST_F(AccuracyTest, RouteWithoutLumbrixCompletesWithoutAccFile) {
 }
 
 TEST_F(AccuracyTest, RouteWithoutLumbrixToldInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_EQ(model().Process(), ProcessResult::Completed);
   EXPECT_FALSE(Exists(settings.outputDir + "RESULT.ACC"));
   EXPECT_EQ(model().resultsLabel(), "La conversion est RÉUSSIE !");
@@ -187,7 +187,7 @@ TEST_F(ProcessTest, OneRejectedPointEnablesTheViewButtons) {
 }
 
 TEST_F(ProcessTest, RejectedPointsInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   script = [this](RunContext& ctx, RunControl&) {
     ctx.run.IncrementErrCount();
     ctx.run.IncrementErrCount();
@@ -262,7 +262,7 @@ TEST_F(ProcessTest, RunTimeErrorTakesTheErrorPath) {
 }
 
 TEST_F(ProcessTest, RunTimeErrorInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   script = [](RunContext&, RunControl&) -> DispatchOutcome { throw std::runtime_error("disk"); };
   chooseTypicalRun();
   model().Process();
@@ -288,12 +288,12 @@ TEST_F(ProcessTest, CaptionsFollowTheLanguage) {
 }
 
 TEST_F(ProcessTest, SetupClosedWithAnotherLanguageRefreshesCaptionsAndLabels) {
-  settings.language = "ENGLISH";
+  settings.language = Language::English;
   model().SetEnglish();
-  settings.language = "OTHER";  // neither: French captions, English messages
-  settings.province = "NS";
-  settings.mtmZone = "5";
-  settings.utmZone = "20";
+  settings.language = LanguageFromText("OTHER");  // neither: French captions, English messages
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
+  settings.utmZone = UtmZone::Zone20;
   model().SetupClosed(true);
   EXPECT_FALSE(model().captionsEnglish());
   EXPECT_EQ(model().provinceLabel(), "Province = 'NS' Zone (5)");
@@ -308,9 +308,9 @@ TEST_F(ProcessTest, SetupClosedWithAnotherLanguageRefreshesCaptionsAndLabels) {
 TEST_F(ProcessTest, DelimiterLabelFollowsTheCaptionLanguage) {
   settings.delimiter = ";";
   EXPECT_EQ(model().delimiterLabel(), "Delimeter = ';'");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_EQ(model().delimiterLabel(), "Délimité par = ';'");
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   EXPECT_EQ(model().provinceLabel(), "Province = 'PEI'");
 }
 

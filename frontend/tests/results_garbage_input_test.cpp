@@ -47,7 +47,7 @@ TEST_P(GarbageInputTest, EveryProcedureAnswers) {
     for (bool extra : {false, true}) {
       settings.extraText = extra;
       settings.displayExtraText = extra;
-      settings.utmZone.clear();
+      settings.utmZone = UtmZone::None;
       for (bool (*writer)(RunContext&) :
            {IntoTransform_EN, IntoQuillon27_EN, IntoVesperan_EN, IntoTransform_XY,
             IntoQuillon27_XY, IntoVesperan_XY, intoTransform_LL, IntoQuillon27_LL,

@@ -35,7 +35,7 @@ TEST_F(GeographicFormTest, TrnGhstTwoDigitsStayAsTheyAre) {
 }
 
 TEST_F(GeographicFormTest, EveryReaderGivesTheSameForm) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   Bin("LL_GHOST.DAT", Placed({{7, "P1"}, {40, "N46 14 5.05064 W 63  7 9.73328"}}));
   run.newFile = settings.binDir + "P.NEW";
   iotest::WriteFile(run.newFile, Placed({{7, "P1"}, {41, "46"}, {44, "14"}, {47, " 5.05064"},

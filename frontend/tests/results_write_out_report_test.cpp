@@ -60,10 +60,10 @@ TEST_F(ReportTest, GridRunInEnglish) {
 }
 
 TEST_F(ReportTest, GridRunInFrenchNorthFirstInNovaScotia) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   settings.fieldOrder = "NE";
-  settings.province = "NS";
-  settings.mtmZone = "5";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
   run.fromDatum = Datum::NAD27;
   run.toDatum = Datum::NAD27;
   run.fromForm = CoordForm::EN;
@@ -99,8 +99,8 @@ TEST_F(ReportTest, GridRunInFrenchNorthFirstInNovaScotia) {
 }
 
 TEST_F(ReportTest, UtmRunWithZoneGridFileAndExtraText) {
-  settings.province = "NS";
-  settings.utmZone = "20";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone20;
   settings.extraText = true;
   settings.displayExtraText = true;
   run.fromForm = CoordForm::XY;
@@ -142,9 +142,9 @@ TEST_F(ReportTest, UtmRunWithZoneGridFileAndExtraText) {
 }
 
 TEST_F(ReportTest, UtmRunInFrenchWithoutZoneOrExtraText) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   settings.fieldOrder = "NE";
-  settings.utmZone.clear();
+  settings.utmZone = UtmZone::None;
   settings.extraText = true;
   run.fromForm = CoordForm::XY;
   run.toForm = CoordForm::XY;
@@ -179,7 +179,7 @@ TEST_F(ReportTest, GeographicRunInEnglishAndFrench) {
   EXPECT_EQ(en[20],
             Placed({{1, "P2"}, {12, "45 05 03.20000"}, {29, "66 07 12.00000"}, {46, "on the hill"}}));
 
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   settings.displayExtraText = false;
   ASSERT_TRUE(WriteOutReport(ctx));
   auto fr = Report();
@@ -223,7 +223,7 @@ TEST_F(ReportTest, LineWithEveryMarkerFailsTheReport) {
 }
 
 TEST_F(ReportTest, MissingDataFileIsARunTimeError) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Input("P1,2500000,7400000\r\n");
   EXPECT_FALSE(WriteOutReport(ctx));
   EXPECT_EQ(OnlyMessage().text,

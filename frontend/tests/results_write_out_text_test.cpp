@@ -70,11 +70,11 @@ TEST_F(WriteOutTextTest, Quillon27EnColumns) {
 }
 
 TEST_F(WriteOutTextTest, UtmGhostTakesTheFirstZoneAndSetsTheRemark) {
-  settings.utmZone = "19";
+  settings.utmZone = UtmZone::Zone19;
   Bin("UTM_GHST.DAT", {Placed({{7, "       U1"}, {51, "20"}, {58, " 500000.000"}, {70, "5000000.000"}}),
                        Placed({{7, "       U2"}, {51, "21"}, {58, " 400000.000"}, {70, "5000000.000"}})});
   ASSERT_TRUE(WriteOutText(ctx, "UTM_GHOST"));
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
   EXPECT_EQ(run.zoneLabel, "UTM Zone 20");
   EXPECT_EQ(run.zoneRemark, "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file");
   EXPECT_EQ(DataLines(), (std::vector<std::string>{"U1,500000.000,5000000.000,20",
@@ -82,7 +82,7 @@ TEST_F(WriteOutTextTest, UtmGhostTakesTheFirstZoneAndSetsTheRemark) {
 }
 
 TEST_F(WriteOutTextTest, UtmGhostBlankZoneIsAReadProblem) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Bin("UTM_GHST.DAT", {Placed({{7, "U1"}, {51, "20"}, {58, "1"}, {70, "2"}}),
                        Placed({{7, "U2"}, {51, " 2"}, {58, "1"}, {70, "2"}})});
   EXPECT_FALSE(WriteOutText(ctx, "UTM_GHOST"));
@@ -118,7 +118,7 @@ TEST_F(WriteOutTextTest, NewFileColumnsAndMessage) {
   EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
   EXPECT_EQ(OnlyMessage().text, "Problem reading the " + run.newFile + " file.");
   sink.clear();
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(WriteOutText(ctx, "NEW_FILE"));
   EXPECT_EQ(OnlyMessage().text, "Problèmes à lire " + run.newFile + " fichier.");
 }
@@ -148,22 +148,22 @@ std::vector<std::string> Listing(std::size_t header, std::size_t k, const std::s
 }
 
 TEST_F(WriteOutTextTest, Quillon27LlPrinceEdwardIsland) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   Bin("QUILLON27.OUT", Listing(4, 0, "P1"));
   ASSERT_TRUE(WriteOutText(ctx, "QUILLON27_LL"));
   EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
 }
 
 TEST_F(WriteOutTextTest, Quillon27LlNewBrunswick) {
-  settings.province = "NB";
+  settings.province = Province::NB;
   Bin("QUILLON27.OUT", Listing(5, 1, "P1"));
   ASSERT_TRUE(WriteOutText(ctx, "QUILLON27_LL"));
   EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
 }
 
 TEST_F(WriteOutTextTest, Quillon27XyUsesTheRunZone) {
-  settings.province = "NS";
-  settings.utmZone = "20";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone20;
   settings.fieldOrder = "NE";
   Bin("QUILLON27.OUT", Listing(4, 1, "P1"));
   ASSERT_TRUE(WriteOutText(ctx, "QUILLON27_XY"));
@@ -253,7 +253,7 @@ TEST_F(WriteOutTextTest, UnknownModeIsARunTimeError) {
 }
 
 TEST_F(WriteOutTextTest, MissingSourceIsARunTimeError) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(WriteOutTextTRANSFORM_XY(ctx));
   EXPECT_EQ(OnlyMessage().text,
             "WriteOutTextTRANSFORM_XY: Une erreur s'est produite durant la sauvegarde du fichier "

@@ -37,14 +37,14 @@ class AnswerFilesTest : public routestest::RoutesTest {
 // --- V ------------------------------------------------------------------
 
 TEST_F(AnswerFilesTest, VesperanGridInputIsNotAskedItsLayout) {
-  settings.province = "NS";
+  settings.province = Province::NS;
   EXPECT_EQ(VesperanAnswers(settings, VesperanDatum::Nad83Csrs, VesperanInput::Grid, "/w/INPUT.DAT",
                             VesperanLayout::None),
             (Lines{"", "2", "N", "Y", "2", "2", "2", "/w/INPUT.DAT", "N"}));
 }
 
 TEST_F(AnswerFilesTest, VesperanUtmInputIsAskedItsLayout) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   EXPECT_EQ(VesperanAnswers(settings, VesperanDatum::Ats77, VesperanInput::Utm, "/w/INPUT.DAT",
                             VesperanLayout::Utm),
             (Lines{"", "1", "N", "Y", "3", "3", "2", "/w/INPUT.DAT", "2", "N"}));
@@ -90,8 +90,8 @@ TEST_F(AnswerFilesTest, Quillon27EnLlMeridianIsConstantInNewBrunswick) {
 }
 
 TEST_F(AnswerFilesTest, Quillon27EnLlMeridianInNovaScotiaIsTheNeValue) {
-  settings.province = "NS";
-  settings.utmZone = "20";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone20;
   Meridians();
   ASSERT_NE(Cm("quillon27 NE"), Cm("quillon27 XY"));
   EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::EnLl),
@@ -99,31 +99,31 @@ TEST_F(AnswerFilesTest, Quillon27EnLlMeridianInNovaScotiaIsTheNeValue) {
 }
 
 TEST_F(AnswerFilesTest, Quillon27XyMeridian) {
-  settings.province = "NS";
-  settings.utmZone = "21";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone21;
   Meridians();
   EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Utm, Meridian::Quillon27Xy),
             (Lines{"2", "4", Cm("quillon27 XY"), "N", "Y", settings.workDir + "INPUT.DAT", "Y"}));
 }
 
 TEST_F(AnswerFilesTest, Quillon27NeMeridianInNewBrunswickReadsTheIni) {
-  settings.utmZone = "20";
+  settings.utmZone = UtmZone::Zone20;
   Meridians();
   EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne)[2], Cm("quillon27 NE"));
 }
 
 TEST_F(AnswerFilesTest, Quillon27HasNoMeridianInPrinceEdwardIslandWithoutXy) {
-  settings.province = "PEI";
-  settings.utmZone = "19";
+  settings.province = Province::PEI;
+  settings.utmZone = UtmZone::Zone19;
   EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::EnLl),
             (Lines{"3", "1", "Y", settings.workDir + "INPUT.DAT", "Y"}));
 }
 
 TEST_F(AnswerFilesTest, Quillon27PrinceEdwardIslandXyCarriesTheMeridianOfTheZone) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   const std::pair<const char*, const char*> zones[] = {{"19", "69.0"}, {"20", "63.0"}, {"21", "57.0"}};
   for (auto [zone, meridian] : zones) {
-    settings.utmZone = zone;
+    settings.utmZone = UtmZoneFromText(zone);
     EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::Quillon27Xy),
               (Lines{"3", "1", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
         << zone;
@@ -137,9 +137,9 @@ TEST_F(AnswerFilesTest, Quillon27PrinceEdwardIslandXyCarriesTheMeridianOfTheZone
 }
 
 TEST_F(AnswerFilesTest, Quillon27NovaScotiaGridToXyChangesToTheUtmMeridian) {
-  settings.province = "NS";
-  settings.mtmZone = "4";
-  settings.utmZone = "21";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone4;
+  settings.utmZone = UtmZone::Zone21;
   Meridians();
   EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne),
             (Lines{"2", "2", Cm("quillon27 NE"), "Y", Cm("quillon27 XY"), "Y",
@@ -154,15 +154,15 @@ TEST_F(AnswerFilesTest, Orvandel27GeographicNewBrunswick) {
 }
 
 TEST_F(AnswerFilesTest, Orvandel27IniGridNovaScotiaHasOnlyTheMtmZone) {
-  settings.province = "NS";
-  settings.mtmZone = "5";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::EN, false),
             (Lines{"2", "2", "5", "Kartovex NAD27 -> ATS77NS ", "Y", "F", "INPUT.DAT", " "}));
 }
 
 TEST_F(AnswerFilesTest, Orvandel27IniUtmNovaScotiaHasMeridianThenZone) {
-  settings.province = "NS";
-  settings.utmZone = "20";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone20;
   Meridians();
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, false),
             (Lines{"2", "4", Cm("transform"), "4", "Kartovex NAD27 -> ATS77NS ", "Y", "F",
@@ -170,8 +170,8 @@ TEST_F(AnswerFilesTest, Orvandel27IniUtmNovaScotiaHasMeridianThenZone) {
 }
 
 TEST_F(AnswerFilesTest, Orvandel27IniUtmPrinceEdwardIslandHasTheMeridian) {
-  settings.province = "PEI";
-  settings.utmZone = "20";
+  settings.province = Province::PEI;
+  settings.utmZone = UtmZone::Zone20;
   Meridians();
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, false),
             (Lines{"3", "4", Cm("transform"), "Kartovex NAD27 -> ATS77PEI ", "Y", "F",
@@ -179,36 +179,36 @@ TEST_F(AnswerFilesTest, Orvandel27IniUtmPrinceEdwardIslandHasTheMeridian) {
 }
 
 TEST_F(AnswerFilesTest, Orvandel27FixedNovaScotiaUtmZone21) {
-  settings.province = "NS";
-  settings.utmZone = "21";
-  settings.mtmZone = "4";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone21;
+  settings.mtmZone = MtmZone::Zone4;
   Lines lines = Orvandel27Answers(settings, messages, CoordForm::XY, true);
   EXPECT_EQ(lines, (Lines{"2", "4", "57.0", "4", "Kartovex NAD27 -> ATS77NS ", "Y", "F",
                           "INPUT.DAT", " "}));
 }
 
 TEST_F(AnswerFilesTest, Orvandel27FixedNovaScotiaMeridianByZone) {
-  settings.province = "NS";
-  settings.utmZone = "20";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone20;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "63.0");
-  settings.utmZone = "19";
+  settings.utmZone = UtmZone::Zone19;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "69.0");
-  settings.utmZone = "";
+  settings.utmZone = UtmZone::None;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "69.0");
 }
 
 TEST_F(AnswerFilesTest, Orvandel27FixedNovaScotiaGridHasOnlyTheZone) {
-  settings.province = "NS";
-  settings.utmZone = "21";
-  settings.mtmZone = "5";
+  settings.province = Province::NS;
+  settings.utmZone = UtmZone::Zone21;
+  settings.mtmZone = MtmZone::Zone5;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::EN, true),
             (Lines{"2", "2", "5", "Kartovex NAD27 -> ATS77NS ", "Y", "F", "INPUT.DAT", " "}));
 }
 
 TEST_F(AnswerFilesTest, Orvandel27FixedNewBrunswickUtm) {
-  settings.utmZone = "20";
+  settings.utmZone = UtmZone::Zone20;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "63.0");
-  settings.utmZone = "21";
+  settings.utmZone = UtmZone::Zone21;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "69.0");
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::EN, true),
             (Lines{"1", "2", "Kartovex NAD27 -> ATS77NB ", "Y", "F", "INPUT.DAT", " "}));
@@ -216,13 +216,13 @@ TEST_F(AnswerFilesTest, Orvandel27FixedNewBrunswickUtm) {
 
 // ORVANDEL reads a central meridian for every UTM input, PEI included.
 TEST_F(AnswerFilesTest, Orvandel27FixedPrinceEdwardIslandUtmHasItsMeridian) {
-  settings.province = "PEI";
-  settings.utmZone = "20";
+  settings.province = Province::PEI;
+  settings.utmZone = UtmZone::Zone20;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true),
             (Lines{"3", "4", "63.0", "Kartovex NAD27 -> ATS77PEI ", "Y", "F", "INPUT.DAT", " "}));
-  settings.utmZone = "21";
+  settings.utmZone = UtmZone::Zone21;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "57.0");
-  settings.utmZone = "";
+  settings.utmZone = UtmZone::None;
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, true)[2], "69.0");
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::EN, true),
             (Lines{"3", "2", "Kartovex NAD27 -> ATS77PEI ", "Y", "F", "INPUT.DAT", " "}));
@@ -236,25 +236,25 @@ TEST_F(AnswerFilesTest, Orvandel77GridNewBrunswick) {
 }
 
 TEST_F(AnswerFilesTest, Orvandel77GeographicNovaScotiaHasZoneAndLayout) {
-  settings.province = "NS";
-  settings.mtmZone = "5";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
   EXPECT_EQ(Orvandel77Answers(settings, CoordForm::LL, "Kartovex ATS77 -> NAD27 ", "INPUT2.DAT"),
             (Lines{"5", "1", "5", "Kartovex ATS77 -> NAD27 NS ", "Y", "F", "INPUT2.DAT", "1", " "}));
 }
 
 TEST_F(AnswerFilesTest, Orvandel77UtmPrinceEdwardIsland) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   EXPECT_EQ(Orvandel77Answers(settings, CoordForm::XY, "T ", "INPUT.DAT"),
             (Lines{"6", "4", "T PEI ", "Y", "F", "INPUT.DAT", " "}));
 }
 
 TEST_F(AnswerFilesTest, ProvinceNumbers) {
-  EXPECT_EQ(ProvinceNumber("NB"), "1");
-  EXPECT_EQ(ProvinceNumber("NS"), "2");
-  EXPECT_EQ(ProvinceNumber("PEI"), "3");
-  EXPECT_EQ(ProvinceNumber("NB", true), "4");
-  EXPECT_EQ(ProvinceNumber("NS", true), "5");
-  EXPECT_EQ(ProvinceNumber("PEI", true), "6");
+  EXPECT_EQ(ProvinceNumber(Province::NB), "1");
+  EXPECT_EQ(ProvinceNumber(Province::NS), "2");
+  EXPECT_EQ(ProvinceNumber(Province::PEI), "3");
+  EXPECT_EQ(ProvinceNumber(Province::NB, true), "4");
+  EXPECT_EQ(ProvinceNumber(Province::NS, true), "5");
+  EXPECT_EQ(ProvinceNumber(Province::PEI, true), "6");
 }
 
 // --- The files of a row's chain -----------------------------------------

@@ -49,7 +49,7 @@ class ChainTest : public routestest::RoutesTest {
   // ORVANDEL's coefficient files of the province named in the INI, present
   // in the DATAFILE directory or not.
   void CoefficientFiles(const std::string& province, bool present) {
-    settings.province = province;
+    settings.province = ProvinceFromText(province);
     settings.iniPath = root + "KARTOVEX.INI";
     const std::string data = root + "data";
     std::filesystem::create_directories(data);
@@ -160,7 +160,7 @@ TEST_F(ChainTest, OrvandelThenRouteOneWithTheOverride) {
 }
 
 TEST_F(ChainTest, OrvandelWithoutResultSaysSoInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Choose(Datum::NAD27, CoordForm::EN, Datum::NAD83, CoordForm::LL);
   Input("P1,2500000.456,7400000.123\n");
   Sleeps("vesperan", 600000);
@@ -260,7 +260,7 @@ TEST_F(ChainTest, RunTimeErrorShowsTheRoutesMessage) {
 }
 
 TEST_F(ChainTest, RunTimeErrorOfAnOrvandelRouteInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Choose(Datum::NAD27, CoordForm::EN, Datum::ATS77, CoordForm::EN);
   Input("P1,2500000.456,7400000.123\n");
   std::filesystem::create_directories(settings.binDir + "TRAN_IN.TXT");
@@ -303,7 +303,7 @@ TEST_F(ChainTest, UnsupportedCombination) {
 }
 
 TEST_F(ChainTest, UnsupportedCombinationInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Choose(Datum::ATS77, CoordForm::XY, Datum::NAD27, CoordForm::EN);
   EXPECT_EQ(Dispatch().result, DispatchResult::NotSupported);
   EXPECT_EQ(labels, (Lines{"La conversion NOT supported !"}));
@@ -326,7 +326,7 @@ TEST_F(ChainTest, MissingCoefficientFilesOutsideNewBrunswick) {
 }
 
 TEST_F(ChainTest, MissingCoefficientFilesInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   CoefficientFiles("NS", false);
   Choose(Datum::ATS77, CoordForm::LL, Datum::NAD27, CoordForm::LL);
   EXPECT_EQ(Dispatch().result, DispatchResult::MissingTransformFiles);

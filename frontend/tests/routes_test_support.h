@@ -51,7 +51,7 @@ class RoutesTest : public ::testing::Test {
     testfiles::UseTestSettings(root, settings, run);
     settings.outputDir = root + "out/";
     settings.runningMarker = settings.workDir + "RUNNING.TXT";
-    settings.mtmZone = "4";
+    settings.mtmZone = MtmZone::Zone4;
     settings.gridShift77toCsrs = settings.binDir + "NB77CS.GSB";
     settings.gridShift27to83_89 = settings.binDir + "NB2783.GSB";
     run.reportDate = [] { return std::string("12/07/2026"); };

@@ -234,7 +234,7 @@ TEST_F(StartFailureTest, ProgramTheSystemCannotStart) {
 }
 
 TEST_F(StartFailureTest, FrenchMessage) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   PrepareVesperan(3);
   std::filesystem::remove(settings.binDir + "RUN3.PIF");
   ASSERT_EQ(Run(3), RunResult::StartFailed);

@@ -54,7 +54,7 @@ TEST_F(RunLockTest, SecondProcessIsRefusedBeforeItTouchesAFile) {
 }
 
 TEST_F(RunLockTest, RefusalInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   chooseTypicalRun();
   InstallationLock other;
   ASSERT_EQ(other.Acquire(LockPath(), RunLockNote(9, "kartovex-cli", "/x/A.TXT")), LockResult::Acquired);

@@ -105,7 +105,7 @@ TEST_F(StepFailureTest, KilledProgramFailsItsStep) {
 }
 
 TEST_F(StepFailureTest, FrenchMessage) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Choose(Datum::ATS77, CoordForm::EN, Datum::ATS77, CoordForm::LL);
   Input("P1,2500000.456,7400000.123\n");
   WriteFile(settings.binDir + "vesperan.EXIT", "3");

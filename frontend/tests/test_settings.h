@@ -3,10 +3,21 @@
 // own.
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "core/settings.h"
 #include "input/run_state.h"
+
+namespace kartovex {
+
+// A failed comparison of a setting shows its text ("NS", "FRENCH", "20").
+template <class E>
+void PrintTo(const IniChoice<E>& choice, std::ostream* os) {
+  *os << '"' << SettingText(choice) << '"';
+}
+
+}  // namespace kartovex
 
 namespace kartovex::testfiles {
 
@@ -23,8 +34,8 @@ inline void UseTestSettings(const std::string& root, FrontEndSettings& settings,
   settings.delimiter = ",";
   settings.fieldOrder = "EN";
   settings.decimalSeparator = ".";
-  settings.province = "NB";
-  settings.utmZone = "19";
+  settings.province = Province::NB;
+  settings.utmZone = UtmZone::Zone19;
   for (GridExtent* g : {&settings.extents.ats77, &settings.extents.nad27, &settings.extents.nad83})
     *g = GridExtent{3000000.0, 8000000.0, 1000000.0, 6000000.0};
   settings.extents.latLong = GeographicExtent{48.0, 63.0, 43.0, 70.0};

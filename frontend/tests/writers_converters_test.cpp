@@ -61,7 +61,7 @@ TEST_F(ConvertersTest, Vesperan2TransformErrTrimsIntoOrvandelLayout) {
 }
 
 TEST_F(ConvertersTest, Vesperan2TransformErrWordsItsRunTimeError) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   EXPECT_FALSE(Vesperan2TransformErr(ctx, settings.binDir + "XY_MAP.DAT", settings.binDir + "INPUT2.DAT"));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERREUR");
@@ -70,7 +70,7 @@ TEST_F(ConvertersTest, Vesperan2TransformErrWordsItsRunTimeError) {
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixPrinceEdwardIslandSkipsFourLines) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT", QuillonListing(4, 0, {"P1", "P2"}));
   ASSERT_TRUE(QUILLON27toLUMBRIX(ctx));
   EXPECT_EQ(iotest::ReadCrLfLines(settings.workDir + "INPUT1.DAT"),
@@ -78,7 +78,7 @@ TEST_F(ConvertersTest, QuillonToLumbrixPrinceEdwardIslandSkipsFourLines) {
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixNewBrunswickSkipsFiveLines) {
-  settings.province = "NB";
+  settings.province = Province::NB;
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT", QuillonListing(5, 1, {"P1"}));
   ASSERT_TRUE(QUILLON27toLUMBRIX(ctx));
   EXPECT_EQ(iotest::ReadCrLfLines(settings.workDir + "INPUT1.DAT"),
@@ -86,14 +86,14 @@ TEST_F(ConvertersTest, QuillonToLumbrixNewBrunswickSkipsFiveLines) {
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixNovaScotiaSkipsFourLines) {
-  settings.province = "NS";
+  settings.province = Province::NS;
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT", QuillonListing(4, 1, {"P1"}));
   ASSERT_TRUE(QUILLON27toLUMBRIX(ctx));
   EXPECT_EQ(iotest::ReadCrLfLines(settings.workDir + "INPUT1.DAT").size(), 1u);
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixSecondsGetZeroAndPoint) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT",
                     QuillonListing(4, 0, {}) + QuillonLine(0, "P1", ".5") + "\r\n");
   ASSERT_TRUE(QUILLON27toLUMBRIX(ctx));
@@ -102,7 +102,7 @@ TEST_F(ConvertersTest, QuillonToLumbrixSecondsGetZeroAndPoint) {
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixBlankInDegreesIsAReadProblem) {
-  settings.province = "PEI";
+  settings.province = Province::PEI;
   std::string line = QuillonLine(0, "P1");
   line[94] = ' ';
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT", QuillonListing(4, 0, {"P0"}) + line + "\r\n");
@@ -114,8 +114,8 @@ TEST_F(ConvertersTest, QuillonToLumbrixBlankInDegreesIsAReadProblem) {
 }
 
 TEST_F(ConvertersTest, QuillonToLumbrixLengthProblem) {
-  settings.province = "PEI";
-  settings.language = "FRENCH";
+  settings.province = Province::PEI;
+  settings.language = Language::French;
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT", QuillonListing(4, 0, {""}));
   EXPECT_FALSE(QUILLON27toLUMBRIX(ctx));
   auto m = OnlyMessage();
@@ -124,12 +124,12 @@ TEST_F(ConvertersTest, QuillonToLumbrixLengthProblem) {
 }
 
 TEST(Quillon27ListingTest, SameLeadingLinesForConverterAndReaders) {
-  EXPECT_EQ(Quillon27HeaderLines("NB"), 5);
-  EXPECT_EQ(Quillon27HeaderLines("NS"), 4);
-  EXPECT_EQ(Quillon27HeaderLines("PEI"), 4);
-  EXPECT_EQ(Quillon27ColumnShift("PEI"), 0u);
-  EXPECT_EQ(Quillon27ColumnShift("NB"), 1u);
-  EXPECT_EQ(Quillon27ColumnShift("NS"), 1u);
+  EXPECT_EQ(Quillon27HeaderLines(Province::NB), 5);
+  EXPECT_EQ(Quillon27HeaderLines(Province::NS), 4);
+  EXPECT_EQ(Quillon27HeaderLines(Province::PEI), 4);
+  EXPECT_EQ(Quillon27ColumnShift(Province::PEI), 0u);
+  EXPECT_EQ(Quillon27ColumnShift(Province::NB), 1u);
+  EXPECT_EQ(Quillon27ColumnShift(Province::NS), 1u);
 }
 
 }  // namespace

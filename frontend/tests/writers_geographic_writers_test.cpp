@@ -38,8 +38,8 @@ TEST_F(GeoWritersTest, VesperanLlCarriesTheMeridianOnlyInNovaScotia) {
   Input("P2,45,5,3.2,66,7,12\n");
   ASSERT_TRUE(IntoVesperan_LL(ctx));
   EXPECT_EQ(WorkInput(), std::vector<std::string>{"       P2 45 05 03.20000 66 07 12.00000"});
-  settings.province = "NS";
-  settings.mtmZone = "5";
+  settings.province = Province::NS;
+  settings.mtmZone = MtmZone::Zone5;
   ASSERT_TRUE(IntoVesperan_LL(ctx));
   auto lines = WorkInput();
   ASSERT_EQ(lines.size(), 1u);

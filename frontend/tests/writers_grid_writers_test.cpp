@@ -65,7 +65,7 @@ TEST_F(GridWritersTest, ExtentsOfTheFromDatum) {
   run.fromDatum = Datum::NAD27;
   settings.extents.nad27.SW_NORTH = 7400000.0;
   Input("P1,2500000,7400000\nP2,2500000,7400001\n");
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   ASSERT_TRUE(IntoQuillon27_EN(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "NORD non conforme/Erreur de fichier");
@@ -100,7 +100,7 @@ TEST_F(GridWritersTest, InvalidLineStopsTheFileWithItsNumber) {
 }
 
 TEST_F(GridWritersTest, QuillonAndVesperanPutABlankBeforeTheNumber) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Input("123456789,2500000,7400000\n");
   EXPECT_FALSE(IntoQuillon27_EN(ctx));
   auto m = OnlyMessage();

@@ -15,7 +15,7 @@ class Quillon27ZonesTest : public IoTest {
   void SetUp() override {
     IoTest::SetUp();
     run.fromForm = CoordForm::XY;
-    settings.utmZone.clear();
+    settings.utmZone = UtmZone::None;
   }
 };
 
@@ -32,7 +32,7 @@ TEST_F(Quillon27ZonesTest, RefusesASecondZone) {
 }
 
 TEST_F(Quillon27ZonesTest, RefusalInFrench) {
-  settings.language = "FRENCH";
+  settings.language = Language::French;
   Input("U1,500000,5000000,19\nU2,500000,5000000,20\n");
   EXPECT_FALSE(IntoQuillon27_XY(ctx));
   auto m = OnlyMessage();
@@ -45,10 +45,10 @@ TEST_F(Quillon27ZonesTest, RefusalInFrench) {
 TEST_F(Quillon27ZonesTest, ZoneLeftFromAnEarlierRunDoesNotCount) {
   // The writer starts from an empty zone, so a zone set by the user or an
   // earlier run is not a mismatch.
-  settings.utmZone = "19";
+  settings.utmZone = UtmZone::Zone19;
   Input("U1,500000,5000000,21\nU2,500000,5000000,21\n");
   ASSERT_TRUE(IntoQuillon27_XY(ctx));
-  EXPECT_EQ(settings.utmZone, "21");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone21);
   EXPECT_TRUE(sink.messages.empty());
 }
 

@@ -13,7 +13,7 @@ class UtmWritersTest : public IoTest {
   void SetUp() override {
     IoTest::SetUp();
     run.fromForm = CoordForm::XY;
-    settings.utmZone.clear();
+    settings.utmZone = UtmZone::None;
   }
 };
 
@@ -22,7 +22,7 @@ TEST_F(UtmWritersTest, TransformXyWritesYThenXWithoutZone) {
   ASSERT_TRUE(IntoTransform_XY(ctx));
   EXPECT_EQ(BinInput(), std::vector<std::string>{"U1       " + std::string(2, ' ') +
                                                  "5000000.123   500000.000"});
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
 }
 
 TEST_F(UtmWritersTest, TransformXyRefusesASecondZone) {
@@ -37,8 +37,8 @@ TEST_F(UtmWritersTest, TransformXyRefusesASecondZone) {
 }
 
 TEST_F(UtmWritersTest, TransformXyComparesWithAZoneAlreadySet) {
-  settings.utmZone = "19";
-  settings.language = "FRENCH";
+  settings.utmZone = UtmZone::Zone19;
+  settings.language = Language::French;
   Input("U1,500000,5000000,20\n");
   EXPECT_FALSE(IntoTransform_XY(ctx));
   EXPECT_EQ(OnlyMessage().text,
@@ -48,21 +48,21 @@ TEST_F(UtmWritersTest, TransformXyComparesWithAZoneAlreadySet) {
 
 TEST_F(UtmWritersTest, QuillonTakesTheFirstZoneVesperanKeepsTheZoneSet) {
   Input("U1,500000,5000000,20\nU2,500000,5000000,20\n");
-  settings.utmZone = "19";
+  settings.utmZone = UtmZone::Zone19;
   ASSERT_TRUE(IntoQuillon27_XY(ctx));
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
   EXPECT_EQ(WorkInput(), (std::vector<std::string>{"U1      500000.000  5000000.000",
                                                    "U2      500000.000  5000000.000"}));
-  settings.utmZone = "19";
+  settings.utmZone = UtmZone::Zone19;
   ASSERT_TRUE(IntoVesperan_XY(ctx));
-  EXPECT_EQ(settings.utmZone, "19");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone19);
   EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(UtmWritersTest, VesperanAcceptsMixedZones) {
   Input("U1,500000,5000000,20\nU2,500000,5000000,21\n");
   ASSERT_TRUE(IntoVesperan_XY(ctx));
-  EXPECT_EQ(settings.utmZone, "20");
+  EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
   auto lines = WorkInput();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[1].substr(50, 2), "21");

@@ -22,9 +22,9 @@ bool Vesperan2TransformErr(RunContext& ctx, const std::string& inputPath,
 
 // Leading lines of QUILLON27.OUT before the first point: 5 for New
 // Brunswick, 4 for Nova Scotia and Prince Edward Island.
-int Quillon27HeaderLines(const std::string& province);
+int Quillon27HeaderLines(const ProvinceSetting& province);
 // The start-column shift of QUILLON27.OUT's point columns: 0 for Prince
 // Edward Island, 1 for the other provinces.
-std::size_t Quillon27ColumnShift(const std::string& province);
+std::size_t Quillon27ColumnShift(const ProvinceSetting& province);
 
 }  // namespace kartovex

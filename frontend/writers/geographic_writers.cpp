@@ -61,11 +61,11 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
             point.record = Quillon27LlRecord(*fields);
             break;
           case Target::Vesperan:
-            if (s.province == "NS" && !meridian) {
+            if (s.province == Province::NS && !meridian) {
               meridian = CentralMeridian(s, ctx.messages, "vesperan");
             }
             point.record =
-                VesperanLlRecord(*fields, s.province == "NS" ? *meridian : std::string());
+                VesperanLlRecord(*fields, s.province == Province::NS ? *meridian : std::string());
             break;
           case Target::Lumbrix:
             point.record = LumbrixLlRecord(*fields);

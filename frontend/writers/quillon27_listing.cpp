@@ -2,10 +2,10 @@
 
 namespace kartovex {
 
-int Quillon27HeaderLines(const std::string& province) { return province == "NB" ? 5 : 4; }
+int Quillon27HeaderLines(const ProvinceSetting& province) { return province == Province::NB ? 5 : 4; }
 
-std::size_t Quillon27ColumnShift(const std::string& province) {
-  return province == "PEI" ? 0 : 1;
+std::size_t Quillon27ColumnShift(const ProvinceSetting& province) {
+  return province == Province::PEI ? 0 : 1;
 }
 
 }  // namespace kartovex

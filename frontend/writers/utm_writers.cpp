@@ -64,7 +64,7 @@ std::optional<std::string> UtmZoneOf(const std::string& field) {
 
 bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
   FrontEndSettings& s = ctx.settings;
-  if (writer.program == Target::Quillon27) s.utmZone.clear();
+  if (writer.program == Target::Quillon27) s.utmZone = UtmZone::None;
   return RunPointWriter(
       ctx, writer.name, writer.target,
       [&](const std::string& line, long lineNumber, PointRecord& point) {
@@ -89,9 +89,9 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
                       line, false);
           return PointLine::Rejected;
         }
-        if (s.utmZone.empty()) {
-          s.utmZone = *zone;
-        } else if (OneZonePerRun(writer.program) && *zone != s.utmZone) {
+        if (s.utmZone == UtmZone::None) {
+          s.utmZone = UtmZoneFromText(*zone);
+        } else if (OneZonePerRun(writer.program) && UtmZoneFromText(*zone) != s.utmZone) {
           const bool french = ctx.messages.french();
           LineProblem problem{4, {"Zone", "Zone"}, zoneField, false};
           ctx.messages.critical(ctx.messages.pick(titles::kError),

@@ -56,7 +56,7 @@ class CosmeticsTest : public QObject {
   void frenchSaveCaptionHasNoGap() {
     RecordingSink sink;
     FrontEndSettings settings;
-    settings.language = "FRENCH";
+    settings.language = Language::French;
     settings.workDir = dir->path();
     MessageService messages(settings, sink);
     gui::FormKeyboard k(settings, messages, Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN);

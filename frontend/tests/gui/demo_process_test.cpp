@@ -89,7 +89,7 @@ class DemoProcessTest : public QObject {
       QTest::mouseClick(s.comOK, Qt::LeftButton);
     });
     w().menuSetup->trigger();
-    QCOMPARE(h->settings.mtmZone, std::string("4"));
+    QCOMPARE(SettingText(h->settings.mtmZone), std::string("4"));
 
     w().optFR_ATS77->click();
     w().optFR_EN->click();
@@ -119,7 +119,7 @@ class DemoProcessTest : public QObject {
     });
     QTest::mouseClick(w().comIN_KEYBOARD, Qt::LeftButton);
     QVERIFY2(zoneLocked, h->texts().c_str());
-    QCOMPARE(h->settings.mtmZone, std::string("5"));
+    QCOMPARE(SettingText(h->settings.mtmZone), std::string("5"));
     QCOMPARE(lines, QStringList({"HALIFAX   5573354.311   4945835.993", "YARMOUTH   5369933.283   4856551.464"}));
     QCOMPARE(w().txtProvince->text(), q("Province = 'NS' Zone (5)"));
     QCOMPARE(ReadText(*dir / "WORKING/INPUT.TXT"),

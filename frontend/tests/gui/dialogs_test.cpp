@@ -98,7 +98,7 @@ class DialogsTest : public QObject {
 
   void languageSwitchChangesEveryCaption() {
     setLanguage(true);
-    QCOMPARE(h->settings.language, std::string("FRENCH"));
+    QCOMPARE(SettingText(h->settings.language), std::string("FRENCH"));
     QVERIFY(!w().model().captionsEnglish());
     expectEveryCaption();
     QCOMPARE(w().frmFROM->title(), q("Provient de:"));
@@ -122,7 +122,7 @@ class DialogsTest : public QObject {
     w().menuSetup->trigger();
     QCOMPARE(setupTitle, q("Kartovex Setup"));
     QCOMPARE(frenchCaption, q("Nouveau-Brunswick"));
-    QCOMPARE(h->settings.language, std::string("FRENCH"));
+    QCOMPARE(SettingText(h->settings.language), std::string("FRENCH"));
     QCOMPARE(w().comPROCESS->text(), q("Traitement..."));
 
     setLanguage(false);
@@ -141,7 +141,7 @@ class DialogsTest : public QObject {
       QTest::mouseClick(s.comOK, Qt::LeftButton);
     });
     w().menuSetup->trigger();
-    QCOMPARE(h->settings.province, std::string("NS"));
+    QCOMPARE(SettingText(h->settings.province), std::string("NS"));
     QCOMPARE(w().txtProvince->text(), q("Province = 'NS' Zone (5)"));
     QCOMPARE(w().txtUtmZome->text(), q("UTM Zone 20"));
   }

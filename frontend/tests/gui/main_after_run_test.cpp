@@ -139,7 +139,7 @@ class MainAfterRunTest : public QObject {
   }
 
   void cancelledRunSaysSoInFrench() {
-    h->settings.language = "FRENCH";
+    h->settings.language = Language::French;
     script = [this](RunContext&, RunControl& control) {
       control.Progress(30);
       w().CancelProcess();

@@ -129,7 +129,7 @@ class MainProcessTest : public QObject {
   }
 
   void refusalsInFrench() {
-    h->settings.language = "FRENCH";
+    h->settings.language = Language::French;
     chooseFileRun();
     process();
     QCOMPARE(h->sink.messages.back().title, std::string("L'information nécessaire n'est pas disponible"));
