@@ -26,7 +26,8 @@ struct Timing {
 };
 
 inline std::filesystem::path makeTempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "companion-bench-XXXXXX").string();
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "companion-bench-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) {
     std::perror("mkdtemp");
     std::exit(2);

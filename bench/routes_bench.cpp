@@ -21,9 +21,9 @@
 #include <thread>
 
 #include "core/settings.h"
-#include "startup/startup.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"
+#include "startup/startup.h"
 
 namespace {
 
@@ -50,7 +50,9 @@ double CpuSeconds(int who) {
          static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
+double Since(Clock::time_point t) {
+  return std::chrono::duration<double>(Clock::now() - t).count();
+}
 
 // The demo installation copied once into a temporary directory, with its
 // KARTOVEX.INI pointing there and the two large input files.
@@ -85,7 +87,8 @@ class BenchInstallation {
     if (key == std::string::npos) return;
     const std::string from = ini.substr(key + 6, ini.find_first_of("\r\n", key + 6) - key - 6);
     if (from.empty()) return;
-    for (size_t at = ini.find(from); at != std::string::npos; at = ini.find(from, at + root_.size()))
+    for (size_t at = ini.find(from); at != std::string::npos;
+         at = ini.find(from, at + root_.size()))
       ini.replace(at, from.size(), root_);
     std::ofstream(root_ + "KARTOVEX.INI", std::ios::binary | std::ios::trunc) << ini;
     ::setenv("DATAFILE", (root_ + "DATAFILE/").c_str(), 1);
@@ -94,13 +97,14 @@ class BenchInstallation {
     std::mt19937 random(27);
     std::uniform_real_distribution<double> lat(45.5, 47.5), lon(64.8, 68.0), east(150000, 450000),
         north(650000, 900000);
-    std::ofstream ll(root_ + "INPUT/BIG_LL.TXT", std::ios::binary), en(root_ + "INPUT/BIG_EN77.TXT", std::ios::binary);
+    std::ofstream ll(root_ + "INPUT/BIG_LL.TXT", std::ios::binary),
+        en(root_ + "INPUT/BIG_EN77.TXT", std::ios::binary);
     char line[128];
     for (int i = 0; i < kPoints; ++i) {
       auto dms = [](double deg, char* out, size_t n) {
         const long units = std::lround(deg * 3600.0 * 1e5);
-        std::snprintf(out, n, "%02ld,%02ld,%08.5f", units / 360000000L, (units % 360000000L) / 6000000L,
-                      static_cast<double>(units % 6000000L) / 1e5);
+        std::snprintf(out, n, "%02ld,%02ld,%08.5f", units / 360000000L,
+                      (units % 360000000L) / 6000000L, static_cast<double>(units % 6000000L) / 1e5);
       };
       char la[32], lo[32];
       dms(lat(random), la, sizeof la);
@@ -119,11 +123,11 @@ class BenchInstallation {
 
 struct RunFigures {
   bool completed = false;
-  double wall = 0;         // PROCESS, seconds
-  double selfCpu = 0;      // the front end, whole PROCESS
-  double childCpu = 0;     // the console programs
-  double waitWall = 0;     // time spent in the wait loop
-  double waitCpu = 0;      // the front end's CPU in the wait loop
+  double wall = 0;            // PROCESS, seconds
+  double selfCpu = 0;         // the front end, whole PROCESS
+  double childCpu = 0;        // the console programs
+  double waitWall = 0;        // time spent in the wait loop
+  double waitCpu = 0;         // the front end's CPU in the wait loop
   double cancelLatency = -1;  // seconds from Cancel to the end of PROCESS
   long lines = 0;             // lines of the data text file written
 };
@@ -138,7 +142,8 @@ long CountLines(const std::string& path) {
 
 // One PROCESS; cancelAfter > 0 sets the cancel flag from another thread, as
 // Ctrl-C does, that many seconds after the start.
-RunFigures RunRoute(Datum fd, CoordForm ff, Datum td, CoordForm tf, const std::string& input, double cancelAfter) {
+RunFigures RunRoute(Datum fd, CoordForm ff, Datum td, CoordForm tf, const std::string& input,
+                    double cancelAfter) {
   BenchInstallation& inst = BenchInstallation::get();
   RunFigures f;
   QuietSink sink;
@@ -177,7 +182,8 @@ RunFigures RunRoute(Datum fd, CoordForm ff, Datum td, CoordForm tf, const std::s
   const auto start = Clock::now();
   if (cancelAfter > 0) {
     canceller = std::thread([&] {
-      while (!done.load() && Since(start) < cancelAfter) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      while (!done.load() && Since(start) < cancelAfter)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
       if (done.load()) return;
       cancelledAt.store(Clock::now().time_since_epoch().count());
       model.runControl().Cancel();
@@ -193,7 +199,8 @@ RunFigures RunRoute(Datum fd, CoordForm ff, Datum td, CoordForm tf, const std::s
   f.selfCpu = CpuSeconds(RUSAGE_SELF) - self0;
   f.childCpu = CpuSeconds(RUSAGE_CHILDREN) - child0;
   if (const long long at = cancelledAt.load())
-    f.cancelLatency = std::chrono::duration<double>(end.time_since_epoch() - Clock::duration(at)).count();
+    f.cancelLatency =
+        std::chrono::duration<double>(end.time_since_epoch() - Clock::duration(at)).count();
   return f;
 }
 
@@ -207,11 +214,15 @@ void Report(benchmark::State& state, const char* name, const RunFigures& f) {
   state.counters["programs_cpu_s"] = f.childCpu;
   state.counters["fe_wait_cpu_pct"] = f.waitWall > 0 ? 100.0 * f.waitCpu / f.waitWall : 0;
   if (f.cancelLatency >= 0) state.counters["cancel_ms"] = f.cancelLatency * 1000.0;
-  std::printf("%s: completed=%d lines=%ld wall=%.3f s front-end CPU=%.3f s programs CPU=%.3f s, waiting %.3f s with %.2f %% "
-              "of one core%s\n",
-              name, f.completed, f.lines, f.wall, f.selfCpu, f.childCpu, f.waitWall,
-              f.waitWall > 0 ? 100.0 * f.waitCpu / f.waitWall : 0.0,
-              f.cancelLatency >= 0 ? (", cancel took " + std::to_string(f.cancelLatency * 1000.0) + " ms").c_str() : "");
+  std::printf(
+      "%s: completed=%d lines=%ld wall=%.3f s front-end CPU=%.3f s programs CPU=%.3f s, waiting "
+      "%.3f s with %.2f %% "
+      "of one core%s\n",
+      name, f.completed, f.lines, f.wall, f.selfCpu, f.childCpu, f.waitWall,
+      f.waitWall > 0 ? 100.0 * f.waitCpu / f.waitWall : 0.0,
+      f.cancelLatency >= 0
+          ? (", cancel took " + std::to_string(f.cancelLatency * 1000.0) + " ms").c_str()
+          : "");
 }
 
 void BM_OrvandelRoute(benchmark::State& state) {
@@ -219,7 +230,9 @@ void BM_OrvandelRoute(benchmark::State& state) {
     state.SkipWithError("no demo installation");
     return;
   }
-  for (auto _ : state) Report(state, "ORVANDEL route", RunRoute(Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN, "BIG_LL.TXT", 0));
+  for (auto _ : state)
+    Report(state, "ORVANDEL route",
+           RunRoute(Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN, "BIG_LL.TXT", 0));
 }
 
 void BM_ThreeProgramChain(benchmark::State& state) {
@@ -228,7 +241,8 @@ void BM_ThreeProgramChain(benchmark::State& state) {
     return;
   }
   for (auto _ : state)
-    Report(state, "three-program chain", RunRoute(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::EN, "BIG_EN77.TXT", 0));
+    Report(state, "three-program chain",
+           RunRoute(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::EN, "BIG_EN77.TXT", 0));
 }
 
 // Cancel while the chain's programs run (half a second after PROCESS).
@@ -238,12 +252,16 @@ void BM_CancelThreeProgramChain(benchmark::State& state) {
     return;
   }
   for (auto _ : state)
-    Report(state, "cancelled chain", RunRoute(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::EN, "BIG_EN77.TXT", 0.5));
+    Report(state, "cancelled chain",
+           RunRoute(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::EN, "BIG_EN77.TXT", 0.5));
 }
 
 BENCHMARK(BM_OrvandelRoute)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ThreeProgramChain)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CancelThreeProgramChain)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CancelThreeProgramChain)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,33 +14,35 @@
 #include "messages/recording_sink.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) return 0;
-    // One byte picks the options; the rest is the file.
-    const std::uint8_t o = data[0];
-    kartovex::FrontEndSettings settings;
-    static const char* const delimiters[] = {",", ";", " ", "\t", "|", ":", ".", "'"};
-    settings.delimiter = delimiters[o & 7];
-    settings.fieldOrder = (o & 8) ? "NE" : "EN";
-    settings.extraText = (o & 16) != 0;
-    settings.displayExtraText = (o & 32) != 0;
-    settings.decimalSeparator = (o & 64) ? "," : ".";
-    settings.extentLogging = false;
+  if (size < 1) return 0;
+  // One byte picks the options; the rest is the file.
+  const std::uint8_t o = data[0];
+  kartovex::FrontEndSettings settings;
+  static const char* const delimiters[] = {",", ";", " ", "\t", "|", ":", ".", "'"};
+  settings.delimiter = delimiters[o & 7];
+  settings.fieldOrder = (o & 8) ? "NE" : "EN";
+  settings.extraText = (o & 16) != 0;
+  settings.displayExtraText = (o & 32) != 0;
+  settings.decimalSeparator = (o & 64) ? "," : ".";
+  settings.extentLogging = false;
 
-    kartovex::RecordingSink sink;
-    kartovex::MessageService messages(settings, sink);
-    std::istringstream in(fuzz::asString(data + 1, size - 1));
-    kartovex::InputLineReader reader(in);
-    std::string line;
-    while (reader.Next(line)) {
-        (void)kartovex::SplitGridLine(line, settings);
-        (void)kartovex::SplitGeoLine(line, settings);
-        (void)kartovex::SplitUtmLine(line, settings);
-        std::string id, x, y, zone, extra;
-        (void)kartovex::parseUTMcoord(line, id, x, y, zone, extra, settings, messages, reader.lineNumber());
-        for (auto layout : {kartovex::LineLayout::Grid, kartovex::LineLayout::Utm, kartovex::LineLayout::Geographic})
-            (void)kartovex::DescribeLine(reader.lineNumber(), line, layout, settings, (o & 128) != 0);
-    }
-    (void)reader.emptyLineNumber();
-    (void)reader.unreadLines();
-    return 0;
+  kartovex::RecordingSink sink;
+  kartovex::MessageService messages(settings, sink);
+  std::istringstream in(fuzz::asString(data + 1, size - 1));
+  kartovex::InputLineReader reader(in);
+  std::string line;
+  while (reader.Next(line)) {
+    (void)kartovex::SplitGridLine(line, settings);
+    (void)kartovex::SplitGeoLine(line, settings);
+    (void)kartovex::SplitUtmLine(line, settings);
+    std::string id, x, y, zone, extra;
+    (void)kartovex::parseUTMcoord(line, id, x, y, zone, extra, settings, messages,
+                                  reader.lineNumber());
+    for (auto layout :
+         {kartovex::LineLayout::Grid, kartovex::LineLayout::Utm, kartovex::LineLayout::Geographic})
+      (void)kartovex::DescribeLine(reader.lineNumber(), line, layout, settings, (o & 128) != 0);
+  }
+  (void)reader.emptyLineNumber();
+  (void)reader.unreadLines();
+  return 0;
 }

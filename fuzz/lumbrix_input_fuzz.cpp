@@ -8,11 +8,11 @@
 #include "lumbrix_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string path = fuzz::writeScratch("INPUT.DAT", data, size);
-    for (bool frontEnd : {true, false}) {
-        std::vector<lumbrix::Point> points;
-        std::string error;
-        (void)lumbrix::readPoints(path, frontEnd, points, error);
-    }
-    return 0;
+  const std::string path = fuzz::writeScratch("INPUT.DAT", data, size);
+  for (bool frontEnd : {true, false}) {
+    std::vector<lumbrix::Point> points;
+    std::string error;
+    (void)lumbrix::readPoints(path, frontEnd, points, error);
+  }
+  return 0;
 }

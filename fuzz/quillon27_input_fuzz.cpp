@@ -9,13 +9,13 @@
 #include "quillon27/quillon27_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string path = fuzz::writeScratch("INTO_Q27.DAT", data, size);
-    try {
-        for (const companion::InputRecord& r : companion::readInputRecords(path)) {
-            (void)quillon27::parsePlaneRecord(r.text);
-            (void)quillon27::parseGeographicRecord(r.text);
-        }
-    } catch (const companion::CompanionError&) {
+  const std::string path = fuzz::writeScratch("INTO_Q27.DAT", data, size);
+  try {
+    for (const companion::InputRecord& r : companion::readInputRecords(path)) {
+      (void)quillon27::parsePlaneRecord(r.text);
+      (void)quillon27::parseGeographicRecord(r.text);
     }
-    return 0;
+  } catch (const companion::CompanionError&) {
+  }
+  return 0;
 }

@@ -8,11 +8,11 @@
 #include "vesperan/vesperan_request.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::istringstream in(fuzz::asString(data, size));
-    companion::AnswerReader answers(in);
-    try {
-        (void)vesperan::readVesperanRequest(answers);
-    } catch (const companion::CompanionError&) {
-    }
-    return 0;
+  std::istringstream in(fuzz::asString(data, size));
+  companion::AnswerReader answers(in);
+  try {
+    (void)vesperan::readVesperanRequest(answers);
+  } catch (const companion::CompanionError&) {
+  }
+  return 0;
 }

@@ -9,15 +9,15 @@
 #include "vesperan/vesperan_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string path = fuzz::writeScratch("INTO_VES.DAT", data, size);
-    try {
-        for (const companion::InputRecord& r : companion::readInputRecords(path)) {
-            (void)vesperan::parseGridRecord(r.text);
-            (void)vesperan::parseUtmRecord(r.text);
-            (void)vesperan::parseVesperanGeographic(r.text);
-            (void)vesperan::parseLumbrixNew(r.text);
-        }
-    } catch (const companion::CompanionError&) {
+  const std::string path = fuzz::writeScratch("INTO_VES.DAT", data, size);
+  try {
+    for (const companion::InputRecord& r : companion::readInputRecords(path)) {
+      (void)vesperan::parseGridRecord(r.text);
+      (void)vesperan::parseUtmRecord(r.text);
+      (void)vesperan::parseVesperanGeographic(r.text);
+      (void)vesperan::parseLumbrixNew(r.text);
     }
-    return 0;
+  } catch (const companion::CompanionError&) {
+  }
+  return 0;
 }

@@ -1,8 +1,8 @@
 #include "common/columns.h"
 
 #include <cerrno>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 

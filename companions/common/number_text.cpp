@@ -24,7 +24,8 @@ std::size_t fixedText(char* out, double value, int decimals) {
   }
   const int n = std::snprintf(out, kFixedTextRoom, "%.*f", decimals, value);
   if (n < 0) return 0;
-  return static_cast<std::size_t>(n) < kFixedTextRoom ? static_cast<std::size_t>(n) : kFixedTextRoom - 1;
+  return static_cast<std::size_t>(n) < kFixedTextRoom ? static_cast<std::size_t>(n)
+                                                      : kFixedTextRoom - 1;
 }
 
 namespace {

@@ -7,7 +7,7 @@
 namespace demo {
 namespace {
 
-constexpr double kGeoMargin = 0.05;        // degrees
+constexpr double kGeoMargin = 0.05;  // degrees
 constexpr double kGridMarginMetres = 2000;
 constexpr double kFeetPerMetre = 3.280839895013123;
 

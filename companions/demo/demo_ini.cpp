@@ -31,7 +31,6 @@ std::string viewer() {
   return "/usr/bin/xdg-open";
 }
 
-
 }  // namespace
 
 const std::vector<KeyValue>& gridShiftFiles() {
@@ -47,12 +46,16 @@ const std::vector<KeyValue>& gridShiftFiles() {
 std::vector<KeyValue> centralMeridians() {
   std::vector<KeyValue> keys;
   const char* utm[] = {"69.0", "63.0", "57.0"};
-  for (int z = 19; z <= 21; ++z) keys.push_back({std::string("NB Central Meridian ") + std::to_string(z), utm[z - 19]});
-  for (int z = 19; z <= 21; ++z) keys.push_back({std::string("PEI Central Meridian ") + std::to_string(z), utm[z - 19]});
   for (int z = 19; z <= 21; ++z)
-    keys.push_back({std::string("NS ") + std::to_string(z) + " Central Meridian transform", utm[z - 19]});
+    keys.push_back({std::string("NB Central Meridian ") + std::to_string(z), utm[z - 19]});
   for (int z = 19; z <= 21; ++z)
-    keys.push_back({std::string("NS ") + std::to_string(z) + " Central Meridian quillon27", utm[z - 19]});
+    keys.push_back({std::string("PEI Central Meridian ") + std::to_string(z), utm[z - 19]});
+  for (int z = 19; z <= 21; ++z)
+    keys.push_back(
+        {std::string("NS ") + std::to_string(z) + " Central Meridian transform", utm[z - 19]});
+  for (int z = 19; z <= 21; ++z)
+    keys.push_back(
+        {std::string("NS ") + std::to_string(z) + " Central Meridian quillon27", utm[z - 19]});
   keys.push_back({"NS 4 Central Meridian quillon27 MTM", "61.5"});
   keys.push_back({"NS 5 Central Meridian quillon27 MTM", "64.5"});
   keys.push_back({"NS 21 Central Meridian", "57.0"});
@@ -67,7 +70,8 @@ bool iniText(const std::string& root, std::string& out, std::string& error) {
       {"MTM Zone", "4"},
       {"UTM Zone", "19"},
       {"Title String English", "Kartovex - Maritime Coordinate Conversions (demonstration)"},
-      {"Title String French", "Kartovex - Conversions de coordonnées des Maritimes (démonstration)"},
+      {"Title String French",
+       "Kartovex - Conversions de coordonnées des Maritimes (démonstration)"},
       {"Help Format", "HTML"},
       {"EN order", "EN"},
       {"Delimeter", ","},
@@ -89,7 +93,8 @@ bool iniText(const std::string& root, std::string& out, std::string& error) {
            {"EDITOR", kartovex::FolderOnPath("xdg-open", "/usr/bin/")},
            {"PDF READER", viewer()}});
 
-  std::vector<KeyValue> files = {{"EDITOR", "xdg-open"}, {"HELP", "KARTOVEX_EN.HTM"}, {"French HELP", "KARTOVEX_FR.HTM"}};
+  std::vector<KeyValue> files = {
+      {"EDITOR", "xdg-open"}, {"HELP", "KARTOVEX_EN.HTM"}, {"French HELP", "KARTOVEX_FR.HTM"}};
   for (auto& kv : gridShiftFiles()) files.push_back(kv);
   files.push_back({"Transform NS 27 to 77", "TRNS2777.DAT"});
   files.push_back({"Transform NS 77 to 27", "TRNS7727.DAT"});

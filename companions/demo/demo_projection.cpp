@@ -32,21 +32,25 @@ std::string gridDefinition(Region r, Datum d) {
     case Region::NB:
       if (d == Datum::NAD83) return "EPSG:2953";
       if (d == Datum::ATS77) return "EPSG:2200";
-      return pipeline("+proj=sterea +lat_0=46.5 +lon_0=-66.5 +k=0.999912 +x_0=304800 +y_0=304800 +ellps=clrk66",
-                      kToFeet);
+      return pipeline(
+          "+proj=sterea +lat_0=46.5 +lon_0=-66.5 +k=0.999912 +x_0=304800 +y_0=304800 +ellps=clrk66",
+          kToFeet);
     case Region::PEI:
       if (d == Datum::NAD83) return "EPSG:2954";
       if (d == Datum::ATS77) return "EPSG:2290";
-      return pipeline("+proj=sterea +lat_0=47.25 +lon_0=-63 +k=0.999912 +x_0=152400 +y_0=213360 +ellps=clrk66",
-                      kToFeet);
+      return pipeline(
+          "+proj=sterea +lat_0=47.25 +lon_0=-63 +k=0.999912 +x_0=152400 +y_0=213360 +ellps=clrk66",
+          kToFeet);
     case Region::NS4:
       if (d == Datum::NAD83) return "EPSG:22338";
       if (d == Datum::ATS77) return "EPSG:2294";
-      return pipeline("+proj=tmerc +lat_0=0 +lon_0=-61.5 +k=0.9999 +x_0=304800 +y_0=0 +ellps=clrk66", kToFeet);
+      return pipeline(
+          "+proj=tmerc +lat_0=0 +lon_0=-61.5 +k=0.9999 +x_0=304800 +y_0=0 +ellps=clrk66", kToFeet);
     case Region::NS5:
       if (d == Datum::NAD83) return "EPSG:22337";
       if (d == Datum::ATS77) return "EPSG:2295";
-      return pipeline("+proj=tmerc +lat_0=0 +lon_0=-64.5 +k=0.9999 +x_0=304800 +y_0=0 +ellps=clrk66", kToFeet);
+      return pipeline(
+          "+proj=tmerc +lat_0=0 +lon_0=-64.5 +k=0.9999 +x_0=304800 +y_0=0 +ellps=clrk66", kToFeet);
   }
   return "";
 }
@@ -81,7 +85,8 @@ bool Projector::open(const std::string& definition, std::string& error) {
   if (definition.rfind("EPSG:", 0) == 0) {
     PJ* crs = proj_create(impl->ctx, definition.c_str());
     PJ* geog = crs ? proj_crs_get_geodetic_crs(impl->ctx, crs) : nullptr;
-    PJ* op = geog ? proj_create_crs_to_crs_from_pj(impl->ctx, geog, crs, nullptr, nullptr) : nullptr;
+    PJ* op =
+        geog ? proj_create_crs_to_crs_from_pj(impl->ctx, geog, crs, nullptr, nullptr) : nullptr;
     // Longitude and latitude in, easting and northing out, whatever the
     // axis order of the definition.
     if (op) impl->op = proj_normalize_for_visualization(impl->ctx, op);

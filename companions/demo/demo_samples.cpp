@@ -56,7 +56,8 @@ bool sampleFiles(std::vector<SampleFile>& files, std::string& error) {
   files.clear();
   for (Region r : allRegions()) {
     SampleFile ll{fileStem(r) + "_LL.TXT", ""};
-    for (const auto& p : places(r)) ll.text += p.id + "," + dmsFields(p.at.lat) + "," + dmsFields(p.at.lonWest) + "\r\n";
+    for (const auto& p : places(r))
+      ll.text += p.id + "," + dmsFields(p.at.lat) + "," + dmsFields(p.at.lonWest) + "\r\n";
     files.push_back(ll);
     for (Datum d : {Datum::ATS77, Datum::NAD83, Datum::NAD27}) {
       Projector grid;
@@ -77,7 +78,8 @@ bool sampleFiles(std::vector<SampleFile>& files, std::string& error) {
           error = "cannot project " + p.id + " to UTM";
           return false;
         }
-        xy.text += p.id + "," + coordinate(e) + "," + coordinate(n) + "," + std::to_string(zone) + "\r\n";
+        xy.text +=
+            p.id + "," + coordinate(e) + "," + coordinate(n) + "," + std::to_string(zone) + "\r\n";
       }
       files.push_back(en);
       files.push_back(xy);

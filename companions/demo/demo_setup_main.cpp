@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
   std::error_code ec;
   fs::create_directories(fs::path(root) / "INPUT", ec);
   bool ok = !ec && writeReplacing(fs::path(root) / "KARTOVEX.INI", ini);
-  for (const auto& s : samples) ok = ok && writeReplacing(fs::path(root) / "INPUT" / s.name, s.text);
+  for (const auto& s : samples)
+    ok = ok && writeReplacing(fs::path(root) / "INPUT" / s.name, s.text);
   if (!ok) {
     std::fprintf(stderr, "demo-setup: cannot write into %s\n", root.c_str());
     return 1;

@@ -22,17 +22,25 @@ const std::vector<LatLon> kPrinceEdwardIsland = {
     {46.45, 61.97}, {46.00, 62.45}, {45.95, 62.90}, {46.15, 63.50}, {46.30, 63.85}, {46.45, 64.05},
     {46.60, 64.40}, {47.06, 63.99}, {46.75, 63.70}, {46.50, 63.30}, {46.45, 62.60}};
 
-const std::vector<Place> kNbPlaces = {{"FREDTN", {45.9636, 66.6431}}, {"MONCTON", {46.0878, 64.7782}},
-                                      {"STJOHN", {45.2733, 66.0633}}, {"BATHURST", {47.6186, 65.6513}},
+const std::vector<Place> kNbPlaces = {{"FREDTN", {45.9636, 66.6431}},
+                                      {"MONCTON", {46.0878, 64.7782}},
+                                      {"STJOHN", {45.2733, 66.0633}},
+                                      {"BATHURST", {47.6186, 65.6513}},
                                       {"EDMUNDST", {47.3737, 68.3251}}};
-const std::vector<Place> kNs4Places = {{"SYDNEY", {46.1368, 60.1942}}, {"ANTIGON", {45.6226, 61.9933}},
-                                       {"PTHAWK", {45.6153, 61.3642}}, {"SHERBRK", {45.1400, 61.9800}},
+const std::vector<Place> kNs4Places = {{"SYDNEY", {46.1368, 60.1942}},
+                                       {"ANTIGON", {45.6226, 61.9933}},
+                                       {"PTHAWK", {45.6153, 61.3642}},
+                                       {"SHERBRK", {45.1400, 61.9800}},
                                        {"CHETICMP", {46.6400, 60.9500}}};
-const std::vector<Place> kNs5Places = {{"HALIFAX", {44.6488, 63.5752}}, {"YARMOUTH", {43.8375, 66.1174}},
-                                       {"TRURO", {45.3650, 63.2863}}, {"KENTVL", {45.0771, 64.4946}},
+const std::vector<Place> kNs5Places = {{"HALIFAX", {44.6488, 63.5752}},
+                                       {"YARMOUTH", {43.8375, 66.1174}},
+                                       {"TRURO", {45.3650, 63.2863}},
+                                       {"KENTVL", {45.0771, 64.4946}},
                                        {"AMHERST", {45.8168, 64.2143}}};
-const std::vector<Place> kPeiPlaces = {{"CHTOWN", {46.2382, 63.1311}}, {"SUMMERSD", {46.3959, 63.7876}},
-                                       {"SOURIS", {46.3536, 62.2520}}, {"ALBERTON", {46.8140, 64.0650}},
+const std::vector<Place> kPeiPlaces = {{"CHTOWN", {46.2382, 63.1311}},
+                                       {"SUMMERSD", {46.3959, 63.7876}},
+                                       {"SOURIS", {46.3536, 62.2520}},
+                                       {"ALBERTON", {46.8140, 64.0650}},
                                        {"MONTAGUE", {46.1657, 62.6490}}};
 
 // Nova Scotia zone 4 lies east of 63 W, zone 5 west of it.
@@ -74,7 +82,8 @@ std::vector<LatLon> regionBoundary(Region r) {
   std::vector<LatLon> out;
   for (size_t i = 0; i < o.size(); ++i) {
     const LatLon a = o[i], b = o[(i + 1) % o.size()];
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(b.lat - a.lat, b.lonWest - a.lonWest) / 0.02)));
+    const int steps = std::max(
+        1, static_cast<int>(std::ceil(std::hypot(b.lat - a.lat, b.lonWest - a.lonWest) / 0.02)));
     for (int k = 0; k < steps; ++k) {
       const double t = static_cast<double>(k) / steps;
       const LatLon p{a.lat + t * (b.lat - a.lat), a.lonWest + t * (b.lonWest - a.lonWest)};

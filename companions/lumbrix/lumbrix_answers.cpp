@@ -13,18 +13,21 @@ class Dialogue {
   bool next(std::string& line) {
     if (!std::getline(in_, line)) return false;
     ++number_;
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+      line.pop_back();
     return true;
   }
 
   bool expect(const char* wanted, std::string& error) {
     std::string line;
     if (!next(line)) {
-      error = std::string("answer ") + std::to_string(number_ + 1) + " missing (expected \"" + wanted + "\")";
+      error = std::string("answer ") + std::to_string(number_ + 1) + " missing (expected \"" +
+              wanted + "\")";
       return false;
     }
     if (line != wanted) {
-      error = "answer " + std::to_string(number_) + " is \"" + line + "\", expected \"" + wanted + "\"";
+      error =
+          "answer " + std::to_string(number_) + " is \"" + line + "\", expected \"" + wanted + "\"";
       return false;
     }
     return true;
@@ -50,8 +53,9 @@ class Dialogue {
 bool readAnswers(std::istream& in, Answers& a, std::string& error) {
   a = Answers{};
   Dialogue d(in);
-  if (!d.expect("Q", error) || !d.expect("G", error) || !d.path("grid-shift file", a.gridPath, error) ||
-      !d.expect("C", error) || !d.path("input file", a.inputPath, error))
+  if (!d.expect("Q", error) || !d.expect("G", error) ||
+      !d.path("grid-shift file", a.gridPath, error) || !d.expect("C", error) ||
+      !d.path("input file", a.inputPath, error))
     return false;
   // Flags in their fixed order, then the "A" that starts the option block.
   std::string line;
@@ -63,8 +67,10 @@ bool readAnswers(std::istream& in, Answers& a, std::string& error) {
     }
     if (line == "A") break;
     if (line.size() != 1 || std::string("ISD").find(line) == std::string::npos ||
-        (!flags.empty() && std::string("ISD").find(line) <= std::string("ISD").find(flags.back()))) {
-      error = "answer " + std::to_string(d.number()) + " is \"" + line + "\", not a flag in order I, S, D or \"A\"";
+        (!flags.empty() &&
+         std::string("ISD").find(line) <= std::string("ISD").find(flags.back()))) {
+      error = "answer " + std::to_string(d.number()) + " is \"" + line +
+              "\", not a flag in order I, S, D or \"A\"";
       return false;
     }
     flags += line;
@@ -76,9 +82,11 @@ bool readAnswers(std::istream& in, Answers& a, std::string& error) {
   }
   a.frontEndInput = i;
   a.backward = flags.find('D') != std::string::npos;
-  if (!d.expect("B", error) || !d.expect("M", error) || !d.expect("X", error) || !d.expect("X", error) ||
-      !d.path("listing file", a.lisPath, error) || !d.path("new-coordinates file", a.newPath, error) ||
-      !d.path("missed-points file", a.misPath, error) || !d.expect("", error) || !d.expect("N", error))
+  if (!d.expect("B", error) || !d.expect("M", error) || !d.expect("X", error) ||
+      !d.expect("X", error) || !d.path("listing file", a.lisPath, error) ||
+      !d.path("new-coordinates file", a.newPath, error) ||
+      !d.path("missed-points file", a.misPath, error) || !d.expect("", error) ||
+      !d.expect("N", error))
     return false;
   if (a.lisPath == a.newPath || a.lisPath == a.misPath || a.newPath == a.misPath) {
     error = "the three output files must have different names";

@@ -7,8 +7,8 @@
 namespace lumbrix {
 
 struct Answers {
-  std::string gridPath;   // grid-shift file
-  std::string inputPath;  // points to shift
+  std::string gridPath;        // grid-shift file
+  std::string inputPath;       // points to shift
   bool frontEndInput = false;  // "I" and "S": comma-separated records of the front end
   bool backward = false;       // "D": from the grid's target system back to its source
   std::string lisPath, newPath, misPath;

@@ -13,7 +13,8 @@ std::string_view blanksRemoved(std::string_view text) {
 
 std::string withoutOuterBlanks(std::string_view text) { return std::string(blanksRemoved(text)); }
 
-bool integerField(std::string_view text, bool signAllowed, int maxDigits, bool& negative, int& value) {
+bool integerField(std::string_view text, bool signAllowed, int maxDigits, bool& negative,
+                  int& value) {
   std::string_view s = blanksRemoved(text);
   negative = false;
   if (signAllowed && !s.empty() && s[0] == '-') {
@@ -22,7 +23,8 @@ bool integerField(std::string_view text, bool signAllowed, int maxDigits, bool& 
   }
   if (s.empty() || s.find_first_not_of("0123456789") != std::string_view::npos) return false;
   const auto first = s.find_first_not_of('0');
-  const std::string_view significant = first == std::string_view::npos ? std::string_view("0") : s.substr(first);
+  const std::string_view significant =
+      first == std::string_view::npos ? std::string_view("0") : s.substr(first);
   if (static_cast<int>(significant.size()) > maxDigits) return false;
   value = 0;
   for (char c : significant) value = value * 10 + (c - '0');

@@ -14,7 +14,8 @@ std::string_view blanksRemoved(std::string_view text);
 // Unsigned digits, or with signAllowed a "-" right before them, of at most
 // maxDigits digits once leading zeros are dropped. An all-blank field is
 // missing, not zero.
-bool integerField(std::string_view text, bool signAllowed, int maxDigits, bool& negative, int& value);
+bool integerField(std::string_view text, bool signAllowed, int maxDigits, bool& negative,
+                  int& value);
 
 // Unsigned decimal seconds: digits with at most one ".".
 bool secondsField(std::string_view text, double& value);

@@ -69,20 +69,21 @@ void appendGeographicRecord(std::string& line, int sequence, const std::string& 
   const std::string_view shown = std::string_view(id).substr(0, 9);
   line.append(9 - shown.size(), ' ');  // 7-15
   line += shown;
-  padTo(line, start, 39);  // 16-39
-  appendAngle(line, latDeg);  // 40-54
-  line += ' ';                // 55
+  padTo(line, start, 39);         // 16-39
+  appendAngle(line, latDeg);      // 40-54
+  line += ' ';                    // 55
   appendAngle(line, lonWestDeg);  // 56-70
 }
 
-std::string geographicRecord(int sequence, const std::string& id, double latDeg, double lonWestDeg) {
+std::string geographicRecord(int sequence, const std::string& id, double latDeg,
+                             double lonWestDeg) {
   std::string line;
   appendGeographicRecord(line, sequence, id, latDeg, lonWestDeg);
   return line;
 }
 
-void appendNewRecord(std::string& line, int sequence, const std::string& id, double latDeg, double lonWestDeg,
-                     std::optional<double> accuracyMetres) {
+void appendNewRecord(std::string& line, int sequence, const std::string& id, double latDeg,
+                     double lonWestDeg, std::optional<double> accuracyMetres) {
   appendGeographicRecord(line, sequence, id, latDeg, lonWestDeg);
   if (accuracyMetres) {
     const size_t start = line.size();
@@ -110,8 +111,8 @@ std::string missedRecord(int sequence, const Point& p) {
   return line;
 }
 
-void appendListingRecord(std::string& line, int sequence, const Point& p, double outLat, double outLonWest,
-                         std::optional<double> accuracyMetres) {
+void appendListingRecord(std::string& line, int sequence, const Point& p, double outLat,
+                         double outLonWest, std::optional<double> accuracyMetres) {
   size_t start = line.size();
   appendInt(line, sequence, 5);
   line += ' ';

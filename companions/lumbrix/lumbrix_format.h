@@ -37,11 +37,11 @@ std::string listingMissedRecord(int sequence, const Point& p);
 // The same records appended to a file's text.
 void appendGeographicRecord(std::string& text, int sequence, const std::string& id, double latDeg,
                             double lonWestDeg);
-void appendNewRecord(std::string& text, int sequence, const std::string& id, double latDeg, double lonWestDeg,
-                     std::optional<double> accuracyMetres);
+void appendNewRecord(std::string& text, int sequence, const std::string& id, double latDeg,
+                     double lonWestDeg, std::optional<double> accuracyMetres);
 void appendMissedRecord(std::string& text, int sequence, const Point& p);
-void appendListingRecord(std::string& text, int sequence, const Point& p, double outLat, double outLonWest,
-                         std::optional<double> accuracyMetres);
+void appendListingRecord(std::string& text, int sequence, const Point& p, double outLat,
+                         double outLonWest, std::optional<double> accuracyMetres);
 void appendListingMissedRecord(std::string& text, int sequence, const Point& p);
 
 }  // namespace lumbrix

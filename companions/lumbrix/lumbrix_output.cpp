@@ -11,7 +11,9 @@
 namespace lumbrix {
 namespace {
 
-std::string reason(int number) { return number != 0 ? std::string(": ") + std::strerror(number) : std::string(); }
+std::string reason(int number) {
+  return number != 0 ? std::string(": ") + std::strerror(number) : std::string();
+}
 
 }  // namespace
 

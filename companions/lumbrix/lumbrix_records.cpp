@@ -71,7 +71,8 @@ bool parseFrontEndRecord(const std::string& line, Point& p, std::string& error) 
       error = "record must have six angle fields";
       return false;
     }
-    fields[i] = text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
+    fields[i] =
+        text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
     pos = comma + 1;
   }
   if (!parseAngle(fields[0], fields[1], fields[2], p.latDeg, error) ||
@@ -97,15 +98,16 @@ bool parseGhostRecord(const std::string& line, Point& p, std::string& error) {
   // The readers' columns (41-42, 44-45, 46-53; 57-58, 60-61, 62-69) widened
   // to the whole fields VESPERAN writes: three-column longitude degrees and
   // nine-column seconds.
-  if (!parseAngle(trim(columns(line, 41, 42)), trim(columns(line, 43, 45)), trim(columns(line, 46, 54)),
-                  p.latDeg, error) ||
-      !parseAngle(trim(columns(line, 56, 58)), trim(columns(line, 59, 61)), trim(columns(line, 62, 70)),
-                  p.lonWestDeg, error))
+  if (!parseAngle(trim(columns(line, 41, 42)), trim(columns(line, 43, 45)),
+                  trim(columns(line, 46, 54)), p.latDeg, error) ||
+      !parseAngle(trim(columns(line, 56, 58)), trim(columns(line, 59, 61)),
+                  trim(columns(line, 62, 70)), p.lonWestDeg, error))
     return false;
   return true;
 }
 
-bool readPoints(const std::string& path, bool frontEnd, std::vector<Point>& points, std::string& error) {
+bool readPoints(const std::string& path, bool frontEnd, std::vector<Point>& points,
+                std::string& error) {
   points.clear();
   std::error_code ec;
   std::ifstream in;

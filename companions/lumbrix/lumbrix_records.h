@@ -18,8 +18,8 @@ struct Point {
 // One degrees/minutes/seconds angle; a leading "-" on the degrees turns the
 // whole angle (south, or east of Greenwich). Each field may be blank- or
 // zero-padded (lumbrix_fields.h).
-bool parseAngle(std::string_view deg, std::string_view min, std::string_view sec,
-                double& value, std::string& error);
+bool parseAngle(std::string_view deg, std::string_view min, std::string_view sec, double& value,
+                std::string& error);
 
 bool parseFrontEndRecord(const std::string& line, Point& point, std::string& error);
 bool parseGhostRecord(const std::string& line, Point& point, std::string& error);

@@ -36,7 +36,9 @@ std::string listingHeader(const Answers& a, const GridShift& grid, size_t points
   h += "INPUT FILE:   " + a.inputPath + kEol;
   h += "POINTS READ:  " + std::to_string(points) + kEol;
   h += kEol;
-  h += std::string("  SEQ POINT           LATITUDE IN    LONGITUDE IN(W)     LATITUDE OUT   LONGITUDE OUT(W)") +
+  h += std::string(
+           "  SEQ POINT           LATITUDE IN    LONGITUDE IN(W)     LATITUDE OUT   LONGITUDE "
+           "OUT(W)") +
        "   DLAT(\")  DLON(\")W" + (grid.carriesAccuracies() ? "    ACC(m)" : "") + kEol;
   return h;
 }
@@ -77,7 +79,8 @@ int run(std::istream& in, std::ostream& err) {
     std::optional<double> accuracy;
     double metres = 0;
     // The accuracy belongs to the grid's source-system position.
-    if (a.backward ? grid.accuracyMetres(lat, lon, metres) : grid.accuracyMetres(p.latDeg, p.lonWestDeg, metres))
+    if (a.backward ? grid.accuracyMetres(lat, lon, metres)
+                   : grid.accuracyMetres(p.latDeg, p.lonWestDeg, metres))
       accuracy = metres;
     appendNewRecord(news, seq, p.id, lat, lon, accuracy);
     news += kEol;

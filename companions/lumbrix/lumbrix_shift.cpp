@@ -60,7 +60,8 @@ bool GridShift::open(const std::string& path, std::string& error) {
   return true;
 }
 
-bool GridShift::shift(double latDeg, double lonWestDeg, bool backward, double& outLat, double& outLonWest) const {
+bool GridShift::shift(double latDeg, double lonWestDeg, bool backward, double& outLat,
+                      double& outLonWest) const {
   if (!proj_) return false;
   PJ_COORD c = proj_coord(proj_torad(-lonWestDeg), proj_torad(latDeg), 0, 0);
   proj_errno_reset(proj_->pj);
@@ -92,7 +93,8 @@ bool shiftedPointUsable(double latDeg, double lonWestDeg, double outLat, double&
 bool GridShift::accuracyMetres(double latDeg, double lonWestDeg, double& metres) const {
   if (!carriesAccuracies_) return false;
   ntv2::Node n;
-  if (!ntv2::interpolate(file_, latDeg * 3600, lonWestDeg * 3600, n) || n.latAccuracy < 0 || n.lonAccuracy < 0)
+  if (!ntv2::interpolate(file_, latDeg * 3600, lonWestDeg * 3600, n) || n.latAccuracy < 0 ||
+      n.lonAccuracy < 0)
     return false;
   // Arc-seconds to metres on the grid's target ellipsoid.
   const double a = file_.majorTo > 0 ? file_.majorTo : 6378137.0;

@@ -21,7 +21,8 @@ class GridShift {
 
   // Degrees, longitude positive west. Forward goes from the grid's source
   // system to its target; false when the point lies outside the grid.
-  bool shift(double latDeg, double lonWestDeg, bool backward, double& outLat, double& outLonWest) const;
+  bool shift(double latDeg, double lonWestDeg, bool backward, double& outLat,
+             double& outLonWest) const;
 
   // Horizontal accuracy in metres at a point of the grid's source system;
   // false when the grid carries none there.

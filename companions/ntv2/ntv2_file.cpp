@@ -18,7 +18,8 @@ int Subfile::rows() const { return expectedRows(*this); }
 int Subfile::columns() const { return expectedColumns(*this); }
 
 const Node& Subfile::at(int row, int column) const {
-  return nodes[static_cast<size_t>(row) * static_cast<size_t>(columns()) + static_cast<size_t>(column)];
+  return nodes[static_cast<size_t>(row) * static_cast<size_t>(columns()) +
+               static_cast<size_t>(column)];
 }
 
 }  // namespace ntv2

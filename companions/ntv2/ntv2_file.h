@@ -10,17 +10,17 @@
 namespace ntv2 {
 
 struct Node {
-  float latShift = 0;  // arc-seconds, positive north
-  float lonShift = 0;  // arc-seconds, positive west
+  float latShift = 0;      // arc-seconds, positive north
+  float lonShift = 0;      // arc-seconds, positive west
   float latAccuracy = -1;  // arc-seconds; negative when unknown
   float lonAccuracy = -1;
 };
 
 struct Subfile {
-  std::string name;            // SUB_NAME, at most 8 characters
-  std::string parent = "NONE"; // PARENT
-  std::string created;         // CREATED
-  std::string updated;         // UPDATED
+  std::string name;                   // SUB_NAME, at most 8 characters
+  std::string parent = "NONE";        // PARENT
+  std::string created;                // CREATED
+  std::string updated;                // UPDATED
   double southLat = 0, northLat = 0;  // S_LAT, N_LAT
   double eastLong = 0, westLong = 0;  // E_LONG, W_LONG (positive west)
   double latInc = 0, longInc = 0;     // LAT_INC, LONG_INC

@@ -30,7 +30,8 @@ bool interpolate(const File& file, double lat, double lonW, Node& result) {
   const Node& d = s.at(r + 1, c);
   const Node& e = s.at(r + 1, c + 1);
   auto mix = [&](float Node::*m) {
-    return static_cast<float>((1 - fy) * ((1 - fx) * a.*m + fx * b.*m) + fy * ((1 - fx) * d.*m + fx * e.*m));
+    return static_cast<float>((1 - fy) * ((1 - fx) * a.*m + fx * b.*m) +
+                              fy * ((1 - fx) * d.*m + fx * e.*m));
   };
   result.latShift = mix(&Node::latShift);
   result.lonShift = mix(&Node::lonShift);

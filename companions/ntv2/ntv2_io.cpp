@@ -152,8 +152,9 @@ bool checkNodeValue(float v, const Subfile& s, size_t index, const char* what, s
   const size_t cols = static_cast<size_t>(s.columns());
   char value[48];
   std::snprintf(value, sizeof value, "%g", static_cast<double>(v));
-  error = subfileName(s.name) + ", node " + std::to_string(index + 1) + " (row " + std::to_string(index / cols + 1) +
-          ", column " + std::to_string(index % cols + 1) + "): " + what + " " + value +
+  error = subfileName(s.name) + ", node " + std::to_string(index + 1) + " (row " +
+          std::to_string(index / cols + 1) + ", column " + std::to_string(index % cols + 1) +
+          "): " + what + " " + value +
           (std::isfinite(v) ? " is beyond one degree" : " is not a finite number");
   return false;
 }
@@ -166,12 +167,16 @@ bool checkSubfileHeader(const Subfile& s, int32_t count, std::string& error) {
     return false;
   }
   if (!(s.northLat > s.southLat) || !(s.westLong > s.eastLong)) {
-    error = name + " has invalid extents or increments (S_LAT must lie below N_LAT and E_LONG below W_LONG)";
+    error =
+        name +
+        " has invalid extents or increments (S_LAT must lie below N_LAT and E_LONG below W_LONG)";
     return false;
   }
   if (std::fabs(s.southLat) > kMaxLatSeconds || std::fabs(s.northLat) > kMaxLatSeconds ||
       std::fabs(s.eastLong) > kMaxLongSeconds || std::fabs(s.westLong) > kMaxLongSeconds) {
-    error = name + " has invalid extents or increments (beyond 90 degrees of latitude or 360 of longitude)";
+    error =
+        name +
+        " has invalid extents or increments (beyond 90 degrees of latitude or 360 of longitude)";
     return false;
   }
   const double rowSteps = (s.northLat - s.southLat) / s.latInc;
@@ -182,7 +187,9 @@ bool checkSubfileHeader(const Subfile& s, int32_t count, std::string& error) {
   }
   if (std::fabs(rowSteps - std::round(rowSteps)) > kStepTolerance ||
       std::fabs(colSteps - std::round(colSteps)) > kStepTolerance) {
-    error = name + " has invalid extents or increments (the extents are not whole multiples of the increments)";
+    error = name +
+            " has invalid extents or increments (the extents are not whole multiples of the "
+            "increments)";
     return false;
   }
   const int rows = expectedRows(s), cols = expectedColumns(s);
@@ -191,8 +198,8 @@ bool checkSubfileHeader(const Subfile& s, int32_t count, std::string& error) {
     return false;
   }
   if (count <= 0 || static_cast<long long>(count) != static_cast<long long>(rows) * cols) {
-    error = name + ": GS_COUNT " + std::to_string(count) + " does not match its extents (" + std::to_string(rows) +
-            " rows of " + std::to_string(cols) + " columns)";
+    error = name + ": GS_COUNT " + std::to_string(count) + " does not match its extents (" +
+            std::to_string(rows) + " rows of " + std::to_string(cols) + " columns)";
     return false;
   }
   return true;
@@ -203,14 +210,14 @@ bool decodeSubfile(Cursor& c, Subfile& s, std::string& error) {
   if (!c.textRecord("SUB_NAME", s.name, error) || !c.textRecord("PARENT", s.parent, error) ||
       !c.textRecord("CREATED", s.created, error) || !c.textRecord("UPDATED", s.updated, error) ||
       !c.doubleRecord("S_LAT", s.southLat, error) || !c.doubleRecord("N_LAT", s.northLat, error) ||
-      !c.doubleRecord("E_LONG", s.eastLong, error) || !c.doubleRecord("W_LONG", s.westLong, error) ||
-      !c.doubleRecord("LAT_INC", s.latInc, error) || !c.doubleRecord("LONG_INC", s.longInc, error) ||
-      !c.intRecord("GS_COUNT", count, error))
+      !c.doubleRecord("E_LONG", s.eastLong, error) ||
+      !c.doubleRecord("W_LONG", s.westLong, error) || !c.doubleRecord("LAT_INC", s.latInc, error) ||
+      !c.doubleRecord("LONG_INC", s.longInc, error) || !c.intRecord("GS_COUNT", count, error))
     return false;
   if (!checkSubfileHeader(s, count, error)) return false;
   if (c.remaining() < static_cast<size_t>(count) * kRecord) {
-    error = subfileName(s.name) + " is truncated (" + std::to_string(count) + " node records announced, " +
-            std::to_string(c.remaining() / kRecord) + " present)";
+    error = subfileName(s.name) + " is truncated (" + std::to_string(count) +
+            " node records announced, " + std::to_string(c.remaining() / kRecord) + " present)";
     return false;
   }
   s.nodes.resize(static_cast<size_t>(count));
@@ -254,7 +261,8 @@ bool checkHierarchy(const File& file, std::string& error) {
     if (isNone(s.parent)) continue;
     const auto found = byName.find(s.parent);
     if (found == byName.end()) {
-      error = subfileName(s.name) + " names the parent \"" + printable(s.parent) + "\", which the file does not hold";
+      error = subfileName(s.name) + " names the parent \"" + printable(s.parent) +
+              "\", which the file does not hold";
       return false;
     }
     parent[i] = found->second;
@@ -347,20 +355,24 @@ bool readFile(const std::string& path, File& file, std::string& error) {
   int32_t orec = 0, srec = 0, count = 0;
   if (!c.intRecord("NUM_OREC", orec, error) || !c.intRecord("NUM_SREC", srec, error) ||
       !c.intRecord("NUM_FILE", count, error) || !c.textRecord("GS_TYPE", file.gsType, error) ||
-      !c.textRecord("VERSION", file.version, error) || !c.textRecord("SYSTEM_F", file.systemFrom, error) ||
-      !c.textRecord("SYSTEM_T", file.systemTo, error) || !c.doubleRecord("MAJOR_F", file.majorFrom, error) ||
-      !c.doubleRecord("MINOR_F", file.minorFrom, error) || !c.doubleRecord("MAJOR_T", file.majorTo, error) ||
+      !c.textRecord("VERSION", file.version, error) ||
+      !c.textRecord("SYSTEM_F", file.systemFrom, error) ||
+      !c.textRecord("SYSTEM_T", file.systemTo, error) ||
+      !c.doubleRecord("MAJOR_F", file.majorFrom, error) ||
+      !c.doubleRecord("MINOR_F", file.minorFrom, error) ||
+      !c.doubleRecord("MAJOR_T", file.majorTo, error) ||
       !c.doubleRecord("MINOR_T", file.minorTo, error)) {
     error = path + ": not an NTv2 file (" + error + ")";
     return false;
   }
   if (orec != kHeaderRecords || srec != kHeaderRecords || count < 1 || count > 10000) {
-    error = path + ": unsupported NTv2 header counts (NUM_OREC " + std::to_string(orec) + ", NUM_SREC " +
-            std::to_string(srec) + ", NUM_FILE " + std::to_string(count) + ")";
+    error = path + ": unsupported NTv2 header counts (NUM_OREC " + std::to_string(orec) +
+            ", NUM_SREC " + std::to_string(srec) + ", NUM_FILE " + std::to_string(count) + ")";
     return false;
   }
   if (c.remaining() / kRecord < static_cast<size_t>(count) * kHeaderRecords) {
-    error = path + ": NUM_FILE " + std::to_string(count) + " announces more subfiles than the file holds";
+    error = path + ": NUM_FILE " + std::to_string(count) +
+            " announces more subfiles than the file holds";
     return false;
   }
   if (file.gsType != "SECONDS") {

@@ -6,10 +6,14 @@
 namespace ntv2 {
 
 bool parseField(const std::string& text, Field& field) {
-  if (text == "27-83") field = Field::Nad27ToNad83;
-  else if (text == "77-83") field = Field::Ats77ToNad83;
-  else if (text == "77-csrs") field = Field::Ats77ToCsrs;
-  else return false;
+  if (text == "27-83")
+    field = Field::Nad27ToNad83;
+  else if (text == "77-83")
+    field = Field::Ats77ToNad83;
+  else if (text == "77-csrs")
+    field = Field::Ats77ToCsrs;
+  else
+    return false;
   return true;
 }
 
@@ -22,8 +26,10 @@ Node syntheticNode(Field field, double latDeg, double lonWestDeg) {
   switch (field) {
     case Field::Nad27ToNad83:
       // North by 0.3"..0.5", west by 1.6"..2.4" (NTv2 keeps west positive).
-      n.latShift = static_cast<float>(0.40 + 0.06 * std::sin(1.3 * u + 0.4) + 0.03 * std::cos(1.1 * v));
-      n.lonShift = static_cast<float>(2.0 + 0.25 * std::sin(1.2 * v + 0.5) + 0.15 * std::cos(1.4 * u));
+      n.latShift =
+          static_cast<float>(0.40 + 0.06 * std::sin(1.3 * u + 0.4) + 0.03 * std::cos(1.1 * v));
+      n.lonShift =
+          static_cast<float>(2.0 + 0.25 * std::sin(1.2 * v + 0.5) + 0.15 * std::cos(1.4 * u));
       n.latAccuracy = n.lonAccuracy = static_cast<float>(0.004 + 0.002 * r2);
       break;
     case Field::Ats77ToNad83:
@@ -87,7 +93,8 @@ bool syntheticGrid(Field field, const GridExtent& e, const std::string& name,
   s.nodes.reserve(static_cast<size_t>(rows) * static_cast<size_t>(cols));
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c)
-      s.nodes.push_back(syntheticNode(field, (s.southLat + r * inc) / 3600, (s.eastLong + c * inc) / 3600));
+      s.nodes.push_back(
+          syntheticNode(field, (s.southLat + r * inc) / 3600, (s.eastLong + c * inc) / 3600));
   file.subfiles.push_back(std::move(s));
   return true;
 }

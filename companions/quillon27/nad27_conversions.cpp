@@ -88,15 +88,15 @@ Geographic refine(const Forward& forward, const Plane& target, const Geographic&
 }
 
 Plane stereographic(Province province, const Geographic& point) {
-  const geodesy::St27Grid grid = geodesy::ST27FW(
-      point.latitude, point.longitudeWest, province == Province::PrinceEdwardIsland ? 3 : 1);
+  const geodesy::St27Grid grid = geodesy::ST27FW(point.latitude, point.longitudeWest,
+                                                 province == Province::PrinceEdwardIsland ? 3 : 1);
   return {grid.easting, grid.northing};
 }
 
 Plane mtm(int mtmZone, const Geographic& point) {
-  const geodesy::Tm27Grid grid = geodesy::TM27FW(point.latitude, point.longitudeWest, kMtmScale,
-                                                 companion::mtmCentralMeridian(mtmZone),
-                                                 geodesy::Tm27Unit::Feet);
+  const geodesy::Tm27Grid grid =
+      geodesy::TM27FW(point.latitude, point.longitudeWest, kMtmScale,
+                      companion::mtmCentralMeridian(mtmZone), geodesy::Tm27Unit::Feet);
   return {grid.easting, grid.northing};
 }
 
@@ -143,16 +143,16 @@ Geographic geographicFromGrid(Province province, int mtmZone, const Plane& grid)
   }
   const double meridian =
       province == Province::NovaScotia ? companion::mtmCentralMeridian(mtmZone) : -1.0;
-  return refine([&](const Geographic& p) { return gridFromGeographic(province, mtmZone, p); },
-                grid, guess, meridian);
+  return refine([&](const Geographic& p) { return gridFromGeographic(province, mtmZone, p); }, grid,
+                guess, meridian);
 }
 
 Plane utmFromGeographic(int zone, const Geographic& point) {
   requireUtmZone(zone);
   requireNear(point);
-  const geodesy::Tm27Grid grid = geodesy::TM27FW(point.latitude, point.longitudeWest, kUtmScale,
-                                                 companion::utmCentralMeridian(zone),
-                                                 geodesy::Tm27Unit::Metres);
+  const geodesy::Tm27Grid grid =
+      geodesy::TM27FW(point.latitude, point.longitudeWest, kUtmScale,
+                      companion::utmCentralMeridian(zone), geodesy::Tm27Unit::Metres);
   return {grid.easting, grid.northing};
 }
 

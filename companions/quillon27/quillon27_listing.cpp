@@ -49,14 +49,14 @@ void appendAngle(std::string& line, double degrees) {
 std::vector<std::string> listingHeading(const QuillonRequest& request) {
   std::vector<std::string> heading;
   heading.push_back("QUILLON27  NAD27 CONVERSIONS BETWEEN COORDINATE FORMS");
-  std::string grid = request.province == Province::NovaScotia
-                         ? "NAD27 MTM GRID (FEET)"
-                         : "NAD27 STEREOGRAPHIC GRID (FEET)";
+  std::string grid = request.province == Province::NovaScotia ? "NAD27 MTM GRID (FEET)"
+                                                              : "NAD27 STEREOGRAPHIC GRID (FEET)";
   heading.push_back("PROVINCE: " + provinceName(request.province) + "    GRID: " + grid +
                     "    INPUT: " + formName(request.form));
   if (request.province == Province::NewBrunswick) {
-    heading.push_back("ORIGIN OF THE GRID: 46 30 N  66 30 W    FALSE EASTING AND NORTHING "
-                      "1000000 FT");
+    heading.push_back(
+        "ORIGIN OF THE GRID: 46 30 N  66 30 W    FALSE EASTING AND NORTHING "
+        "1000000 FT");
   }
   // Column captions end where their fields end (Prince Edward Island columns;
   // one column further right for the other provinces).
@@ -85,15 +85,17 @@ void appendListingLine(std::string& line, Province province, int number,
   const std::size_t start = line.size();
   char digits[16];
   const auto numberEnd = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  companion::appendRightAligned(line, std::string_view(digits, static_cast<std::size_t>(numberEnd - digits)),
-                                province == Province::PrinceEdwardIsland ? 6 : 7);
+  companion::appendRightAligned(
+      line, std::string_view(digits, static_cast<std::size_t>(numberEnd - digits)),
+      province == Province::PrinceEdwardIsland ? 6 : 7);
   const std::size_t shift = line.size() - start - 6;
   const auto padTo = [&](std::size_t column) { companion::padTo(line, start + column); };
   companion::appendFitted(line, point.grid.easting, 15, 3);
   companion::appendFitted(line, point.grid.northing, 15, 3);
   padTo(52 + shift);
   const auto zoneEnd = std::to_chars(digits, digits + sizeof digits, point.utmZone).ptr;
-  companion::appendRightAligned(line, std::string_view(digits, static_cast<std::size_t>(zoneEnd - digits)), 3);
+  companion::appendRightAligned(
+      line, std::string_view(digits, static_cast<std::size_t>(zoneEnd - digits)), 3);
   padTo(57 + shift);
   companion::appendFitted(line, point.utm.easting, 11, 3);
   padTo(70 + shift);

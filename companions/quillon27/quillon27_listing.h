@@ -22,7 +22,7 @@ namespace quillon27 {
 struct ConvertedPoint {
   std::string identifier;
   Geographic geographic;
-  Plane grid;  // feet
+  Plane grid;       // feet
   int mtmZone = 0;  // Nova Scotia only
   int utmZone = 0;
   Plane utm;  // metres
@@ -32,7 +32,8 @@ std::vector<std::string> listingHeading(const QuillonRequest& request);
 std::string listingLine(Province province, int number, const ConvertedPoint& point);
 std::string coordinateLine(const ConvertedPoint& point);
 // The same appended to `line`, whose columns count from where it starts.
-void appendListingLine(std::string& line, Province province, int number, const ConvertedPoint& point);
+void appendListingLine(std::string& line, Province province, int number,
+                       const ConvertedPoint& point);
 void appendCoordinateLine(std::string& line, const ConvertedPoint& point);
 
 }  // namespace quillon27

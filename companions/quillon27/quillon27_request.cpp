@@ -14,8 +14,8 @@ double meridianAnswer(const companion::AnswerReader& answers, const std::string&
                       const std::string& what) {
   double meridian = 0.0;
   if (!companion::parseReal(text, meridian) || meridian == 0.0) {
-    throw CompanionError("answer " + std::to_string(answers.count()) + " (" + what + ") \"" +
-                         text + "\" is not a meridian");
+    throw CompanionError("answer " + std::to_string(answers.count()) + " (" + what + ") \"" + text +
+                         "\" is not a meridian");
   }
   return meridian < 0.0 ? -meridian : meridian;
 }
@@ -29,7 +29,9 @@ QuillonRequest readQuillonRequest(companion::AnswerReader& answers) {
                      : province == "2" ? Province::NovaScotia
                                        : Province::PrinceEdwardIsland;
   const std::string form = answers.expect("input coordinates", {"1", "2", "4"});
-  request.form = form == "1" ? InputForm::Geographic : form == "2" ? InputForm::Grid : InputForm::Utm;
+  request.form = form == "1"   ? InputForm::Geographic
+                 : form == "2" ? InputForm::Grid
+                               : InputForm::Utm;
 
   // Prince Edward Island lies in one UTM zone, so its meridian may be left
   // out: the answer after the input form is then already "Y".

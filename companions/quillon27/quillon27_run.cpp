@@ -112,9 +112,9 @@ int runQuillon27(std::istream& answers, const std::filesystem::path& outputDirec
     } catch (const CompanionError& error) {
       const std::string why = error.what();
       throw CompanionError(request.inputPath + " line " + std::to_string(record.lineNumber) +
-                           (why.empty() ? std::string(" is not a ") + formName(request.form) +
-                                              " record"
-                                        : ": " + why) +
+                           (why.empty()
+                                ? std::string(" is not a ") + formName(request.form) + " record"
+                                : ": " + why) +
                            ": \"" + std::string(record.text) + "\"");
     }
     ++count;

@@ -58,8 +58,10 @@ RunZones runZones(const QuillonRequest& request) {
   }
   if (request.form == InputForm::Grid && request.province == Province::NovaScotia &&
       !zones.mtmZone) {
-    throw CompanionError("Nova Scotia East,North input needs the central meridian of MTM zone "
-                         "4 or 5, not " + text);
+    throw CompanionError(
+        "Nova Scotia East,North input needs the central meridian of MTM zone "
+        "4 or 5, not " +
+        text);
   }
   if (request.utmMeridian) {
     const int named = utmZoneNamed(*request.utmMeridian);

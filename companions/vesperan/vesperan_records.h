@@ -25,8 +25,8 @@ struct UtmRecord {  // identifier 7-15; zone, X and Y after column 50
 
 struct GeographicRecord {
   std::string identifier;
-  double latitude = 0.0;       // decimal degrees
-  double longitudeWest = 0.0;  // decimal degrees, positive west
+  double latitude = 0.0;                  // decimal degrees
+  double longitudeWest = 0.0;             // decimal degrees, positive west
   std::optional<double> centralMeridian;  // Nova Scotia records only
 };
 

@@ -22,7 +22,9 @@ VesperanRequest readVesperanRequest(companion::AnswerReader& answers) {
                      : province == "2" ? Province::NovaScotia
                                        : Province::PrinceEdwardIsland;
   const std::string form = answers.expect("input coordinates", {"1", "2", "3"});
-  request.form = form == "1" ? InputForm::Geographic : form == "2" ? InputForm::Grid : InputForm::Utm;
+  request.form = form == "1"   ? InputForm::Geographic
+                 : form == "2" ? InputForm::Grid
+                               : InputForm::Utm;
   answers.expect("input from a file", {"2"});
   request.inputPath = companion::trimmed(answers.next("input file"));
   if (request.inputPath.empty()) throw CompanionError("answer 8 (input file) is empty");
@@ -33,11 +35,8 @@ VesperanRequest readVesperanRequest(companion::AnswerReader& answers) {
       request.layout = layout == "1" ? GeographicLayout::Vesperan : GeographicLayout::LumbrixNew;
       break;
     }
-    case InputForm::Utm:
-      answers.expect("UTM record layout", {"2"});
-      break;
-    case InputForm::Grid:
-      break;
+    case InputForm::Utm: answers.expect("UTM record layout", {"2"}); break;
+    case InputForm::Grid: break;
   }
   answers.expect("another run", {"N"});
   return request;

@@ -58,8 +58,8 @@ ConvertedPoint convert(const VesperanRequest& request, Projections& projections,
       if (request.province == Province::NovaScotia) {
         mtmZone = mtmZoneFromEasting(request.datum, record->easting);
       }
-      point.geographic = projections.fromGrid(
-          request.datum, provinceGrid(request.province, mtmZone), *givenGrid);
+      point.geographic =
+          projections.fromGrid(request.datum, provinceGrid(request.province, mtmZone), *givenGrid);
       break;
     }
     case InputForm::Utm: {
@@ -89,12 +89,12 @@ ConvertedPoint convert(const VesperanRequest& request, Projections& projections,
   }
 
   if (point.utmZone == 0) point.utmZone = companion::utmZoneOf(point.geographic.longitudeWest);
-  point.utm = givenUtm ? *givenUtm
-                       : projections.toUtm(request.datum, point.utmZone, point.geographic);
-  point.grid = givenGrid ? *givenGrid
-                         : projections.toGrid(request.datum,
-                                              provinceGrid(request.province, mtmZone),
-                                              point.geographic);
+  point.utm =
+      givenUtm ? *givenUtm : projections.toUtm(request.datum, point.utmZone, point.geographic);
+  point.grid = givenGrid
+                   ? *givenGrid
+                   : projections.toGrid(request.datum, provinceGrid(request.province, mtmZone),
+                                        point.geographic);
   return point;
 }
 
@@ -125,9 +125,8 @@ int runVesperan(std::istream& answers, const std::filesystem::path& outputDirect
     try {
       point = convert(request, projections, record.text);
       line.clear();
-      companion::appendGhostGeographic(
-          line, {point.identifier, point.geographic.latitude, point.geographic.longitudeWest,
-                 point.elevation});
+      companion::appendGhostGeographic(line, {point.identifier, point.geographic.latitude,
+                                              point.geographic.longitudeWest, point.elevation});
       geographic.writeLine(line);
       line.clear();
       companion::appendGhostUtm(
@@ -138,10 +137,10 @@ int runVesperan(std::istream& answers, const std::filesystem::path& outputDirect
       map.writeLine(line);
     } catch (const CompanionError& error) {
       const std::string why = error.what();
-      throw CompanionError(request.inputPath + " line " + std::to_string(record.lineNumber) +
-                           (why.empty() ? std::string(" is not a ") + formName(request) + " record"
-                                        : ": " + why) +
-                           ": \"" + std::string(record.text) + "\"");
+      throw CompanionError(
+          request.inputPath + " line " + std::to_string(record.lineNumber) +
+          (why.empty() ? std::string(" is not a ") + formName(request) + " record" : ": " + why) +
+          ": \"" + std::string(record.text) + "\"");
     }
     ++count;
   }

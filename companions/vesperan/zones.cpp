@@ -12,9 +12,7 @@ int mtmZoneFromEasting(Datum datum, double easting) {
   const double offset = datum == Datum::Ats77 ? 0.0 : 10000000.0;
   const double zone4 = offset + geodesy::kNovaScotiaZone4.fe;
   const double zone5 = offset + geodesy::kNovaScotiaZone5.fe;
-  return std::fabs(easting - zone4) <= std::fabs(easting - zone5)
-             ? 4
-             : 5;
+  return std::fabs(easting - zone4) <= std::fabs(easting - zone5) ? 4 : 5;
 }
 
 Grid provinceGrid(Province province, int mtmZone) {

@@ -13,8 +13,7 @@ namespace {
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
             return false;
     }
     return true;
@@ -60,9 +59,7 @@ void removeStale(const std::string& path) {
     if (ec) failRun("CANNOT REMOVE THE OLD FILE '" + path + "'");
 }
 
-ResultFile::ResultFile(const std::string& path) : path_(path), partPath_(path + ".PART") {
-    out_.create(partPath_);
-}
+ResultFile::ResultFile(const std::string& path) : path_(path), partPath_(path + ".PART") { out_.create(partPath_); }
 
 ResultFile::~ResultFile() {
     if (committed_) return;

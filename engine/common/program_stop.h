@@ -10,8 +10,7 @@ class ProgramStop : public std::runtime_error {
 public:
     // status: the process exit status; message: one line for standard
     // error, empty for a silent stop.
-    ProgramStop(int status, const std::string& message)
-        : std::runtime_error(message), status_(status) {}
+    ProgramStop(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
     int status() const { return status_; }
 
 private:
@@ -21,9 +20,7 @@ private:
 // Exit status of input-conversion errors, end of input and missing files.
 inline constexpr int kFailureStatus = 2;
 
-[[noreturn]] inline void failRun(const std::string& message) {
-    throw ProgramStop(kFailureStatus, message);
-}
+[[noreturn]] inline void failRun(const std::string& message) { throw ProgramStop(kFailureStatus, message); }
 
 }  // namespace orvandel
 

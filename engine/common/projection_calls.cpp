@@ -13,8 +13,7 @@ int projectionCode(const std::string& province) {
     return 0;
 }
 
-GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, double lam,
-                       double meridian) {
+GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, double lam, double meridian) {
     geodesy::MpcordArgs a;
     a.ICODE = 0;
     a.IPROJ = projection;
@@ -25,8 +24,7 @@ GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, d
     return {a.EAST, a.NORTH, a.IERR};
 }
 
-GeoPoint unprojectAts77(geodesy::ZoneMemory& zones, int projection, double easting, double northing,
-                        double meridian) {
+GeoPoint unprojectAts77(geodesy::ZoneMemory& zones, int projection, double easting, double northing, double meridian) {
     geodesy::MpcordArgs a;
     a.ICODE = 0;
     a.IPROJ = projection;

@@ -28,12 +28,10 @@ int projectionCode(const std::string& province);
 
 // Projection code 1, 2, 3 (provincial grids) or 4 (UTM). `zones` is the
 // run's Nova Scotia meridian.
-GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, double lam,
-                       double meridian);
+GridPoint projectAts77(geodesy::ZoneMemory& zones, int projection, double phi, double lam, double meridian);
 
 // Projection code 11, 12 or 13. The caller's easting and northing stay as given.
-GeoPoint unprojectAts77(geodesy::ZoneMemory& zones, int projection, double easting, double northing,
-                        double meridian);
+GeoPoint unprojectAts77(geodesy::ZoneMemory& zones, int projection, double easting, double northing, double meridian);
 
 // MPMSG's text for a message code (empty for codes without one).
 void printProjectionMessage(int message, std::ostream& out);

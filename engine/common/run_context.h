@@ -25,8 +25,7 @@ struct RunContext {
 
 // The report header line shared by the stages: page character (blank or
 // form feed), then `gap` blanks, the title, " DATE " and the run date.
-inline std::string titleLine(char pageCharacter, int gap, const std::string& title,
-                             const std::string& date) {
+inline std::string titleLine(char pageCharacter, int gap, const std::string& title, const std::string& date) {
     std::string line(1, pageCharacter);
     line.append(static_cast<std::size_t>(gap), ' ');
     line.append(title);

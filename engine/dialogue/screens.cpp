@@ -25,10 +25,9 @@ void showTransformationMenu(std::ostream& screen) {
     blank(screen, 3);
     line(screen, 23, "SELECT THE TRANSFORMATION DESIRED");
     blank(screen, 2);
-    static const char* const choices[] = {
-        "1  FOR NB  NAD27 TO NB  ATS77", "2  FOR NS  NAD27 TO NS  ATS77",
-        "3  FOR PEI NAD27 TO PEI ATS77", "4  FOR NB  ATS77 TO NB  NAD27",
-        "5  FOR NS  ATS77 TO NS  NAD27", "6  FOR PEI ATS77 TO PEI NAD27"};
+    static const char* const choices[] = {"1  FOR NB  NAD27 TO NB  ATS77", "2  FOR NS  NAD27 TO NS  ATS77",
+                                          "3  FOR PEI NAD27 TO PEI ATS77", "4  FOR NB  ATS77 TO NB  NAD27",
+                                          "5  FOR NS  ATS77 TO NS  NAD27", "6  FOR PEI ATS77 TO PEI NAD27"};
     for (int i = 0; i < 6; ++i) {
         if (i > 0) blank(screen, 1);
         line(screen, 25, choices[i]);

@@ -16,18 +16,16 @@ std::string provinceCode(int transformation) {
 }
 
 std::string transformationLabel(int transformation) {
-    static const std::array<const char*, 6> labels{
-        "NB NAD27 TO NB ATS77  ", "NS NAD27 TO NS ATS77  ", "PEI NAD27 TO PEI ATS77",
-        "NB ATS77 TO NB NAD27  ", "NS ATS77 TO NS NAD27  ", "PEI ATS77 TO PEI NAD27"};
+    static const std::array<const char*, 6> labels{"NB NAD27 TO NB ATS77  ", "NS NAD27 TO NS ATS77  ",
+                                                   "PEI NAD27 TO PEI ATS77", "NB ATS77 TO NB NAD27  ",
+                                                   "NS ATS77 TO NS NAD27  ", "PEI ATS77 TO PEI NAD27"};
     return valid(transformation) ? labels[transformation - 1] : std::string(22, ' ');
 }
 
 std::string coordinateTypeLabel(int coordinateType) {
-    static const std::array<const char*, 4> labels{
-        "LATITUDE & LONGITUDE       ", "NORTHING & EASTING (FEET)  ",
-        "NORTHING & EASTING (METRES)", "NORTHING & EASTING (UTM)   "};
-    return coordinateType >= 1 && coordinateType <= 4 ? labels[coordinateType - 1]
-                                                      : std::string(27, ' ');
+    static const std::array<const char*, 4> labels{"LATITUDE & LONGITUDE       ", "NORTHING & EASTING (FEET)  ",
+                                                   "NORTHING & EASTING (METRES)", "NORTHING & EASTING (UTM)   "};
+    return coordinateType >= 1 && coordinateType <= 4 ? labels[coordinateType - 1] : std::string(27, ' ');
 }
 
 std::string coefficientFileName(int transformation) {

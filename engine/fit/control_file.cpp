@@ -37,9 +37,12 @@ std::optional<double> decimal(const std::string& field, bool integerOnly) {
     if (t.empty()) return std::nullopt;
     int points = 0, digits = 0;
     for (char c : t) {
-        if (c == '.') ++points;
-        else if (c >= '0' && c <= '9') ++digits;
-        else return std::nullopt;
+        if (c == '.')
+            ++points;
+        else if (c >= '0' && c <= '9')
+            ++digits;
+        else
+            return std::nullopt;
     }
     if (digits == 0 || points > (integerOnly ? 0 : 1)) return std::nullopt;
     double value = 0.0;
@@ -115,14 +118,11 @@ bool readControls(std::istream& in, const std::string& source, const std::string
         s.line = number;
         s.name = f[0];
         if (blank(s.name) || s.name.size() > kMaxNameLength) {
-            bad("station name '" + s.name + "' must have 1 to " + std::to_string(kMaxNameLength) +
-                " characters");
+            bad("station name '" + s.name + "' must have 1 to " + std::to_string(kMaxNameLength) + " characters");
             continue;
         }
-        static const Angle angles[4] = {{"NAD27 latitude", 89.0},
-                                        {"NAD27 longitude", 179.0},
-                                        {"ATS77 latitude", 89.0},
-                                        {"ATS77 longitude", 179.0}};
+        static const Angle angles[4] = {
+            {"NAD27 latitude", 89.0}, {"NAD27 longitude", 179.0}, {"ATS77 latitude", 89.0}, {"ATS77 longitude", 179.0}};
         double* const values[4] = {&s.nad27Lat, &s.nad27Lon, &s.ats77Lat, &s.ats77Lon};
         bool ok = true;
         for (int a = 0; a < 4 && ok; ++a) {

@@ -16,9 +16,9 @@ namespace orvfit {
 
 struct ControlStation {
     std::string name;
-    long line = 0;           // line number in the control file, from 1
-    double nad27Lat = 0.0;   // decimal degrees north
-    double nad27Lon = 0.0;   // decimal degrees west
+    long line = 0;          // line number in the control file, from 1
+    double nad27Lat = 0.0;  // decimal degrees north
+    double nad27Lon = 0.0;  // decimal degrees west
     double ats77Lat = 0.0;
     double ats77Lon = 0.0;
     double weight = 1.0;

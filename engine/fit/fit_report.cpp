@@ -18,8 +18,8 @@ std::string format(const char* pattern, auto... values) {
 }
 
 std::string rmsLine(const char* label, const Rms& r) {
-    return format("  %-31s %9.5f\" %9.5f\"   %8.4f m %8.4f m %8.4f m\n", label, r.latArcsec, r.lonArcsec,
-                  r.latMetres, r.lonMetres, r.horizontalMetres);
+    return format("  %-31s %9.5f\" %9.5f\"   %8.4f m %8.4f m %8.4f m\n", label, r.latArcsec, r.lonArcsec, r.latMetres,
+                  r.lonMetres, r.horizontalMetres);
 }
 
 std::string trimmedRight(std::string s) {
@@ -105,8 +105,8 @@ void writeFitReport(std::ostream& out, const FitResult& result, const ReportCont
     }
 
     const std::vector<std::size_t> outliers = outlierStations(result);
-    out << format("\n%zu station(s) over 3 sigma (sigma = %.4f m, the leave-one-out horizontal RMS)\n",
-                  outliers.size(), result.sigma);
+    out << format("\n%zu station(s) over 3 sigma (sigma = %.4f m, the leave-one-out horizontal RMS)\n", outliers.size(),
+                  result.sigma);
     for (std::size_t i : outliers) {
         const StationFit& s = result.stations[i];
         const double m = horizontalMetres(s.looMisfit, s.latitude);

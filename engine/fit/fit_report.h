@@ -10,8 +10,8 @@
 namespace orvfit {
 
 struct ReportContext {
-    std::string controls;     // control file path
-    std::string coefficients; // coefficient file written
+    std::string controls;      // control file path
+    std::string coefficients;  // coefficient file written
     bool stationTable = false;
 };
 

@@ -123,9 +123,9 @@ bool fitModel(const std::vector<ControlStation>& controls, const FitSettings& se
     result.needed = (n + 1LL) * (n + 1LL) + 5LL * (static_cast<long long>(count) + n + 1LL);
     if (result.needed > result.capacity) {
         std::ostringstream s;
-        s << "a model of degree " << n << " with " << count << " control stations needs (n+1)^2 + 5(N + n + 1) = "
-          << result.needed << ", over the " << provinceName(settings.province) << " capacity of "
-          << result.capacity;
+        s << "a model of degree " << n << " with " << count
+          << " control stations needs (n+1)^2 + 5(N + n + 1) = " << result.needed << ", over the "
+          << provinceName(settings.province) << " capacity of " << result.capacity;
         error = s.str();
         return false;
     }
@@ -153,8 +153,10 @@ bool fitModel(const std::vector<ControlStation>& controls, const FitSettings& se
             outside.push_back(c.name);
     }
     if (!outside.empty()) {
-        error = "control stations outside the grid ORVANDEL transforms (latitude 43.0 to 48.5, longitude "
-                "59.0 to 69.5 west): " + nameList(outside);
+        error =
+            "control stations outside the grid ORVANDEL transforms (latitude 43.0 to 48.5, longitude "
+            "59.0 to 69.5 west): " +
+            nameList(outside);
         return false;
     }
 
@@ -193,8 +195,8 @@ bool fitModel(const std::vector<ControlStation>& controls, const FitSettings& se
         lonScale = 1.0 / (lonHalf > 0.0 ? lonHalf : latHalf);
         double radius = 0.0;
         for (std::size_t j = 0; j < count; ++j) {
-            radius = std::max(radius, std::hypot((shiftedLat[j] - originLat) * latScale,
-                                                 (shiftedLon[j] - originLon) * lonScale));
+            radius = std::max(
+                radius, std::hypot((shiftedLat[j] - originLat) * latScale, (shiftedLon[j] - originLon) * lonScale));
         }
         latScale /= radius;
         lonScale /= radius;
@@ -330,8 +332,7 @@ bool fitModel(const std::vector<ControlStation>& controls, const FitSettings& se
     for (std::size_t r = 0; r < rows; ++r) {
         result.table[r].correlation = settings.correlations[r];
         result.table[r].loo = looSums[r].rms();
-        if (result.table[r].loo.horizontalMetres < result.table[result.chosen].loo.horizontalMetres)
-            result.chosen = r;
+        if (result.table[r].loo.horizontalMetres < result.table[result.chosen].loo.horizontalMetres) result.chosen = r;
     }
     h.correlation = settings.correlations[result.chosen];
 

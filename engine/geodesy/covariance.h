@@ -18,9 +18,9 @@ void COVSWP(Mat2& c);
 Mat2 COVPRO(const Mat2& j, const Mat2& c);
 
 struct Radii {
-    double n = 0.0;       // prime vertical
-    double m = 0.0;       // meridian
-    double alpha = 0.0;   // in azimuth alpha
+    double n = 0.0;      // prime vertical
+    double m = 0.0;      // meridian
+    double alpha = 0.0;  // in azimuth alpha
 };
 
 // Radii of curvature at latitude phi, in azimuth alpha (radians).

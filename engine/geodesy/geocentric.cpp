@@ -4,8 +4,7 @@
 
 namespace geodesy {
 
-Geocentric GEOXYZ(double phi, double lambda, double h, double dx, double dy, double dz, double a,
-                  double b) {
+Geocentric GEOXYZ(double phi, double lambda, double h, double dx, double dy, double dz, double a, double b) {
     const double e2 = (a * a - b * b) / (a * a);
     const double s = std::sin(phi);
     const double n = a / std::sqrt(1.0 - e2 * s * s);

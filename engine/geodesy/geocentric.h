@@ -18,8 +18,7 @@ struct Geodetic {
 };
 
 // Geocentric coordinates of (phi, lambda, h) on ellipsoid (a, b), plus (dx, dy, dz).
-Geocentric GEOXYZ(double phi, double lambda, double h, double dx, double dy, double dz, double a,
-                  double b);
+Geocentric GEOXYZ(double phi, double lambda, double h, double dx, double dy, double dz, double a, double b);
 
 // Geodetic coordinates of (x, y, z) less the translation (dx, dy, dz).
 Geodetic XYZGEO(double a, double b, double dx, double dy, double dz, double x, double y, double z);

@@ -7,8 +7,7 @@ namespace geodesy {
 namespace {
 
 bool holds(std::size_t size, int rows, int cols) {
-    return rows >= 0 && cols >= 0 &&
-           size >= static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
+    return rows >= 0 && cols >= 0 && size >= static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
 }
 
 MatmulResult failure(const char* text) { return {false, text}; }

@@ -13,12 +13,9 @@ struct MatmulResult {
     std::string screenLine() const { return "1          " + message; }
 };
 
-inline constexpr const char* kMatmulSizeError =
-    "ERROR IN MATMUL ==>  SIZE OF MATRIX > DIMENSION OF MATRIX";
-inline constexpr const char* kMatmulMode2Error =
-    "ERROR IN MATMUL ==> SIZE OF A*B > DIMENSION OF A  (ICODE=2)";
-inline constexpr const char* kMatmulMode3Error =
-    "ERROR IN MATMUL ==> SIZE OF A*B > DIMENSION OF B  (ICODE=3)";
+inline constexpr const char* kMatmulSizeError = "ERROR IN MATMUL ==>  SIZE OF MATRIX > DIMENSION OF MATRIX";
+inline constexpr const char* kMatmulMode2Error = "ERROR IN MATMUL ==> SIZE OF A*B > DIMENSION OF A  (ICODE=2)";
+inline constexpr const char* kMatmulMode3Error = "ERROR IN MATMUL ==> SIZE OF A*B > DIMENSION OF B  (ICODE=3)";
 
 // A has storage IA x JA, B IB x JB, C IC x JC. Mode 2 lets C be A, mode 3
 // lets C be B; mode 1 (and any other) needs C distinct from both. A size

@@ -81,8 +81,8 @@ void inverseCovariance(MpcordArgs& args, const Mat2& inverseJacobian) {
 }
 
 // DSSPHR then DSPLAN, sharing the sine and cosine of chi between them.
-void stereoToPlane(MpcordArgs& args, const StereoGrid& grid, const StereoConstants& k,
-                   double phi, double lam, int direction) {
+void stereoToPlane(MpcordArgs& args, const StereoGrid& grid, const StereoConstants& k, double phi, double lam,
+                   int direction) {
     const SphereParams& p = k.p;
     const detail::SphereTrig s = detail::sphereWithTrig(phi, lam, p.e, kA, p.n, p.c, p.R);
     const double dLam = s.point.Lam - p.Lam0;
@@ -92,8 +92,7 @@ void stereoToPlane(MpcordArgs& args, const StereoGrid& grid, const StereoConstan
     args.SCALE = pl.scale * s.point.m;
     args.CONV = pl.convergence * kRadToSec;
     if (args.ICODE == 1) {
-        const Mat2 j = detail::stereoJacobian(kA, kB, p.R, p.n, p.c, grid.k0, phi, s.chi, k.chi0, dLam,
-                                              direction);
+        const Mat2 j = detail::stereoJacobian(kA, kB, p.R, p.n, p.c, grid.k0, phi, s.chi, k.chi0, dLam, direction);
         if (direction > 0) {
             forwardCovariance(args, j);
         } else {
@@ -168,20 +167,14 @@ void MPCORD(MpcordArgs& args, ZoneMemory& zones) {
 
     const int region = regionOf(args.IPROJ);
     const bool forward = args.IPROJ < code(MpcordProjection::NewBrunswickToGeographic);
-    args.IERR = forward ? geographicLimitCode(region, args.PHI, args.LAM)
-                        : gridLimitCode(region, args.NORTH, args.EAST);
+    args.IERR =
+        forward ? geographicLimitCode(region, args.PHI, args.LAM) : gridLimitCode(region, args.NORTH, args.EAST);
 
     using P = MpcordProjection;
     switch (static_cast<P>(args.IPROJ)) {
-        case P::NewBrunswickToGrid:
-            stereoForward(args, kNewBrunswick, newBrunswickSphere());
-            break;
-        case P::PrinceEdwardIslandToGrid:
-            stereoForward(args, kPrinceEdwardIsland, princeEdwardIslandSphere());
-            break;
-        case P::NewBrunswickToGeographic:
-            stereoInverse(args, kNewBrunswick, newBrunswickSphere());
-            break;
+        case P::NewBrunswickToGrid: stereoForward(args, kNewBrunswick, newBrunswickSphere()); break;
+        case P::PrinceEdwardIslandToGrid: stereoForward(args, kPrinceEdwardIsland, princeEdwardIslandSphere()); break;
+        case P::NewBrunswickToGeographic: stereoInverse(args, kNewBrunswick, newBrunswickSphere()); break;
         case P::PrinceEdwardIslandToGeographic:
             stereoInverse(args, kPrinceEdwardIsland, princeEdwardIslandSphere());
             break;

@@ -59,11 +59,8 @@ int gridLimitCode(int region, double north, double east) {
         case 3:
             ok = inside(north - 400000.0, -147219.0, -17984.0) && inside(east - 700000.0, -112472.0, 79860.0);
             break;
-        case 4:
-            ok = inside(north, 4801348.0, 5330992.0) && inside(east - 500000.0, -283434.0, 283434.0);
-            break;
-        default:
-            return 0;
+        case 4: ok = inside(north, 4801348.0, 5330992.0) && inside(east - 500000.0, -283434.0, 283434.0); break;
+        default: return 0;
     }
     return ok ? 0 : code;
 }

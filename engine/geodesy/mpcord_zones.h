@@ -4,7 +4,7 @@
 namespace geodesy {
 
 struct ZoneCheck {
-    int ierr = 0;         // 7 or 8 when MERIDN is not the point's zone, else the code held before
+    int ierr = 0;  // 7 or 8 when MERIDN is not the point's zone, else the code held before
     int falseEasting = 0;
 };
 

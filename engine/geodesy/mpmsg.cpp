@@ -11,10 +11,8 @@ namespace {
 // fixed texts, not derived from the limit tables.
 std::vector<const char*> textOf(int code) {
     switch (code) {
-        case 1:
-            return {" -INVALID CODE", "MUST BE EITHER A 0 OR 1", "NO COMPUTATIONS PERFORMED"};
-        case 2:
-            return {" -INVALID PROJ", "MUST BE ANY OF 1,2,3,4  11,12,13,14", "NO COMPUTATIONS PERFORMED"};
+        case 1: return {" -INVALID CODE", "MUST BE EITHER A 0 OR 1", "NO COMPUTATIONS PERFORMED"};
+        case 2: return {" -INVALID PROJ", "MUST BE ANY OF 1,2,3,4  11,12,13,14", "NO COMPUTATIONS PERFORMED"};
         case 3:
             return {" -LATITUDE/LONGITUDE OR NORTHING/EASTING OUTSIDE OF NEW BRUNSWICK",
                     "LATITUDE/LONGITUDE RANGE IS 44-00 TO 48-30  AND  63-00 TO 69-30    POSITIVE NORTH AND EAST",
@@ -39,17 +37,13 @@ std::vector<const char*> textOf(int code) {
         case 7:
             return {" -MERIDN NOT PRINCIPAL ZONE FOR N.S. M.T.M",
                     "VALUES ARE 61-30 WEST FOR ZONE 4  AND  64-30 WEST FOR ZONE 5", "COMPUTATIONS PERFORMED"};
-        case 8:
-            return {" -MERIDN NOT PRINCIPAL ZONE FOR U.T.M", "COMPUTATIONS PERFORMED"};
+        case 8: return {" -MERIDN NOT PRINCIPAL ZONE FOR U.T.M", "COMPUTATIONS PERFORMED"};
         case 9:
             return {" -MAIN DIAGONAL ELEMENT OF OUTPUT COVARIANCE MATRIX LESS THAN OR EQUAL TO ZERO",
                     "NO COMPUTATIONS PERFORMED"};
-        case 10:
-            return {" -OUTPUT COVARIANCE MATRIX NOT SYMMETRIC", "NO COMPUTATIONS PERFORMED"};
-        case 11:
-            return {" -OUTPUT COVARIANCE MATRIX NOT POSITIVE DEFINITE", "NO COMPUTATIONS PERFORMED"};
-        default:
-            return {};
+        case 10: return {" -OUTPUT COVARIANCE MATRIX NOT SYMMETRIC", "NO COMPUTATIONS PERFORMED"};
+        case 11: return {" -OUTPUT COVARIANCE MATRIX NOT POSITIVE DEFINITE", "NO COMPUTATIONS PERFORMED"};
+        default: return {};
     }
 }
 

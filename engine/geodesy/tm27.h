@@ -6,24 +6,24 @@
 namespace geodesy {
 
 enum class Tm27Unit {
-  Feet,    // Nova Scotia grid
-  Metres,  // UTM
+    Feet,    // Nova Scotia grid
+    Metres,  // UTM
 };
 
 struct Tm27Grid {
-  double easting = 0.0;
-  double northing = 0.0;
-  double convergence = 0.0;  // degrees, negative west of the central meridian
+    double easting = 0.0;
+    double northing = 0.0;
+    double convergence = 0.0;  // degrees, negative west of the central meridian
 };
 
 Tm27Grid TM27FW(double phi, double lam, double k0, double centralMeridian, Tm27Unit unit);
 
 struct Tm27Geo {
-  double scale = 0.0;        // k0 used (TM27MI: always 0.9999)
-  double phi = 0.0;          // degrees
-  double lam = 0.0;          // degrees, positive west
-  double convergence = 0.0;  // degrees
-  bool converged = true;     // footpoint iteration converged within 100 corrections
+    double scale = 0.0;        // k0 used (TM27MI: always 0.9999)
+    double phi = 0.0;          // degrees
+    double lam = 0.0;          // degrees, positive west
+    double convergence = 0.0;  // degrees
+    bool converged = true;     // footpoint iteration converged within 100 corrections
 };
 
 // Nova Scotia NAD27 grid, feet, k0 0.9999 (kMtmScale).

@@ -9,16 +9,16 @@ namespace geodesy::detail {
 
 // Eccentricities and meridian-arc coefficients of one ellipsoid.
 struct TmEllipsoid {
-  double a = 0.0, b = 0.0;
-  double e2 = 0.0;   // first eccentricity squared
-  double ep2 = 0.0;  // second eccentricity squared
-  double a0 = 0.0, a2 = 0.0, a4 = 0.0, a6 = 0.0, a8 = 0.0;
-  // The arc's sine series over sin 2phi, and its derivative's cosine series,
-  // as polynomials in cos 2phi (Chebyshev form of the multiple angles).
-  double sinPoly[4] = {};
-  double cosPoly[5] = {};
-  double inverseA = 0.0;         // 1 / a
-  double inverseOneMinusE2 = 0.0;  // 1 / (1 - e^2)
+    double a = 0.0, b = 0.0;
+    double e2 = 0.0;   // first eccentricity squared
+    double ep2 = 0.0;  // second eccentricity squared
+    double a0 = 0.0, a2 = 0.0, a4 = 0.0, a6 = 0.0, a8 = 0.0;
+    // The arc's sine series over sin 2phi, and its derivative's cosine series,
+    // as polynomials in cos 2phi (Chebyshev form of the multiple angles).
+    double sinPoly[4] = {};
+    double cosPoly[5] = {};
+    double inverseA = 0.0;           // 1 / a
+    double inverseOneMinusE2 = 0.0;  // 1 / (1 - e^2)
 };
 
 // The coefficients for (a, b).
@@ -42,29 +42,28 @@ double arcFromLatitudeTrig(const TmEllipsoid& k, double phi, double sinPhi, doub
 void rotateBack(double& sinPhi, double& cosPhi, double d, double newPhi);
 
 struct FootpointTrig {
-  Footpoint foot;
-  double sinPhi1 = 0.0;
-  double cosPhi1 = 1.0;
+    Footpoint foot;
+    double sinPhi1 = 0.0;
+    double cosPhi1 = 1.0;
 };
 
 // FOOTPT, also giving sin and cos of the footpoint latitude.
 FootpointTrig footpointWithTrig(const TmEllipsoid& k, double s);
 
 struct TmGeoTrig {
-  TmGeo geo;
-  double sinPhi = 0.0;
-  double cosPhi = 1.0;
+    TmGeo geo;
+    double sinPhi = 0.0;
+    double cosPhi = 1.0;
 };
 
 // TMGEO, also giving sin and cos of the computed latitude.
-TmGeoTrig tmGeoWithTrig(const TmEllipsoid& k, double easting, double northing, double k0,
-                        double falseEasting, double centralMeridian);
+TmGeoTrig tmGeoWithTrig(const TmEllipsoid& k, double easting, double northing, double k0, double falseEasting,
+                        double centralMeridian);
 
-TmGrid tmGridFromTrig(const TmEllipsoid& k, double phi, double sinPhi, double cosPhi, double dlam,
-                      double k0, double falseEasting);
+TmGrid tmGridFromTrig(const TmEllipsoid& k, double phi, double sinPhi, double cosPhi, double dlam, double k0,
+                      double falseEasting);
 
-TmConvergence tmConvergenceFromTrig(const TmEllipsoid& k, double sinPhi, double cosPhi,
-                                    double dlam, double k0);
+TmConvergence tmConvergenceFromTrig(const TmEllipsoid& k, double sinPhi, double cosPhi, double dlam, double k0);
 
 Mat2 tmJacobianFromTrig(double sinPhi, double cosPhi, double dlam, int direction);
 

@@ -119,8 +119,9 @@ int main(int argc, char** argv) {
         }
     }
     if (argc - first != 8 || (smooth && !(wavelength > 0.0))) {
-        std::cerr << "usage: orvandel-draw-controls [--polynomial-only] [--smooth AMPLITUDE WAVELENGTH]\n"
-                     "                              [--prefix NAME] MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED\n";
+        std::cerr
+            << "usage: orvandel-draw-controls [--polynomial-only] [--smooth AMPLITUDE WAVELENGTH]\n"
+               "                              [--prefix NAME] MODEL.txt SOUTH NORTH EAST WEST SPACING NOISE SEED\n";
         return 2;
     }
     argv += first - 1;

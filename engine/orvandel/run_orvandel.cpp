@@ -15,8 +15,7 @@
 
 namespace orvandel {
 
-int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors,
-                const std::filesystem::path& workDir) {
+int runOrvandel(std::istream& in, std::ostream& screen, std::ostream& errors, const std::filesystem::path& workDir) {
     try {
         RunContext context{in, screen, workDir, geodesy::DATSTP()};
         RunOptions options = runDialogue(in, screen);

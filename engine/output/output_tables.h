@@ -1,21 +1,21 @@
 #pragma once
 // The result table of the output stage (report and screen), and the two
 // coordinate files TRN_CORD.DAT and TRN_GHST.DAT.
-#include <string_view>
 #include <ostream>
 #include <string>
+#include <string_view>
 
+#include "records/field_writer.h"
 #include "stations/work_records.h"
 #include "transform/transformed_record.h"
-#include "records/field_writer.h"
 
 namespace orvandel {
 
 // Results of one station; which fields are filled depends on the direction.
 struct StationResult {
-    double gridNorthing = 0.0;   // ATS77 metres, or NAD27 feet
+    double gridNorthing = 0.0;  // ATS77 metres, or NAD27 feet
     double gridEasting = 0.0;
-    double metricNorthing = 0.0; // NAD27 grid in metres (to NAD27 only)
+    double metricNorthing = 0.0;  // NAD27 grid in metres (to NAD27 only)
     double metricEasting = 0.0;
     double utmNorthing = 0.0;
     double utmEasting = 0.0;
@@ -39,7 +39,8 @@ std::string_view notTransformedLine(records::LineBuilder& line, const GridRecord
 
 std::string coordinateRecord(const GridRecord& in, const StationResult& r, bool toNad27);
 // The same line built in `line` (no allocation); the view lasts until its next use.
-std::string_view coordinateRecord(records::LineBuilder& line, const GridRecord& in, const StationResult& r, bool toNad27);
+std::string_view coordinateRecord(records::LineBuilder& line, const GridRecord& in, const StationResult& r,
+                                  bool toNad27);
 std::string ghostRecord(const GridRecord& in, const TransformedRecord& t);
 // The same line built in `line` (no allocation); the view lasts until its next use.
 std::string_view ghostRecord(records::LineBuilder& line, const GridRecord& in, const TransformedRecord& t);

@@ -31,8 +31,8 @@ StationResult resultsToAts77(const GridRecord& in, const TransformedRecord& t, d
     r.gridEasting = grid.easting;
     r.gridNorthing = grid.northing;
     const geodesy::UtmZone zone = geodesy::UTMZON(lam);
-    const GridPoint utm = projectAts77(zones, code(geodesy::MpcordProjection::UtmToGrid), phi, lam,
-                                       zone.centralMeridian * 180.0 / pi);
+    const GridPoint utm =
+        projectAts77(zones, code(geodesy::MpcordProjection::UtmToGrid), phi, lam, zone.centralMeridian * 180.0 / pi);
     r.utmEasting = utm.easting;
     r.utmNorthing = utm.northing;
     r.utmZone = zone.zone;
@@ -46,8 +46,8 @@ StationResult resultsToNad27(const GridRecord& in, const TransformedRecord& t) {
 
     StationResult r;
     const geodesy::UtmZone zone = geodesy::UTMZON(-lon * pi / 180.0);
-    const geodesy::Tm27Grid utm = geodesy::TM27FW(lat, lon, geodesy::kUtmScale, -zone.centralMeridian * 180.0 / pi,
-                                                     geodesy::Tm27Unit::Metres);
+    const geodesy::Tm27Grid utm =
+        geodesy::TM27FW(lat, lon, geodesy::kUtmScale, -zone.centralMeridian * 180.0 / pi, geodesy::Tm27Unit::Metres);
     r.utmEasting = utm.easting;
     r.utmNorthing = utm.northing;
     r.utmZone = zone.zone;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 
 #include "records/field_reader.h"
 
@@ -33,8 +33,7 @@ bool plainField(std::string_view line, int first, int last, bool real, std::stri
     return true;
 }
 
-constexpr double kPow10[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr double kPow10[16] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr float kPow10Single[11] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F, 1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
 
 // A plain field (as above) of at most 15 digits, as its digits without the
@@ -58,7 +57,8 @@ bool shortNumber(std::string_view line, int first, int last, bool real, ShortNum
         ++p;
     }
     int before = 0, after = 0;
-    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++before) n.digits = n.digits * 10 + static_cast<unsigned>(*p - '0');
+    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++before)
+        n.digits = n.digits * 10 + static_cast<unsigned>(*p - '0');
     if (real) {
         if (p == end || *p != '.') return false;
         for (++p; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++after)

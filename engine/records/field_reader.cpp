@@ -15,8 +15,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 void checkColumns(int first, int last) {
     if (first < 1 || last < first) {
-        throw std::invalid_argument("bad field columns " + std::to_string(first) + "-" +
-                                    std::to_string(last));
+        throw std::invalid_argument("bad field columns " + std::to_string(first) + "-" + std::to_string(last));
     }
 }
 
@@ -29,9 +28,7 @@ std::string packed(const std::string& text) {
     return out;
 }
 
-[[noreturn]] void fail(const std::string& text, int first, int last) {
-    throw InputConversionError(text, first, last);
-}
+[[noreturn]] void fail(const std::string& text, int first, int last) { throw InputConversionError(text, first, last); }
 
 }  // namespace
 

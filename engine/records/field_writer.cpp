@@ -99,7 +99,8 @@ void putFixedExact(char* out, double value, int width, int decimals) {
 void putInt(char* out, long long value, int width) {
     if (width <= 0) return;
     const bool negative = value < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     const int length = digitCount(magnitude) + (negative ? 1 : 0);
     if (length > width) {
         putStars(out, width);
@@ -175,8 +176,8 @@ void putFixed(char* out, double value, int width, int decimals) {
         return;
     }
     if (std::isinf(value)) {
-        const std::string_view text = value < 0 ? (width >= 9 ? "-Infinity" : "-Inf")
-                                                : (width >= 8 ? "Infinity" : "Inf");
+        const std::string_view text =
+            value < 0 ? (width >= 9 ? "-Infinity" : "-Inf") : (width >= 8 ? "Infinity" : "Inf");
         putRightAligned(out, text.data(), text.data() + text.size(), width);
         return;
     }

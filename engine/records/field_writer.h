@@ -54,7 +54,10 @@ public:
         for (int i = 0; i < count; ++i) p[i] = ' ';
         return *this;
     }
-    LineBuilder& textField(std::string_view s, int width) { putText(grow(width), s, width); return *this; }
+    LineBuilder& textField(std::string_view s, int width) {
+        putText(grow(width), s, width);
+        return *this;
+    }
     LineBuilder& fixed(double value, int width, int decimals) {
         putFixed(grow(width), value, width, decimals);
         return *this;

@@ -5,8 +5,8 @@ namespace records {
 namespace {
 
 std::string describe(const std::string& text, int first, int last) {
-    return "INPUT CONVERSION ERROR IN COLUMNS " + std::to_string(first) + " TO " +
-           std::to_string(last) + ": '" + text + "'";
+    return "INPUT CONVERSION ERROR IN COLUMNS " + std::to_string(first) + " TO " + std::to_string(last) + ": '" + text +
+           "'";
 }
 
 }  // namespace

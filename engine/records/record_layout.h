@@ -47,15 +47,14 @@ struct Field {
 
     constexpr int width() const { return last - first + 1; }
     constexpr int members() const {
-        return (text != nullptr) + (character != nullptr) + (whole != nullptr) + (wide != nullptr) +
-               (real != nullptr) + (single != nullptr);
+        return (text != nullptr) + (character != nullptr) + (whole != nullptr) + (wide != nullptr) + (real != nullptr) +
+               (single != nullptr);
     }
 };
 
 // Aw over a string or a single character.
 template <class R>
-constexpr Field<R> textField(const char* name, int first, int last, std::string R::*m,
-                             Align align = Align::Right) {
+constexpr Field<R> textField(const char* name, int first, int last, std::string R::*m, Align align = Align::Right) {
     Field<R> f{name, first, last, Edit::A};
     f.text = m;
     f.align = align;
@@ -157,8 +156,8 @@ std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& l
         const int w = f.width();
         switch (f.edit) {
             case Edit::A: {
-                const std::string_view s = f.text ? std::string_view(r.*f.text)
-                                                  : std::string_view(&(r.*f.character), 1);
+                const std::string_view s =
+                    f.text ? std::string_view(r.*f.text) : std::string_view(&(r.*f.character), 1);
                 if (f.align == Align::Left) {
                     const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
                     line.text(head).blanks(w - static_cast<int>(head.size()));
@@ -167,15 +166,13 @@ std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& l
                 }
                 break;
             }
-            case Edit::I:
-                line.integer(f.whole ? r.*f.whole : r.*f.wide, w);
-                break;
+            case Edit::I: line.integer(f.whole ? r.*f.whole : r.*f.wide, w); break;
             case Edit::F: {
                 // Each member widened to double on its own: an int taken
                 // through float would lose digits.
-                const double value = f.real ? r.*f.real
-                                            : f.single ? static_cast<double>(r.*f.single)
-                                                       : static_cast<double>(r.*f.whole);
+                const double value = f.real     ? r.*f.real
+                                     : f.single ? static_cast<double>(r.*f.single)
+                                                : static_cast<double>(r.*f.whole);
                 line.fixed(value, w, f.decimals);
                 break;
             }

@@ -57,8 +57,8 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
             const double lat = s.latDegrees + s.latMinutes / 60.0 + s.latSeconds / 3600.0;
             const double lon = s.lonDegrees + s.lonMinutes / 60.0 + s.lonSeconds / 3600.0;
             if (options.province == "NS ") {
-                const geodesy::Tm27Grid g = geodesy::TM27FW(lat, lon, geodesy::kNovaScotia27Scale, meridian,
-                                                                geodesy::Tm27Unit::Feet);
+                const geodesy::Tm27Grid g =
+                    geodesy::TM27FW(lat, lon, geodesy::kNovaScotia27Scale, meridian, geodesy::Tm27Unit::Feet);
                 grid.easting = g.easting;
                 grid.northing = g.northing;
             } else {
@@ -71,8 +71,7 @@ long long runGeographicInput(const RunContext& context, const RunOptions& option
         } else {
             const double phi = geodesy::DMSRAD(s.latDegrees, s.latMinutes, s.latSeconds);
             const double lam = -geodesy::DMSRAD(s.lonDegrees, s.lonMinutes, s.lonSeconds);
-            const GridPoint g = projectAts77(context.zones, projectionCode(options.province), phi, lam,
-                                               meridian);
+            const GridPoint g = projectAts77(context.zones, projectionCode(options.province), phi, lam, meridian);
             if (g.message > 0) {
                 context.screen.flush();
                 printProjectionMessage(g.message, context.screen);

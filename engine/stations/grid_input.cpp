@@ -24,20 +24,17 @@ namespace {
 // The single-precision value of 0.3048 that the metric grids are divided by.
 constexpr double kFootSingle = 0.30480000376701355;
 
-[[noreturn]] void invalidProvince(std::ostream& screen, const std::string& province,
-                                  const std::string& name) {
-    screen << " INVALID PROVINCE CODE (" << records::formatText(province, 4) << " ) AT STATION NUMBER"
-           << name << '\n';
+[[noreturn]] void invalidProvince(std::ostream& screen, const std::string& province, const std::string& name) {
+    screen << " INVALID PROVINCE CODE (" << records::formatText(province, 4) << " ) AT STATION NUMBER" << name << '\n';
     screen.flush();
     throw ProgramStop(16, "STOP 16: INVALID PROVINCE CODE '" + province + "' AT STATION " + name);
 }
 
 // NAD27 grid (F, M) or UTM (U) to geographic, in decimal degrees.
-void nad27ToGeographic(const RunContext& context, const RunOptions& options, const GridStation& s,
-                       double& meridian, double& lat, double& lon) {
+void nad27ToGeographic(const RunContext& context, const RunOptions& options, const GridStation& s, double& meridian,
+                       double& lat, double& lon) {
     if (options.unit == 'U') {
-        const geodesy::Tm27Geo g = geodesy::TM27UI(s.northing, s.easting, geodesy::kUtmScale,
-                                                   options.centralMeridian);
+        const geodesy::Tm27Geo g = geodesy::TM27UI(s.northing, s.easting, geodesy::kUtmScale, options.centralMeridian);
         lat = g.phi;
         lon = g.lam;
         return;
@@ -63,8 +60,8 @@ void nad27ToGeographic(const RunContext& context, const RunOptions& options, con
         } else if (options.zone == 5) {
             meridian = 64.5;
         } else {
-            context.screen << " INVALID ZONE CODE (" << records::formatInt(options.zone, 2)
-                           << " ) AT STATION NUMBER" << s.name << '\n';
+            context.screen << " INVALID ZONE CODE (" << records::formatInt(options.zone, 2) << " ) AT STATION NUMBER"
+                           << s.name << '\n';
         }
         const geodesy::Tm27Geo g = geodesy::TM27MI(easting, northing, meridian);
         lat = g.phi;

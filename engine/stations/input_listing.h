@@ -1,21 +1,21 @@
 #pragma once
 // The input listing that opens ORVANDEL.OUT: a page header every 50
 // stations and one line per station.
-#include <string_view>
 #include <ostream>
 #include <string>
+#include <string_view>
 
-#include "stations/station.h"
 #include "records/field_writer.h"
+#include "stations/station.h"
 
 namespace orvandel {
 
 // Page header before station n (0-based) when n is a multiple of 50; the
 // first page starts with a blank, later ones with a form feed.
-void writeGeographicPageHeader(std::ostream& out, long long n, const std::string& title,
-                               const std::string& date, bool towardsAts77);
-void writeGridPageHeader(std::ostream& out, long long n, const std::string& title,
-                         const std::string& date, bool nad27Input);
+void writeGeographicPageHeader(std::ostream& out, long long n, const std::string& title, const std::string& date,
+                               bool towardsAts77);
+void writeGridPageHeader(std::ostream& out, long long n, const std::string& title, const std::string& date,
+                         bool nad27Input);
 
 inline bool pageHeaderDue(long long n) { return n % 50 == 0; }
 
@@ -36,6 +36,7 @@ std::string geographicListingLine(const GeographicListing& l);
 std::string_view geographicListingLine(records::LineBuilder& line, const GeographicListing& l);
 std::string gridListingLine(const std::string& province, const GridStation& s, char unit, int zone);
 // The same line built in `line` (no allocation); the view lasts until its next use.
-std::string_view gridListingLine(records::LineBuilder& line, const std::string& province, const GridStation& s, char unit, int zone);
+std::string_view gridListingLine(records::LineBuilder& line, const std::string& province, const GridStation& s,
+                                 char unit, int zone);
 
 }  // namespace orvandel

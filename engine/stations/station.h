@@ -22,8 +22,6 @@ struct GridStation {
     double elevation = 0.0;
 };
 
-inline bool isBlankName(const std::string& name) {
-    return name.find_first_not_of(' ') == std::string::npos;
-}
+inline bool isBlankName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
 
 }  // namespace orvandel

@@ -60,17 +60,11 @@ GeographicStation parseOrvandelRecord(std::string_view line) {
     return parsed<GeographicStation>(line, kOrvandelLayout);
 }
 
-GeographicStation parseGhostRecord(std::string_view line) {
-    return parsed<GeographicStation>(line, kGhostLayout);
-}
+GeographicStation parseGhostRecord(std::string_view line) { return parsed<GeographicStation>(line, kGhostLayout); }
 
-GridStation parseGridKeyboardRecord(std::string_view line) {
-    return parsed<GridStation>(line, kGridKeyboardLayout);
-}
+GridStation parseGridKeyboardRecord(std::string_view line) { return parsed<GridStation>(line, kGridKeyboardLayout); }
 
-GridStation parseGridFileRecord(std::string_view line) {
-    return parsed<GridStation>(line, kGridFileLayout);
-}
+GridStation parseGridFileRecord(std::string_view line) { return parsed<GridStation>(line, kGridFileLayout); }
 
 std::string formatOrvandelRecord(const GeographicStation& s) { return records::writeRecord(kOrvandelLayout, s); }
 

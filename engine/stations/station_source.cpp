@@ -48,7 +48,8 @@ StationSource::StationSource(const RunContext& context, bool geographic) : conte
     name_ = name;
 
     if (geographic) {
-        screen << "\n\n" << std::string(15, ' ') << "1.   ORVANDEL FORMAT\n\n"
+        screen << "\n\n"
+               << std::string(15, ' ') << "1.   ORVANDEL FORMAT\n\n"
                << std::string(15, ' ') << "2.   GHOST FORMAT\n\n\n"
                << std::string(17, ' ') << "ENTER YOUR CHOICE\n";
         screen.flush();
@@ -58,8 +59,7 @@ StationSource::StationSource(const RunContext& context, bool geographic) : conte
         layout_ = StationLayout::GridFile;
     }
     screen << "\n\n\n"
-           << std::string(19, ' ')
-           << (geographic ? "WORKING   PLEASE WAIT ..." : "WORKING    PLEASE WAIT ...") << '\n';
+           << std::string(19, ' ') << (geographic ? "WORKING   PLEASE WAIT ..." : "WORKING    PLEASE WAIT ...") << '\n';
 }
 
 void StationSource::requireStations(long long count) const {

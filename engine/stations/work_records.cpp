@@ -61,9 +61,7 @@ std::string_view formatGeographicRecord(records::LineBuilder& line, const Geogra
     return records::writeRecord(line, kGeographicLayout, r);
 }
 
-std::string formatGeographicRecord(const GeographicRecord& r) {
-    return records::writeRecord(kGeographicLayout, r);
-}
+std::string formatGeographicRecord(const GeographicRecord& r) { return records::writeRecord(kGeographicLayout, r); }
 
 GeographicRecord parseGeographicRecord(std::string_view line) {
     GeographicRecord r;

@@ -141,10 +141,14 @@ int main(int argc, char** argv) {
             return usage("unknown option '" + a + "'");
         }
     }
-    if (province == "NB") settings.province = 1;
-    else if (province == "NS") settings.province = 2;
-    else if (province == "PEI") settings.province = 3;
-    else return usage(province.empty() ? "--province is missing" : "--province must be NB, NS or PEI");
+    if (province == "NB")
+        settings.province = 1;
+    else if (province == "NS")
+        settings.province = 2;
+    else if (province == "PEI")
+        settings.province = 3;
+    else
+        return usage(province.empty() ? "--province is missing" : "--province must be NB, NS or PEI");
     if (both == direction.has_value()) return usage("give either --direction or --both");
     if (controlsPath.empty()) return usage("--controls is missing");
     if (haveR && haveRange) return usage("give --R or --R-range, not both");

@@ -48,8 +48,7 @@ CoefficientFileReader::CoefficientFileReader(const std::string& path) : path_(pa
     openExisting(file_, path, "COEFFICIENT FILE");
 }
 
-std::vector<unsigned char> CoefficientFileReader::readRecord(std::uint32_t expectedLength,
-                                                             const char* which) {
+std::vector<unsigned char> CoefficientFileReader::readRecord(std::uint32_t expectedLength, const char* which) {
     const auto fault = [&](const std::string& what) {
         failRun("COEFFICIENT FILE '" + path_ + "': " + which + " " + what);
     };
@@ -82,8 +81,7 @@ CoefficientHeader CoefficientFileReader::readHeader() {
                              &h.latScale,    &h.lonScale,  &h.latDivisor, &h.lonDivisor};
     for (int i = 0; i < 9; ++i) *reals[i] = getF64(&b[12 + 8 * i]);
     if (h.degree < 0 || h.degree > 5) {
-        failRun("COEFFICIENT FILE '" + path_ + "': DEGREE " + std::to_string(h.degree) +
-                " IS NOT 0 TO 5");
+        failRun("COEFFICIENT FILE '" + path_ + "': DEGREE " + std::to_string(h.degree) + " IS NOT 0 TO 5");
     }
     if (h.stationCount < 0) {
         failRun("COEFFICIENT FILE '" + path_ + "': NEGATIVE CONTROL STATION COUNT");
@@ -163,8 +161,8 @@ bool writeCoefficientFile(const std::string& path, const CoefficientModel& model
     putU32(header, static_cast<std::uint32_t>(h.degree));
     putU32(header, static_cast<std::uint32_t>(model.control.size()));
     putU32(header, static_cast<std::uint32_t>(h.direction));
-    for (double d : {h.correlation, h.originLat, h.originLon, h.latOffset, h.lonOffset, h.latScale,
-                     h.lonScale, h.latDivisor, h.lonDivisor})
+    for (double d : {h.correlation, h.originLat, h.originLon, h.latOffset, h.lonOffset, h.latScale, h.lonScale,
+                     h.latDivisor, h.lonDivisor})
         putF64(header, d);
 
     const ControlStations& c = model.control;

@@ -15,7 +15,7 @@ struct CoefficientHeader {
     double originLon = 0;    // degrees west
     double latOffset = 0;    // arc-seconds
     double lonOffset = 0;
-    double latScale = 1;     // normalised units per degree
+    double latScale = 1;  // normalised units per degree
     double lonScale = 1;
     double latDivisor = 1;
     double lonDivisor = 1;
@@ -34,12 +34,10 @@ struct CoefficientModel {
     CoefficientHeader header;
     ControlStations control;
     std::vector<std::complex<double>> coefficients;  // c_0 .. c_n
-    double lastValue = 0.0;                           // read, not used
+    double lastValue = 0.0;                          // read, not used
 
     // Number of reals in record 2: 5N + 2(n+1) + 1.
-    static long long valueCount(long long degree, long long stations) {
-        return 5 * stations + 2 * (degree + 1) + 1;
-    }
+    static long long valueCount(long long degree, long long stations) { return 5 * stations + 2 * (degree + 1) + 1; }
 };
 
 }  // namespace orvandel

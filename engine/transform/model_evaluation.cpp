@@ -2,8 +2,7 @@
 
 namespace orvandel {
 
-std::complex<double> evaluatePolynomial(const std::vector<std::complex<double>>& coefficients,
-                                        double u, double v) {
+std::complex<double> evaluatePolynomial(const std::vector<std::complex<double>>& coefficients, double u, double v) {
     double sRe = 0.0, sIm = 0.0;
     double pRe = 1.0, pIm = 0.0;  // z^k
     for (const auto& c : coefficients) {

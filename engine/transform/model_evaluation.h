@@ -10,7 +10,6 @@
 namespace orvandel {
 
 // S = c_0 + c_1 z + ... + c_n z^n with z = u + iv, the power kept running.
-std::complex<double> evaluatePolynomial(const std::vector<std::complex<double>>& coefficients,
-                                        double u, double v);
+std::complex<double> evaluatePolynomial(const std::vector<std::complex<double>>& coefficients, double u, double v);
 
 }  // namespace orvandel

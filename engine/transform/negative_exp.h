@@ -26,7 +26,7 @@ inline DoublePair negativeExp(DoublePair x) {
     constexpr double kInvStep = 0x1.71547652b82fep+7;  // 128 / ln 2
     constexpr double kStepHi = 0x1.62e42fee00000p-8;   // ln 2 / 128, 32 bits: n * kStepHi is exact
     constexpr double kStepLo = 0x1.a39ef35793c76p-40;
-    constexpr double kShift = 0x1.8p52;                 // leaves round(z) in the low bits
+    constexpr double kShift = 0x1.8p52;  // leaves round(z) in the low bits
     const DoublePair y = -x;
     const DoublePair z = y * kInvStep + kShift;
     const BitsPair n = std::bit_cast<BitsPair>(z) - 0x4338000000000000ull;

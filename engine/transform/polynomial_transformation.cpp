@@ -20,8 +20,8 @@
 
 namespace orvandel {
 
-bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude,
-                   double longitude, LocatedStation& located) {
+bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
+                   LocatedStation& located) {
     const CoefficientHeader& h = model.header;
     approximateShift(h.direction, latitude, longitude);
     if (!(limits.latMin <= latitude && latitude <= limits.latMax && limits.lonMin <= longitude &&
@@ -35,8 +35,8 @@ bool locateStation(const CoefficientModel& model, const GridLimits& limits, doub
     return !(std::sqrt(u * u + v * v) > 1.0 + limits.radiusMargin);
 }
 
-bool finishStation(const CoefficientModel& model, const LocatedStation& located,
-                   std::complex<double> residual, TransformedStation& result) {
+bool finishStation(const CoefficientModel& model, const LocatedStation& located, std::complex<double> residual,
+                   TransformedStation& result) {
     const CoefficientHeader& h = model.header;
     const std::complex<double> s = evaluatePolynomial(model.coefficients, located.u, located.v);
     Corrections& c = result.corrections;
@@ -51,8 +51,8 @@ bool finishStation(const CoefficientModel& model, const LocatedStation& located,
     return std::isfinite(result.latitude) && std::isfinite(result.longitude);
 }
 
-bool transformStation(const CoefficientModel& model, const GridLimits& limits, double latitude,
-                      double longitude, TransformedStation& result) {
+bool transformStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
+                      TransformedStation& result) {
     LocatedStation located;
     if (!locateStation(model, limits, latitude, longitude, located)) return false;
     std::complex<double> t = 0.0;
@@ -97,8 +97,7 @@ RunHeader readRunHeader(StageFiles& files, const RunContext& context) {
     h.title = records::readText(requiredLine(files.temp2, "TITLE"), 1, 80);
     files.report.stream() << titleLine(kFormFeed, 2, h.title, context.date) << "\n\n\n\n";
     const std::string parameterLine = requiredLine(files.temp2, "PARAMETER RECORD");
-    h.parameters =
-        withRecordContext("TEMP2.DAT", 2, [&] { return parseParameterRecord(parameterLine); });
+    h.parameters = withRecordContext("TEMP2.DAT", 2, [&] { return parseParameterRecord(parameterLine); });
     return h;
 }
 
@@ -106,8 +105,7 @@ RunHeader readRunHeader(StageFiles& files, const RunContext& context) {
 // record gives the longitudes west to east).
 ParameterRecord orderedLimits(std::ostream& report, const ParameterRecord& parameters) {
     if (parameters.lonLimit1 == parameters.lonLimit2 || parameters.latLimit1 == parameters.latLimit2) {
-        writeGridLimits(report, parameters.latLimit1, parameters.latLimit2, parameters.lonLimit1,
-                        parameters.lonLimit2);
+        writeGridLimits(report, parameters.latLimit1, parameters.latLimit2, parameters.lonLimit1, parameters.lonLimit2);
         report << '\n' << std::string(10, ' ') << "WRONG LIMITS FOR THE GRID\n";
         failRun("WRONG LIMITS FOR THE GRID IN THE PARAMETER RECORD OF TEMP2.DAT");
     }
@@ -135,16 +133,15 @@ long long workspaceNeeded(const CoefficientHeader& h) {
 
 // The coefficient values, after the summary and a check that the model fits
 // the transformation's workspace.
-void readModelValues(std::ostream& report, CoefficientFileReader& coefficients,
-                     CoefficientModel& model, const ParameterRecord& ordered, long long capacity,
-                     const std::string& coefficientFile) {
+void readModelValues(std::ostream& report, CoefficientFileReader& coefficients, CoefficientModel& model,
+                     const ParameterRecord& ordered, long long capacity, const std::string& coefficientFile) {
     const CoefficientHeader& h = model.header;
     writeModelSummary(report, h, ordered);
     const long long needed = workspaceNeeded(h);
     if (needed > capacity) {
         writeCapacityBlock(report, capacity, needed);
-        failRun("COEFFICIENT FILE '" + coefficientFile + "': MODEL TOO LARGE (JMAX=" +
-                std::to_string(needed) + ", IMAX=" + std::to_string(capacity) + ")");
+        failRun("COEFFICIENT FILE '" + coefficientFile + "': MODEL TOO LARGE (JMAX=" + std::to_string(needed) +
+                ", IMAX=" + std::to_string(capacity) + ")");
     }
     writeScales(report, h);
     coefficients.readValues(model);
@@ -186,8 +183,8 @@ private:
         }
         const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
         const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
-        files_.report.line(transformationLine(record_, s.name, lat.degrees, lat.minutes, lat.seconds,
-                                              lon.degrees, lon.minutes, lon.seconds, result.corrections));
+        files_.report.line(transformationLine(record_, s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
+                                              lon.minutes, lon.seconds, result.corrections));
         TransformedRecord t;
         t.name = s.name;
         t.latDegrees = lat.degrees;

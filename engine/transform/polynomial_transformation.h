@@ -21,23 +21,23 @@ struct GridLimits {
 
 // A station inside the grid and the radius, after the approximate shift.
 struct LocatedStation {
-    double latitude = 0.0;   // shifted, degrees north
-    double longitude = 0.0;  // shifted, degrees west
-    double u = 0.0, v = 0.0; // normalised position
+    double latitude = 0.0;    // shifted, degrees north
+    double longitude = 0.0;   // shifted, degrees west
+    double u = 0.0, v = 0.0;  // normalised position
 };
 
 // False when the station lies outside the grid limits or beyond the radius.
-bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude,
-                   double longitude, LocatedStation& located);
+bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
+                   LocatedStation& located);
 
 // Applies the polynomial and the given residual correction (0 when R is 0).
-bool finishStation(const CoefficientModel& model, const LocatedStation& located,
-                   std::complex<double> residual, TransformedStation& result);
+bool finishStation(const CoefficientModel& model, const LocatedStation& located, std::complex<double> residual,
+                   TransformedStation& result);
 
 // One station: false when it lies outside the grid limits or beyond the
 // radius (it is then not transformed).
-bool transformStation(const CoefficientModel& model, const GridLimits& limits, double latitude,
-                      double longitude, TransformedStation& result);
+bool transformStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
+                      TransformedStation& result);
 
 // Returns the number of stations transformed. Equal grid limits and a
 // model beyond the capacity stop the program after their report lines.

@@ -75,8 +75,8 @@ void interpolateLanes(const ControlStations& control, double r2, const double* u
 
 }  // namespace
 
-void interpolateResiduals(const ControlStations& control, double correlation, const double* u,
-                          const double* v, std::size_t count, std::complex<double>* out) {
+void interpolateResiduals(const ControlStations& control, double correlation, const double* u, const double* v,
+                          std::size_t count, std::complex<double>* out) {
     const double r2 = correlation * correlation;
     std::size_t i = 0;
     for (; i + kLanes <= count; i += kLanes) interpolateLanes(control, r2, u + i, v + i, out + i);
@@ -93,8 +93,7 @@ void interpolateResiduals(const ControlStations& control, double correlation, co
     std::copy(lt, lt + (count - i), out + i);
 }
 
-std::complex<double> interpolateResiduals(const ControlStations& control, double correlation,
-                                          double u, double v) {
+std::complex<double> interpolateResiduals(const ControlStations& control, double correlation, double u, double v) {
     std::complex<double> t;
     interpolateResiduals(control, correlation, &u, &v, 1, &t);
     return t;

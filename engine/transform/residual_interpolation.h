@@ -21,12 +21,11 @@ inline double residualWeight(double d2, double weight) {
     return residualWeight(DoublePair{d2, d2}, DoublePair{weight, weight})[0];
 }
 
-std::complex<double> interpolateResiduals(const ControlStations& control, double correlation,
-                                          double u, double v);
+std::complex<double> interpolateResiduals(const ControlStations& control, double correlation, double u, double v);
 
 // The residuals of count stations at (u[i], v[i]) into out[i]. Each station
 // gets exactly the value that it gets alone.
-void interpolateResiduals(const ControlStations& control, double correlation, const double* u,
-                          const double* v, std::size_t count, std::complex<double>* out);
+void interpolateResiduals(const ControlStations& control, double correlation, const double* u, const double* v,
+                          std::size_t count, std::complex<double>* out);
 
 }  // namespace orvandel

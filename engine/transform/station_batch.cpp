@@ -20,8 +20,8 @@ void StationBatch::add(std::string name, long long recordNumber, const LocatedSt
 void StationBatch::interpolate(const CoefficientModel& model) {
     residuals_.assign(stations_.size(), std::complex<double>(0.0, 0.0));
     if (model.header.correlation == 0.0 || stations_.empty()) return;
-    interpolateResiduals(model.control, model.header.correlation, u_.data(), v_.data(),
-                         stations_.size(), residuals_.data());
+    interpolateResiduals(model.control, model.header.correlation, u_.data(), v_.data(), stations_.size(),
+                         residuals_.data());
 }
 
 void StationBatch::clear() {

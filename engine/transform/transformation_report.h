@@ -1,20 +1,19 @@
 #pragma once
 // The section of ORVANDEL.OUT that the polynomial transformation writes:
 // the model summary and one line per transformed station.
-#include <string_view>
 #include <complex>
 #include <ostream>
 #include <string>
+#include <string_view>
 
-#include "transform/coefficient_model.h"
-#include "stations/work_records.h"
 #include "records/field_writer.h"
+#include "stations/work_records.h"
+#include "transform/coefficient_model.h"
 
 namespace orvandel {
 
 // The grid limit lines, in the order given.
-void writeGridLimits(std::ostream& out, double latFirst, double latSecond, double lonFirst,
-                     double lonSecond);
+void writeGridLimits(std::ostream& out, double latFirst, double latSecond, double lonFirst, double lonSecond);
 
 // Degree, coefficient count, directions, origin, grid limits (ordered),
 // control station count.
@@ -28,17 +27,16 @@ void writeScales(std::ostream& out, const CoefficientHeader& h);
 
 void writeCoefficientLine(std::ostream& out, int k, std::complex<double> c);
 
-void writeTransformationPageHeader(std::ostream& out, const std::string& title,
-                                   const std::string& date);
+void writeTransformationPageHeader(std::ostream& out, const std::string& title, const std::string& date);
 
 struct Corrections {
     double polyLat = 0.0, residualLat = 0.0, polyLon = 0.0, residualLon = 0.0;
 };
 
-std::string transformationLine(const std::string& name, int latD, int latM, double latS, int lonD,
-                               int lonM, double lonS, const Corrections& c);
+std::string transformationLine(const std::string& name, int latD, int latM, double latS, int lonD, int lonM,
+                               double lonS, const Corrections& c);
 // The same line built in `line` (no allocation); the view lasts until its next use.
-std::string_view transformationLine(records::LineBuilder& line, const std::string& name, int latD, int latM, double latS, int lonD,
-                               int lonM, double lonS, const Corrections& c);
+std::string_view transformationLine(records::LineBuilder& line, const std::string& name, int latD, int latM,
+                                    double latS, int lonD, int lonM, double lonS, const Corrections& c);
 
 }  // namespace orvandel

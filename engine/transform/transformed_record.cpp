@@ -28,9 +28,7 @@ std::string_view formatTransformedRecord(records::LineBuilder& line, const Trans
     return records::writeRecord(line, kTransformedLayout, r);
 }
 
-std::string formatTransformedRecord(const TransformedRecord& r) {
-    return records::writeRecord(kTransformedLayout, r);
-}
+std::string formatTransformedRecord(const TransformedRecord& r) { return records::writeRecord(kTransformedLayout, r); }
 
 TransformedRecord parseTransformedRecord(std::string_view line) {
     TransformedRecord r;

@@ -48,12 +48,14 @@ std::string rootOf(const std::string& ini) {
 }
 
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
 }
 
 // Gives key of section the value, on the lines that set it already.
-void setValue(std::string& ini, const std::string& section, const std::string& key, const std::string& value) {
+void setValue(std::string& ini, const std::string& section, const std::string& key,
+              const std::string& value) {
   std::string out, current;
   std::size_t start = 0;
   while (start < ini.size()) {
@@ -100,15 +102,18 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   if (dir.has_filename() == false) dir = dir.parent_path();
   if (fs::exists(dir) && !(fs::is_directory(dir) && fs::is_empty(dir))) {
     if (french)
-      err << "kartovex-cli: '" << dir.string() << "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n";
+      err << "kartovex-cli: '" << dir.string()
+          << "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n";
     else
-      err << "kartovex-cli: '" << dir.string() << "' exists and is not an empty folder; --init needs a new one\n";
+      err << "kartovex-cli: '" << dir.string()
+          << "' exists and is not an empty folder; --init needs a new one\n";
     return kExitUsage;
   }
   fs::path templateDir(data.templateDir);
   std::string ini;
   if (!readText(templateDir / "KARTOVEX.INI", ini)) {
-    err << "kartovex-cli: no installed data in '" << templateDir.string() << "' (KARTOVEX.INI missing)\n";
+    err << "kartovex-cli: no installed data in '" << templateDir.string()
+        << "' (KARTOVEX.INI missing)\n";
     return kExitStartupFailed;
   }
   std::string templateRoot = rootOf(ini);
@@ -127,8 +132,8 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
       }
     }
     if (found.empty()) {
-      err << "kartovex-cli: the program '" << name << "' is not installed (looked in '" << data.programDirs[0]
-          << "' and '" << data.programDirs[1] << "')\n";
+      err << "kartovex-cli: the program '" << name << "' is not installed (looked in '"
+          << data.programDirs[0] << "' and '" << data.programDirs[1] << "')\n";
       return kExitStartupFailed;
     }
     programs.push_back(found);
@@ -137,16 +142,18 @@ int InitInstallation(const std::string& dirText, const InstalledData& data, std:
   fs::create_directories(dir, ec);
   if (!ec) fs::copy(templateDir, dir, fs::copy_options::recursive, ec);
   if (ec) {
-    err << "kartovex-cli: cannot copy '" << templateDir.string() << "' to '" << dir.string() << "': " << ec.message()
-        << "\n";
+    err << "kartovex-cli: cannot copy '" << templateDir.string() << "' to '" << dir.string()
+        << "': " << ec.message() << "\n";
     return kExitStartupFailed;
   }
   // Work files are written in BIN and WORKING, results in OUTPUT: installed
   // data may be read-only, the copy must not be.
   for (const auto& entry : fs::recursive_directory_iterator(dir, ec))
-    fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+    fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::add, ec);
   fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
-  for (const char* sub : {"BIN", "WORKING", "OUTPUT", "INPUT", "DATAFILE"}) fs::create_directories(dir / sub, ec);
+  for (const char* sub : {"BIN", "WORKING", "OUTPUT", "INPUT", "DATAFILE"})
+    fs::create_directories(dir / sub, ec);
   for (const fs::path& program : programs) {
     fs::path target = dir / "BIN" / program.filename();
     if (!fs::copy_file(program, target, fs::copy_options::overwrite_existing, ec)) {

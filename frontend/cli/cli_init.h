@@ -7,7 +7,7 @@
 namespace kartovex::cli {
 
 struct InstalledData {
-  std::string templateDir;  // <prefix>/share/kartovex/demo: the template installation
+  std::string templateDir;     // <prefix>/share/kartovex/demo: the template installation
   std::string programDirs[2];  // where the console programs are looked for, in order
 };
 

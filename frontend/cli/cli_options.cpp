@@ -43,8 +43,12 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
   // Usage errors are in the language asked for, wherever --french stands.
   bool french = false;
   for (const std::string& a : args) french = french || a == "--french";
-  auto tr = [french](std::string english, std::string frenchText) { return french ? frenchText : english; };
-  auto fail = [french](std::string message) { return ParseResult{std::nullopt, std::move(message), french}; };
+  auto tr = [french](std::string english, std::string frenchText) {
+    return french ? frenchText : english;
+  };
+  auto fail = [french](std::string message) {
+    return ParseResult{std::nullopt, std::move(message), french};
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](std::string& out) {
@@ -56,9 +60,14 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
     auto fromTo = [&](const std::string& name, const std::string& text) -> std::string {
       Datum d;
       CoordForm f;
-      if (!ParseDatumForm(text, d, f)) return tr("invalid " + name + " value '" + text + "' (DATUM:FORM, see --help)", "valeur de " + name + " non conforme : '" + text + "' (DATUM:FORME, voir --help)");
+      if (!ParseDatumForm(text, d, f))
+        return tr(
+            "invalid " + name + " value '" + text + "' (DATUM:FORM, see --help)",
+            "valeur de " + name + " non conforme : '" + text + "' (DATUM:FORME, voir --help)");
       if (name == "--from") {
-        if (d == Datum::NAD83_1989) return tr("NAD83_1989 is a target datum only", "NAD83_1989 ne peut être que le datum d'arrivée");
+        if (d == Datum::NAD83_1989)
+          return tr("NAD83_1989 is a target datum only",
+                    "NAD83_1989 ne peut être que le datum d'arrivée");
         o.fromDatum = d;
         o.fromForm = f;
       } else {
@@ -82,58 +91,72 @@ ParseResult ParseCliArguments(const std::vector<std::string>& args) {
         if (!error.empty()) return fail(error);
         i += 2;
       } else if (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0) {
-        return fail(tr("--list-routes needs FROM and TO (DATUM:FORM DATUM:FORM)", "--list-routes demande DE et VERS (DATUM:FORME DATUM:FORME)"));
+        return fail(tr("--list-routes needs FROM and TO (DATUM:FORM DATUM:FORM)",
+                       "--list-routes demande DE et VERS (DATUM:FORME DATUM:FORME)"));
       }
     } else if (a == "--init") {
-      if (!value(o.init) || o.init.empty()) return fail(tr("--init needs a directory", "--init demande un répertoire"));
+      if (!value(o.init) || o.init.empty())
+        return fail(tr("--init needs a directory", "--init demande un répertoire"));
     } else if (a == "--from" || a == "--to") {
       if (!value(v)) return fail(tr(a + " needs DATUM:FORM", a + " demande DATUM:FORME"));
       std::string error = fromTo(a, v);
       if (!error.empty()) return fail(error);
     } else if (a == "--input") {
-      if (!value(o.input) || o.input.empty()) return fail(tr("--input needs a file", "--input demande un fichier"));
+      if (!value(o.input) || o.input.empty())
+        return fail(tr("--input needs a file", "--input demande un fichier"));
     } else if (a == "--report") {
-      if (!value(o.report) || o.report.empty()) return fail(tr("--report needs a file", "--report demande un fichier"));
+      if (!value(o.report) || o.report.empty())
+        return fail(tr("--report needs a file", "--report demande un fichier"));
     } else if (a == "--data") {
       o.data = true;
     } else if (a == "--accuracy") {
       o.accuracy = true;
     } else if (a == "--province") {
-      if (!value(v)) return fail(tr("--province needs NB, NS or PEI", "--province demande NB, NS ou PEI"));
+      if (!value(v))
+        return fail(tr("--province needs NB, NS or PEI", "--province demande NB, NS ou PEI"));
       v = upper(v);
       const ProvinceSetting province = ProvinceFromText(v);
-      if (province == Province::Other) return fail(tr("invalid --province '" + v + "' (NB, NS or PEI)", "--province non conforme : '" + v + "' (NB, NS ou PEI)"));
+      if (province == Province::Other)
+        return fail(tr("invalid --province '" + v + "' (NB, NS or PEI)",
+                       "--province non conforme : '" + v + "' (NB, NS ou PEI)"));
       o.province = province.value();
     } else if (a == "--mtm-zone") {
       const bool given = value(v);
       const MtmZoneSetting zone = MtmZoneFromText(v);
-      if (!given || zone == MtmZone::Other) return fail(tr("--mtm-zone needs 4 or 5", "--mtm-zone demande 4 ou 5"));
+      if (!given || zone == MtmZone::Other)
+        return fail(tr("--mtm-zone needs 4 or 5", "--mtm-zone demande 4 ou 5"));
       o.mtmZone = zone.value();
     } else if (a == "--utm-zone") {
       const bool given = value(v);
       const UtmZoneSetting zone = UtmZoneFromText(v);
-      if (!given || zone == UtmZone::Other || zone == UtmZone::None) return fail(tr("--utm-zone needs 19, 20 or 21", "--utm-zone demande 19, 20 ou 21"));
+      if (!given || zone == UtmZone::Other || zone == UtmZone::None)
+        return fail(tr("--utm-zone needs 19, 20 or 21", "--utm-zone demande 19, 20 ou 21"));
       o.utmZone = zone.value();
     } else if (a == "--ini") {
-      if (!value(o.ini) || o.ini.empty()) return fail(tr("--ini needs a file", "--ini demande un fichier"));
+      if (!value(o.ini) || o.ini.empty())
+        return fail(tr("--ini needs a file", "--ini demande un fichier"));
     } else if (a == "--french") {
       o.french = true;
     } else if (a == "--yes") {
       o.yes = true;
     } else {
-      return fail(tr("unknown argument '" + a + "' (see --help)", "argument inconnu '" + a + "' (voir --help)"));
+      return fail(tr("unknown argument '" + a + "' (see --help)",
+                     "argument inconnu '" + a + "' (voir --help)"));
     }
   }
   if (o.help || o.version || !o.init.empty()) return {o, {}, french};
   if (o.listRoutes) {
     if (o.fromDatum == Datum::None || o.toDatum == Datum::None)
-      return fail(tr("--list-routes needs FROM and TO, or --from and --to", "--list-routes demande DE et VERS, ou --from et --to"));
+      return fail(tr("--list-routes needs FROM and TO, or --from and --to",
+                     "--list-routes demande DE et VERS, ou --from et --to"));
     return {o, {}, french};
   }
   if (o.fromDatum == Datum::None) return fail(tr("--from is required", "--from est obligatoire"));
   if (o.toDatum == Datum::None) return fail(tr("--to is required", "--to est obligatoire"));
   if (o.input.empty()) return fail(tr("--input is required", "--input est obligatoire"));
-  if (o.accuracy && o.report.empty()) return fail(tr("--accuracy needs --report (the .ACC file is named after the report)", "--accuracy demande --report (le fichier .ACC porte le nom du rapport)"));
+  if (o.accuracy && o.report.empty())
+    return fail(tr("--accuracy needs --report (the .ACC file is named after the report)",
+                   "--accuracy demande --report (le fichier .ACC porte le nom du rapport)"));
   return {o, {}, french};
 }
 
@@ -143,9 +166,15 @@ std::string HelpText(const std::string& programName) {
          " --from DATUM:FORM --to DATUM:FORM --input FILE [--report FILE.REP] [--data]\n"
          "       [--accuracy] [--province NB|NS|PEI] [--mtm-zone 4|5] [--utm-zone 19|20|21]\n"
          "       [--ini FILE] [--french] [--yes] [--quiet]\n"
-         "       " + p + " --list-routes FROM TO\n"
-         "       " + p + " --init DIR\n"
-         "       " + p + " --help | --version\n"
+         "       " +
+         p +
+         " --list-routes FROM TO\n"
+         "       " +
+         p +
+         " --init DIR\n"
+         "       " +
+         p +
+         " --help | --version\n"
          "\n"
          "Converts the points of a text file as PROCESS of the Kartovex main window does,\n"
          "with the same configuration (KARTOVEX.INI beside the program, otherwise in\n"
@@ -186,9 +215,15 @@ std::string HelpText(const std::string& programName) {
          "folder, or when it is not set from the DATAFILE folder beside KARTOVEX.INI.\n"
          "\n"
          "Examples:\n"
-         "  " + p + " --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB\n"
-         "  " + p + " --from ATS77:EN --to NAD83CSRS:LL --input points.txt --report OUT/RESULT.REP --data --accuracy\n"
-         "  " + p + " --from NAD27:XY --to ATS77:EN --input utm.txt --province NS --mtm-zone 5 --french\n";
+         "  " +
+         p +
+         " --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB\n"
+         "  " +
+         p +
+         " --from ATS77:EN --to NAD83CSRS:LL --input points.txt --report OUT/RESULT.REP --data "
+         "--accuracy\n"
+         "  " +
+         p + " --from NAD27:XY --to ATS77:EN --input utm.txt --province NS --mtm-zone 5 --french\n";
 }
 
 std::string VersionText(const std::string& programName) {

@@ -22,7 +22,7 @@ struct CliOptions {
   std::optional<Province> province;  // none: as configured
   std::optional<MtmZone> mtmZone;
   std::optional<UtmZone> utmZone;
-  std::string ini;       // empty: beside the program, then the user's configuration directory
+  std::string ini;  // empty: beside the program, then the user's configuration directory
   bool french = false;
   bool yes = false;
   bool help = false;
@@ -34,7 +34,7 @@ struct CliOptions {
 
 struct ParseResult {
   std::optional<CliOptions> options;
-  std::string error;  // set when options is empty
+  std::string error;    // set when options is empty
   bool french = false;  // --french given: the error is in French
 };
 

@@ -22,8 +22,8 @@ std::string describe(const RouteRow& row) {
   std::string chain;
   appendPrograms(row, chain);
   return "Route table row " + std::to_string(row.number) + " (" + DatumText(row.fromDatum) + ":" +
-         FormText(row.fromForm) + " to " + DatumText(row.toDatum) + ":" + FormText(row.toForm) + ", " +
-         row.route + ")\n" + ModulesLine(row) + "\nPrograms: " + chain + "\n";
+         FormText(row.fromForm) + " to " + DatumText(row.toDatum) + ":" + FormText(row.toForm) +
+         ", " + row.route + ")\n" + ModulesLine(row) + "\nPrograms: " + chain + "\n";
 }
 
 }  // namespace
@@ -34,7 +34,8 @@ std::string ListRoutes(Datum fromDatum, CoordForm fromForm, Datum toDatum, Coord
   std::string text = describe(*row);
   for (const ChainStep& step : row->chain()) {
     if (step.kind != StepKind::SubRoute) continue;
-    if (const RouteRow* sub = SubRouteOf(*row)) text += "then, on ORVANDEL's results:\n" + describe(*sub);
+    if (const RouteRow* sub = SubRouteOf(*row))
+      text += "then, on ORVANDEL's results:\n" + describe(*sub);
   }
   return text;
 }

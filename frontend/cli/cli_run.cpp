@@ -10,14 +10,14 @@
 #include "cli/cli_sink.h"
 #include "config/load_extents.h"
 #include "config/load_paths.h"
-#include "core/settings.h"
-#include "startup/startup.h"
 #include "config/utm_zone.h"
+#include "core/settings.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"
 #include "messages/result_texts.h"
 #include "platform/ini_location.h"
 #include "platform/paths.h"
+#include "startup/startup.h"
 
 namespace kartovex::cli {
 
@@ -89,7 +89,8 @@ std::string progressBar(int value) {
   int percent = std::clamp(value, 0, 100);
   int marks = percent / 5;
   std::string pad = percent < 10 ? "  " : percent < 100 ? " " : "";
-  return "\r[" + std::string(marks, '#') + std::string(20 - marks, ' ') + "] " + pad + std::to_string(percent) + " %";
+  return "\r[" + std::string(marks, '#') + std::string(20 - marks, ' ') + "] " + pad +
+         std::to_string(percent) + " %";
 }
 
 }  // namespace
@@ -121,17 +122,21 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
 
   StartupOutputs outputs;
   // The input file may lie among the old work files that start-up removes.
-  if (!StartUp(settings, messages, outputs, programDir, {absolutePath(o.input)})) return kExitStartupFailed;
+  if (!StartUp(settings, messages, outputs, programDir, {absolutePath(o.input)}))
+    return kExitStartupFailed;
   if (!applyOverrides(o, settings, messages)) return kExitStartupFailed;
 
   MainWindowModel model(settings, messages, env.services);
   model.Loaded(outputs);
-  if (CaptionsInEnglish(settings.language)) model.SetEnglish();
-  else model.SetFrench();
+  if (CaptionsInEnglish(settings.language))
+    model.SetEnglish();
+  else
+    model.SetFrench();
 
   auto notOffered = [&] {
     err << "kartovex-cli: " << conversionText(o) << " is not a conversion the main window offers\n";
-    out << messages.pick(results_label::kNotSupported) << results_label::kEnding << "\n" << std::flush;
+    out << messages.pick(results_label::kNotSupported) << results_label::kEnding << "\n"
+        << std::flush;
     return kExitNotCompleted;
   };
   MainWindowChoices& c = model.choices();
@@ -177,9 +182,11 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   // Without --report the results go to the default names: say which.
   if (result == ProcessResult::Completed && o.report.empty()) {
     const RunFileNames& names = model.fileNames();
-    err << (messages.french() ? "kartovex-cli: résultats écrits dans " : "kartovex-cli: results written to ")
+    err << (messages.french() ? "kartovex-cli: résultats écrits dans "
+                              : "kartovex-cli: results written to ")
         << QuotedPath(names.reportFile);
-    if (!names.dataFile.empty()) err << (messages.french() ? " et " : " and ") << QuotedPath(names.dataFile);
+    if (!names.dataFile.empty())
+      err << (messages.french() ? " et " : " and ") << QuotedPath(names.dataFile);
     err << "\n";
   }
   // What became of every input line.
@@ -192,7 +199,8 @@ int RunCli(const CliOptions& o, CliEnvironment& env) {
   return interrupted() ? kExitInterrupted : kExitNotCompleted;
 }
 
-int CliMain(const std::vector<std::string>& args, const std::string& programName, CliEnvironment& env) {
+int CliMain(const std::vector<std::string>& args, const std::string& programName,
+            CliEnvironment& env) {
   std::ostream& out = env.out ? *env.out : std::cout;
   std::ostream& err = env.err ? *env.err : std::cerr;
   // Nothing to do: how to use it.
@@ -203,7 +211,9 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
   ParseResult parsed = ParseCliArguments(args);
   if (!parsed.options) {
     err << "kartovex-cli: " << parsed.error << "\n"
-        << (parsed.french ? "Essayez « " + programName + " --help »." : "Try '" + programName + " --help'.") << "\n";
+        << (parsed.french ? "Essayez « " + programName + " --help »."
+                          : "Try '" + programName + " --help'.")
+        << "\n";
     return kExitUsage;
   }
   if (parsed.options->help) {
@@ -216,12 +226,14 @@ int CliMain(const std::vector<std::string>& args, const std::string& programName
     return kExitCompleted;
   }
   if (!o.init.empty())
-    return InitInstallation(o.init, env.installed ? *env.installed : InstalledDataBeside(env.programDir), err,
-                            o.quiet ? nullptr : &out, o.french);
+    return InitInstallation(o.init,
+                            env.installed ? *env.installed : InstalledDataBeside(env.programDir),
+                            err, o.quiet ? nullptr : &out, o.french);
   if (o.listRoutes) {
     std::string text = ListRoutes(o.fromDatum, o.fromForm, o.toDatum, o.toForm);
     if (text.empty()) {
-      err << "kartovex-cli: " << conversionText(o) << " is not a conversion the route table holds\n";
+      err << "kartovex-cli: " << conversionText(o)
+          << " is not a conversion the route table holds\n";
       return kExitNotCompleted;
     }
     out << text;

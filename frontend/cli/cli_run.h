@@ -24,10 +24,10 @@ inline constexpr int kExitPointsLeftOut = 4;
 inline constexpr int kExitInterrupted = 130;
 
 struct CliEnvironment {
-  std::string programDir;          // where KARTOVEX.INI is looked for first (ends with '/')
-  std::ostream* out = nullptr;     // the results text
-  std::ostream* err = nullptr;     // messages and the progress line
-  bool progressLine = false;       // standard error is a terminal
+  std::string programDir;       // where KARTOVEX.INI is looked for first (ends with '/')
+  std::ostream* out = nullptr;  // the results text
+  std::ostream* err = nullptr;  // messages and the progress line
+  bool progressLine = false;    // standard error is a terminal
   // The progress bar appears only once a run has lasted this long.
   std::chrono::steady_clock::duration progressDelay = std::chrono::seconds(1);
   // --init's sources; unset: the installed data beside programDir.
@@ -44,6 +44,7 @@ int RunCli(const CliOptions& options, CliEnvironment& env);
 
 // Parses args (without the program name) and runs; --help and usage errors
 // included.
-int CliMain(const std::vector<std::string>& args, const std::string& programName, CliEnvironment& env);
+int CliMain(const std::vector<std::string>& args, const std::string& programName,
+            CliEnvironment& env);
 
 }  // namespace kartovex::cli

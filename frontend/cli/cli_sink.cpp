@@ -26,7 +26,8 @@ void CliSink::critical(const std::string& title, const std::string& text) {
 
 bool CliSink::askYesNo(const std::string& title, const std::string& text, bool /*critical*/) {
   before();
-  err_ << title << ": " << plain(text) << " -> " << (answerYes_ ? "Yes" : "No") << "\n" << std::flush;
+  err_ << title << ": " << plain(text) << " -> " << (answerYes_ ? "Yes" : "No") << "\n"
+       << std::flush;
   return answerYes_;
 }
 

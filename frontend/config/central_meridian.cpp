@@ -39,10 +39,12 @@ std::string utmKey(const ProvinceSetting& province, const UtmZoneSetting& utmZon
 }  // namespace
 
 std::string CentralMeridianKey(const FrontEndSettings& s, const std::string& mode) {
-  const bool nb = s.province == Province::NB, ns = s.province == Province::NS, pei = s.province == Province::PEI;
+  const bool nb = s.province == Province::NB, ns = s.province == Province::NS,
+             pei = s.province == Province::PEI;
   if (!nb && !ns && !pei) return "";
   if (nb || pei) {
-    if (mode == "transform" || mode == "quillon27 NE" || mode == "vesperan" || mode == "quillon27 XY")
+    if (mode == "transform" || mode == "quillon27 NE" || mode == "vesperan" ||
+        mode == "quillon27 XY")
       return utmKey(s.province, s.utmZone);
     return "";
   }
@@ -52,7 +54,8 @@ std::string CentralMeridianKey(const FrontEndSettings& s, const std::string& mod
     if (s.mtmZone == MtmZone::Zone5) return "NS 5 Central Meridian quillon27 MTM";
     return "NS 21 Central Meridian";
   }
-  if (mode == "quillon27 XY") return nsZoneKey(SettingText(s.utmZone), " Central Meridian quillon27");
+  if (mode == "quillon27 XY")
+    return nsZoneKey(SettingText(s.utmZone), " Central Meridian quillon27");
   return "";
 }
 

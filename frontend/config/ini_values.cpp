@@ -16,8 +16,8 @@ std::string ReadIniValue(MessageService& messages, const std::string& section,
     messages.critical("Erreur du système",
                       "Incapable de trouver '" + section + "' / '" + key + "' dans " + file + ".");
   else
-    messages.critical("System ERROR", "Failed to find in section '" + section + "' with key '" + key +
-                                          "' in " + file + ".");
+    messages.critical("System ERROR", "Failed to find in section '" + section + "' with key '" +
+                                          key + "' in " + file + ".");
   // Inside a run a default would give a result on the wrong meridian.
   if (messages.settingsErrorsStopRun()) throw SettingsReadFailure(key);
   return "-1";

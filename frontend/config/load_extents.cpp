@@ -13,8 +13,9 @@ std::string ExtentSectionPrefix(const ProvinceSetting& province, const MtmZoneSe
   return SettingText(province) + " ";
 }
 
-bool LoadExtents(FrontEndSettings& settings, MessageService& messages, const ProvinceSetting& province,
-                 const MtmZoneSetting& mtmZone, const std::string& file) {
+bool LoadExtents(FrontEndSettings& settings, MessageService& messages,
+                 const ProvinceSetting& province, const MtmZoneSetting& mtmZone,
+                 const std::string& file) {
   try {
     const std::string prefix = ExtentSectionPrefix(province, mtmZone);
     settings.decimalSeparator = DecimalSeparator();

@@ -68,10 +68,11 @@ bool LoadPaths(FrontEndSettings& s, MessageService& messages) {
     s.frenchHelpFile = unusable(frenchHelp) ? s.helpFile : s.binDir + frenchHelp;
 
     if (GetEnvironment("DATAFILE").empty()) {
-      messages.critical(titles::kFatalError,
-                        {"The environment string 'DATAFILE' is not set. Set in autoexec.bat and try again!",
-                         "Le cheminement de la chaîne 'DATAFILE' n'a pas été identifié dans le fichier "
-                         "autoexec.bat. Édité ce fichier et essayer de nouveau!"});
+      messages.critical(
+          titles::kFatalError,
+          {"The environment string 'DATAFILE' is not set. Set in autoexec.bat and try again!",
+           "Le cheminement de la chaîne 'DATAFILE' n'a pas été identifié dans le fichier "
+           "autoexec.bat. Édité ce fichier et essayer de nouveau!"});
       return false;
     }
 
@@ -97,17 +98,21 @@ bool LoadPaths(FrontEndSettings& s, MessageService& messages) {
     DeriveGridShiftFiles(s);
 
     if (!ProgramExists(s.binDir, "orvandel.exe") &&
-        !askGoOn(messages, "The 'orvandel.exe' program is not in the " + s.binDir + " directory! Continue?",
-                 "Le logiciel orvandel.exe n'est pas retrouvé dans le répertoire '" + s.binDir + "'!"))
+        !askGoOn(
+            messages,
+            "The 'orvandel.exe' program is not in the " + s.binDir + " directory! Continue?",
+            "Le logiciel orvandel.exe n'est pas retrouvé dans le répertoire '" + s.binDir + "'!"))
       return false;
     for (const char* program : {"quillon27.exe", "vesperan.exe"}) {
       if (ProgramExists(s.binDir, program)) continue;
       std::string name = program;
       if (messages.french())
-        messages.critical("ERREUR CRITIQUE",
-                          "Le logiciel " + name + " n'est pas retrouvé dans le répertoire '" + s.binDir + "'!");
+        messages.critical(
+            "ERREUR CRITIQUE",
+            "Le logiciel " + name + " n'est pas retrouvé dans le répertoire '" + s.binDir + "'!");
       else
-        messages.critical("FATAL ERROR", "The '" + name + "' program is not in the " + s.binDir + " directory!");
+        messages.critical("FATAL ERROR",
+                          "The '" + name + "' program is not in the " + s.binDir + " directory!");
     }
     for (const std::string* file : {&s.gridShift27to83_89, &s.gridShift77toCsrs}) {
       if (PathExists(*file)) continue;
@@ -120,7 +125,8 @@ bool LoadPaths(FrontEndSettings& s, MessageService& messages) {
     s.extentLogging = logging.find_first_not_of(' ') == std::string::npos || logging == "Log File";
     return true;
   } catch (const std::exception&) {
-    messages.critical(titles::kFatalError, {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    messages.critical(titles::kFatalError,
+                      {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
     return false;
   }
 }

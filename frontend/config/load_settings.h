@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings.h"
 #include "config/startup_outputs.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 
 namespace kartovex {

@@ -178,7 +178,9 @@ bool SetupModel::ok() {
   } else if (optPEI.checked) {
     s.province = Province::PEI;
   }
-  ChooseUtmZone(s, optZone21.checked ? UtmZone::Zone21 : optZone20.checked ? UtmZone::Zone20 : UtmZone::Zone19);
+  ChooseUtmZone(s, optZone21.checked   ? UtmZone::Zone21
+                   : optZone20.checked ? UtmZone::Zone20
+                                       : UtmZone::Zone19);
   DeriveGridShiftFiles(s);
   bool extentsOk = true;
   if (s.province != shownProvince_ || s.mtmZone != shownMtmZone_)
@@ -200,13 +202,14 @@ std::string SetupModel::caption(const std::string& control) const {
 
 DialogCaptions SetupModel::directoryDialog() const {
   const LanguageSetting& l = settings_.language;
-  return {pickCaption({"Select Directory", "Choisir un répertoire"}, l), pickCaption({"Cancel", "&Annuler"}, l), ""};
+  return {pickCaption({"Select Directory", "Choisir un répertoire"}, l),
+          pickCaption({"Cancel", "&Annuler"}, l), ""};
 }
 
 DialogCaptions SetupModel::readerDialog() const {
   const LanguageSetting& l = settings_.language;
-  return {pickCaption({"Input File Name", "Nom du fichier"}, l), pickCaption({"&Cancel", "&Abandon"}, l),
-          "*.exe;*.*"};
+  return {pickCaption({"Input File Name", "Nom du fichier"}, l),
+          pickCaption({"&Cancel", "&Abandon"}, l), "*.exe;*.*"};
 }
 
 }  // namespace kartovex

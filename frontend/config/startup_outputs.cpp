@@ -10,7 +10,9 @@ std::string ProvinceLabel(const ProvinceSetting& province, const MtmZoneSetting&
   return label;
 }
 
-std::string UtmZoneLabel(const UtmZoneSetting& utmZone) { return "UTM Zone " + SettingText(utmZone); }
+std::string UtmZoneLabel(const UtmZoneSetting& utmZone) {
+  return "UTM Zone " + SettingText(utmZone);
+}
 
 std::string DelimiterLabel(const std::string& delimiter, const LanguageSetting& language) {
   return pickCaption({"Delimeter = ", "Délimité par = "}, language) + "'" + delimiter + "'";

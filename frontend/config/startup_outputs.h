@@ -9,14 +9,14 @@
 namespace kartovex {
 
 struct StartupOutputs {
-  std::string provinceLabel;   // txtProvince
-  std::string utmZoneLabel;    // txtUtmZome
-  std::string delimiterLabel;  // txtdelimintor
-  bool captionsEnglish = true; // SetEnglish (true) or SetFrench (false)
-  std::string windowCaption;   // titleEnglish or titleFrench
-  bool helpEnabled = false;    // comHELP
+  std::string provinceLabel;    // txtProvince
+  std::string utmZoneLabel;     // txtUtmZome
+  std::string delimiterLabel;   // txtdelimintor
+  bool captionsEnglish = true;  // SetEnglish (true) or SetFrench (false)
+  std::string windowCaption;    // titleEnglish or titleFrench
+  bool helpEnabled = false;     // comHELP
   bool captionsSet = false;
-  bool laidOut = false;        // window laid out and centred
+  bool laidOut = false;  // window laid out and centred
 };
 
 // "Province = 'NS' Zone (4)" for Nova Scotia, "Province = 'NB'" otherwise.

@@ -12,7 +12,8 @@ void BeginRunUtmZone(FrontEndSettings& settings, bool zoneFromInputFile) {
 }
 
 std::string UtmZoneToSave(const FrontEndSettings& settings) {
-  return settings.utmZoneSetting == UtmZone::None ? std::string("21") : SettingText(settings.utmZoneSetting);
+  return settings.utmZoneSetting == UtmZone::None ? std::string("21")
+                                                  : SettingText(settings.utmZoneSetting);
 }
 
 }  // namespace kartovex

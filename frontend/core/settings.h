@@ -53,11 +53,11 @@ struct FrontEndSettings {
   // keeps, untouched by what a run does to utmZone.
   UtmZoneSetting utmZoneSetting = UtmZone::Zone19;
 
-  std::string binDir;     // ROOT + BIN, ends with '/'
-  std::string workDir;    // ends with '/'
+  std::string binDir;   // ROOT + BIN, ends with '/'
+  std::string workDir;  // ends with '/'
   std::string inputDir;
   std::string outputDir;
-  std::string rootDir;    // [PATH] ROOT as read; fallback of the other directories
+  std::string rootDir;  // [PATH] ROOT as read; fallback of the other directories
 
   std::string editor;          // [PATH] EDITOR + [FILE] EDITOR
   std::string helpFile;        // binDir + [FILE] HELP

@@ -10,11 +10,15 @@ namespace {
 template <class E, std::size_t N>
 using TextTable = std::array<std::pair<E, const char*>, N>;
 
-constexpr TextTable<Province, 3> kProvinces{{{Province::NB, "NB"}, {Province::NS, "NS"}, {Province::PEI, "PEI"}}};
-constexpr TextTable<Language, 2> kLanguages{{{Language::English, "ENGLISH"}, {Language::French, "FRENCH"}}};
+constexpr TextTable<Province, 3> kProvinces{
+    {{Province::NB, "NB"}, {Province::NS, "NS"}, {Province::PEI, "PEI"}}};
+constexpr TextTable<Language, 2> kLanguages{
+    {{Language::English, "ENGLISH"}, {Language::French, "FRENCH"}}};
 constexpr TextTable<MtmZone, 2> kMtmZones{{{MtmZone::Zone4, "4"}, {MtmZone::Zone5, "5"}}};
-constexpr TextTable<UtmZone, 4> kUtmZones{
-    {{UtmZone::None, ""}, {UtmZone::Zone19, "19"}, {UtmZone::Zone20, "20"}, {UtmZone::Zone21, "21"}}};
+constexpr TextTable<UtmZone, 4> kUtmZones{{{UtmZone::None, ""},
+                                           {UtmZone::Zone19, "19"},
+                                           {UtmZone::Zone20, "20"},
+                                           {UtmZone::Zone21, "21"}}};
 
 template <class E, std::size_t N>
 IniChoice<E> fromText(const TextTable<E, N>& table, const std::string& text) {

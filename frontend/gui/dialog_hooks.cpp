@@ -22,9 +22,7 @@ Chooser DefaultChooser(QWidget* parent) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         break;
-      case ChooserRequest::Kind::OpenFile:
-        dialog.setFileMode(QFileDialog::AnyFile);
-        break;
+      case ChooserRequest::Kind::OpenFile: dialog.setFileMode(QFileDialog::AnyFile); break;
     }
     if (!r.patterns.isEmpty()) {
       QStringList filters;

@@ -34,13 +34,15 @@ FileChooserText OutputFileChooser(const FrontEndSettings& s, const std::string& 
 }
 
 FileChooserText SaveInputChooser(const FrontEndSettings& s) {
-  return {pickCaption({"Save As", "Enregistrer le fichier"}, s.language), pickCaption({"&Cancel", "&Abandon"}, s.language),
+  return {pickCaption({"Save As", "Enregistrer le fichier"}, s.language),
+          pickCaption({"&Cancel", "&Abandon"}, s.language),
           {"*.TXT", "*.*"}};
 }
 
 ChosenFile ChosenInputFile(const std::string& chosenPath, const std::string& pattern) {
   std::string name = FileNameOf(chosenPath);
-  if (pattern == "*.TXT" && ToUpper(name).find(".TXT") == std::string::npos && !IsExactFile(chosenPath))
+  if (pattern == "*.TXT" && ToUpper(name).find(".TXT") == std::string::npos &&
+      !IsExactFile(chosenPath))
     name += InCaseOf(name, ".TXT");
   return split(chosenPath, name);
 }
@@ -51,6 +53,8 @@ ChosenFile ChosenReportFile(const std::string& chosenPath) {
   return split(chosenPath, name);
 }
 
-ChosenFile ChosenSaveFile(const std::string& chosenPath) { return split(chosenPath, FileNameOf(chosenPath)); }
+ChosenFile ChosenSaveFile(const std::string& chosenPath) {
+  return split(chosenPath, FileNameOf(chosenPath));
+}
 
 }  // namespace kartovex::gui

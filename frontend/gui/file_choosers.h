@@ -18,7 +18,8 @@ struct FileChooserText {
 // comIN_SEARCH: "*.TXT", the configured input pattern (upper case), "*.*".
 FileChooserText InputFileChooser(const FrontEndSettings& settings, const std::string& inputPattern);
 // comOUT_SEARCH: "*.REP", then the configured report pattern (upper case).
-FileChooserText OutputFileChooser(const FrontEndSettings& settings, const std::string& reportPattern);
+FileChooserText OutputFileChooser(const FrontEndSettings& settings,
+                                  const std::string& reportPattern);
 // comTXT_SEARCH of the keyboard window.
 FileChooserText SaveInputChooser(const FrontEndSettings& settings);
 

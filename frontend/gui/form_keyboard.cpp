@@ -18,15 +18,19 @@
 #include "gui/file_choosers.h"
 #include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
-#include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
+#include "mainwindow/main_window_captions.h"
 #include "platform/paths.h"
 
 namespace kartovex::gui {
 
 FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages, Datum fromDatum,
-                           CoordForm fromForm, Datum toDatum, CoordForm toForm, Chooser chooser, QWidget* parent)
-    : QDialog(parent), model_(settings, messages), chooser_(std::move(chooser)), settings_(settings) {
+                           CoordForm fromForm, Datum toDatum, CoordForm toForm, Chooser chooser,
+                           QWidget* parent)
+    : QDialog(parent),
+      model_(settings, messages),
+      chooser_(std::move(chooser)),
+      settings_(settings) {
   setObjectName("formKEYBOARD");
   setModal(true);
   if (!chooser_) chooser_ = DefaultChooser(this);
@@ -168,15 +172,18 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   connect(lstKEYBOARD, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { SelectLine(lstKEYBOARD->row(item)); });
   connect(chkTXT_FILE, &QCheckBox::toggled, this, [this](bool on) { model_.chkTXT_FILE = on; });
-  connect(txtTXT_FILE, &QLineEdit::textEdited, this, [this](const QString& t) { model_.txtTXT_FILE = ss(t); });
+  connect(txtTXT_FILE, &QLineEdit::textEdited, this,
+          [this](const QString& t) { model_.txtTXT_FILE = ss(t); });
 
   model_.Load(fromDatum, fromForm, toDatum, toForm);
   setWindowTitle(qs(model_.caption("formKEYBOARD")));
   for (const auto& [name, text] : model_.captions()) {
     auto* w = findChild<QWidget*>(qs(name));
     if (!w) continue;
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(DisplayCaption(text)));
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+      b->setText(qs(DisplayCaption(text)));
+    else if (auto* l = qobject_cast<QLabel*>(w))
+      l->setText(qs(text));
   }
   famEastNorth->setVisible(model_.famEastNorthVisible);
   famXY->setVisible(model_.famXYVisible);
@@ -188,9 +195,10 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   SetDeviceIndependentWindow(*this, messages);
 
   // Tab follows the point's boxes first, in the order a point is typed.
-  QWidget* order[] = {txtPOINT,  txtX,      txtY,        txtZONE,     txtDEG_LAT, txtMIN_LAT, txtSEC_LAT,
-                      txtDEG_LON, txtMIN_LON, txtSEC_LON, comCOMMIT,   comUPDATE,  comDELETE,  lstKEYBOARD,
-                      chkTXT_FILE, txtTXT_FILE, comTXT_SEARCH, comOK, comCANCEL};
+  QWidget* order[] = {txtPOINT,    txtX,          txtY,       txtZONE,     txtDEG_LAT,
+                      txtMIN_LAT,  txtSEC_LAT,    txtDEG_LON, txtMIN_LON,  txtSEC_LON,
+                      comCOMMIT,   comUPDATE,     comDELETE,  lstKEYBOARD, chkTXT_FILE,
+                      txtTXT_FILE, comTXT_SEARCH, comOK,      comCANCEL};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   focusBox();  // the point's name first
 }

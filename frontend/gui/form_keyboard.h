@@ -19,8 +19,9 @@ namespace kartovex::gui {
 class FormKeyboard : public QDialog {
   Q_OBJECT
  public:
-  FormKeyboard(FrontEndSettings& settings, MessageService& messages, Datum fromDatum, CoordForm fromForm,
-               Datum toDatum, CoordForm toForm, Chooser chooser = {}, QWidget* parent = nullptr);
+  FormKeyboard(FrontEndSettings& settings, MessageService& messages, Datum fromDatum,
+               CoordForm fromForm, Datum toDatum, CoordForm toForm, Chooser chooser = {},
+               QWidget* parent = nullptr);
 
   KeyboardModel& model() { return model_; }
 
@@ -43,7 +44,8 @@ class FormKeyboard : public QDialog {
   QLineEdit *txtZONE, *txtY, *txtX;
   QLabel *txtNSZone, *lbl19_20, *lblZONE, *lblY1, *lblX1, *lblY, *lblX;
   QLineEdit *txtMIN_LAT, *txtSEC_LON, *txtMIN_LON, *txtSEC_LAT, *txtDEG_LON, *txtDEG_LAT;
-  QLabel *lblSEC_LON, *lblMIN_LON, *lblSEC_LAT, *lblMIN_LAT, *lblDEG_LAT, *lblDEG_LON, *lblLAT, *lblLON;
+  QLabel *lblSEC_LON, *lblMIN_LON, *lblSEC_LAT, *lblMIN_LAT, *lblDEG_LAT, *lblDEG_LON, *lblLAT,
+      *lblLON;
   QLabel *lblD_LAT, *lblD_LON, *lblM_LAT, *lblM_LON, *lblS_LAT, *lblS_LON;
   QLabel *lblUTM_WARNING, *lblKEYBOARD, *lblPOINT;
 

@@ -16,19 +16,19 @@
 #include <QVBoxLayout>
 
 #include "config/save_settings.h"
-#include "startup/startup.h"
 #include "gui/file_choosers.h"
 #include "gui/form_keyboard.h"
 #include "gui/form_options.h"
 #include "gui/frm_about.h"
 #include "gui/frm_setup.h"
-#include "messages/help_command.h"
 #include "gui/path_line_edit.h"
 #include "gui/widget_helpers.h"
-#include "mainwindow/main_window_captions.h"
 #include "gui/window_layout.h"
+#include "mainwindow/main_window_captions.h"
+#include "messages/help_command.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
+#include "startup/startup.h"
 
 namespace kartovex::gui {
 
@@ -43,8 +43,12 @@ constexpr Text kCancelCaption{"&Cancel", "&Annuler"};
 
 }  // namespace
 
-FormMain::FormMain(FrontEndSettings& settings, MessageService& messages, RouteServices services, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), messages_(messages), model_(settings, messages, std::move(services)) {
+FormMain::FormMain(FrontEndSettings& settings, MessageService& messages, RouteServices services,
+                   QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      messages_(messages),
+      model_(settings, messages, std::move(services)) {
   setObjectName("formMAIN");
   setWindowTitle("KARTOVEX - Version 3.0");
   runDialog = DefaultDialogRunner();
@@ -236,7 +240,8 @@ void FormMain::connectControls() {
   connect(comVIEW, &QPushButton::clicked, this,
           [this] { ViewReport(messages_, model_.reportFile(), startProgram); });
   connect(cmdViewLog, &QPushButton::clicked, this, [this] { ViewLog(messages_, startProgram); });
-  connect(cmdViewError, &QPushButton::clicked, this, [this] { ViewError(messages_, startProgram); });
+  connect(cmdViewError, &QPushButton::clicked, this,
+          [this] { ViewError(messages_, startProgram); });
   connect(comHELP, &QPushButton::clicked, this, [this] { Help(); });
   connect(comEXIT, &QPushButton::clicked, this, [this] { Exit(); });
   connect(menuSetup, &QAction::triggered, this, [this] { OpenSetup(); });
@@ -249,8 +254,10 @@ bool FormMain::Load(const std::string& programDir) {
   StartupOutputs outputs;
   if (!StartUp(settings_, messages_, outputs, programDir)) return false;
   model_.Loaded(outputs);
-  if (outputs.captionsEnglish) model_.SetEnglish();
-  else model_.SetFrench();
+  if (outputs.captionsEnglish)
+    model_.SetEnglish();
+  else
+    model_.SetFrench();
   setCaptions();
   refresh();
   messages_.setBusyPointer(true);
@@ -271,9 +278,12 @@ void FormMain::setCaptions() {
     } else if (auto* m = findChild<QMenu*>(n)) {
       m->setTitle(qs(text));
     } else if (auto* w = findChild<QWidget*>(n)) {
-      if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(qs(text));
-      else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(DisplayCaption(text)));
-      else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
+      if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(qs(text));
+      else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(qs(DisplayCaption(text)));
+      else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(qs(text));
     }
   }
   cmdCancelProcess->setText(qs(pickCaption(kCancelCaption, settings_.language)));
@@ -318,7 +328,8 @@ void FormMain::refresh() {
 }
 
 void FormMain::refreshRun() {
-  if (lblRESULTS->text() != qs(model_.resultsLabel())) lblRESULTS->setText(qs(model_.resultsLabel()));
+  if (lblRESULTS->text() != qs(model_.resultsLabel()))
+    lblRESULTS->setText(qs(model_.resultsLabel()));
   txtErrorCnt->setText(qs(model_.errorCountText()));
   palProgress->setValue(model_.progress());
   cmdCancelProcess->setVisible(model_.cancelVisible());
@@ -360,7 +371,8 @@ void FormMain::OpenKeyboard() {
   model_.OpenKeyboard();
   refresh();
   const MainWindowChoices& c = model_.choices();
-  FormKeyboard keyboard(settings_, messages_, c.fromDatum(), c.fromForm(), c.toDatum(), c.toForm(), choose, this);
+  FormKeyboard keyboard(settings_, messages_, c.fromDatum(), c.fromForm(), c.toDatum(), c.toForm(),
+                        choose, this);
   messages_.setBusyPointer(false);
   if (run(keyboard) == QDialog::Accepted) model_.KeyboardSaved(keyboard.model().inputFile());
   refresh();
@@ -405,7 +417,8 @@ void FormMain::closeEvent(QCloseEvent* event) {
 }
 
 void FormMain::SearchInputFile() {
-  std::string pattern = GetPrivateProfileString("SETUP", "Input file extension", "", settings_.iniPath);
+  std::string pattern =
+      GetPrivateProfileString("SETUP", "Input file extension", "", settings_.iniPath);
   FileChooserText t = InputFileChooser(settings_, pattern);
   ChooserRequest r;
   r.kind = ChooserRequest::Kind::OpenFile;
@@ -422,7 +435,8 @@ void FormMain::SearchInputFile() {
 }
 
 void FormMain::SearchOutputFile() {
-  std::string pattern = GetPrivateProfileString("SETUP", "Report file extension", "", settings_.iniPath);
+  std::string pattern =
+      GetPrivateProfileString("SETUP", "Report file extension", "", settings_.iniPath);
   FileChooserText t = OutputFileChooser(settings_, pattern);
   ChooserRequest r;
   r.kind = ChooserRequest::Kind::SaveFile;

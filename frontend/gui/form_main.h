@@ -28,8 +28,8 @@ class FormKeyboard;
 class FormMain : public QMainWindow {
   Q_OBJECT
  public:
-  FormMain(FrontEndSettings& settings, MessageService& messages, RouteServices services = DefaultRouteServices(),
-           QWidget* parent = nullptr);
+  FormMain(FrontEndSettings& settings, MessageService& messages,
+           RouteServices services = DefaultRouteServices(), QWidget* parent = nullptr);
   ~FormMain() override;
 
   // The start-up sequence with KARTOVEX.INI looked for in programDir; false

@@ -89,15 +89,25 @@ FormOptions::FormOptions(FrontEndSettings& settings, MessageService& messages, Q
   layout->addWidget(frmEastNorth);
   layout->addLayout(buttons);
 
-  connect(optComma, &QRadioButton::clicked, this, [this] { model_.ClickComma(); refresh(); });
-  connect(optSpace, &QRadioButton::clicked, this, [this] { model_.ClickSpace(); refresh(); });
-  connect(optTabDeliminter, &QRadioButton::clicked, this, [this] { model_.ClickTab(); refresh(); });
+  connect(optComma, &QRadioButton::clicked, this, [this] {
+    model_.ClickComma();
+    refresh();
+  });
+  connect(optSpace, &QRadioButton::clicked, this, [this] {
+    model_.ClickSpace();
+    refresh();
+  });
+  connect(optTabDeliminter, &QRadioButton::clicked, this, [this] {
+    model_.ClickTab();
+    refresh();
+  });
   connect(optOther, &QRadioButton::clicked, this, [this] {
     model_.ClickOther();
     refresh();
     txtDelimeter->setFocus();
   });
-  connect(txtDelimeter, &QLineEdit::textEdited, this, [this](const QString& t) { model_.TypeDelimiter(ss(t)); });
+  connect(txtDelimeter, &QLineEdit::textEdited, this,
+          [this](const QString& t) { model_.TypeDelimiter(ss(t)); });
   connect(optEN, &QRadioButton::clicked, this, [this] { model_.ClickEN(); });
   connect(optNE, &QRadioButton::clicked, this, [this] { model_.ClickNE(); });
   connect(optTextYES, &QRadioButton::clicked, this, [this] { model_.ClickTextYES(true); });
@@ -115,9 +125,12 @@ FormOptions::FormOptions(FrontEndSettings& settings, MessageService& messages, Q
     if (name == "window") {
       setWindowTitle(qs(text));
     } else if (auto* w = findChild<QWidget*>(qs(name))) {
-      if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(qs(text));
-      else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(text));
-      else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
+      if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(qs(text));
+      else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(qs(text));
+      else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(qs(text));
     }
   }
   refresh();
@@ -132,7 +145,8 @@ void FormOptions::refresh() {
   optOther->setChecked(d == DelimiterOption::Other);
   optComma->setChecked(d == DelimiterOption::Comma);
   optSpace->setChecked(d == DelimiterOption::Space);
-  if (txtDelimeter->text() != qs(model_.txtDelimeter())) txtDelimeter->setText(qs(model_.txtDelimeter()));
+  if (txtDelimeter->text() != qs(model_.txtDelimeter()))
+    txtDelimeter->setText(qs(model_.txtDelimeter()));
   optTextYES->setChecked(model_.optTextYES());
   optTextNO->setChecked(!model_.optTextYES());
   optDisplayYes->setChecked(model_.optDisplayYes());

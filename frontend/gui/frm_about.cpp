@@ -24,7 +24,10 @@ FrmAbout::FrmAbout(MessageService& messages, QWidget* parent) : QDialog(parent) 
   lblVersion = new QLabel(kAboutVersion, this);
   lblVersion->setObjectName("lblVersion");
   lblVersion->setAlignment(Qt::AlignCenter);
-  lblBuild = new QLabel(QString("Kartovex %1, built %2").arg(QString::fromUtf8(KARTOVEX_VERSION), QString::fromUtf8(KARTOVEX_BUILD_DATE)), this);
+  lblBuild = new QLabel(
+      QString("Kartovex %1, built %2")
+          .arg(QString::fromUtf8(KARTOVEX_VERSION), QString::fromUtf8(KARTOVEX_BUILD_DATE)),
+      this);
   lblBuild->setObjectName("lblBuild");
   lblBuild->setAlignment(Qt::AlignCenter);
   cmdOK = new QPushButton("&OK", this);

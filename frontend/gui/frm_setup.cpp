@@ -14,8 +14,12 @@
 
 namespace kartovex::gui {
 
-FrmSetup::FrmSetup(FrontEndSettings& settings, MessageService& messages, Chooser chooser, QWidget* parent)
-    : QDialog(parent), messages_(messages), model_(settings, messages), chooser_(std::move(chooser)) {
+FrmSetup::FrmSetup(FrontEndSettings& settings, MessageService& messages, Chooser chooser,
+                   QWidget* parent)
+    : QDialog(parent),
+      messages_(messages),
+      model_(settings, messages),
+      chooser_(std::move(chooser)) {
   setObjectName("frmSetup");
   setModal(true);
   if (!chooser_) chooser_ = DefaultChooser(this);
@@ -152,9 +156,12 @@ void FrmSetup::setCaptions() {
   for (QWidget* w : findChildren<QWidget*>()) {
     std::string text = model_.caption(ss(w->objectName()));
     if (text.empty()) continue;
-    if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(qs(text));
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(text));
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(text));
+    if (auto* g = qobject_cast<QGroupBox*>(w))
+      g->setTitle(qs(text));
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+      b->setText(qs(text));
+    else if (auto* l = qobject_cast<QLabel*>(w))
+      l->setText(qs(text));
   }
 }
 

@@ -79,12 +79,14 @@ int main(int argc, char** argv) {
   kartovex::FrontEndSettings settings;
   kartovex::MessageService messages(settings, sink);
   kartovex::gui::FormMain window(settings, messages);
-  std::string programDir = configDir.isEmpty() ? kartovex::ProgramDirectory()
-                                               : kartovex::WithTrailingSeparator(configDir.toStdString());
+  std::string programDir = configDir.isEmpty()
+                               ? kartovex::ProgramDirectory()
+                               : kartovex::WithTrailingSeparator(configDir.toStdString());
   // A refused start has shown its message; the program ends.
   if (!window.Load(programDir)) return 1;
 
-  if (!screenshotDir.isEmpty()) return kartovex::gui::TakeScreenshots(window, settings, screenshotDir) ? 0 : 1;
+  if (!screenshotDir.isEmpty())
+    return kartovex::gui::TakeScreenshots(window, settings, screenshotDir) ? 0 : 1;
 
   g_cancelFlag.store(&window.model().runControl().cancel);
   installSignalHandlers();

@@ -1,9 +1,9 @@
 #include "gui/path_line_edit.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace kartovex::gui {
 
@@ -31,8 +31,10 @@ void PathLineEdit::paintEvent(QPaintEvent* event) {
   QStyleOptionFrame option;
   initStyleOption(&option);
   style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-  QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).adjusted(2, 0, -2, 0);
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+  QRect r =
+      style()->subElementRect(QStyle::SE_LineEditContents, &option, this).adjusted(2, 0, -2, 0);
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
   painter.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, shown);
 }
 

@@ -52,8 +52,10 @@ bool TakeScreenshots(FormMain& main, FrontEndSettings& settings, const QString& 
   for (Language lang : {Language::English, Language::French}) {
     settings.language = lang;
     QString suffix = settings.language == Language::English ? "_EN" : "_FR";
-    if (settings.language == Language::English) main.model().SetEnglish();
-    else main.model().SetFrench();
+    if (settings.language == Language::English)
+      main.model().SetEnglish();
+    else
+      main.model().SetFrench();
     main.setCaptions();
     // A typical request: NAD27 Lat,Long from a text file to ATS77 East,North.
     auto& c = main.model().choices();

@@ -11,7 +11,8 @@ constexpr Text kLayoutFailure{"SetDeviceIndependentWindow: Problem resetting ",
                               "SetDeviceIndependentWindow: Problèmes d'initialisation "};
 }
 
-bool SetDeviceIndependentWindow(QWidget& window, MessageService& messages, const std::string& kind) {
+bool SetDeviceIndependentWindow(QWidget& window, MessageService& messages,
+                                const std::string& kind) {
   QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
   if (!window.layout() || !screen) {
     messages.critical(messages.pick(titles::kError), messages.pick(kLayoutFailure) + kind);

@@ -24,12 +24,9 @@ constexpr Text kLongitudeTitle{"Invalid Longitude/File Error",
 
 const GridExtent& GridExtentOf(const Extents& extents, Datum datum) {
   switch (datum) {
-    case Datum::ATS77:
-      return extents.ats77;
-    case Datum::NAD27:
-      return extents.nad27;
-    default:
-      return extents.nad83;
+    case Datum::ATS77: return extents.ats77;
+    case Datum::NAD27: return extents.nad27;
+    default: return extents.nad83;
   }
 }
 
@@ -47,8 +44,7 @@ std::optional<ExtentRejection> CheckGridExtents(double easting, double northing,
 }
 
 std::optional<ExtentRejection> CheckGeoExtents(double latitude, double longitude,
-                                               const GeoFields& f,
-                                               const GeographicExtent& limits) {
+                                               const GeoFields& f, const GeographicExtent& limits) {
   if (latitude >= limits.NE_LAT || latitude <= limits.SW_LAT) {
     return ExtentRejection{kLatitudeText, kLatitudeTitle,
                            f.latDeg + " " + f.latMin + " " + f.latSec};

@@ -63,14 +63,13 @@ void WarnUnreadLines(MessageService& messages, const std::string& path,
   if (reader.unreadLines() <= 0) return;
   const std::string count = std::to_string(reader.unreadLines());
   const std::string line = std::to_string(reader.emptyLineNumber());
-  const std::string title = messages.french() ? "Avertissement - fichier d'entrée"
-                                              : "Input File Warning";
+  const std::string title =
+      messages.french() ? "Avertissement - fichier d'entrée" : "Input File Warning";
   const std::string text =
-      messages.french()
-          ? path + " : la ligne " + line + " est vide et la lecture s'arrête là; " + count +
-                " ligne(s) après la ligne " + line + " n'ont pas été lues."
-          : path + ": line " + line + " is empty and reading stops there; " + count +
-                " line(s) after line " + line + " were not read.";
+      messages.french() ? path + " : la ligne " + line + " est vide et la lecture s'arrête là; " +
+                              count + " ligne(s) après la ligne " + line + " n'ont pas été lues."
+                        : path + ": line " + line + " is empty and reading stops there; " + count +
+                              " line(s) after line " + line + " were not read.";
   messages.information(title, text);
   if (messages.logFilesOpen()) messages.WriteLogLine(text);
 }

@@ -13,8 +13,8 @@ constexpr Text kEasting{"Easting", "Est"};
 constexpr Text kNorthing{"Northing", "Nord"};
 constexpr Text kZone{"Zone", "Zone"};
 constexpr Text kGeoNames[] = {
-    {"Latitude degrees", "Degrés de latitude"},   {"Latitude minutes", "Minutes de latitude"},
-    {"Latitude seconds", "Secondes de latitude"}, {"Longitude degrees", "Degrés de longitude"},
+    {"Latitude degrees", "Degrés de latitude"},    {"Latitude minutes", "Minutes de latitude"},
+    {"Latitude seconds", "Secondes de latitude"},  {"Longitude degrees", "Degrés de longitude"},
     {"Longitude minutes", "Minutes de longitude"}, {"Longitude seconds", "Secondes de longitude"},
 };
 
@@ -39,7 +39,8 @@ std::vector<Text> FieldNames(LineLayout layout, const FrontEndSettings& s) {
 // The fields as the writers split them: the last one ends at the next
 // delimiter (the rest is extra text). A line without enough delimiters gives
 // fewer fields than count.
-std::vector<std::string> Split(const std::string& line, const std::string& delimiter, std::size_t count) {
+std::vector<std::string> Split(const std::string& line, const std::string& delimiter,
+                               std::size_t count) {
   std::vector<std::string> fields;
   std::size_t pos = 0;
   while (fields.size() < count) {
@@ -126,19 +127,23 @@ std::string FieldDetail(const LineProblem& problem, const std::string& delimiter
   const std::string k = std::to_string(problem.field);
   if (french) {
     std::string head = " (champ " + k + " « " + problem.name.fr + " » : ";
-    return head + (problem.missing ? "manquant, séparateur « " + delimiter + " »)" : "« " + problem.text + " »)");
+    return head + (problem.missing ? "manquant, séparateur « " + delimiter + " »)"
+                                   : "« " + problem.text + " »)");
   }
   std::string head = " (field " + k + " \"" + problem.name.en + "\": ";
-  return head + (problem.missing ? "missing, delimiter \"" + delimiter + "\")" : "\"" + problem.text + "\")");
+  return head + (problem.missing ? "missing, delimiter \"" + delimiter + "\")"
+                                 : "\"" + problem.text + "\")");
 }
 
-std::string LineDetail(long lineNumber, const LineProblem& problem, const std::string& delimiter, bool french) {
+std::string LineDetail(long lineNumber, const LineProblem& problem, const std::string& delimiter,
+                       bool french) {
   return " " + LineTag(lineNumber, french) + FieldDetail(problem, delimiter, french);
 }
 
-std::string DescribeLine(long lineNumber, const std::string& line, LineLayout layout, const FrontEndSettings& settings,
-                         bool french) {
-  return LineDetail(lineNumber, FindLineProblem(line, layout, settings), settings.delimiter, french);
+std::string DescribeLine(long lineNumber, const std::string& line, LineLayout layout,
+                         const FrontEndSettings& settings, bool french) {
+  return LineDetail(lineNumber, FindLineProblem(line, layout, settings), settings.delimiter,
+                    french);
 }
 
 }  // namespace kartovex

@@ -20,7 +20,8 @@ struct LineProblem {
 
 // The first field of line that the checks of its layout refuse (missing,
 // too long or short, not a number, minutes or seconds of 60 or more).
-LineProblem FindLineProblem(const std::string& line, LineLayout layout, const FrontEndSettings& settings);
+LineProblem FindLineProblem(const std::string& line, LineLayout layout,
+                            const FrontEndSettings& settings);
 
 // "[line n]" or "[ligne n]".
 std::string LineTag(long lineNumber, bool french);
@@ -31,10 +32,11 @@ std::string LineTag(long lineNumber, bool french);
 std::string FieldDetail(const LineProblem& problem, const std::string& delimiter, bool french);
 
 // " [line n]" followed by the field part: what every input message appends.
-std::string LineDetail(long lineNumber, const LineProblem& problem, const std::string& delimiter, bool french);
+std::string LineDetail(long lineNumber, const LineProblem& problem, const std::string& delimiter,
+                       bool french);
 
 // The detail of line in one call.
-std::string DescribeLine(long lineNumber, const std::string& line, LineLayout layout, const FrontEndSettings& settings,
-                         bool french);
+std::string DescribeLine(long lineNumber, const std::string& line, LineLayout layout,
+                         const FrontEndSettings& settings, bool french);
 
 }  // namespace kartovex

@@ -16,7 +16,8 @@ bool parseUTMcoord(const std::string& line, std::string& pointId, std::string& x
                    MessageService& messages, long lineNumber) {
   auto showError = [&] {
     std::string detail;
-    if (lineNumber > 0) detail = DescribeLine(lineNumber, line, LineLayout::Utm, settings, messages.french());
+    if (lineNumber > 0)
+      detail = DescribeLine(lineNumber, line, LineLayout::Utm, settings, messages.french());
     messages.critical(messages.pick(titles::kError), messages.pick(kParseError) + detail);
   };
   try {

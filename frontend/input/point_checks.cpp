@@ -92,23 +92,22 @@ void ShowAngleError(MessageService& messages, AngleStatus status, const std::str
   switch (status) {
     case AngleStatus::LatMinutes:
       show(kMinutesTitle, Text{"Latitude Minutes must be less than 60!",
-                                            "Les minutes de Latitude devront être < 60!"});
+                               "Les minutes de Latitude devront être < 60!"});
       break;
     case AngleStatus::LatSeconds:
       show(kSecondsTitle, Text{"Latitude Seconds must be less than 60!",
-                                            "Les secondes de Latitude devront être < 60!"});
+                               "Les secondes de Latitude devront être < 60!"});
       break;
     case AngleStatus::LonMinutes:
       show(kMinutesTitle, Text{"Longitude Minutes must be less than 60!",
-                                            "Les minutes de Longitude devront être < 60!"});
+                               "Les minutes de Longitude devront être < 60!"});
       break;
     case AngleStatus::LonSeconds:
       show(kSecondsTitle, Text{"Longitude Seconds must be less than 60!",
-                                            "Les secondes de Longitude devront être < 60!"});
+                               "Les secondes de Longitude devront être < 60!"});
       break;
     case AngleStatus::Ok:
-    case AngleStatus::NotANumber:
-      break;
+    case AngleStatus::NotANumber: break;
   }
 }
 

@@ -31,6 +31,7 @@ GeoAngles CheckGeoAngles(const GeoFields& fields, const std::string& decimalSepa
 
 // The critical message of a minutes or seconds value of 60 or more;
 // lineDetail (the line and field, LineDetail()) follows the text.
-void ShowAngleError(MessageService& messages, AngleStatus status, const std::string& lineDetail = "");
+void ShowAngleError(MessageService& messages, AngleStatus status,
+                    const std::string& lineDetail = "");
 
 }  // namespace kartovex

@@ -28,11 +28,11 @@ std::string ModulesLine(std::string_view modules) {
 std::string CountsSummary(const PointCounts& c, bool french) {
   const auto n = [](long v) { return std::to_string(v); };
   if (french) {
-    return "Lignes lues : " + n(c.read) + ", converties : " + n(c.converted) + ", rejetées : " +
-           n(c.rejected) + ", non lues : " + n(c.notRead);
+    return "Lignes lues : " + n(c.read) + ", converties : " + n(c.converted) +
+           ", rejetées : " + n(c.rejected) + ", non lues : " + n(c.notRead);
   }
-  return "Lines read: " + n(c.read) + ", converted: " + n(c.converted) + ", rejected: " +
-         n(c.rejected) + ", not read: " + n(c.notRead);
+  return "Lines read: " + n(c.read) + ", converted: " + n(c.converted) +
+         ", rejected: " + n(c.rejected) + ", not read: " + n(c.notRead);
 }
 
 void RunState::ResetCounts() {

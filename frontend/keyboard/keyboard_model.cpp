@@ -27,20 +27,25 @@ constexpr Text kCancelText{"Any input already entered will be lost.  Do you real
                            "Toutes les entrées seront supprimées.  Voulez-vous continuer?"};
 constexpr Text kNothingCommitted{"Input must first be entered/committed!",
                                  "Les données devront être soumises en premier!"};
-constexpr Text kNoTextFile{"Input Text File must first be defined!", "Fichier de données n'est pas défini!"};
+constexpr Text kNoTextFile{"Input Text File must first be defined!",
+                           "Fichier de données n'est pas défini!"};
 constexpr Text kInvalidEastingTitle{"Invalid Easting", "Valeur en EST non conforme"};
 constexpr Text kInvalidNorthingTitle{"Invalid Northing", "Valeur en NORD non conforme"};
 constexpr Text kInvalidMinutes{"Invalid Minutes", "Minutes non conformes"};
-constexpr Text kMinutesText{"Minutes must be less than 60!", "Les minutes devront être inférieures à 60!"};
+constexpr Text kMinutesText{"Minutes must be less than 60!",
+                            "Les minutes devront être inférieures à 60!"};
 constexpr Text kInvalidSeconds{"Invalid Seconds", "Secondes non conformes"};
-constexpr Text kSecondsText{"Seconds must be less than 60!", "Les secondes devront être inférieures à 60!"};
+constexpr Text kSecondsText{"Seconds must be less than 60!",
+                            "Les secondes devront être inférieures à 60!"};
 constexpr Text kInvalidLatitude{"Invalid Latitude", "Latitude non conforme"};
 constexpr Text kInvalidLongitude{"Invalid Longitude", "Longitude non conforme"};
 
 constexpr const char* kUtmWarningEn =
-    "NOTE: Extra care should be taken when entering UTM coordinates!  (They are not being validated by "
+    "NOTE: Extra care should be taken when entering UTM coordinates!  (They are not being "
+    "validated by "
     "the system.)";
-constexpr const char* kUtmWarningFr = "NOTE: ATTENTION SPÉCIALE - Vos coordonnées UTM ne seront PAS vérifiées!";
+constexpr const char* kUtmWarningFr =
+    "NOTE: ATTENTION SPÉCIALE - Vos coordonnées UTM ne seront PAS vérifiées!";
 
 // Splits "45 5 3.2" at its blanks.
 std::vector<std::string> words(const std::string& text) {
@@ -81,12 +86,13 @@ void KeyboardModel::Load(Datum fromDatum, CoordForm fromForm, Datum toDatum, Coo
   comCOMMITEnabled = true;
   comDELETEEnabled = comUPDATEEnabled = false;
   focus = KeyboardFocus::txtPOINT;
-  mode_ = fromForm == CoordForm::XY ? KeyboardMode::Utm
+  mode_ = fromForm == CoordForm::XY   ? KeyboardMode::Utm
           : fromForm == CoordForm::LL ? KeyboardMode::Geographic
                                       : KeyboardMode::Grid;
   famEastNorthVisible = mode_ != KeyboardMode::Geographic;
   famLatLongVisible = mode_ == KeyboardMode::Geographic;
-  famXYVisible = mode_ == KeyboardMode::Utm || (mode_ == KeyboardMode::Grid && settings_.province == Province::NS);
+  famXYVisible = mode_ == KeyboardMode::Utm ||
+                 (mode_ == KeyboardMode::Grid && settings_.province == Province::NS);
   txtNSZoneVisible = mode_ == KeyboardMode::Grid && famXYVisible;
   lbl19_20Visible = mode_ == KeyboardMode::Utm;
   lblUTM_WARNINGVisible = mode_ == KeyboardMode::Utm;
@@ -128,32 +134,38 @@ void KeyboardModel::setCaptions() {
   };
   std::string warning = en ? kUtmWarningEn : kUtmWarningFr;
   if (singleUtmZone())
-    warning += en ? " NAD27 (UTM)-> ATS77 only one zone allowed!" : " NAD27 (UTM) -> ATS77 only one zone allowed!";
+    warning += en ? " NAD27 (UTM)-> ATS77 only one zone allowed!"
+                  : " NAD27 (UTM) -> ATS77 only one zone allowed!";
   captions_.emplace_back("lblUTM_WARNING", warning);
 
   bool feet = fromDatum_ == Datum::NAD27;
   switch (mode_) {
     case KeyboardMode::Grid:
-      captions_.emplace_back("formKEYBOARD", c("Input From Keyboard (East,North)", "Entrée au clavier (EST,NORD)"));
-      captions_.emplace_back("lblX", feet ? c("Easting (ft):", "EST (pi.):") : c("Easting (m):", "EST (m):"));
-      captions_.emplace_back("lblY", feet ? c("Northing (ft):", "NORD (pi.):") : c("Northing (m):", "NORD (m):"));
-      captions_.emplace_back("lblKEYBOARD", feet ? c("POINT    EASTING (ft)    NORTHING (ft)",
-                                                     "POINT    EST (pi.)       NORD (pi.)")
-                                                 : c("POINT    EASTING (m)    NORTHING (m)",
-                                                     "POINT    EST (m)        NORD (m)"));
+      captions_.emplace_back("formKEYBOARD",
+                             c("Input From Keyboard (East,North)", "Entrée au clavier (EST,NORD)"));
+      captions_.emplace_back(
+          "lblX", feet ? c("Easting (ft):", "EST (pi.):") : c("Easting (m):", "EST (m):"));
+      captions_.emplace_back(
+          "lblY", feet ? c("Northing (ft):", "NORD (pi.):") : c("Northing (m):", "NORD (m):"));
+      captions_.emplace_back(
+          "lblKEYBOARD",
+          feet ? c("POINT    EASTING (ft)    NORTHING (ft)", "POINT    EST (pi.)       NORD (pi.)")
+               : c("POINT    EASTING (m)    NORTHING (m)", "POINT    EST (m)        NORD (m)"));
       break;
     case KeyboardMode::Utm:
-      captions_.emplace_back("formKEYBOARD", c("Input From Keyboard (UTM X,Y)", "Entrée au clavier (UTM X,Y)"));
+      captions_.emplace_back("formKEYBOARD",
+                             c("Input From Keyboard (UTM X,Y)", "Entrée au clavier (UTM X,Y)"));
       captions_.emplace_back("lblX", "UTM X (m):");
       captions_.emplace_back("lblY", "UTM Y (m):");
       captions_.emplace_back("lblKEYBOARD", "POINT    UTM X (m)    UTM Y (m)    ZONE");
       break;
     case KeyboardMode::Geographic:
-      captions_.emplace_back("formKEYBOARD", c("Input From Keyboard (Lat,Long)", "Entrée au clavier (Lat,Long.)"));
+      captions_.emplace_back("formKEYBOARD",
+                             c("Input From Keyboard (Lat,Long)", "Entrée au clavier (Lat,Long.)"));
       captions_.emplace_back("lblX", c("Easting (m):", "EST (m):"));
       captions_.emplace_back("lblY", c("Northing (m):", "NORD (m):"));
-      captions_.emplace_back("lblKEYBOARD",
-                             c("POINT    LATITUDE    LONGITUDE (W)", "POINT    LATITUDE    LONGITUDE (O)"));
+      captions_.emplace_back("lblKEYBOARD", c("POINT    LATITUDE    LONGITUDE (W)",
+                                              "POINT    LATITUDE    LONGITUDE (O)"));
       break;
   }
 }
@@ -200,8 +212,8 @@ void KeyboardModel::useDecimalSeparator() {
 void KeyboardModel::clearEntry() {
   entry.txtPOINT.clear();
   if (mode_ == KeyboardMode::Geographic) {
-    for (std::string* t : {&entry.txtDEG_LAT, &entry.txtMIN_LAT, &entry.txtSEC_LAT, &entry.txtDEG_LON,
-                           &entry.txtMIN_LON, &entry.txtSEC_LON})
+    for (std::string* t : {&entry.txtDEG_LAT, &entry.txtMIN_LAT, &entry.txtSEC_LAT,
+                           &entry.txtDEG_LON, &entry.txtMIN_LON, &entry.txtSEC_LON})
       t->clear();
   } else {
     entry.txtX.clear();
@@ -215,7 +227,7 @@ namespace {
 // The number in a box; a text that is not a number is a run-time error.
 double number(const std::string& text, const std::string& separator) {
   if (auto v = ParseDecimal(text, separator)) return *v;
-  if (separator != "." ) {
+  if (separator != ".") {
     if (auto v = ParseDecimal(text, ".")) return *v;
   }
   throw std::runtime_error("not a number: " + text);
@@ -226,23 +238,27 @@ bool KeyboardModel::ValidateGridPoint(double easting, double northing) {
   const GridExtent& g = GridExtentOf(settings_.extents, fromDatum_);
   if (easting >= g.NE_EAST || easting <= g.SW_EAST) {
     focus = KeyboardFocus::txtX;
-    messages_.critical(messages_.pick(kInvalidEastingTitle),
-                       messages_.french() ? std::string("La valeur en EST se trouve à l'extérieur du Nouveau-Brunswick!")
-                                          : "The Easting is outside of " + SettingText(settings_.province) + "!");
+    messages_.critical(
+        messages_.pick(kInvalidEastingTitle),
+        messages_.french()
+            ? std::string("La valeur en EST se trouve à l'extérieur du Nouveau-Brunswick!")
+            : "The Easting is outside of " + SettingText(settings_.province) + "!");
     return false;
   }
   if (northing >= g.NE_NORTH || northing <= g.SW_NORTH) {
     focus = KeyboardFocus::txtY;
-    messages_.critical(messages_.pick(kInvalidNorthingTitle),
-                       messages_.french() ? std::string("La valeur en NORD se trouve à l'extérieur du Nouveau-Brunswick!")
-                                          : "The Northing is outside of " + SettingText(settings_.province) + "!");
+    messages_.critical(
+        messages_.pick(kInvalidNorthingTitle),
+        messages_.french()
+            ? std::string("La valeur en NORD se trouve à l'extérieur du Nouveau-Brunswick!")
+            : "The Northing is outside of " + SettingText(settings_.province) + "!");
     return false;
   }
   return true;
 }
 
-bool KeyboardModel::ValidateGeoPoint(double degLat, double minLat, double secLat, double degLon, double minLon,
-                                     double secLon) {
+bool KeyboardModel::ValidateGeoPoint(double degLat, double minLat, double secLat, double degLon,
+                                     double minLon, double secLon) {
   struct Check {
     double value;
     KeyboardFocus box;
@@ -264,17 +280,19 @@ bool KeyboardModel::ValidateGeoPoint(double degLat, double minLat, double secLat
   double lat = degLat + (minLat + secLat / 60) / 60;
   if (lat >= g.NE_LAT || lat <= g.SW_LAT) {
     focus = KeyboardFocus::txtDEG_LAT;
-    messages_.critical(messages_.pick(kInvalidLatitude),
-                       (fr ? "La valeur Latitude se trouve à l'extérieure du " : "The Latitude is outside of ") +
-                           SettingText(settings_.province) + "!");
+    messages_.critical(
+        messages_.pick(kInvalidLatitude),
+        (fr ? "La valeur Latitude se trouve à l'extérieure du " : "The Latitude is outside of ") +
+            SettingText(settings_.province) + "!");
     return false;
   }
   double lon = degLon + (minLon + secLon / 60) / 60;
   if (lon <= g.NE_LON || lon >= g.SW_LON) {
     focus = KeyboardFocus::txtDEG_LON;
-    messages_.critical(messages_.pick(kInvalidLongitude),
-                       (fr ? "La valeur Longitude se trouve à l'extérieure du " : "The Longitude is outside of ") +
-                           SettingText(settings_.province) + "!");
+    messages_.critical(
+        messages_.pick(kInvalidLongitude),
+        (fr ? "La valeur Longitude se trouve à l'extérieure du " : "The Longitude is outside of ") +
+            SettingText(settings_.province) + "!");
     return false;
   }
   return true;
@@ -282,7 +300,8 @@ bool KeyboardModel::ValidateGeoPoint(double degLat, double minLat, double secLat
 
 bool KeyboardModel::checkPoint() {
   const std::string& sep = settings_.decimalSeparator;
-  if (mode_ == KeyboardMode::Grid) return ValidateGridPoint(number(entry.txtX, sep), number(entry.txtY, sep));
+  if (mode_ == KeyboardMode::Grid)
+    return ValidateGridPoint(number(entry.txtX, sep), number(entry.txtY, sep));
   if (mode_ == KeyboardMode::Geographic)
     return ValidateGeoPoint(number(entry.txtDEG_LAT, sep), number(entry.txtMIN_LAT, sep),
                             number(entry.txtSEC_LAT, sep), number(entry.txtDEG_LON, sep),
@@ -297,7 +316,8 @@ bool KeyboardModel::reloadMtmZone() {
   const MtmZoneSetting previousZone = settings_.mtmZone;
   Extents previous = settings_.extents;
   settings_.mtmZone = typedZone;
-  if (LoadExtents(settings_, messages_, settings_.province, settings_.mtmZone, settings_.iniPath)) return true;
+  if (LoadExtents(settings_, messages_, settings_.province, settings_.mtmZone, settings_.iniPath))
+    return true;
   settings_.mtmZone = previousZone;
   settings_.extents = previous;
   focus = KeyboardFocus::txtZONE;
@@ -327,10 +347,12 @@ bool KeyboardModel::Commit() {
     if (mode_ != KeyboardMode::Geographic) useDecimalSeparator();
     if (mode_ == KeyboardMode::Grid && rows_.empty() && nsGrid && !reloadMtmZone()) return false;
     if (!checkPoint()) return false;
-    if (rows_.empty() && ((singleUtmZone() && mode_ == KeyboardMode::Utm) || nsGrid)) txtZONEEnabled = false;
+    if (rows_.empty() && ((singleUtmZone() && mode_ == KeyboardMode::Utm) || nsGrid))
+      txtZONEEnabled = false;
     rows_.push_back(rowFromEntry());
     clearEntry();
-    if (settings_.utmZone != UtmZone::None && singleUtmZone()) entry.txtZONE = SettingText(settings_.utmZone);
+    if (settings_.utmZone != UtmZone::None && singleUtmZone())
+      entry.txtZONE = SettingText(settings_.utmZone);
     focus = KeyboardFocus::txtPOINT;
     return true;
   } catch (const std::exception&) {
@@ -388,7 +410,8 @@ bool KeyboardModel::Update() {
 
 bool KeyboardModel::Delete() {
   if (rows_.empty() || selected_ < 0 || selected_ >= static_cast<int>(rows_.size())) return false;
-  if (!messages_.askYesNo(messages_.pick(kDeleteTitle), messages_.pick(kDeleteText) + entry.txtPOINT + ")."))
+  if (!messages_.askYesNo(messages_.pick(kDeleteTitle),
+                          messages_.pick(kDeleteText) + entry.txtPOINT + ")."))
     return false;
   rows_.erase(rows_.begin() + selected_);
   selected_ = -1;
@@ -403,7 +426,9 @@ bool KeyboardModel::Delete() {
 }
 
 bool KeyboardModel::Cancel() {
-  if (!rows_.empty() && !messages_.askYesNo(messages_.pick(kCancelTitle), messages_.pick(kCancelText))) return false;
+  if (!rows_.empty() &&
+      !messages_.askYesNo(messages_.pick(kCancelTitle), messages_.pick(kCancelText)))
+    return false;
   if (auto found = FindIgnoringCase(KeyboardFile(settings_))) {
     std::error_code ec;
     std::filesystem::remove(*found, ec);
@@ -430,7 +455,8 @@ bool KeyboardModel::writeInputFile(const std::string& path) {
       line += ne ? row.second + d + row.first : row.first + d + row.second;
       if (mode_ == KeyboardMode::Utm) {
         line += d + row.zone;
-        if (settings_.utmZone == UtmZone::None && !row.zone.empty()) settings_.utmZone = UtmZoneFromText(row.zone);
+        if (settings_.utmZone == UtmZone::None && !row.zone.empty())
+          settings_.utmZone = UtmZoneFromText(row.zone);
       }
     }
     out << line << "\r\n";

@@ -33,7 +33,17 @@ struct KeyboardEntry {
 
 // The box that receives the focus after an operation.
 enum class KeyboardFocus {
-  None, txtPOINT, txtX, txtY, txtZONE, txtDEG_LAT, txtMIN_LAT, txtSEC_LAT, txtDEG_LON, txtMIN_LON, txtSEC_LON
+  None,
+  txtPOINT,
+  txtX,
+  txtY,
+  txtZONE,
+  txtDEG_LAT,
+  txtMIN_LAT,
+  txtSEC_LAT,
+  txtDEG_LON,
+  txtMIN_LON,
+  txtSEC_LON
 };
 
 class KeyboardModel {
@@ -57,7 +67,7 @@ class KeyboardModel {
   bool Commit();
   void SelectRow(int index);  // clicking a list line
   bool Update();
-  bool Delete();              // asks first; false for No or nothing selected
+  bool Delete();  // asks first; false for No or nothing selected
   // Cancel and OK return true when the window closes.
   bool Cancel();
   bool Ok();

@@ -6,11 +6,12 @@
 
 namespace kartovex {
 
-AccuracyResult SaveAccuracyFile(MessageService& messages, const RunState& run, bool routeRunsLumbrix,
-                                const std::string& accuracyFile) {
+AccuracyResult SaveAccuracyFile(MessageService& messages, const RunState& run,
+                                bool routeRunsLumbrix, const std::string& accuracyFile) {
   auto source = run.newFile.empty() ? std::nullopt : FindIgnoringCase(run.newFile);
   if (!routeRunsLumbrix || !source) {
-    messages.information(messages.pick(accuracy_texts::kTitle), messages.pick(accuracy_texts::kNoAccuracyFile));
+    messages.information(messages.pick(accuracy_texts::kTitle),
+                         messages.pick(accuracy_texts::kNoAccuracyFile));
     return AccuracyResult::NoAccuracyFile;
   }
   // Copied beside the target and renamed, so a failed copy leaves an earlier file as it was.

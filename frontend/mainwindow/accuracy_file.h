@@ -20,7 +20,7 @@ inline constexpr Text kNoAccuracyFile{
 }  // namespace accuracy_texts
 
 // routeRunsLumbrix: the chain of the route that ran has a LUMBRIX run.
-AccuracyResult SaveAccuracyFile(MessageService& messages, const RunState& run, bool routeRunsLumbrix,
-                                const std::string& accuracyFile);
+AccuracyResult SaveAccuracyFile(MessageService& messages, const RunState& run,
+                                bool routeRunsLumbrix, const std::string& accuracyFile);
 
 }  // namespace kartovex

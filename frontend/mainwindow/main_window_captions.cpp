@@ -57,15 +57,17 @@ constexpr CaptionRow kCaptions[] = {
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> MainWindowCaptions(const FrontEndSettings& settings,
-                                                                    bool english) {
+std::vector<std::pair<std::string, std::string>> MainWindowCaptions(
+    const FrontEndSettings& settings, bool english) {
   std::vector<std::pair<std::string, std::string>> out;
   out.emplace_back("formMAIN", english ? settings.titleEnglish : settings.titleFrench);
-  for (const auto& row : kCaptions) out.emplace_back(row.control, english ? row.text.en : row.text.fr);
+  for (const auto& row : kCaptions)
+    out.emplace_back(row.control, english ? row.text.en : row.text.fr);
   return out;
 }
 
-std::string MainWindowCaption(const FrontEndSettings& settings, bool english, const std::string& control) {
+std::string MainWindowCaption(const FrontEndSettings& settings, bool english,
+                              const std::string& control) {
   for (const auto& [name, caption] : MainWindowCaptions(settings, english))
     if (name == control) return caption;
   return {};

@@ -12,11 +12,12 @@ namespace kartovex {
 // (control name, caption) for every captioned control of the main window in
 // English (SetEnglish) or French (SetFrench). "formMAIN" is the window
 // caption (titleEnglish or titleFrench).
-std::vector<std::pair<std::string, std::string>> MainWindowCaptions(const FrontEndSettings& settings,
-                                                                    bool english);
+std::vector<std::pair<std::string, std::string>> MainWindowCaptions(
+    const FrontEndSettings& settings, bool english);
 
 // One control's caption; empty for an unknown control.
-std::string MainWindowCaption(const FrontEndSettings& settings, bool english, const std::string& control);
+std::string MainWindowCaption(const FrontEndSettings& settings, bool english,
+                              const std::string& control);
 
 // A caption as a button shows it: runs of blanks made one, so that the
 // options of a list line up and no word stands apart.

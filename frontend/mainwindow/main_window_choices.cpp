@@ -24,10 +24,10 @@ MainWindowChoices::MainWindowChoices(std::function<void()> removeKeyboardFile)
 
 void MainWindowChoices::reset() {
   for (Choice* c : {&optFR_ATS77, &optFR_NAD27, &optFR_NAD83}) clearAndSet(*c, true);
-  for (Choice* c : {&optFR_EN, &optFR_LL, &optFR_XY, &optTO_ATS77, &optTO_NAD27, &optTO_NAD83,
-                    &optTO_NAD83_89, &optTO_EN, &optTO_LL, &optTO_XY, &chkKEYBOARD, &comIN_KEYBOARD,
-                    &chkIN_FILE, &comIN_SEARCH, &chkREP_FILE, &comOUT_SEARCH, &chkTXT_FILE,
-                    &chkACC_FILE, &comPROCESS, &comVIEW})
+  for (Choice* c : {&optFR_EN,      &optFR_LL,       &optFR_XY,    &optTO_ATS77,  &optTO_NAD27,
+                    &optTO_NAD83,   &optTO_NAD83_89, &optTO_EN,    &optTO_LL,     &optTO_XY,
+                    &chkKEYBOARD,   &comIN_KEYBOARD, &chkIN_FILE,  &comIN_SEARCH, &chkREP_FILE,
+                    &comOUT_SEARCH, &chkTXT_FILE,    &chkACC_FILE, &comPROCESS,   &comVIEW})
     clearAndSet(*c, false);
   txtIN_FILE = {};
   txtOUT_FILE = {};
@@ -35,7 +35,8 @@ void MainWindowChoices::reset() {
 }
 
 void MainWindowChoices::clearToDatums(bool enable) {
-  for (Choice* c : {&optTO_ATS77, &optTO_NAD27, &optTO_NAD83, &optTO_NAD83_89}) clearAndSet(*c, enable);
+  for (Choice* c : {&optTO_ATS77, &optTO_NAD27, &optTO_NAD83, &optTO_NAD83_89})
+    clearAndSet(*c, enable);
 }
 
 void MainWindowChoices::clearToForms() {
@@ -93,28 +94,35 @@ void MainWindowChoices::chooseToDatum(Datum datum) {
   clearInputAndReportBoxes(false);
   Datum from = fromDatum();
   CoordForm fromF = fromForm();
-  bool notEN = fromF != CoordForm::EN, notLL = fromF != CoordForm::LL, notXY = fromF != CoordForm::XY;
+  bool notEN = fromF != CoordForm::EN, notLL = fromF != CoordForm::LL,
+       notXY = fromF != CoordForm::XY;
   switch (datum) {
     case Datum::ATS77:
-      if (from == Datum::ATS77) enableToForms(notEN, notLL, notXY);
-      else if (from == Datum::NAD27) enableToForms(true, true, false);
-      else if (from == Datum::NAD83) enableToForms(true, true, true);
+      if (from == Datum::ATS77)
+        enableToForms(notEN, notLL, notXY);
+      else if (from == Datum::NAD27)
+        enableToForms(true, true, false);
+      else if (from == Datum::NAD83)
+        enableToForms(true, true, true);
       break;
     case Datum::NAD27:
-      if (from == Datum::NAD27) enableToForms(notEN, notLL, notXY);
-      else if (from == Datum::ATS77) enableToForms(true, true, false);
-      else if (from == Datum::NAD83) enableToForms(true, true, fromF != CoordForm::LL);
+      if (from == Datum::NAD27)
+        enableToForms(notEN, notLL, notXY);
+      else if (from == Datum::ATS77)
+        enableToForms(true, true, false);
+      else if (from == Datum::NAD83)
+        enableToForms(true, true, fromF != CoordForm::LL);
       break;
     case Datum::NAD83:
-      if (from == Datum::NAD83) enableToForms(notEN, notLL, notXY);
-      else if (from == Datum::NAD27) enableToForms(true, true, fromF != CoordForm::XY);
-      else if (from == Datum::ATS77) enableToForms(true, true, true);
+      if (from == Datum::NAD83)
+        enableToForms(notEN, notLL, notXY);
+      else if (from == Datum::NAD27)
+        enableToForms(true, true, fromF != CoordForm::XY);
+      else if (from == Datum::ATS77)
+        enableToForms(true, true, true);
       break;
-    case Datum::NAD83_1989:
-      enableToForms(false, true, false);
-      break;
-    case Datum::None:
-      break;
+    case Datum::NAD83_1989: enableToForms(false, true, false); break;
+    case Datum::None: break;
   }
 }
 

@@ -19,13 +19,13 @@ class MainWindowChoices {
   // State before the first choice: only the from datums can be chosen.
   void reset();
 
-  void chooseFromDatum(Datum datum);     // rule 1
-  void chooseFromForm(CoordForm form);   // rules 2 and 3
-  void chooseToDatum(Datum datum);       // rule 4
-  void chooseToForm(CoordForm form);     // rule 5
-  void setInputFromFile(bool ticked);    // rule 6
-  void setInputFromKeyboard(bool ticked);// rule 7
-  void setReportFile(bool ticked);       // rule 8
+  void chooseFromDatum(Datum datum);       // rule 1
+  void chooseFromForm(CoordForm form);     // rules 2 and 3
+  void chooseToDatum(Datum datum);         // rule 4
+  void chooseToForm(CoordForm form);       // rule 5
+  void setInputFromFile(bool ticked);      // rule 6
+  void setInputFromKeyboard(bool ticked);  // rule 7
+  void setReportFile(bool ticked);         // rule 8
   void setDataFile(bool ticked);
   void setAccuracyFile(bool ticked);
   void typeInputFile(const std::string& text);   // rule 9

@@ -26,7 +26,8 @@ constexpr const char* kZoneFromFile = "Using zone from input file ";
 constexpr const char* kZoneFromUser = "Using default zone specified by the user ";
 }  // namespace
 
-MainWindowModel::MainWindowModel(FrontEndSettings& settings, MessageService& messages, RouteServices services)
+MainWindowModel::MainWindowModel(FrontEndSettings& settings, MessageService& messages,
+                                 RouteServices services)
     : settings_(settings),
       messages_(messages),
       services_(std::move(services)),
@@ -54,7 +55,9 @@ std::string MainWindowModel::caption(const std::string& control) const {
   return MainWindowCaption(settings_, captionsEnglish_, control);
 }
 
-std::string MainWindowModel::provinceLabel() const { return ProvinceLabel(settings_.province, settings_.mtmZone); }
+std::string MainWindowModel::provinceLabel() const {
+  return ProvinceLabel(settings_.province, settings_.mtmZone);
+}
 
 std::string MainWindowModel::utmZoneLabel() const {
   if (!run_.zoneLabel.empty()) return run_.zoneLabel;
@@ -95,12 +98,15 @@ std::string ResultsLabelIn(const std::string& label, bool french) {
 
 void MainWindowModel::SetupClosed(bool languageChanged) {
   if (languageChanged) {
-    if (CaptionsInEnglish(settings_.language)) SetEnglish();
-    else SetFrench();
+    if (CaptionsInEnglish(settings_.language))
+      SetEnglish();
+    else
+      SetFrench();
     if (labelIsRefusal_ && !choices_.lblRESULTS.empty())
       choices_.lblRESULTS = messages_.pick(results_label::kRefused);
     else
-      choices_.lblRESULTS = ResultsLabelIn(choices_.lblRESULTS, MessagesInFrench(settings_.language));
+      choices_.lblRESULTS =
+          ResultsLabelIn(choices_.lblRESULTS, MessagesInFrench(settings_.language));
   }
   run_.zoneLabel.clear();
   helpEnabled_ = PathExists(settings_.pdfReader);
@@ -286,8 +292,8 @@ void MainWindowModel::prepareRunState(const ProcessRequest& request) {
   run_.zoneLabel.clear();
   bool zoneFromFile = request.boxes.inputFromFile && request.fromForm == CoordForm::XY;
   // A keyboard UTM run keeps the zone the keyboard window took from its points.
-  bool zoneFromKeyboard =
-      !request.boxes.inputFromFile && request.fromForm == CoordForm::XY && settings_.utmZone != UtmZone::None;
+  bool zoneFromKeyboard = !request.boxes.inputFromFile && request.fromForm == CoordForm::XY &&
+                          settings_.utmZone != UtmZone::None;
   if (!zoneFromKeyboard) BeginRunUtmZone(settings_, zoneFromFile);
   run_.zoneRemark = zoneFromFile ? kZoneFromFile : kZoneFromUser;
 }
@@ -320,8 +326,8 @@ DispatchOutcome MainWindowModel::runRoute(RunContext& ctx) {
 }
 
 // The outcome: the results label, View and the progress bar.
-ProcessResult MainWindowModel::reportOutcome(const DispatchOutcome& outcome, const ProcessRequest& request,
-                                             RunContext& ctx) {
+ProcessResult MainWindowModel::reportOutcome(const DispatchOutcome& outcome,
+                                             const ProcessRequest& request, RunContext& ctx) {
   ProcessResult result = ProcessResult::NotCompleted;
   switch (outcome.result) {
     case DispatchResult::Completed: {
@@ -343,9 +349,10 @@ ProcessResult MainWindowModel::reportOutcome(const DispatchOutcome& outcome, con
       choices_.comVIEW.enabled = true;
       bool missed = services_.pointsMissed && services_.pointsMissed(run_);
       pointsLeftOut_ = missed;
-      choices_.lblRESULTS = messages_.pick(results_label::kCompleted) +
-                            (missed ? messages_.pick(results_label::kPointsMissed) : std::string()) +
-                            results_label::kEnding;
+      choices_.lblRESULTS =
+          messages_.pick(results_label::kCompleted) +
+          (missed ? messages_.pick(results_label::kPointsMissed) : std::string()) +
+          results_label::kEnding;
       result = ProcessResult::Completed;
       break;
     }
@@ -354,7 +361,8 @@ ProcessResult MainWindowModel::reportOutcome(const DispatchOutcome& outcome, con
       choices_.comVIEW.enabled = false;
       bool cancelled = outcome.result == DispatchResult::Cancelled || control_.cancelled();
       choices_.lblRESULTS =
-          messages_.pick(cancelled ? results_label::kCancelled : results_label::kNotCompleted) + results_label::kEnding;
+          messages_.pick(cancelled ? results_label::kCancelled : results_label::kNotCompleted) +
+          results_label::kEnding;
       setProgress(progress::kCancelled);
       result = ProcessResult::NotCompleted;
       break;

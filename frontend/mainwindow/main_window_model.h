@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/settings.h"
 #include "config/startup_outputs.h"
+#include "core/settings.h"
 #include "input/extra_text_table.h"
 #include "input/run_context.h"
 #include "input/run_state.h"
@@ -25,11 +25,11 @@
 namespace kartovex {
 
 enum class ProcessResult {
-  Refused,       // a check of step 2 or the removal of old files failed
+  Refused,  // a check of step 2 or the removal of old files failed
   Completed,
   NotCompleted,  // the route failed or was cancelled
   NotSupported,
-  Error          // run-time error in PROCESS (its box shown)
+  Error  // run-time error in PROCESS (its box shown)
 };
 
 class MainWindowModel {
@@ -53,10 +53,10 @@ class MainWindowModel {
   const MainWindowChoices& choices() const { return choices_; }
 
   // Status and results labels.
-  std::string provinceLabel() const;   // txtProvince
-  std::string utmZoneLabel() const;    // txtUtmZome
-  std::string delimiterLabel() const;  // txtdelimintor
-  const std::string& resultsLabel() const { return choices_.lblRESULTS; }  // lblRESULTS
+  std::string provinceLabel() const;                                         // txtProvince
+  std::string utmZoneLabel() const;                                          // txtUtmZome
+  std::string delimiterLabel() const;                                        // txtdelimintor
+  const std::string& resultsLabel() const { return choices_.lblRESULTS; }    // lblRESULTS
   const std::string& errorCountText() const { return run_.errCountText(); }  // txtErrorCnt
 
   // comIN_KEYBOARD: before the keyboard window opens; keyboardSaved with the
@@ -77,14 +77,16 @@ class MainWindowModel {
 
   // The event pump of the wait loop and an observer of the progress value.
   void setEventPump(std::function<void()> pump) { control_.pumpEvents = std::move(pump); }
-  void setProgressObserver(std::function<void(int)> observer) { progressObserver_ = std::move(observer); }
+  void setProgressObserver(std::function<void(int)> observer) {
+    progressObserver_ = std::move(observer);
+  }
 
   RunControl& runControl() { return control_; }
   RunState& run() { return run_; }
   const RunState& run() const { return run_; }
   ExtraTextTable& extraTexts() { return extraTexts_; }
 
-  int progress() const { return progress_; }  // palProgress
+  int progress() const { return progress_; }                   // palProgress
   bool cancelVisible() const { return cancelVisible_; }        // cmdCancelProcess
   bool viewLogEnabled() const { return viewLogEnabled_; }      // cmdViewLog
   bool viewErrorEnabled() const { return viewErrorEnabled_; }  // cmdViewError
@@ -105,7 +107,8 @@ class MainWindowModel {
   void prepareRunState(const ProcessRequest& request);
   bool startRun();
   DispatchOutcome runRoute(RunContext& ctx);
-  ProcessResult reportOutcome(const DispatchOutcome& outcome, const ProcessRequest& request, RunContext& ctx);
+  ProcessResult reportOutcome(const DispatchOutcome& outcome, const ProcessRequest& request,
+                              RunContext& ctx);
   void refuse(const Refusal& refusal);
   void refused();
   ProcessResult errorPath();

@@ -9,7 +9,8 @@ std::string RefusalText(const Refusal& refusal, bool french) {
   if (!refusal.inputFile.empty())
     text += std::string(french ? "\nFichier d'entrée : " : "\nInput file: ") + refusal.inputFile;
   if (!refusal.clashingFile.empty())
-    text += std::string(french ? "\nFichier de sortie : " : "\nOutput file: ") + refusal.clashingFile;
+    text +=
+        std::string(french ? "\nFichier de sortie : " : "\nOutput file: ") + refusal.clashingFile;
   return text;
 }
 
@@ -40,7 +41,8 @@ std::optional<Refusal> CheckRequest(const ProcessRequest& request, const RunFile
   if (request.inputFromKeyboard && !PathExists(request.keyboardFile))
     return Refusal{kMissingTitle, kNoKeyboardInput};
   if (boxes.inputFromFile && names.inputFile.empty()) return Refusal{kMissingTitle, kNoInputName};
-  if (boxes.inputFromFile && !PathExists(names.inputFile)) return Refusal{kMissingTitle, kInputMissing};
+  if (boxes.inputFromFile && !PathExists(names.inputFile))
+    return Refusal{kMissingTitle, kInputMissing};
 
   if (boxes.report && boxes.reportText.empty()) return Refusal{kMissingTitle, kNoReportName};
   if (boxes.report) {

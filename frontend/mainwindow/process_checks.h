@@ -34,9 +34,11 @@ struct ProcessRequest {
 };
 
 namespace refusals {
-inline constexpr Text kDelimiterTitle{"Required Info Missing", "L'information nécessaire n'est pas disponible"};
-inline constexpr Text kDelimiter{"Delimeter is same as windows decimal separator. Please change Delimeter!",
-                                 "Le séparateur est le même que celui de Windows, S.V.P. en choisir un différent!"};
+inline constexpr Text kDelimiterTitle{"Required Info Missing",
+                                      "L'information nécessaire n'est pas disponible"};
+inline constexpr Text kDelimiter{
+    "Delimeter is same as windows decimal separator. Please change Delimeter!",
+    "Le séparateur est le même que celui de Windows, S.V.P. en choisir un différent!"};
 inline constexpr Text kInvalidFileNameTitle{"Invalid File Name", "Nom de fichier est non valable"};
 inline constexpr Text kDataIsInput{
     "You cannot have an output data file name which matches the input text file name!",
@@ -47,27 +49,34 @@ inline constexpr Text kReportIsInput{
 inline constexpr Text kAccuracyIsInput{
     "You cannot have an accuracy file name which matches the input text file name!",
     "Vous ne pouvez avoir un fichier de précision avec un nom identique au fichier d'entrée! "};
-inline constexpr Text kMissingTitle{"Required Info Missing", "L'information nécessaire n'est pas disponible"};
-inline constexpr Text kFromDatum{"From DATUM must be chosen before processing!",
-                                 "Choisir le Système de référence géodésique dans la section 'Provient de' avant de continuer!"};
-inline constexpr Text kFromCoord{"From COORD must be chosen before processing!",
-                                 "Choisir les Coord dans la section 'Provient de' avant de continuer!"};
-inline constexpr Text kToDatum{"To DATUM must be chosen before processing!",
-                               "Choisir le Système de référence géodésique dans la section 'Vers' avant de continuer!"};
+inline constexpr Text kMissingTitle{"Required Info Missing",
+                                    "L'information nécessaire n'est pas disponible"};
+inline constexpr Text kFromDatum{
+    "From DATUM must be chosen before processing!",
+    "Choisir le Système de référence géodésique dans la section 'Provient de' avant de continuer!"};
+inline constexpr Text kFromCoord{
+    "From COORD must be chosen before processing!",
+    "Choisir les Coord dans la section 'Provient de' avant de continuer!"};
+inline constexpr Text kToDatum{
+    "To DATUM must be chosen before processing!",
+    "Choisir le Système de référence géodésique dans la section 'Vers' avant de continuer!"};
 inline constexpr Text kToCoord{"To COORD must be chosen before processing!",
                                "Choisir les Coord dans la section 'Vers' avant de continuer!"};
 inline constexpr Text kNoInput{
     "Input From Keyboard or Input From File must be chosen before processing!",
-    "Compléter les données au clavier ou faire la sélection du fichier de données avant de continuer!"};
+    "Compléter les données au clavier ou faire la sélection du fichier de données avant de "
+    "continuer!"};
 inline constexpr Text kNoKeyboardInput{"Keyboard Input must be entered before processing!",
                                        "Compléter les données au clavier avant de continuer!"};
 inline constexpr Text kNoInputName{"An Input File name must be entered before processing!",
                                    "Choisir le nom du fichier de données avant de continuer!"};
-inline constexpr Text kInputMissing{"The specified Input File does not exist!", "Le fichier spécifié n'existe pas!"};
+inline constexpr Text kInputMissing{"The specified Input File does not exist!",
+                                    "Le fichier spécifié n'existe pas!"};
 inline constexpr Text kNoReportName{"A Report File name must be entered before processing!",
                                     "Choisir le nom du fichier de rapport avant de continuer!"};
-inline constexpr Text kReportNotRep{"The specified Report File is invalid (must be *.REP)!",
-                                    "Le fichier de rapport proposé n'est pas acceptable (doit-être *.REP)!"};
+inline constexpr Text kReportNotRep{
+    "The specified Report File is invalid (must be *.REP)!",
+    "Le fichier de rapport proposé n'est pas acceptable (doit-être *.REP)!"};
 }  // namespace refusals
 
 // Step a: the delimiter against the decimal separator.

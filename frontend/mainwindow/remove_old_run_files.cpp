@@ -11,8 +11,10 @@ namespace kartovex {
 
 namespace {
 
-constexpr Text kBinFailed{"Could not delete old BIN files.", "Incapable de supprimer les anciens fichiers BIN."};
-constexpr Text kTempFailed{"Could not delete old TEMP files.", "Incapable de supprimer les fichiers TEMP."};
+constexpr Text kBinFailed{"Could not delete old BIN files.",
+                          "Incapable de supprimer les anciens fichiers BIN."};
+constexpr Text kTempFailed{"Could not delete old TEMP files.",
+                           "Incapable de supprimer les fichiers TEMP."};
 
 // The existing spelling of each protected file, so that the removal (which
 // compares names ignoring case) keeps it whatever case the user typed.

@@ -8,7 +8,7 @@
 namespace kartovex {
 
 struct RunFileNames {
-  std::string inputFile;     // empty unless the input comes from a text file
+  std::string inputFile;  // empty unless the input comes from a text file
   std::string reportFile;
   std::string dataFile;
   std::string accuracyFile;  // empty when no accuracy file is requested
@@ -16,11 +16,11 @@ struct RunFileNames {
 
 struct ReportBoxes {
   bool inputFromFile = false;
-  std::string inputText;     // txtIN_FILE
-  bool report = false;       // chkREP_FILE
-  std::string reportText;    // txtOUT_FILE
-  bool data = false;         // chkTXT_FILE
-  bool accuracy = false;     // chkACC_FILE
+  std::string inputText;   // txtIN_FILE
+  bool report = false;     // chkREP_FILE
+  std::string reportText;  // txtOUT_FILE
+  bool data = false;       // chkTXT_FILE
+  bool accuracy = false;   // chkACC_FILE
 };
 
 // text with its last three characters replaced by ext ("TXT", "ACC").

@@ -13,7 +13,8 @@ std::string HtmlHelpOpener(const FrontEndSettings& settings) {
   return kDesktopOpener;
 }
 
-bool LaunchHelp(const FrontEndSettings& settings, MessageService& messages, const ProgramStarter& start) {
+bool LaunchHelp(const FrontEndSettings& settings, MessageService& messages,
+                const ProgramStarter& start) {
   const bool french = MessagesInFrench(settings.language);
   const std::string& file = french ? settings.frenchHelpFile : settings.helpFile;
   std::string program;

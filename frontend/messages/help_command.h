@@ -19,6 +19,7 @@ std::string HtmlHelpOpener(const FrontEndSettings& settings);
 // file of the language, maximised. "Failed to launch Help!" when the
 // program cannot start or ends at once with a failure; a missing HTML page
 // is named in its own message and nothing is started.
-bool LaunchHelp(const FrontEndSettings& settings, MessageService& messages, const ProgramStarter& start);
+bool LaunchHelp(const FrontEndSettings& settings, MessageService& messages,
+                const ProgramStarter& start);
 
 }  // namespace kartovex

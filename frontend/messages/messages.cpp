@@ -103,7 +103,9 @@ bool MessageService::OpenLogFiles() {
     err_.close();
     return false;
   }
-  log_ << "\n" << kLogOpenRule << "\n" << (dateSource_ ? dateSource_() : "") << "\n"
+  log_ << "\n"
+       << kLogOpenRule << "\n"
+       << (dateSource_ ? dateSource_() : "") << "\n"
        << kLogOpenRule << "\n";
   err_ << kLogOpenRule << "\n";
   return static_cast<bool>(log_) && static_cast<bool>(err_);
@@ -128,7 +130,8 @@ void MessageService::ReportRejectedPoint(long lineNumber, const std::string& mes
                                          const std::string& boxDetail) {
   if (settings_.extentLogging && logFilesOpen()) {
     // The number as text with a leading blank for the sign, as "[ 7]".
-    log_ << "[" << (lineNumber < 0 ? "" : " ") << lineNumber << "]" << message << "\n" << std::string(7, ' ') << title << "\n";
+    log_ << "[" << (lineNumber < 0 ? "" : " ") << lineNumber << "]" << message << "\n"
+         << std::string(7, ' ') << title << "\n";
     err_ << inputLine << "\n";
     return;
   }

@@ -15,12 +15,12 @@ namespace kartovex {
 
 // The kinds of procedure whose error message ends differently.
 enum class ProcedureKind {
-  Processing,     // routes and the PROCESS action
-  Reformatting,   // input reformatting for the console programs
-  WritingText,    // result text writers
-  WritingReport,  // report writer
-  ReadingExtents, // LoadExtents
-  CommittingEntry // keyboard entry commit
+  Processing,      // routes and the PROCESS action
+  Reformatting,    // input reformatting for the console programs
+  WritingText,     // result text writers
+  WritingReport,   // report writer
+  ReadingExtents,  // LoadExtents
+  CommittingEntry  // keyboard entry commit
 };
 
 // Common titles.
@@ -72,8 +72,7 @@ class MessageService {
   // Critical box titled "ERROR" with name + the ending of the kind, after
   // restoring the normal pointer; a detail (what failed and why) follows on
   // a line of its own.
-  void ReportProcedureError(const std::string& name,
-                            ProcedureKind kind = ProcedureKind::Processing,
+  void ReportProcedureError(const std::string& name, ProcedureKind kind = ProcedureKind::Processing,
                             const std::string& detail = "");
 
   // Log file workDir + "kartovex.log" and error file workDir + "kartovex.err".

@@ -23,9 +23,9 @@ class RecordingSink : public MessageSink {
     messages.push_back({RecordedMessage::Kind::Critical, title, text});
   }
   bool askYesNo(const std::string& title, const std::string& text, bool isCritical) override {
-    messages.push_back({isCritical ? RecordedMessage::Kind::QuestionCritical
-                                   : RecordedMessage::Kind::Question,
-                        title, text});
+    messages.push_back(
+        {isCritical ? RecordedMessage::Kind::QuestionCritical : RecordedMessage::Kind::Question,
+         title, text});
     if (answers.empty()) return defaultAnswer;
     bool answer = answers.front();
     answers.pop_front();

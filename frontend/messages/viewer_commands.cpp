@@ -13,7 +13,8 @@ bool openInEditor(MessageService& messages, const std::string& path, const Progr
   if (result.started()) return true;
   const bool french = messages.french();
   messages.critical(messages.pick(titles::kError),
-                    (french ? "Incapable de mettre «" + editor + "» en marche!" : "Failed to launch " + editor + "!") +
+                    (french ? "Incapable de mettre «" + editor + "» en marche!"
+                            : "Failed to launch " + editor + "!") +
                         EarlyExitDetail(result, french));
   return false;
 }
@@ -44,7 +45,8 @@ std::string EarlyExitDetail(const StartResult& result, bool french) {
                 : " It stopped at once with exit status " + n + ".";
 }
 
-bool ViewReport(MessageService& messages, const std::string& reportPath, const ProgramStarter& start) {
+bool ViewReport(MessageService& messages, const std::string& reportPath,
+                const ProgramStarter& start) {
   if (!PathExists(reportPath)) {
     messages.critical(messages.pick(titles::kFileNotFound),
                       messages.french() ? "Le fichier rapport " + reportPath + " n'existe pas."

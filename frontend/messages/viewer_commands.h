@@ -12,8 +12,8 @@
 namespace kartovex {
 
 // Starts a program with one argument and says how its first moment went.
-using ProgramStarter =
-    std::function<StartResult(const std::string& program, const std::string& argument, WindowStyle)>;
+using ProgramStarter = std::function<StartResult(const std::string& program,
+                                                 const std::string& argument, WindowStyle)>;
 
 // The platform's starter: started and watched for the first moment.
 ProgramStarter DefaultProgramStarter(std::chrono::milliseconds watch = kStartWatch);
@@ -25,7 +25,8 @@ std::string EarlyExitDetail(const StartResult& result, bool french);
 
 // comVIEW: the report file in the editor, maximised. A failure to start,
 // or an editor that ends at once with a failure, is shown.
-bool ViewReport(MessageService& messages, const std::string& reportPath, const ProgramStarter& start);
+bool ViewReport(MessageService& messages, const std::string& reportPath,
+                const ProgramStarter& start);
 // cmdViewLog: workDir + "kartovex.log".
 bool ViewLog(MessageService& messages, const ProgramStarter& start);
 // cmdViewError: workDir + "kartovex.err".

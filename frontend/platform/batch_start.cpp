@@ -25,7 +25,8 @@ namespace kartovex {
 namespace {
 
 std::string Trimmed(std::string s) {
-  while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == ' ' || s.back() == '\t'))
+  while (!s.empty() &&
+         (s.back() == '\r' || s.back() == '\n' || s.back() == ' ' || s.back() == '\t'))
     s.pop_back();
   std::size_t first = 0;
   while (first < s.size() && (s[first] == ' ' || s[first] == '\t')) ++first;
@@ -52,8 +53,10 @@ bool EndsWithIgnoringCase(const std::string& s, const std::string& suffix) {
 // receives a file of that name that may not be run.
 std::optional<std::string> FindProgram(const std::string& path, std::string& notExecutable) {
   std::vector<std::string> candidates{path};
-  if (EndsWithIgnoringCase(path, ".EXE")) candidates.push_back(path.substr(0, path.size() - 4));
-  else candidates.push_back(path + ".EXE");
+  if (EndsWithIgnoringCase(path, ".EXE"))
+    candidates.push_back(path.substr(0, path.size() - 4));
+  else
+    candidates.push_back(path + ".EXE");
   for (const auto& candidate : candidates) {
     auto found = FindIgnoringCase(candidate);
     if (!found) continue;
@@ -147,7 +150,8 @@ bool RunningBatch::Start(const std::string& binDir, int n) {
   std::string notExecutable;
   auto programPath = FindProgram(program, notExecutable);
   if (!programPath) {
-    error_ = notExecutable.empty() ? BatchStartError::MissingProgram : BatchStartError::NotExecutable;
+    error_ =
+        notExecutable.empty() ? BatchStartError::MissingProgram : BatchStartError::NotExecutable;
     missingFile_ = notExecutable.empty() ? program : notExecutable;
     return false;
   }
@@ -179,8 +183,8 @@ bool RunningBatch::Start(const std::string& binDir, int n) {
   ::posix_spawnattr_setsigdefault(&attr, &all);
   ::posix_spawnattr_setsigmask(&attr, &none);
   ::posix_spawnattr_setpgroup(&attr, 0);
-  ::posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF |
-                                        POSIX_SPAWN_SETSIGMASK);
+  ::posix_spawnattr_setflags(
+      &attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
 
   std::vector<char> arg0(programPath_.begin(), programPath_.end());
   arg0.push_back('\0');

@@ -9,8 +9,8 @@ namespace kartovex {
 
 enum class LockResult {
   Acquired,
-  Busy,    // another process holds it; holderText() tells what it wrote
-  Failed   // the file cannot be opened or locked; errorText() tells why
+  Busy,   // another process holds it; holderText() tells what it wrote
+  Failed  // the file cannot be opened or locked; errorText() tells why
 };
 
 class InstallationLock {

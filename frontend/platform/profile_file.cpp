@@ -165,7 +165,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
   }
   if (!done) {
     if (sectionStart != std::string::npos) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastEntry + 1), key + "=" + cleanValue);
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastEntry + 1),
+                   key + "=" + cleanValue);
     } else {
       lines.push_back("[" + section + "]");
       lines.push_back(key + "=" + cleanValue);

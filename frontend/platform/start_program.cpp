@@ -63,8 +63,9 @@ bool Ended(pid_t pid, int& status) {
 
 }  // namespace
 
-StartResult StartProgramWatched(const std::string& program, const std::vector<std::string>& arguments,
-                                WindowStyle style, std::chrono::milliseconds watch) {
+StartResult StartProgramWatched(const std::string& program,
+                                const std::vector<std::string>& arguments, WindowStyle style,
+                                std::chrono::milliseconds watch) {
   (void)style;
   StartResult result;
   if (program.empty()) return result;
@@ -109,7 +110,8 @@ std::string FolderOnPath(const std::string& program, const std::string& fallback
   return fallback;
 }
 
-long StartProgram(const std::string& program, const std::vector<std::string>& arguments, WindowStyle style) {
+long StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                  WindowStyle style) {
   (void)style;
   if (program.empty()) return 0;
   pid_t pid = Spawn(program, arguments);

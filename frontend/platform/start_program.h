@@ -21,7 +21,9 @@ struct StartResult {
   long id = 0;         // the process id once started
   int exitStatus = 0;  // FailedAtOnce: the exit status, 128 + the signal when killed
 
-  bool started() const { return outcome == StartOutcome::Running || outcome == StartOutcome::Finished; }
+  bool started() const {
+    return outcome == StartOutcome::Running || outcome == StartOutcome::Finished;
+  }
 };
 
 // How long a started program is watched for an early failure.
@@ -33,7 +35,8 @@ inline constexpr std::chrono::milliseconds kStartWatch{1000};
 // so in the result. Every child is reaped, also the ones that outlive the
 // watch. The style is a wish for windowed programs; console programs ignore
 // it.
-StartResult StartProgramWatched(const std::string& program, const std::vector<std::string>& arguments,
+StartResult StartProgramWatched(const std::string& program,
+                                const std::vector<std::string>& arguments,
                                 WindowStyle style = WindowStyle::Normal,
                                 std::chrono::milliseconds watch = kStartWatch);
 

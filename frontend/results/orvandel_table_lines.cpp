@@ -20,8 +20,7 @@ bool OrvandelTableLines::Accept(const std::string& line) {
     case State::InPageHeader:
       if (line.find(kOrvandelNad27Heading) != std::string::npos) state_ = State::InTable;
       return false;
-    case State::InTable:
-      break;
+    case State::InTable: break;
   }
   if (line.empty()) return false;
   if (line[0] == '\f') {

@@ -46,7 +46,8 @@ Reasons ReasonsOf(const RunContext& ctx) {
                    });
   }
   if (run.newFile.size() >= 3) {
-    const std::string mis = run.newFile.substr(0, run.newFile.size() - 3) + workfiles::kLumbrixMissed;
+    const std::string mis =
+        run.newFile.substr(0, run.newFile.size() - 3) + workfiles::kLumbrixMissed;
     CollectReasons(mis, reasons, [](const std::string& line, std::string& id, std::string& reason) {
       id = TextRecordOf(line, point_records::kLumbrixMissed).id;
       if (TrimBlanks(id).empty()) return false;
@@ -79,8 +80,10 @@ bool AccountForPoints(RunContext& ctx, const std::vector<std::string>& outputIds
   std::vector<const PointOrigin*> missing;
   for (const PointOrigin& p : run.points) {
     long& left = out[PointKey(p.id)];
-    if (left > 0) --left;
-    else missing.push_back(&p);
+    if (left > 0)
+      --left;
+    else
+      missing.push_back(&p);
   }
   if (missing.empty()) return true;
 
@@ -95,11 +98,12 @@ bool AccountForPoints(RunContext& ctx, const std::vector<std::string>& outputIds
     }
     const std::string reason = known.front();
     known.pop_front();
-    ctx.messages.ReportRejectedPoint(
-        p->line,
-        (french ? "Le point suivant n'a pas été converti : " : "The following point was not converted: ") +
-            p->id + (french ? " (ligne " : " (line ") + std::to_string(p->line) + "): " + reason,
-        french ? "Point manquant" : "Missed Point", p->text);
+    ctx.messages.ReportRejectedPoint(p->line,
+                                     (french ? "Le point suivant n'a pas été converti : "
+                                             : "The following point was not converted: ") +
+                                         p->id + (french ? " (ligne " : " (line ") +
+                                         std::to_string(p->line) + "): " + reason,
+                                     french ? "Point manquant" : "Missed Point", p->text);
     run.IncrementErrCount();
     ++run.counts.rejected;
     ++run.missedPoints;
@@ -116,8 +120,9 @@ bool AccountForPoints(RunContext& ctx, const std::vector<std::string>& outputIds
   const std::string n = std::to_string(unexplained.size());
   ctx.messages.critical(
       ctx.messages.pick(titles::kFileError),
-      french ? "Les programmes ont perdu " + n + " point(s) sans en donner la raison : " + list + "."
-             : "The programs lost " + n + " point(s) without giving a reason: " + list + ".");
+      french
+          ? "Les programmes ont perdu " + n + " point(s) sans en donner la raison : " + list + "."
+          : "The programs lost " + n + " point(s) without giving a reason: " + list + ".");
   return false;
 }
 

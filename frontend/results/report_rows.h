@@ -14,8 +14,7 @@ namespace kartovex {
 // text, when shown, in extraColumn. std::nullopt when a blank-delimited grid
 // line leaves no marker character to stand for its delimiters.
 std::optional<std::string> DelimitedRow(const std::string& line, CoordForm form,
-                                        std::size_t extraColumn,
-                                        const FrontEndSettings& settings);
+                                        std::size_t extraColumn, const FrontEndSettings& settings);
 
 // Geographic rows: identifier in 11, latitude and longitude each in 17, then
 // the extra text when shown.

@@ -20,15 +20,16 @@ std::string ReportFormText(CoordForm form, bool fromSide, const FrontEndSettings
   const bool ne = s.fieldOrder == "NE";
   switch (form) {
     case CoordForm::EN: {
-      std::string text = ne ? (french ? "NORD,EST" : "North,East")
-                            : (french ? "EST,NORD" : "East,North");
+      std::string text =
+          ne ? (french ? "NORD,EST" : "North,East") : (french ? "EST,NORD" : "East,North");
       if (fromSide && s.province == Province::NS) {
         text += " (" + SettingText(s.province) + " MTM zone " + SettingText(s.mtmZone) + ")";
       }
       return text;
     }
     case CoordForm::LL: return "Lat,Long";
-    case CoordForm::XY: return std::string(ne ? "UTM Y,X" : "UTM X,Y") + " (" + SettingText(s.province) + ")";
+    case CoordForm::XY:
+      return std::string(ne ? "UTM Y,X" : "UTM X,Y") + " (" + SettingText(s.province) + ")";
     case CoordForm::None: break;
   }
   return std::string();
@@ -58,18 +59,22 @@ std::string ColumnHeading(CoordForm form, bool ne, bool feet, bool outputSection
       return ne ? "POINT      Y (m)            X (m)            ZONE"
                 : "POINT      X (m)            Y (m)            ZONE";
     case CoordForm::EN:
-    case CoordForm::None:
-      break;
+    case CoordForm::None: break;
   }
   if (!feet) {
-    if (ne) return french ? "POINT      NORD (m)         EST (m)" : "POINT      NORTHING (m)     EASTING (m)";
-    return french ? "POINT      EST (m)          NORD (m)" : "POINT      EASTING (m)      NORTHING (m)";
+    if (ne)
+      return french ? "POINT      NORD (m)         EST (m)"
+                    : "POINT      NORTHING (m)     EASTING (m)";
+    return french ? "POINT      EST (m)          NORD (m)"
+                  : "POINT      EASTING (m)      NORTHING (m)";
   }
   if (ne) {
     if (!french) return "POINT      NORTHING(ft)     EASTING(ft)";
-    return outputSection ? "POINT      NORD(pi.)        EST(pi.)" : "POINT      NORD (pi.)       EST (pi.)";
+    return outputSection ? "POINT      NORD(pi.)        EST(pi.)"
+                         : "POINT      NORD (pi.)       EST (pi.)";
   }
-  return french ? "POINT      EST(pi.)         NORD(pi.)" : "POINT      EASTING(ft)      NORTHING(ft)";
+  return french ? "POINT      EST(pi.)         NORD(pi.)"
+                : "POINT      EASTING(ft)      NORTHING(ft)";
 }
 
 }  // namespace kartovex

@@ -68,7 +68,8 @@ void DiscardStagedFiles(RunState& run) {
   run.staged.clear();
 }
 
-void ShowWriteFailure(MessageService& messages, const std::string& path, const std::string& reason) {
+void ShowWriteFailure(MessageService& messages, const std::string& path,
+                      const std::string& reason) {
   messages.critical(messages.pick(titles::kFileError),
                     messages.french()
                         ? "Le fichier " + path + " n'a pas pu être écrit (" + reason + ")."
@@ -81,9 +82,8 @@ bool CheckResultFolders(const std::vector<std::string>& paths, MessageService& m
     const std::string dir = DirectoryOf(path);
     if (!DirectoryExists(dir.empty() ? std::string(".") : dir)) {
       messages.critical(messages.pick(titles::kFileError),
-                        messages.french()
-                            ? "Le dossier du fichier " + path + " n'existe pas."
-                            : "The folder of the file " + path + " does not exist.");
+                        messages.french() ? "Le dossier du fichier " + path + " n'existe pas."
+                                          : "The folder of the file " + path + " does not exist.");
       return false;
     }
     if (!DirectoryWritable(dir)) {

@@ -4,16 +4,15 @@
 
 #include "input/input_lines.h"
 #include "messages/text.h"
+#include "platform/paths.h"
 #include "results/report_rows.h"
 #include "results/report_texts.h"
 #include "results/staged_files.h"
-#include "platform/paths.h"
 #include "writers/writer_support.h"
 
 namespace kartovex {
 
 namespace {
-
 
 void WriteHeader(std::ofstream& out, const RunContext& ctx) {
   const FrontEndSettings& s = ctx.settings;

@@ -23,8 +23,16 @@ namespace kartovex {
 namespace {
 
 enum class Mode {
-  XyMap, UtmGhost, LlGhost, NewFile, Quillon27Ll, Quillon27En, Quillon27Xy,
-  TransformLl, TransformEn, TransformXy
+  XyMap,
+  UtmGhost,
+  LlGhost,
+  NewFile,
+  Quillon27Ll,
+  Quillon27En,
+  Quillon27Xy,
+  TransformLl,
+  TransformEn,
+  TransformXy
 };
 
 std::optional<Mode> ModeOf(const std::string& mode) {
@@ -104,7 +112,8 @@ class TextReader {
         fr = "Problèmes à lire le fichier Trn_ghst.dat";
         break;
     }
-    ctx_.messages.critical(ctx_.messages.pick(titles::kFileError), ctx_.messages.french() ? fr : en);
+    ctx_.messages.critical(ctx_.messages.pick(titles::kFileError),
+                           ctx_.messages.french() ? fr : en);
   }
 
   LineResult Read(const std::string& line, long lineIndex) {
@@ -120,7 +129,8 @@ class TextReader {
         return Geo(TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province)));
       case Mode::Quillon27Xy: {
         if (lineIndex <= Quillon27HeaderLines(s_.province)) return {};
-        const PointText t = TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province));
+        const PointText t =
+            TextRecordOf(line, pr::kQuillon27Listing, Quillon27ColumnShift(s_.province));
         UtmPoint p{Trimmed(t.id), Trimmed(t.easting), Trimmed(t.northing), SettingText(s_.utmZone)};
         return Data(UtmDataLine(p, s_, ctx_.extraTexts), p.id);
       }
@@ -181,9 +191,8 @@ namespace {
 void ShowNothingConverted(RunContext& ctx) {
   const std::string& path = ctx.run.inputFile;
   ctx.messages.critical(ctx.messages.pick(titles::kFileError),
-                        ctx.messages.french()
-                            ? "Aucun point de " + path + " n'a été converti."
-                            : "No point of " + path + " was converted.");
+                        ctx.messages.french() ? "Aucun point de " + path + " n'a été converti."
+                                              : "No point of " + path + " was converted.");
 }
 
 // After the data text file is complete: every point accounted for, at
@@ -216,7 +225,8 @@ bool WriteOutText(RunContext& ctx, const std::string& modeName) {
     TextReader reader(ctx, *mode);
     if (*mode == Mode::UtmGhost) {
       ctx.settings.utmZone = UtmZone::None;
-      ctx.run.zoneRemark = "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file";
+      ctx.run.zoneRemark =
+          "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file";
     }
     std::ifstream in;
     OpenForReading(in, reader.SourcePath());

@@ -94,8 +94,12 @@ std::vector<std::string> Quillon27Answers(const FrontEndSettings& settings,
       case Meridian::EnLl:
         value = p == Province::NB ? "69.0" : CentralMeridian(settings, messages, "quillon27 NE");
         break;
-      case Meridian::Quillon27Xy: value = CentralMeridian(settings, messages, "quillon27 XY"); break;
-      case Meridian::Quillon27Ne: value = CentralMeridian(settings, messages, "quillon27 NE"); break;
+      case Meridian::Quillon27Xy:
+        value = CentralMeridian(settings, messages, "quillon27 XY");
+        break;
+      case Meridian::Quillon27Ne:
+        value = CentralMeridian(settings, messages, "quillon27 NE");
+        break;
       case Meridian::None: value = CentralMeridian(settings, messages, ""); break;
     }
     lines.push_back(value);
@@ -157,8 +161,9 @@ std::vector<std::string> Orvandel27Answers(const FrontEndSettings& settings,
 std::vector<std::string> Orvandel77Answers(const FrontEndSettings& settings, CoordForm form,
                                            const std::string& title, const std::string& data) {
   const ProvinceSetting& p = settings.province;
-  std::vector<std::string> lines{ProvinceNumber(p, true),
-                                 form == CoordForm::LL ? "1" : form == CoordForm::XY ? "4" : "3"};
+  std::vector<std::string> lines{ProvinceNumber(p, true), form == CoordForm::LL   ? "1"
+                                                          : form == CoordForm::XY ? "4"
+                                                                                  : "3"};
   if (p == Province::NS) lines.push_back(SettingText(settings.mtmZone));
   lines.push_back(title + SettingText(p) + " ");
   lines.emplace_back("Y");

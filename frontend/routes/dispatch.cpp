@@ -13,9 +13,10 @@ DispatchOutcome DispatchRoute(RunContext& ctx, RunControl& control) {
   // row runs ORVANDEL.
   if ((row == nullptr || row->runsOrvandel()) && ctx.settings.province != Province::NB &&
       !CheckTransformFiles(ctx.settings, ctx.messages)) {
-    ctx.messages.critical(ctx.messages.pick(titles::kError),
-                          MissingTransformFilesText(ctx.messages.french(), SettingText(ctx.settings.province),
-                                                    ctx.settings.lineBreak));
+    ctx.messages.critical(
+        ctx.messages.pick(titles::kError),
+        MissingTransformFilesText(ctx.messages.french(), SettingText(ctx.settings.province),
+                                  ctx.settings.lineBreak));
     control.ResultsLabel(ctx.messages.pick(results_label::kRefused));
     control.Progress(progress::kCancelled);
     outcome.result = DispatchResult::MissingTransformFiles;
@@ -28,8 +29,10 @@ DispatchOutcome DispatchRoute(RunContext& ctx, RunControl& control) {
   }
   outcome.row = row;
   ctx.run.modulesLine = ModulesLine(*row);
-  if (RunRoute(ctx, control, *row)) outcome.result = DispatchResult::Completed;
-  else outcome.result = control.cancelled() ? DispatchResult::Cancelled : DispatchResult::Failed;
+  if (RunRoute(ctx, control, *row))
+    outcome.result = DispatchResult::Completed;
+  else
+    outcome.result = control.cancelled() ? DispatchResult::Cancelled : DispatchResult::Failed;
   return outcome;
 }
 

@@ -11,11 +11,11 @@
 namespace kartovex {
 
 enum class DispatchResult {
-  Completed,               // the route returned true
-  Failed,                  // the route returned false (its message shown, or cancelled)
-  Cancelled,               // the route returned false because of Cancel
-  NotSupported,            // no row: label "The conversion NOT supported !" set
-  MissingTransformFiles    // coefficient files missing: box shown, label set
+  Completed,             // the route returned true
+  Failed,                // the route returned false (its message shown, or cancelled)
+  Cancelled,             // the route returned false because of Cancel
+  NotSupported,          // no row: label "The conversion NOT supported !" set
+  MissingTransformFiles  // coefficient files missing: box shown, label set
 };
 
 struct DispatchOutcome {

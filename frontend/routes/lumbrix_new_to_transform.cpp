@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "input/input_lines.h"
-#include "records/field_writer.h"
 #include "input/line_fields.h"
+#include "records/field_writer.h"
 #include "writers/columns.h"
 #include "writers/program_records.h"
 #include "writers/record_layouts.h"

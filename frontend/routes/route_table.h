@@ -35,11 +35,11 @@ std::string ProgramFile(Program program);
 // The input data file an answer file names.
 enum class Source {
   None,
-  WorkInput,      // workDir + "INPUT.DAT", or the input-file override when the row accepts one
-  WorkInput1,     // workDir + "INPUT1.DAT"
-  BinLlGhost,     // binDir + "LL_GHOST.DAT"
-  PreviousNew,    // the .NEW file of the LUMBRIX run before
-  BinInput2       // binDir + "input2.dat"
+  WorkInput,    // workDir + "INPUT.DAT", or the input-file override when the row accepts one
+  WorkInput1,   // workDir + "INPUT1.DAT"
+  BinLlGhost,   // binDir + "LL_GHOST.DAT"
+  PreviousNew,  // the .NEW file of the LUMBRIX run before
+  BinInput2     // binDir + "input2.dat"
 };
 
 enum class Template { V, L, Q, O27Ini, O27Fixed, O77 };
@@ -63,7 +63,7 @@ enum class StepKind {
   Run,              // one program run with its answer file
   Convert,          // a converter
   OrvandelOutcome,  // transformNad27Nad83Csrs: results label from trn_cord.dat, progress 15
-  SubRoute          // route 1, 2 or 3 (to form EN, LL, XY) with the override binDir + "trn_cord.dat"
+  SubRoute  // route 1, 2 or 3 (to form EN, LL, XY) with the override binDir + "trn_cord.dat"
 };
 
 // What VESPERAN is asked: the datum of its coordinates, the form of its
@@ -130,7 +130,7 @@ struct RouteRow {
   std::size_t stepCount = 0;
   ReaderKind reader = ReaderKind::Mode;
   const char* readerMode = "";
-  const char* errorName = "";   // the name that begins the route's error message
+  const char* errorName = "";  // the name that begins the route's error message
   ProcedureKind errorKind = ProcedureKind::Processing;
 
   std::span<const ChainStep> chain() const { return {steps, stepCount}; }

@@ -7,8 +7,10 @@ namespace kartovex {
 
 std::string OrvandelOutcomeText(bool french, bool trnCordExists) {
   std::string text = "ORVANDEL: ";
-  if (trnCordExists) text += french ? "La conversion est RÉUSSIE" : "The conversion has been completed";
-  else text += french ? "La conversion est INCOMPLÈTE" : "The conversion was NOT completed";
+  if (trnCordExists)
+    text += french ? "La conversion est RÉUSSIE" : "The conversion has been completed";
+  else
+    text += french ? "La conversion est INCOMPLÈTE" : "The conversion was NOT completed";
   return text + results_label::kEnding;
 }
 

@@ -35,7 +35,8 @@ bool RunConverter(RunContext& ctx, Converter converter) {
   switch (converter) {
     case Converter::Quillon27ToLumbrix: return QUILLON27toLUMBRIX(ctx);
     case Converter::Orvandel2Lumbrix:
-      return Orvandel2Lumbrix(ctx, s.binDir + workfiles::Capitalised(workfiles::kTransformGeographic),
+      return Orvandel2Lumbrix(ctx,
+                              s.binDir + workfiles::Capitalised(workfiles::kTransformGeographic),
                               ConverterTarget(s, converter));
     case Converter::Vesperan2TransformErr:
       return Vesperan2TransformErr(ctx, s.binDir + workfiles::kXyMap,
@@ -68,7 +69,8 @@ StepOutputs OutputsOf(const RunContext& ctx, const ChainStep& step) {
   out.cleared.insert(out.cleared.end(), out.required.begin(), out.required.end());
   // What a killed run of the program may have left half-written.
   const std::size_t outputs = out.cleared.size();
-  for (std::size_t i = 0; i < outputs; ++i) out.cleared.push_back(out.cleared[i] + workfiles::kPartialSuffix);
+  for (std::size_t i = 0; i < outputs; ++i)
+    out.cleared.push_back(out.cleared[i] + workfiles::kPartialSuffix);
   for (const char* name : files.scratch) out.cleared.push_back(s.binDir + name);
   return out;
 }
@@ -82,9 +84,9 @@ bool ClearOldFile(RunContext& ctx, const std::string& path) {
     return true;
   if (workfiles::RemoveFileQuietly(path)) return true;
   ctx.messages.critical(ctx.messages.pick(titles::kError),
-                        ctx.messages.french()
-                            ? "EnleverFichier: " + path + ": Le fichier antérieur ne peut être supprimé."
-                            : "RemoveFiles: " + path + ": Old file not deleted.");
+                        ctx.messages.french() ? "EnleverFichier: " + path +
+                                                    ": Le fichier antérieur ne peut être supprimé."
+                                              : "RemoveFiles: " + path + ": Old file not deleted.");
   return false;
 }
 
@@ -147,9 +149,8 @@ bool RunRouteAt(RunContext& ctx, RunControl& control, const RouteRow& row,
       control.Progress(progress::kReformatted);
     }
     auto chain = row.chain();
-    const std::size_t total = static_cast<std::size_t>(
-        std::count_if(chain.begin(), chain.end(),
-                      [](const ChainStep& s) { return s.kind == StepKind::Run; }));
+    const std::size_t total = static_cast<std::size_t>(std::count_if(
+        chain.begin(), chain.end(), [](const ChainStep& s) { return s.kind == StepKind::Run; }));
     std::size_t done = 0;
     bool segmentWritten = false;
     for (std::size_t i = 0; i < chain.size(); ++i) {
@@ -181,8 +182,8 @@ bool RunRouteAt(RunContext& ctx, RunControl& control, const RouteRow& row,
             }
           }
           if (end.failed() || !missing.empty()) {
-            StepFailure failure{position.procedure, position.done, position.total,
-                                ProgramName(step.program), end, missing};
+            StepFailure failure{position.procedure,        position.done, position.total,
+                                ProgramName(step.program), end,           missing};
             const std::string& lineBreak =
                 ctx.settings.lineBreak.empty() ? std::string("\r\n") : ctx.settings.lineBreak;
             ctx.messages.critical(ctx.messages.pick(titles::kError),

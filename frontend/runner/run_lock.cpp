@@ -33,8 +33,9 @@ std::string RunLockBusyText(bool french, const std::string& note) {
   const std::string pid = Field(note, "pid");
   const std::string program = Field(note, "program");
   const std::string input = Field(note, "input");
-  std::string text = french ? "comPROCESS: Une autre conversion est en cours dans cette installation"
-                            : "comPROCESS: Another conversion is running in this installation";
+  std::string text = french
+                         ? "comPROCESS: Une autre conversion est en cours dans cette installation"
+                         : "comPROCESS: Another conversion is running in this installation";
   if (!pid.empty() || !program.empty()) {
     text += french ? " (processus " : " (process ";
     text += pid.empty() ? "?" : pid;
@@ -74,7 +75,8 @@ bool RunLock::Acquire(const FrontEndSettings& settings, MessageService& messages
 }
 
 LockResult RunLock::TryAcquireQuietly(const FrontEndSettings& settings) {
-  return lock_.Acquire(RunLockPath(settings), RunLockNote(CurrentProcessId(), CurrentProgramName(), ""));
+  return lock_.Acquire(RunLockPath(settings),
+                       RunLockNote(CurrentProcessId(), CurrentProgramName(), ""));
 }
 
 }  // namespace kartovex

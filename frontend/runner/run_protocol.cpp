@@ -63,8 +63,8 @@ bool MakeDirectory(MessageService& messages, const std::string& path) {
   struct stat st {};
   // Already there (the old system's error 75).
   if (error == EEXIST && ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return true;
-  std::string text = "MakeDirectory: " + std::to_string(error) + " " + std::strerror(error) +
-                     " (" + dir + ")";
+  std::string text =
+      "MakeDirectory: " + std::to_string(error) + " " + std::strerror(error) + " (" + dir + ")";
   messages.critical(messages.pick(titles::kError), text);
   return false;
 }
@@ -85,9 +85,10 @@ RunResult RunProgram(const FrontEndSettings& settings, MessageService& messages,
                      RunControl& control, int n, const std::string& program, ProgramEnd* end) {
   const std::string marker = MarkerPath(settings);
   if (!WriteRunningMarker(settings)) {
-    messages.critical(messages.pick(titles::kError),
-                      StartFailureText(messages.french(), program, marker,
-                                       messages.french() ? "écriture impossible" : "cannot be written"));
+    messages.critical(
+        messages.pick(titles::kError),
+        StartFailureText(messages.french(), program, marker,
+                         messages.french() ? "écriture impossible" : "cannot be written"));
     return RunResult::StartFailed;
   }
   RunningBatch batch;

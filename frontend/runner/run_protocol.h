@@ -11,19 +11,19 @@
 #include "core/settings.h"
 #include "core/work_file_names.h"
 #include "messages/messages.h"
-#include "platform/paths.h"      // FileExists(path)
+#include "platform/paths.h"  // FileExists(path)
 
 namespace kartovex {
 
 // palProgress values the routes set.
 namespace progress {
 inline constexpr int kCancelled = 0;
-inline constexpr int kStarted = 1;           // PROCESS hands over to the route
-inline constexpr int kOrvandelDone = 15;     // transformNad27Nad83Csrs before its sub-route
+inline constexpr int kStarted = 1;        // PROCESS hands over to the route
+inline constexpr int kOrvandelDone = 15;  // transformNad27Nad83Csrs before its sub-route
 inline constexpr int kReformatted = 20;
 inline constexpr int kAnswerFilesWritten = 30;
 inline constexpr int kSingleBeforeStart = 40;
-inline constexpr int kAfterFirst = 50;       // chains: after the successive programs
+inline constexpr int kAfterFirst = 50;  // chains: after the successive programs
 inline constexpr int kAfterSecond = 60;
 inline constexpr int kAfterThird = 70;
 inline constexpr int kSingleAfterRun = 60;
@@ -62,17 +62,17 @@ struct RunControl {
 
 // The outcome of RunProgram.
 enum class RunResult {
-  Finished,     // the marker is gone: the program has ended
-  Cancelled,    // the user cancelled; the program was ended, the marker removed
-  StartFailed   // could not be started; message shown, marker removed
+  Finished,    // the marker is gone: the program has ended
+  Cancelled,   // the user cancelled; the program was ended, the marker removed
+  StartFailed  // could not be started; message shown, marker removed
 };
 
 // File names of the protocol.
 using workfiles::AnswerFileName;       // "IN_RUN1.TXT" .. "IN_RUN3.TXT"
-using workfiles::kOrvandelAnswerFile;  // "TRAN_IN.TXT"
 using workfiles::BatchFileName;        // "RUN1.BAT" ..
-using workfiles::PifFileName;          // "RUN1.PIF" ..
 using workfiles::ConsoleFileName;      // "RUN1.CON" ..
+using workfiles::kOrvandelAnswerFile;  // "TRAN_IN.TXT"
+using workfiles::PifFileName;          // "RUN1.PIF" ..
 inline constexpr const char* kMarkerLine = "RUNNING...";
 
 // The marker path of the settings (runningMarker, or workDir + "RUNNING.TXT"

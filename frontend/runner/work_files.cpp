@@ -44,7 +44,8 @@ std::vector<std::string> BinDirFiles() {
   Add(outputs, kVesperanOutputs);
   Add(outputs, kQuillon27Outputs);
   Add(outputs, kOrvandelOutputs);
-  for (const char* ext : kLumbrixOutputExtensions) outputs.push_back(std::string(kLumbrixGhostBase) + ext);
+  for (const char* ext : kLumbrixOutputExtensions)
+    outputs.push_back(std::string(kLumbrixGhostBase) + ext);
   outputs.push_back(std::string(kLumbrixGhostBase) + kLumbrixMissed);
   for (const std::string& output : outputs) {
     names.push_back(output);
@@ -54,9 +55,7 @@ std::vector<std::string> BinDirFiles() {
   return names;
 }
 
-std::vector<std::string> WorkDirFiles() {
-  return {kProgramInput, kQuillon27ToLumbrix, kMarker};
-}
+std::vector<std::string> WorkDirFiles() { return {kProgramInput, kQuillon27ToLumbrix, kMarker}; }
 
 bool RemoveNamedFiles(MessageService& messages, const std::vector<std::string>& names,
                       const std::string& directory, const std::set<std::string>& keep) {
@@ -82,7 +81,8 @@ bool RemoveNamedFiles(MessageService& messages, const std::vector<std::string>& 
     for (const auto& path : paths) {
       std::error_code removeEc;
       if (!fs::remove(path, removeEc) && removeEc) {
-        if (removeEc == std::errc::permission_denied || removeEc == std::errc::operation_not_permitted)
+        if (removeEc == std::errc::permission_denied ||
+            removeEc == std::errc::operation_not_permitted)
           denied = true;
         else
           failed = true;
@@ -107,8 +107,8 @@ bool RemoveNamedFiles(MessageService& messages, const std::vector<std::string>& 
 }
 
 bool RemoveWorkFiles(const FrontEndSettings& settings, MessageService& messages,
-                     const std::set<std::string>& keep, const std::vector<std::string>& extraBinFiles,
-                     bool* binFailed) {
+                     const std::set<std::string>& keep,
+                     const std::vector<std::string>& extraBinFiles, bool* binFailed) {
   if (binFailed) *binFailed = false;
   std::vector<std::string> bin = BinDirFiles();
   const std::string binDir = WithTrailingSeparator(settings.binDir);

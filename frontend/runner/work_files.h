@@ -46,8 +46,8 @@ bool RemoveNamedFiles(MessageService& messages, const std::vector<std::string>& 
 // extraBinFiles, full paths), then WorkDirFiles() in workDir. binFailed
 // tells which of the two failed.
 bool RemoveWorkFiles(const FrontEndSettings& settings, MessageService& messages,
-                     const std::set<std::string>& keep, const std::vector<std::string>& extraBinFiles,
-                     bool* binFailed = nullptr);
+                     const std::set<std::string>& keep,
+                     const std::vector<std::string>& extraBinFiles, bool* binFailed = nullptr);
 
 // Deletes one file of a full path (every spelling ignoring case); true
 // when none is left. No message.

@@ -23,7 +23,8 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
   DefaultDataFileFolder(s.iniPath);
   s.lineBreak = "\r\n";
   std::string language = ReadIniValue(messages, "SETUP", "LANGUAGE", s.iniPath);
-  s.language = LanguageFromText(language.find_first_not_of(' ') == std::string::npos ? "ENGLISH" : language);
+  s.language =
+      LanguageFromText(language.find_first_not_of(' ') == std::string::npos ? "ENGLISH" : language);
 
   if (!LoadSettings(s, messages, mainWindow)) return false;
   if (!LoadPaths(s, messages)) return false;
@@ -47,9 +48,9 @@ bool startUp(FrontEndSettings& s, MessageService& messages, StartupOutputs& main
 
   if (s.province != Province::NB && !CheckTransformFiles(s, messages)) {
     const std::string province = SettingText(s.province);
-    std::string text = "Warning: Missing " + province + " ORVANDEL input grid files." + s.lineBreak +
-                       s.lineBreak + "Please obtain these files from the " + province +
-                       " government before running ORVANDEL transformations. !";
+    std::string text = "Warning: Missing " + province + " ORVANDEL input grid files." +
+                       s.lineBreak + s.lineBreak + "Please obtain these files from the " +
+                       province + " government before running ORVANDEL transformations. !";
     messages.critical(messages.pick(titles::kError), text);
   }
 
@@ -80,7 +81,8 @@ bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutput
   try {
     ok = startUp(settings, messages, mainWindow, programDir, keep);
   } catch (const std::exception&) {
-    messages.critical(titles::kFatalError, {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    messages.critical(titles::kFatalError,
+                      {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
     ok = false;
   }
   messages.setBusyPointer(false);

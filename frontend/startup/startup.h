@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "core/settings.h"
 #include "config/startup_outputs.h"
+#include "core/settings.h"
 #include "messages/messages.h"
 
 namespace kartovex {

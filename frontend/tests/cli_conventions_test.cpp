@@ -53,7 +53,8 @@ TEST_F(CliConventions, VersionIsTheProjectVersionAndBuildDate) {
   EXPECT_EQ(call({"--version"}), cli::kExitCompleted);
   std::string expected = std::string("kartovex-cli ") + KARTOVEX_PROJECT_VERSION + " (built ";
   EXPECT_EQ(out.str().rfind(expected, 0), 0u) << out.str();
-  EXPECT_TRUE(std::regex_search(out.str(), std::regex(R"(\(built \d{4}-\d{2}-\d{2}\)\n$)"))) << out.str();
+  EXPECT_TRUE(std::regex_search(out.str(), std::regex(R"(\(built \d{4}-\d{2}-\d{2}\)\n$)")))
+      << out.str();
   EXPECT_EQ(calls, 0);
   EXPECT_EQ(err.str(), "");
 }
@@ -116,7 +117,8 @@ TEST_F(CliConventions, NoProgressBarWhenNotATerminal) {
 
 TEST_F(CliConventions, HelpNamesTheNewOptionsAndSignals) {
   ASSERT_EQ(call({"--help"}), 0);
-  for (const char* text : {"--version", "--quiet", "--list-routes FROM TO", "--init DIR", "SIGTERM", "SIGHUP"})
+  for (const char* text :
+       {"--version", "--quiet", "--list-routes FROM TO", "--init DIR", "SIGTERM", "SIGHUP"})
     EXPECT_NE(out.str().find(text), std::string::npos) << text;
 }
 
@@ -141,7 +143,8 @@ std::string Programs(const RouteRow& row) {
 TEST_F(CliConventions, ListRoutesShowsEveryRowOfTheTable) {
   for (const RouteRow& row : RouteTable()) {
     out.str("");
-    ASSERT_EQ(call({"--list-routes", Pair(row, true), Pair(row, false)}), cli::kExitCompleted) << row.number;
+    ASSERT_EQ(call({"--list-routes", Pair(row, true), Pair(row, false)}), cli::kExitCompleted)
+        << row.number;
     std::string text = out.str();
     EXPECT_EQ(text.rfind("Route table row " + std::to_string(row.number) + " ", 0), 0u) << text;
     EXPECT_NE(text.find("\n" + ModulesLine(row) + "\n"), std::string::npos) << text;
@@ -153,7 +156,8 @@ TEST_F(CliConventions, ListRoutesShowsEveryRowOfTheTable) {
 TEST_F(CliConventions, ListRoutesShowsTheSubRoute) {
   const RouteRow* row = FindRoute({Datum::NAD27, CoordForm::EN, Datum::NAD83, CoordForm::LL});
   ASSERT_NE(row, nullptr);
-  ASSERT_EQ(call({"--from", "NAD27:EN", "--to", "NAD83CSRS:LL", "--list-routes"}), cli::kExitCompleted);
+  ASSERT_EQ(call({"--from", "NAD27:EN", "--to", "NAD83CSRS:LL", "--list-routes"}),
+            cli::kExitCompleted);
   const RouteRow* sub = SubRouteOf(*row);
   ASSERT_NE(sub, nullptr);
   std::string text = out.str();
@@ -168,7 +172,8 @@ TEST_F(CliConventions, ListRoutesShowsTheSubRoute) {
 TEST_F(CliConventions, ListRoutesOfAPairOutsideTheTable) {
   EXPECT_EQ(call({"--list-routes", "ATS77:EN", "ATS77:EN"}), cli::kExitNotCompleted);
   EXPECT_EQ(out.str(), "");
-  EXPECT_NE(err.str().find("not a conversion the route table holds"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("not a conversion the route table holds"), std::string::npos)
+      << err.str();
 }
 
 TEST(CliConventionOptions, ListRoutesNeedsAPair) {
@@ -185,7 +190,8 @@ TEST(CliConventionOptions, ListRoutesNeedsAPair) {
 
 TEST(CliConventionOptions, VersionQuietAndInit) {
   EXPECT_TRUE(cli::ParseCliArguments({"--version"}).options->version);
-  auto q = cli::ParseCliArguments({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "p", "--quiet"});
+  auto q =
+      cli::ParseCliArguments({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "p", "--quiet"});
   ASSERT_TRUE(q.options);
   EXPECT_TRUE(q.options->quiet);
   EXPECT_EQ(cli::ParseCliArguments({"--init", "/tmp/x"}).options->init, "/tmp/x");

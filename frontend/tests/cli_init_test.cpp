@@ -23,15 +23,17 @@ class CliInit : public ::testing::Test {
   void SetUp() override {
     share = dir / "usr/share/kartovex/demo";
     lib = dir / "usr/lib/kartovex";
-    WriteFile(share + "/KARTOVEX.INI",
-              "[PATH]\r\nROOT=/opt/template/demo/\r\nBIN=BIN/\r\nWORKING=/opt/template/demo/WORKING/\r\n"
-              "[FILE]\r\nHELP=KARTOVEX_EN.HTM\r\n");
+    WriteFile(
+        share + "/KARTOVEX.INI",
+        "[PATH]\r\nROOT=/opt/template/demo/\r\nBIN=BIN/\r\nWORKING=/opt/template/demo/WORKING/\r\n"
+        "[FILE]\r\nHELP=KARTOVEX_EN.HTM\r\n");
     WriteFile(share + "/BIN/RUN1.PIF", "RUN1.BAT\n");
     WriteFile(share + "/BIN/KARTOVEX_EN.HTM", "<html></html>");
     WriteFile(share + "/DATAFILE/TRNB2777.DAT", "coefficients");
     WriteFile(share + "/INPUT/NB_LL.TXT", "P1,45,30,0,66,30,0\n");
     for (const char* sub : {"/WORKING", "/OUTPUT"}) fs::create_directories(share + sub);
-    for (const char* program : {"quillon27", "vesperan", "lumbrix"}) WriteFile(lib + "/" + program, program);
+    for (const char* program : {"quillon27", "vesperan", "lumbrix"})
+      WriteFile(lib + "/" + program, program);
     WriteFile(dir / "usr/bin/orvandel", "orvandel");
     data = cli::InstalledDataBeside(dir / "usr/bin/");
     target = dir / "inst";
@@ -53,14 +55,15 @@ TEST_F(CliInit, InstalledDataIsFoundBesideTheProgram) {
 TEST_F(CliInit, LaysOutAnInstallationWithItsOwnPaths) {
   ASSERT_EQ(init(target), cli::kExitCompleted) << err.str();
   std::string ini = ReadFile(target + "/KARTOVEX.INI");
-  EXPECT_EQ(ini,
-            "[PATH]\r\nROOT=" + target + "/\r\nBIN=BIN/\r\nWORKING=" + target + "/WORKING/\r\n"
-            "[FILE]\r\nHELP=KARTOVEX_EN.HTM\r\n");
+  EXPECT_EQ(ini, "[PATH]\r\nROOT=" + target + "/\r\nBIN=BIN/\r\nWORKING=" + target +
+                     "/WORKING/\r\n"
+                     "[FILE]\r\nHELP=KARTOVEX_EN.HTM\r\n");
   EXPECT_EQ(ini.find(kTemplateRoot), std::string::npos);
   EXPECT_EQ(ReadFile(target + "/BIN/RUN1.PIF"), "RUN1.BAT\n");
   EXPECT_EQ(ReadFile(target + "/DATAFILE/TRNB2777.DAT"), "coefficients");
   EXPECT_EQ(ReadFile(target + "/INPUT/NB_LL.TXT"), "P1,45,30,0,66,30,0\n");
-  for (const char* sub : {"/WORKING", "/OUTPUT"}) EXPECT_TRUE(fs::is_directory(target + sub)) << sub;
+  for (const char* sub : {"/WORKING", "/OUTPUT"})
+    EXPECT_TRUE(fs::is_directory(target + sub)) << sub;
   for (const char* program : {"orvandel", "quillon27", "vesperan", "lumbrix"}) {
     fs::path p = target + "/BIN/" + program;
     ASSERT_TRUE(fs::is_regular_file(p)) << program;
@@ -83,8 +86,9 @@ TEST_F(CliInit, EditorIsTheDesktopOpenerFoundOnThePath) {
   ::setenv("PATH", saved.c_str(), 1);
   ASSERT_EQ(status, cli::kExitCompleted) << err.str();
   EXPECT_EQ(ReadFile(target + "/KARTOVEX.INI"),
-            "[PATH]\r\nROOT=" + target + "/\r\nBIN=BIN/\r\nEDITOR=" + openerDir + "/\r\n"
-            "[FILE]\r\nEDITOR=xdg-open\r\nHELP=KARTOVEX_EN.HTM\r\n");
+            "[PATH]\r\nROOT=" + target + "/\r\nBIN=BIN/\r\nEDITOR=" + openerDir +
+                "/\r\n"
+                "[FILE]\r\nEDITOR=xdg-open\r\nHELP=KARTOVEX_EN.HTM\r\n");
 }
 
 TEST_F(CliInit, EditorFolderIsUsrBinWithoutAnOpenerOnThePath) {
@@ -102,10 +106,12 @@ TEST_F(CliInit, EditorFolderIsUsrBinWithoutAnOpenerOnThePath) {
 
 TEST_F(CliInit, ReadOnlyInstalledDataGivesAWritableInstallation) {
   for (const auto& e : fs::recursive_directory_iterator(share))
-    if (e.is_regular_file()) fs::permissions(e.path(), fs::perms::owner_read | fs::perms::group_read);
+    if (e.is_regular_file())
+      fs::permissions(e.path(), fs::perms::owner_read | fs::perms::group_read);
   ASSERT_EQ(init(target), cli::kExitCompleted) << err.str();
   for (const char* file : {"/BIN/RUN1.PIF", "/KARTOVEX.INI", "/DATAFILE/TRNB2777.DAT"})
-    EXPECT_NE(fs::status(target + file).permissions() & fs::perms::owner_write, fs::perms::none) << file;
+    EXPECT_NE(fs::status(target + file).permissions() & fs::perms::owner_write, fs::perms::none)
+        << file;
   EXPECT_NE(fs::status(target + "/BIN").permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
@@ -146,18 +152,22 @@ TEST_F(CliInit, ThroughTheCommandLine) {
   env.programDir = dir / "usr/bin/";
   env.out = &out;
   env.err = &err;
-  EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitCompleted) << err.str();
+  EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitCompleted)
+      << err.str();
   EXPECT_TRUE(fs::exists(target + "/BIN/orvandel"));
   EXPECT_EQ(out.str(), "Installation laid out in " + target + "/\n");
   EXPECT_EQ(err.str(), "");
   out.str("");
-  EXPECT_EQ(cli::CliMain({"--init", target + "2", "--quiet"}, "kartovex-cli", env), cli::kExitCompleted);
+  EXPECT_EQ(cli::CliMain({"--init", target + "2", "--quiet"}, "kartovex-cli", env),
+            cli::kExitCompleted);
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(fs::exists(target + "2/BIN/orvandel"));
   EXPECT_EQ(cli::CliMain({"--init", target}, "kartovex-cli", env), cli::kExitUsage);
   err.str("");
   EXPECT_EQ(cli::CliMain({"--french", "--init", target}, "kartovex-cli", env), cli::kExitUsage);
-  EXPECT_EQ(err.str(), "kartovex-cli: '" + target + "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n");
+  EXPECT_EQ(err.str(),
+            "kartovex-cli: '" + target +
+                "' existe et n'est pas un répertoire vide; --init en demande un nouveau\n");
 }
 
 // The tests' demo installation as the installed template: the laid-out
@@ -180,9 +190,9 @@ TEST(CliInitDemo, ConvertsWithoutDatafileInTheEnvironment) {
   env.programDir = dir / "elsewhere/";
   env.out = &out;
   env.err = &err;
-  int code = cli::CliMain({"--ini", target + "/KARTOVEX.INI", "--from", "NAD27:LL", "--to", "ATS77:EN", "--input",
-                           target + "/INPUT/NB_LL.TXT", "--province", "NB", "--report", target + "/OUTPUT/NB.REP",
-                           "--data"},
+  int code = cli::CliMain({"--ini", target + "/KARTOVEX.INI", "--from", "NAD27:LL", "--to",
+                           "ATS77:EN", "--input", target + "/INPUT/NB_LL.TXT", "--province", "NB",
+                           "--report", target + "/OUTPUT/NB.REP", "--data"},
                           "kartovex-cli", env);
   EXPECT_EQ(code, cli::kExitCompleted) << out.str() << err.str();
   EXPECT_EQ(out.str(), "The conversion has been completed !\n");

@@ -29,8 +29,9 @@ TEST(CliOptions, TypicalRun) {
 
 TEST(CliOptions, EveryOption) {
   auto args = typical();
-  for (const char* a : {"--report", "R.REP", "--data", "--accuracy", "--province", "ns", "--mtm-zone", "5",
-                        "--utm-zone", "20", "--ini", "/etc/k.ini", "--french", "--yes"})
+  for (const char* a :
+       {"--report", "R.REP", "--data", "--accuracy", "--province", "ns", "--mtm-zone", "5",
+        "--utm-zone", "20", "--ini", "/etc/k.ini", "--french", "--yes"})
     args.push_back(a);
   ParseResult r = ParseCliArguments(args);
   ASSERT_TRUE(r.options) << r.error;
@@ -52,7 +53,8 @@ TEST(CliOptions, DatumsAndForms) {
   EXPECT_TRUE(ParseDatumForm("nad83_1989:ll", d, f));
   EXPECT_EQ(d, Datum::NAD83_1989);
   EXPECT_TRUE(ParseDatumForm("ATS77:EN", d, f));
-  for (const char* bad : {"", "ATS77", "ATS77:", ":EN", "NAD83:EN", "ATS77:NE", "ATS77-EN", "WGS84:LL"})
+  for (const char* bad :
+       {"", "ATS77", "ATS77:", ":EN", "NAD83:EN", "ATS77:NE", "ATS77-EN", "WGS84:LL"})
     EXPECT_FALSE(ParseDatumForm(bad, d, f)) << bad;
 }
 
@@ -68,11 +70,16 @@ TEST(CliOptions, Errors) {
       {{"--from", "NAD83_1989:LL", "--to", "ATS77:EN", "--input", "a"}, "target datum only"},
       {{"--from", "NAD27:QQ", "--to", "ATS77:EN", "--input", "a"}, "invalid --from"},
       {{"--from"}, "--from needs"},
-      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--province", "ON"}, "invalid --province"},
-      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--mtm-zone", "3"}, "--mtm-zone needs 4 or 5"},
-      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--utm-zone", "18"}, "--utm-zone needs"},
-      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--accuracy"}, "--accuracy needs --report"},
-      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--verbose"}, "unknown argument '--verbose'"},
+      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--province", "ON"},
+       "invalid --province"},
+      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--mtm-zone", "3"},
+       "--mtm-zone needs 4 or 5"},
+      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--utm-zone", "18"},
+       "--utm-zone needs"},
+      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--accuracy"},
+       "--accuracy needs --report"},
+      {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--verbose"},
+       "unknown argument '--verbose'"},
       {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--report"}, "--report needs"},
       {{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "a", "--ini"}, "--ini needs"},
   };
@@ -93,11 +100,28 @@ TEST(CliOptions, HelpNeedsNothingElse) {
 
 TEST(CliOptions, HelpTextNamesEveryOptionAndGivesExamples) {
   std::string help = HelpText("kartovex-cli");
-  for (const char* part : {"--from DATUM:FORM", "--to DATUM:FORM", "--input FILE", "--report FILE.REP", "--data",
-                           "--accuracy", "--province NB|NS|PEI", "--mtm-zone 4|5", "--utm-zone 19|20|21",
-                           "--ini FILE", "--french", "--yes", "ATS77", "NAD27", "NAD83CSRS", "NAD83_1989", "EN",
-                           "LL", "XY", "Examples:",
-                           "kartovex-cli --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB"})
+  for (const char* part :
+       {"--from DATUM:FORM",
+        "--to DATUM:FORM",
+        "--input FILE",
+        "--report FILE.REP",
+        "--data",
+        "--accuracy",
+        "--province NB|NS|PEI",
+        "--mtm-zone 4|5",
+        "--utm-zone 19|20|21",
+        "--ini FILE",
+        "--french",
+        "--yes",
+        "ATS77",
+        "NAD27",
+        "NAD83CSRS",
+        "NAD83_1989",
+        "EN",
+        "LL",
+        "XY",
+        "Examples:",
+        "kartovex-cli --from NAD27:LL --to ATS77:EN --input INPUT/NB_LL.TXT --province NB"})
     EXPECT_NE(help.find(part), std::string::npos) << part;
 }
 
@@ -130,7 +154,8 @@ TEST(CliOptions, FrenchUsageErrorOnStandardError) {
   env.out = &out;
   env.err = &err;
   EXPECT_EQ(CliMain({"--french", "--mtm-zone", "7"}, "kartovex-cli", env), kExitUsage);
-  EXPECT_EQ(err.str(), "kartovex-cli: --mtm-zone demande 4 ou 5\nEssayez « kartovex-cli --help ».\n");
+  EXPECT_EQ(err.str(),
+            "kartovex-cli: --mtm-zone demande 4 ou 5\nEssayez « kartovex-cli --help ».\n");
   EXPECT_EQ(out.str(), "");
 }
 

@@ -30,13 +30,16 @@ struct Child {
   std::string out, err;  // files of standard output and error
 };
 
-Child Spawn(const std::vector<std::string>& args, const std::string& outFile, const std::string& errFile) {
+Child Spawn(const std::vector<std::string>& args, const std::string& outFile,
+            const std::string& errFile) {
   Child c{-1, outFile, errFile};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   std::vector<std::string> all{KARTOVEX_CLI};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -89,7 +92,9 @@ TEST_F(CliProgram, UsageErrorExitsTwo) {
 TEST_F(CliProgram, StartUpFailureExitsThree) {
   ::unsetenv("DATAFILE");
   WriteFile(dir / "in/P.TXT", "P1,45,30,0,66,30,0\n");
-  EXPECT_EQ(run({"--ini", ini, "--from", "NAD27:LL", "--to", "ATS77:EN", "--input", dir / "in/P.TXT"}), 3);
+  EXPECT_EQ(
+      run({"--ini", ini, "--from", "NAD27:LL", "--to", "ATS77:EN", "--input", dir / "in/P.TXT"}),
+      3);
   EXPECT_NE(err.find("DATAFILE"), std::string::npos) << err;
 }
 
@@ -100,8 +105,9 @@ TEST_F(CliProgram, CtrlCCancelsTheRunningProgram) {
   fs::permissions(program, fs::perms::owner_all);
   WriteFile(dir / "bin/RUN1.PIF", "RUN1.BAT\n");
   WriteFile(dir / "in/P.TXT", "P1,45,30,0,66,30,0\n");
-  Child c = Spawn({"--ini", ini, "--from", "NAD27:LL", "--to", "ATS77:EN", "--input", dir / "in/P.TXT"},
-                  dir / "stdout.txt", dir / "stderr.txt");
+  Child c =
+      Spawn({"--ini", ini, "--from", "NAD27:LL", "--to", "ATS77:EN", "--input", dir / "in/P.TXT"},
+            dir / "stdout.txt", dir / "stderr.txt");
   ASSERT_GT(c.pid, 0);
   // Wait (without a time limit on the result) until the program runs.
   std::string pidFile = dir / "bin/ORVANDEL.PID";
@@ -128,12 +134,14 @@ class CliDemo : public ::testing::Test {
  public:
   void SetUp() override {
     std::string demo = KARTOVEX_DEMO_DIR;
-    if (!fs::exists(demo + "/KARTOVEX.INI") || !fs::exists(demo + "/BIN")) GTEST_SKIP() << "no demo installation";
+    if (!fs::exists(demo + "/KARTOVEX.INI") || !fs::exists(demo + "/BIN"))
+      GTEST_SKIP() << "no demo installation";
     root = dir.path().substr(0, dir.path().size() - 1);
     fs::copy(demo, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     std::string text = ReadFile(root + "/KARTOVEX.INI");
-    text = std::regex_replace(text, std::regex(std::regex_replace(demo, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)")),
-                              root);
+    text = std::regex_replace(
+        text, std::regex(std::regex_replace(demo, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)")),
+        root);
     WriteFile(root + "/KARTOVEX.INI", text);
     ::setenv("DATAFILE", (root + "/DATAFILE/").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (root + "/xdg").c_str(), 1);
@@ -155,7 +163,8 @@ class CliDemo : public ::testing::Test {
 // NAD27 geographic to the ATS77 double stereographic grid of New Brunswick
 // projected on the ATS77 ellipsoid without a datum shift: a bound on where
 // each transformed point may lie.
-void ExpectNearNbGrid(double latDeg, double lonWestDeg, double east, double north, const std::string& id) {
+void ExpectNearNbGrid(double latDeg, double lonWestDeg, double east, double north,
+                      const std::string& id) {
   PJ_CONTEXT* ctx = proj_context_create();
   PJ* pj = proj_create(ctx,
                        "+proj=sterea +lat_0=46.5 +lon_0=-66.5 +k=0.999912 +x_0=300000 +y_0=800000 "
@@ -172,8 +181,8 @@ void ExpectNearNbGrid(double latDeg, double lonWestDeg, double east, double nort
 TEST_F(CliDemo, Nad27LatLongToAts77EastNorthInNewBrunswick) {
   std::string input = root + "/INPUT/NB_LL.TXT";
   std::string report = root + "/OUTPUT/NB_ATS77.REP";
-  int code = run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input, "--province", "NB", "--report",
-                  report, "--data"});
+  int code = run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input, "--province", "NB",
+                  "--report", report, "--data"});
   ASSERT_EQ(code, 0) << out << err;
   EXPECT_EQ(LastLine(out), "The conversion has been completed !");
 
@@ -206,8 +215,8 @@ TEST_F(CliDemo, Nad27LatLongToAts77EastNorthInNewBrunswick) {
 
 TEST_F(CliDemo, AccuracyFileOfALumbrixRoute) {
   std::string report = root + "/OUTPUT/CSRS.REP";
-  int code = run({"--from", "ATS77:EN", "--to", "NAD83CSRS:LL", "--input", root + "/INPUT/NB_EN77.TXT", "--report",
-                  report, "--data", "--accuracy"});
+  int code = run({"--from", "ATS77:EN", "--to", "NAD83CSRS:LL", "--input",
+                  root + "/INPUT/NB_EN77.TXT", "--report", report, "--data", "--accuracy"});
   ASSERT_EQ(code, 0) << out << err;
   EXPECT_TRUE(Exists(root + "/OUTPUT/CSRS.ACC"));
   EXPECT_FALSE(ReadFile(root + "/OUTPUT/CSRS.ACC").empty());
@@ -215,16 +224,19 @@ TEST_F(CliDemo, AccuracyFileOfALumbrixRoute) {
 
 TEST_F(CliDemo, AccuracyFileOfAnOrvandelRouteIsExplainedNotFailed) {
   std::string report = root + "/OUTPUT/NOACC.REP";
-  int code = run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT", "--report", report,
-                  "--accuracy", "--french"});
+  int code = run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT",
+                  "--report", report, "--accuracy", "--french"});
   ASSERT_EQ(code, 0) << out << err;
   EXPECT_EQ(LastLine(out), "La conversion est RÉUSSIE !");
   EXPECT_FALSE(Exists(root + "/OUTPUT/NOACC.ACC"));
-  EXPECT_NE(err.find("Cette conversion ne produit pas de fichier de précision"), std::string::npos) << err;
+  EXPECT_NE(err.find("Cette conversion ne produit pas de fichier de précision"), std::string::npos)
+      << err;
 }
 
 TEST_F(CliDemo, DefaultReportInTheWorkingDirectory) {
-  ASSERT_EQ(run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"}), 0) << err;
+  ASSERT_EQ(run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"}),
+            0)
+      << err;
   EXPECT_TRUE(Exists(root + "/WORKING/OUTPUT.REP"));
   EXPECT_TRUE(Exists(root + "/WORKING/OUTPUT.TXT"));
 }
@@ -233,14 +245,16 @@ TEST_F(CliDemo, DefaultReportInTheWorkingDirectory) {
 TEST_F(CliDemo, ProgramBesideTheConfigurationFindsIt) {
   std::string program = root + "/kartovex-cli";
   fs::copy_file(KARTOVEX_CLI, program, fs::copy_options::overwrite_existing);
-  std::vector<std::string> all{program, "--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"};
+  std::vector<std::string> all{
+      program, "--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"};
   std::vector<char*> argv;
   for (auto& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   std::string outFile = dir / "beside.out";
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t pid = -1;
   ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ), 0);

@@ -52,7 +52,8 @@ class CliRunProtocol : public ::testing::Test {
     fs::copy(demo, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     std::string text = ReadFile(root + "/KARTOVEX.INI");
     text = std::regex_replace(
-        text, std::regex(std::regex_replace(demo, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)")), root);
+        text, std::regex(std::regex_replace(demo, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)")),
+        root);
     WriteFile(root + "/KARTOVEX.INI", text);
     ::setenv("DATAFILE", (root + "/DATAFILE/").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (root + "/xdg").c_str(), 1);
@@ -129,7 +130,8 @@ class CliRunProtocol : public ::testing::Test {
 };
 
 std::string WithoutPaths(std::string text, const std::string& root) {
-  for (auto at = text.find(root); at != std::string::npos; at = text.find(root)) text.erase(at, root.size());
+  for (auto at = text.find(root); at != std::string::npos; at = text.find(root))
+    text.erase(at, root.size());
   return text;
 }
 
@@ -137,15 +139,16 @@ std::string WithoutPaths(std::string text, const std::string& root) {
 // an earlier run has left its files.
 TEST_F(CliRunProtocol, LeftoversOfAnEarlierRunNeverChangeTheOutcome) {
   WriteFile(root + "/z.txt", "HALIFAX,454388.005,4943881.772,2\n");
-  const std::vector<std::string> request{"--from", "NAD27:XY", "--to", "NAD83CSRS:LL", "--input",
-                                         root + "/z.txt", "--province", "NS", "--report",
-                                         root + "/o.REP", "--data"};
+  const std::vector<std::string> request{"--from",   "NAD27:XY",      "--to",       "NAD83CSRS:LL",
+                                         "--input",  root + "/z.txt", "--province", "NS",
+                                         "--report", root + "/o.REP", "--data"};
   Outcome fresh = Run(request);
   const std::string freshText = ReadFile(root + "/O.TXT");
   // Earlier runs that leave every kind of work file behind.
-  Outcome earlier = Run({"--from", "NAD27:EN", "--to", "NAD83CSRS:LL", "--input", root + "/INPUT/NS4_EN27.TXT",
-                         "--province", "NS"});
-  Run({"--from", "ATS77:LL", "--to", "NAD83CSRS:EN", "--input", root + "/INPUT/NS4_LL.TXT", "--province", "NS"});
+  Outcome earlier = Run({"--from", "NAD27:EN", "--to", "NAD83CSRS:LL", "--input",
+                         root + "/INPUT/NS4_EN27.TXT", "--province", "NS"});
+  Run({"--from", "ATS77:LL", "--to", "NAD83CSRS:EN", "--input", root + "/INPUT/NS4_LL.TXT",
+       "--province", "NS"});
   Outcome again = Run(request);
   EXPECT_EQ(again.status, fresh.status) << fresh.err << "\n---\n" << again.err;
   EXPECT_EQ(again.label(), fresh.label());
@@ -156,8 +159,8 @@ TEST_F(CliRunProtocol, LeftoversOfAnEarlierRunNeverChangeTheOutcome) {
 
 TEST_F(CliRunProtocol, FailingProgramIsNamedWithItsOwnReason) {
   fs::remove(root + "/BIN/NS77CS.GSB");
-  Outcome o = Run({"--from", "ATS77:LL", "--to", "NAD83CSRS:LL", "--input", root + "/INPUT/NS4_LL.TXT",
-                   "--province", "NS"});
+  Outcome o = Run({"--from", "ATS77:LL", "--to", "NAD83CSRS:LL", "--input",
+                   root + "/INPUT/NS4_LL.TXT", "--province", "NS"});
   EXPECT_EQ(o.status, 1) << o.err;
   EXPECT_EQ(o.label(), "The conversion was NOT completed !");
   EXPECT_NE(o.err.find("step 1 of 1: LUMBRIX"), std::string::npos) << o.err;
@@ -168,21 +171,24 @@ TEST_F(CliRunProtocol, FailingProgramIsNamedWithItsOwnReason) {
 
 TEST_F(CliRunProtocol, FailingProgramInFrench) {
   fs::remove(root + "/BIN/NS77CS.GSB");
-  Outcome o = Run({"--from", "ATS77:LL", "--to", "NAD83CSRS:LL", "--input", root + "/INPUT/NS4_LL.TXT",
-                   "--province", "NS", "--french"});
+  Outcome o = Run({"--from", "ATS77:LL", "--to", "NAD83CSRS:LL", "--input",
+                   root + "/INPUT/NS4_LL.TXT", "--province", "NS", "--french"});
   EXPECT_EQ(o.status, 1) << o.err;
-  EXPECT_NE(o.err.find("ERREUR: RunProgram: étape 1 de 1: LUMBRIX s'est terminé avec le code de sortie"),
-            std::string::npos)
+  EXPECT_NE(
+      o.err.find("ERREUR: RunProgram: étape 1 de 1: LUMBRIX s'est terminé avec le code de sortie"),
+      std::string::npos)
       << o.err;
   EXPECT_NE(o.err.find("Dernières lignes de"), std::string::npos) << o.err;
 }
 
 // A program that writes part of its output and is then killed.
 TEST_F(CliRunProtocol, KilledProgramIsNeverCompleted) {
-  Script("orvandel", "echo 'STATION FREDTN' > TRN_CORD.DAT\necho 'STATION MONCTON' >> TRN_CORD.DAT\nkill -9 $$\n");
+  Script(
+      "orvandel",
+      "echo 'STATION FREDTN' > TRN_CORD.DAT\necho 'STATION MONCTON' >> TRN_CORD.DAT\nkill -9 $$\n");
   WriteFile(root + "/OUTPUT/K.TXT", "earlier result\n");
-  Outcome o = Run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT", "--report",
-                   root + "/OUTPUT/K.REP", "--data"});
+  Outcome o = Run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT",
+                   "--report", root + "/OUTPUT/K.REP", "--data"});
   EXPECT_EQ(o.status, 1) << o.err;
   EXPECT_EQ(o.label(), "The conversion was NOT completed !");
   EXPECT_NE(o.err.find("step 1 of 1: ORVANDEL was killed by signal 9"), std::string::npos) << o.err;
@@ -195,7 +201,8 @@ TEST_F(CliRunProtocol, MissingProgramIsNamed) {
   Outcome o = Run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"});
   EXPECT_EQ(o.status, 1) << o.err;
   EXPECT_EQ(o.label(), "The conversion was NOT completed !");
-  EXPECT_NE(o.err.find("Could not start ORVANDEL, file not found: " + root + "/BIN/ORVANDEL.EXE"), std::string::npos)
+  EXPECT_NE(o.err.find("Could not start ORVANDEL, file not found: " + root + "/BIN/ORVANDEL.EXE"),
+            std::string::npos)
       << o.err;
 }
 
@@ -204,8 +211,9 @@ TEST_F(CliRunProtocol, ProgramThatIsNotExecutableIsNamed) {
   Outcome o = Run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"});
   EXPECT_EQ(o.status, 1) << o.err;
   EXPECT_EQ(o.label(), "The conversion was NOT completed !");
-  EXPECT_NE(o.err.find("Could not start ORVANDEL (" + root + "/BIN/orvandel: not an executable program)"),
-            std::string::npos)
+  EXPECT_NE(
+      o.err.find("Could not start ORVANDEL (" + root + "/BIN/orvandel: not an executable program)"),
+      std::string::npos)
       << o.err;
 }
 
@@ -227,8 +235,8 @@ TEST_F(CliRunProtocol, SecondRunAtOnceIsRefusedAndTheFirstCompletes) {
   for (int i = 0; i < points; ++i) big += "P" + std::to_string(i) + lines[i % lines.size()] + "\n";
   WriteFile(root + "/big.TXT", big);
 
-  pid_t a = Start({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/big.TXT", "--report",
-                   root + "/A.REP", "--data"},
+  pid_t a = Start({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/big.TXT",
+                   "--report", root + "/A.REP", "--data"},
                   "a");
   ASSERT_GT(a, 0);
   const std::string lock = root + "/WORKING/KARTOVEX.LCK";
@@ -237,15 +245,15 @@ TEST_F(CliRunProtocol, SecondRunAtOnceIsRefusedAndTheFirstCompletes) {
   // second one tries.
   ASSERT_TRUE(WaitForText(lock, "input=" + root + "/big.TXT")) << ReadFile(dir / "a.err");
   ASSERT_EQ(::kill(a, SIGSTOP), 0);
-  Outcome b = Run({"--from", "NAD27:EN", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_EN27.TXT", "--report",
-                   root + "/B.REP", "--data"});
+  Outcome b = Run({"--from", "NAD27:EN", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_EN27.TXT",
+                   "--report", root + "/B.REP", "--data"});
   ASSERT_EQ(::kill(a, SIGCONT), 0);
   Outcome first = Finish(a, "a");
 
   EXPECT_NE(b.status, 0);
   EXPECT_EQ(b.label(), "The conversion was NOT completed !");
-  EXPECT_NE(b.err.find("Another conversion is running in this installation (process " + std::to_string(a) +
-                       ", kartovex-cli, input file " + root + "/big.TXT)"),
+  EXPECT_NE(b.err.find("Another conversion is running in this installation (process " +
+                       std::to_string(a) + ", kartovex-cli, input file " + root + "/big.TXT)"),
             std::string::npos)
       << b.err;
   EXPECT_FALSE(fs::exists(root + "/B.REP"));
@@ -267,7 +275,8 @@ class CliSignal : public CliRunProtocol, public ::testing::WithParamInterface<in
 // marker goes, the run is not completed and the installation is free again.
 TEST_P(CliSignal, CancelsTheRun) {
   Script("orvandel", "echo $$ > ORVANDEL.PID\nexec sleep 60\n");
-  pid_t cli = Start({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"}, "sig");
+  pid_t cli = Start(
+      {"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT"}, "sig");
   ASSERT_GT(cli, 0);
   const std::string pidFile = root + "/BIN/ORVANDEL.PID";
   ASSERT_TRUE(WaitForText(pidFile, "\n")) << ReadFile(dir / "sig.err");
@@ -291,7 +300,8 @@ TEST_F(CliRunProtocol, FileSizeLimitIsAFailedWrite) {
   std::string big;
   for (int i = 0; i < 400; ++i) big += "P" + std::to_string(i) + ",45,57,48.96000,66,38,35.16000\n";
   WriteFile(root + "/big.TXT", big);
-  std::vector<std::string> all = Args({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/big.TXT"});
+  std::vector<std::string> all =
+      Args({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/big.TXT"});
   std::vector<char*> argv;
   for (auto& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -307,7 +317,9 @@ TEST_F(CliRunProtocol, FileSizeLimitIsAFailedWrite) {
     ::dup2(fds[1], 2);
     ::close(fds[0]);
     ::close(fds[1]);
-    struct rlimit limit {4096, 4096};
+    struct rlimit limit {
+      4096, 4096
+    };
     ::setrlimit(RLIMIT_FSIZE, &limit);
     ::execv(KARTOVEX_CLI, argv.data());
     ::_exit(127);
@@ -325,7 +337,8 @@ TEST_F(CliRunProtocol, FileSizeLimitIsAFailedWrite) {
   int wstatus = 0;
   while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
   }
-  EXPECT_TRUE(WIFEXITED(wstatus)) << "ended by signal " << (WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0);
+  EXPECT_TRUE(WIFEXITED(wstatus)) << "ended by signal "
+                                  << (WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0);
   EXPECT_EQ(StatusOf(wstatus), 1) << text;
   EXPECT_NE(text.find("The conversion was NOT completed !"), std::string::npos) << text;
   EXPECT_NE(text.find("ERROR: "), std::string::npos) << text;
@@ -341,11 +354,13 @@ TEST_F(CliRunProtocol, UsersFilesInTheWorkingFolderSurvive) {
   std::string ini = ReadFile(root + "/KARTOVEX.INI");
   ini = std::regex_replace(ini, std::regex("\nWORKING=[^\r\n]*"), "\nWORKING=" + mine);
   WriteFile(root + "/KARTOVEX.INI", ini);
-  Outcome o = Run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT", "--report",
-                   root + "/OUTPUT/R.REP", "--data"});
+  Outcome o = Run({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", root + "/INPUT/NB_LL.TXT",
+                   "--report", root + "/OUTPUT/R.REP", "--data"});
   EXPECT_EQ(o.status, 0) << o.err;
-  for (const char* f : {"survey.TXT", "old.REP", "ctl.DAT", "notes.OUT"}) EXPECT_EQ(ReadFile(mine + f), f) << f;
-  for (const char* f : {"bin.TXT", "keep.DAT", "x.NEW"}) EXPECT_EQ(ReadFile(root + "/BIN/" + f), f) << f;
+  for (const char* f : {"survey.TXT", "old.REP", "ctl.DAT", "notes.OUT"})
+    EXPECT_EQ(ReadFile(mine + f), f) << f;
+  for (const char* f : {"bin.TXT", "keep.DAT", "x.NEW"})
+    EXPECT_EQ(ReadFile(root + "/BIN/" + f), f) << f;
 }
 
 }  // namespace

@@ -86,7 +86,8 @@ TEST_F(CliRun, ReportDataAndAccuracyBoxes) {
 TEST_F(CliRun, RelativePathsAreMadeAbsolute) {
   std::string cwd = std::filesystem::current_path().string();
   std::filesystem::current_path(dir.path());
-  int code = CliMain({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "in/POINTS.TXT"}, "kartovex-cli", env);
+  int code = CliMain({"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", "in/POINTS.TXT"},
+                     "kartovex-cli", env);
   std::filesystem::current_path(cwd);
   EXPECT_EQ(code, 0) << err.str();
   EXPECT_EQ(inputFile, dir / "in/POINTS.TXT");
@@ -97,12 +98,14 @@ TEST_F(CliRun, RefusedRunExitsOneWithTheMessageOnStandardError) {
   EXPECT_EQ(run(), cli::kExitNotCompleted);
   EXPECT_EQ(calls, 0);
   EXPECT_EQ(lastLine(), "The conversion was NOT completed !");
-  EXPECT_NE(err.str().find("Required Info Missing: The specified Input File does not exist!"), std::string::npos)
+  EXPECT_NE(err.str().find("Required Info Missing: The specified Input File does not exist!"),
+            std::string::npos)
       << err.str();
 }
 
 TEST_F(CliRun, CombinationTheWindowDoesNotOfferIsNotSupported) {
-  int code = CliMain({"--from", "NAD27:XY", "--to", "NAD83CSRS:XY", "--input", input}, "kartovex-cli", env);
+  int code = CliMain({"--from", "NAD27:XY", "--to", "NAD83CSRS:XY", "--input", input},
+                     "kartovex-cli", env);
   EXPECT_EQ(code, cli::kExitNotCompleted);
   EXPECT_EQ(lastLine(), "The conversion NOT supported !");
   EXPECT_EQ(calls, 0);
@@ -110,7 +113,8 @@ TEST_F(CliRun, CombinationTheWindowDoesNotOfferIsNotSupported) {
 
 TEST_F(CliRun, OverridesApplyToThisRunOnly) {
   std::string before = ReadFile(ini);
-  EXPECT_EQ(run({"--province", "NS", "--mtm-zone", "5", "--utm-zone", "21", "--french"}), 0) << err.str();
+  EXPECT_EQ(run({"--province", "NS", "--mtm-zone", "5", "--utm-zone", "21", "--french"}), 0)
+      << err.str();
   EXPECT_EQ(province, "NS");
   EXPECT_EQ(mtmZone, "5");
   EXPECT_EQ(utmZone, "21");

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "startup/startup.h"
 #include "config_fixture.h"
 #include "platform/environment.h"
+#include "startup/startup.h"
 
 namespace kartovex {
 namespace {
@@ -45,7 +45,8 @@ TEST_F(DatafileDefault, TheEnvironmentWins) {
 TEST_F(DatafileDefault, WithoutTheFolderStartUpStillRefuses) {
   ::unsetenv("DATAFILE");
   EXPECT_FALSE(start());
-  EXPECT_TRUE(hasText("The environment string 'DATAFILE' is not set. Set in autoexec.bat and try again!"))
+  EXPECT_TRUE(
+      hasText("The environment string 'DATAFILE' is not set. Set in autoexec.bat and try again!"))
       << allTexts();
   EXPECT_EQ(GetEnvironment("DATAFILE"), "");
 }
@@ -58,7 +59,8 @@ TEST_F(DatafileDefault, TheFolderOfTheLinkedFile) {
   fs::create_symlink(ini, dir / "link/KARTOVEX.INI");
   EXPECT_TRUE(DefaultDataFileFolder(dir / "link/KARTOVEX.INI"));
   EXPECT_EQ(GetEnvironment("DATAFILE"), programDir + "DATAFILE/");
-  EXPECT_FALSE(DefaultDataFileFolder(dir / "link/KARTOVEX.INI")) << "set once, then the environment wins";
+  EXPECT_FALSE(DefaultDataFileFolder(dir / "link/KARTOVEX.INI"))
+      << "set once, then the environment wins";
 }
 
 }  // namespace

@@ -78,14 +78,16 @@ TEST_F(LoadExtentsTest, MissingKeyShowsSystemErrorThenFails) {
   EXPECT_FALSE(LoadExtents(settings, messages, Province::NB, MtmZone::Zone4, ini));
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].title, "System ERROR");
-  EXPECT_EQ(sink.messages[0].text, "Failed to find in section 'NB NAD83' with key 'NE_NORTH' in " + ini + ".");
+  EXPECT_EQ(sink.messages[0].text,
+            "Failed to find in section 'NB NAD83' with key 'NE_NORTH' in " + ini + ".");
 }
 
 TEST_F(LoadExtentsTest, MissingSectionStopsAtTheFirstValue) {
   EXPECT_FALSE(LoadExtents(settings, messages, ProvinceFromText("-1"), MtmZone::Zone4, ini));
   // One System ERROR box for the first key, then the extents error.
   ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[0].text, "Failed to find in section '-1 LAT_LONG' with key 'NE_LAT' in " + ini + ".");
+  EXPECT_EQ(sink.messages[0].text,
+            "Failed to find in section '-1 LAT_LONG' with key 'NE_LAT' in " + ini + ".");
 }
 
 TEST_F(LoadExtentsTest, TextThatIsNotANumberFails) {

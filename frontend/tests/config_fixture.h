@@ -28,10 +28,11 @@ class Installation : public ::testing::Test {
     WriteFile(ini, text);
     for (const char* sub : {"bin/", "work/", "in/", "out/", "coeff/"})
       std::filesystem::create_directories(dir / sub);
-    for (const char* file : {"bin/orvandel.exe", "bin/QUILLON27.EXE", "bin/Vesperan.exe", "bin/reader",
-                             "bin/NB2783.GSB", "bin/NB77CSRS.GSB", "bin/NS2783.GSB", "bin/NS77CSRS.GSB",
-                             "bin/PE2783.GSB", "bin/PE77CSRS.GSB", "coeff/TRNS2777.DAT",
-                             "coeff/TRNS7727.DAT", "coeff/TRPE2777.DAT", "coeff/TRPE7727.DAT"})
+    for (const char* file :
+         {"bin/orvandel.exe", "bin/QUILLON27.EXE", "bin/Vesperan.exe", "bin/reader",
+          "bin/NB2783.GSB", "bin/NB77CSRS.GSB", "bin/NS2783.GSB", "bin/NS77CSRS.GSB",
+          "bin/PE2783.GSB", "bin/PE77CSRS.GSB", "coeff/TRNS2777.DAT", "coeff/TRNS7727.DAT",
+          "coeff/TRPE2777.DAT", "coeff/TRPE7727.DAT"})
       WriteFile(dir / file, "x");
     ::setenv("DATAFILE", (dir / "coeff").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (dir / "xdg").c_str(), 1);
@@ -43,14 +44,18 @@ class Installation : public ::testing::Test {
   // Replaces or removes (value absent) the line of a key in the INI file.
   void setLine(const std::string& key, const std::string& line) {
     std::string text = ReadFile(ini);
-    std::regex re("(^|\n)" + std::regex_replace(key, std::regex(R"([()\[\].*+?])"), R"(\$&)") + "=[^\n]*\n");
+    std::regex re("(^|\n)" + std::regex_replace(key, std::regex(R"([()\[\].*+?])"), R"(\$&)") +
+                  "=[^\n]*\n");
     std::string replacement = line.empty() ? "$1" : "$1" + line + "\n";
-    std::string out = std::regex_replace(text, re, replacement, std::regex_constants::format_first_only);
+    std::string out =
+        std::regex_replace(text, re, replacement, std::regex_constants::format_first_only);
     ASSERT_NE(out, text) << "no line for " << key;
     WriteFile(ini, out);
   }
   void removeKey(const std::string& key) { setLine(key, ""); }
-  void setValue(const std::string& key, const std::string& value) { setLine(key, key + "=" + value); }
+  void setValue(const std::string& key, const std::string& value) {
+    setLine(key, key + "=" + value);
+  }
 
   bool hasText(const std::string& text) const {
     for (const auto& m : sink.messages)

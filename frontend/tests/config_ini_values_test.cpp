@@ -24,7 +24,8 @@ TEST_F(IniValuesTest, MissingKeyGivesMinusOneAndTheSystemErrorBox) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].kind, Kind::Critical);
   EXPECT_EQ(sink.messages[0].title, "System ERROR");
-  EXPECT_EQ(sink.messages[0].text, "Failed to find in section 'SETUP' with key 'Nothing' in " + ini + ".");
+  EXPECT_EQ(sink.messages[0].text,
+            "Failed to find in section 'SETUP' with key 'Nothing' in " + ini + ".");
 }
 
 TEST_F(IniValuesTest, EmptyValueIsTreatedAsMissing) {

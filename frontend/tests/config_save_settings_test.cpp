@@ -50,7 +50,8 @@ TEST_F(SaveSettingsTest, WritesTheChangeableKeysAndNothingElse) {
   std::string after = testing::ReadFile(ini);
   // Comments and the order of the file are kept.
   EXPECT_EQ(after.substr(0, 60), before.substr(0, 60));
-  EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), std::count(before.begin(), before.end(), '\n'));
+  EXPECT_EQ(std::count(after.begin(), after.end(), '\n'),
+            std::count(before.begin(), before.end(), '\n'));
 }
 
 TEST_F(SaveSettingsTest, BlankDelimiterIsWrittenQuotedAndReadsBackAsABlank) {

@@ -35,13 +35,16 @@ TEST(SettingTypes, KnownTextsReadToTheirValuesAndWriteBackTheSame) {
     EXPECT_EQ(LanguageFromText(text), value) << text;
     EXPECT_EQ(SettingText(LanguageSetting(value)), text);
   }
-  const std::vector<std::pair<std::string, MtmZone>> mtm{{"4", MtmZone::Zone4}, {"5", MtmZone::Zone5}};
+  const std::vector<std::pair<std::string, MtmZone>> mtm{{"4", MtmZone::Zone4},
+                                                         {"5", MtmZone::Zone5}};
   for (const auto& [text, value] : mtm) {
     EXPECT_EQ(MtmZoneFromText(text), value) << text;
     EXPECT_EQ(SettingText(MtmZoneSetting(value)), text);
   }
-  const std::vector<std::pair<std::string, UtmZone>> utm{
-      {"", UtmZone::None}, {"19", UtmZone::Zone19}, {"20", UtmZone::Zone20}, {"21", UtmZone::Zone21}};
+  const std::vector<std::pair<std::string, UtmZone>> utm{{"", UtmZone::None},
+                                                         {"19", UtmZone::Zone19},
+                                                         {"20", UtmZone::Zone20},
+                                                         {"21", UtmZone::Zone21}};
   for (const auto& [text, value] : utm) {
     EXPECT_EQ(UtmZoneFromText(text), value) << text;
     EXPECT_EQ(SettingText(UtmZoneSetting(value)), text);
@@ -93,8 +96,9 @@ TEST(SettingTypes, LanguageOtherThanBothGivesFrenchCaptionsAndEnglishMessages) {
     const char* message;
     const char* caption;
   };
-  for (const Case& c : {Case{"ENGLISH", "Yes", "Yes"}, Case{"FRENCH", "Oui", "Oui"}, Case{"french", "Yes", "Oui"},
-                        Case{"English", "Yes", "Oui"}, Case{"-1", "Yes", "Oui"}, Case{"", "Yes", "Oui"}}) {
+  for (const Case& c :
+       {Case{"ENGLISH", "Yes", "Yes"}, Case{"FRENCH", "Oui", "Oui"}, Case{"french", "Yes", "Oui"},
+        Case{"English", "Yes", "Oui"}, Case{"-1", "Yes", "Oui"}, Case{"", "Yes", "Oui"}}) {
     EXPECT_EQ(pick(yes, LanguageFromText(c.text)), c.message) << c.text;
     EXPECT_EQ(pickCaption(yes, LanguageFromText(c.text)), c.caption) << c.text;
   }
@@ -122,7 +126,9 @@ TEST(SettingTypes, LabelsPrefixesAndAnswersShowTheSettingText) {
 class SettingsIniTest : public testing::Installation {
  protected:
   bool start() { return StartUp(settings, messages, window, programDir); }
-  std::string get(const char* key) { return GetPrivateProfileString("SETUP", key, "<absent>", ini); }
+  std::string get(const char* key) {
+    return GetPrivateProfileString("SETUP", key, "<absent>", ini);
+  }
   void set(const char* key, const std::string& value) {
     if (get(key) != value) setValue(key, value);
   }
@@ -133,7 +139,8 @@ class SettingsIniTest : public testing::Installation {
     std::smatch m;
     std::string copy;
     for (const char* datum : {"LAT_LONG", "NAD83", "ATS77", "NAD27"}) {
-      ASSERT_TRUE(std::regex_search(text, m, std::regex(std::string(R"(\[NB )") + datum + R"(\][^\[]*)")));
+      ASSERT_TRUE(
+          std::regex_search(text, m, std::regex(std::string(R"(\[NB )") + datum + R"(\][^\[]*)")));
       copy += std::regex_replace(m.str(), std::regex(R"(^\[NB )"), "[" + province + " ");
     }
     testing::WriteFile(ini, text + "\n" + copy);
@@ -198,8 +205,9 @@ TEST_F(SettingsIniTest, UnknownProvinceReadsItsOwnExtentsWarnsAndWritesBackAsItW
   EXPECT_EQ(settings.province, Province::Other);
   EXPECT_EQ(SettingText(settings.province), "QC");
   EXPECT_EQ(window.provinceLabel, "Province = 'QC'");
-  EXPECT_TRUE(hasText("Warning: Missing QC ORVANDEL input grid files.\r\n\r\nPlease obtain these files from the QC "
-                      "government before running ORVANDEL transformations. !"))
+  EXPECT_TRUE(hasText(
+      "Warning: Missing QC ORVANDEL input grid files.\r\n\r\nPlease obtain these files from the QC "
+      "government before running ORVANDEL transformations. !"))
       << allTexts();
   // New Brunswick's grid-shift files.
   EXPECT_EQ(settings.gridShift27to83_89, root + "/bin/NB2783.GSB");

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "startup/startup.h"
 #include "config/utm_zone.h"
 #include "config_fixture.h"
+#include "startup/startup.h"
 
 namespace kartovex {
 namespace {
@@ -202,14 +202,27 @@ TEST_F(SetupModelTest, FrenchCaptions) {
   settings.language = Language::French;
   setup.open();
   EXPECT_TRUE(setup.optFrench.checked);
-  const std::pair<const char*, const char*> expected[] = {
-      {"fraProvince", "Province"}, {"optNB", "Nouveau-Brunswick"}, {"optNS", "Nouvelle-Écosse"},
-      {"optPEI", "Île-du-Prince-Édouard"}, {"fraMTMZones", "MTM Zones"}, {"optMTMZone4", "MTM Zone 4"},
-      {"optMTMZone5", "MTM Zone 5"}, {"optZone19", "Zone 19"}, {"optZone21", "    Zone 21"},
-      {"fraLanguage", "Langue"}, {"optEnglish", "Anglais"}, {"optFrench", "Français"},
-      {"fraDirectories", "Répertoires"}, {"lblRoot", "Racine"}, {"lblBin", "Logiciel"},
-      {"lblWorking", "Répertoire de travail"}, {"comCANCEL", "&Abandon"}, {"lblInput", "Entrée"},
-      {"lblOutput", "Sortie"}, {"lblReader", "Lecteur PDF"}, {"frmSetup", "Kartovex Setup"}};
+  const std::pair<const char*, const char*> expected[] = {{"fraProvince", "Province"},
+                                                          {"optNB", "Nouveau-Brunswick"},
+                                                          {"optNS", "Nouvelle-Écosse"},
+                                                          {"optPEI", "Île-du-Prince-Édouard"},
+                                                          {"fraMTMZones", "MTM Zones"},
+                                                          {"optMTMZone4", "MTM Zone 4"},
+                                                          {"optMTMZone5", "MTM Zone 5"},
+                                                          {"optZone19", "Zone 19"},
+                                                          {"optZone21", "    Zone 21"},
+                                                          {"fraLanguage", "Langue"},
+                                                          {"optEnglish", "Anglais"},
+                                                          {"optFrench", "Français"},
+                                                          {"fraDirectories", "Répertoires"},
+                                                          {"lblRoot", "Racine"},
+                                                          {"lblBin", "Logiciel"},
+                                                          {"lblWorking", "Répertoire de travail"},
+                                                          {"comCANCEL", "&Abandon"},
+                                                          {"lblInput", "Entrée"},
+                                                          {"lblOutput", "Sortie"},
+                                                          {"lblReader", "Lecteur PDF"},
+                                                          {"frmSetup", "Kartovex Setup"}};
   for (const auto& [control, text] : expected) EXPECT_EQ(setup.caption(control), text) << control;
   EXPECT_EQ(setup.directoryDialog().caption, "Choisir un répertoire");
   EXPECT_EQ(setup.directoryDialog().cancel, "&Annuler");

@@ -73,21 +73,21 @@ TEST_F(StartUpTest, IniInTheUserConfigurationDirectoryWhenNoneBesideTheProgram) 
 }
 
 TEST_F(StartUpTest, RemovesOldWorkFilesOfBothDirectories) {
-  for (const char* f : {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT",
-                        "bin/LL_GHOST.NEW", "bin/LL_GHOST.LIS", "bin/LL_GHOST.MIS", "bin/RUN2.CON",
-                        "bin/TEMP1.DAT", "bin/trn_cord.dat", "work/INPUT.DAT", "work/INPUT1.DAT",
-                        "work/RUNNING.TXT"})
+  for (const char* f :
+       {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT", "bin/LL_GHOST.NEW",
+        "bin/LL_GHOST.LIS", "bin/LL_GHOST.MIS", "bin/RUN2.CON", "bin/TEMP1.DAT", "bin/trn_cord.dat",
+        "work/INPUT.DAT", "work/INPUT1.DAT", "work/RUNNING.TXT"})
     WriteFile(dir / f, "x");
   // Files of other names are not the system's: the user's, whatever their extension.
-  for (const char* f : {"bin/RUN1.PIF", "bin/A.NEW", "bin/A.LIS", "bin/A.MIS", "bin/NOTES.TXT",
-                        "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT", "work/OLD.REP",
-                        "work/OLD.TXT", "work/OLD.DAT"})
+  for (const char* f :
+       {"bin/RUN1.PIF", "bin/A.NEW", "bin/A.LIS", "bin/A.MIS", "bin/NOTES.TXT", "work/kartovex.log",
+        "work/kartovex.err", "work/OLD.OUT", "work/OLD.REP", "work/OLD.TXT", "work/OLD.DAT"})
     WriteFile(dir / f, "x");
   ASSERT_TRUE(start()) << allTexts();
-  for (const char* f : {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT",
-                        "bin/LL_GHOST.NEW", "bin/LL_GHOST.LIS", "bin/LL_GHOST.MIS", "bin/RUN2.CON",
-                        "bin/TEMP1.DAT", "bin/trn_cord.dat", "work/INPUT.DAT", "work/INPUT1.DAT",
-                        "work/RUNNING.TXT"})
+  for (const char* f :
+       {"bin/RUN1.BAT", "bin/IN_RUN1.TXT", "bin/INPUT.DAT", "bin/QUILLON27.OUT", "bin/LL_GHOST.NEW",
+        "bin/LL_GHOST.LIS", "bin/LL_GHOST.MIS", "bin/RUN2.CON", "bin/TEMP1.DAT", "bin/trn_cord.dat",
+        "work/INPUT.DAT", "work/INPUT1.DAT", "work/RUNNING.TXT"})
     EXPECT_FALSE(Exists(dir / f)) << f;
   for (const char* f : {"bin/RUN1.PIF", "bin/A.NEW", "bin/A.LIS", "bin/A.MIS", "bin/NOTES.TXT",
                         "work/kartovex.log", "work/kartovex.err", "work/OLD.OUT", "work/OLD.REP",
@@ -98,7 +98,8 @@ TEST_F(StartUpTest, RemovesOldWorkFilesOfBothDirectories) {
 // Another front end is running a conversion in this installation: its work
 // files are not old, start-up leaves them alone.
 TEST_F(StartUpTest, WorkFilesOfARunningConversionAreLeftAlone) {
-  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"}) WriteFile(dir / f, "x");
+  for (const char* f : {"bin/RUN1.BAT", "bin/INPUT.DAT", "work/INPUT.DAT", "work/RUNNING.TXT"})
+    WriteFile(dir / f, "x");
   InstallationLock running;
   ASSERT_EQ(running.Acquire(dir / "work/KARTOVEX.LCK", "pid=1\n"), LockResult::Acquired);
   ASSERT_TRUE(start()) << allTexts();
@@ -116,7 +117,8 @@ TEST_F(StartUpTest, AbsentProvinceCodeIsMinusOneNotNb) {
   removeKey("Province Code");
   EXPECT_FALSE(start());
   EXPECT_EQ(settings.province, ProvinceFromText("-1"));
-  EXPECT_TRUE(hasText("Failed to find in section 'SETUP' with key 'Province Code' in " + ini + "."));
+  EXPECT_TRUE(
+      hasText("Failed to find in section 'SETUP' with key 'Province Code' in " + ini + "."));
   EXPECT_TRUE(hasText("LoadExtents: An error occurred while reading the extents!"));
 }
 
@@ -143,8 +145,9 @@ TEST_F(StartUpTest, MissingPdfReaderAsksAndNoEndsTheStart) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].kind, Kind::QuestionCritical);
   EXPECT_EQ(sink.messages[0].title, "FATAL ERROR");
-  EXPECT_EQ(sink.messages[0].text, "The '" + root +
-                                       "/bin/reader'file does not exist! Please set in the setup dialog. Continue?");
+  EXPECT_EQ(sink.messages[0].text,
+            "The '" + root +
+                "/bin/reader'file does not exist! Please set in the setup dialog. Continue?");
 }
 
 TEST_F(StartUpTest, MissingPdfReaderYesGoesOnWithHelpDisabled) {
@@ -160,8 +163,8 @@ TEST_F(StartUpTest, MissingPdfReaderQuestionInFrench) {
   sink.answers = {false};
   EXPECT_FALSE(start());
   EXPECT_EQ(sink.messages[0].title, "ERREUR CRITIQUE");
-  EXPECT_EQ(sink.messages[0].text,
-            "Le fichier de données '" + root + "/bin/reader' n'existe pas ! Voulez-vous continuer ?");
+  EXPECT_EQ(sink.messages[0].text, "Le fichier de données '" + root +
+                                       "/bin/reader' n'existe pas ! Voulez-vous continuer ?");
 }
 
 TEST_F(StartUpTest, NovaScotiaLabelAndExtents) {
@@ -223,13 +226,13 @@ TEST_P(RequiredKeyTest, MinusOneValueEndsTheStart) {
   EXPECT_TRUE(sink.messages.empty()) << allTexts();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, RequiredKeyTest,
-                         ::testing::Values("ROOT", "BIN", "WORKING", "EDITOR", "HELP",
-                                           "NS GRID SHIFT 77 - 83 (89)", "PEI GRID SHIFT 77 - 83 (89)",
-                                           "NB GRID SHIFT 77 - 83 (89)", "NS GRID SHIFT 77 - 83 csrs",
-                                           "PEI GRID SHIFT 77 - 83 csrs", "NB GRID SHIFT 77 - 83 csrs",
-                                           "NB GRID SHIFT 27 - 83 (89)", "NS GRID SHIFT 27 - 83 (89)",
-                                           "PEI GRID SHIFT 27 - 83 (89)"));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RequiredKeyTest,
+    ::testing::Values("ROOT", "BIN", "WORKING", "EDITOR", "HELP", "NS GRID SHIFT 77 - 83 (89)",
+                      "PEI GRID SHIFT 77 - 83 (89)", "NB GRID SHIFT 77 - 83 (89)",
+                      "NS GRID SHIFT 77 - 83 csrs", "PEI GRID SHIFT 77 - 83 csrs",
+                      "NB GRID SHIFT 77 - 83 csrs", "NB GRID SHIFT 27 - 83 (89)",
+                      "NS GRID SHIFT 27 - 83 (89)", "PEI GRID SHIFT 27 - 83 (89)"));
 
 TEST_F(StartUpTest, FileEditorKeyIsRequiredToo) {
   // [PATH] EDITOR comes first in the file; the second EDITOR= line is [FILE]'s.
@@ -253,7 +256,8 @@ TEST_F(StartUpTest, TheRunsInputFileAndTheKeyboardFileSurviveTheCleanUp) {
   WriteFile(dir / "work/POINTS.TXT", "P1,45,30,0,66,30,0\n");
   WriteFile(dir / "work/INPUT.TXT", "typed");
   WriteFile(dir / "work/RUNNING.TXT", "old");
-  ASSERT_TRUE(StartUp(settings, messages, window, programDir, {dir / "work/points.txt"})) << allTexts();
+  ASSERT_TRUE(StartUp(settings, messages, window, programDir, {dir / "work/points.txt"}))
+      << allTexts();
   EXPECT_TRUE(std::filesystem::exists(dir / "work/POINTS.TXT"));
   EXPECT_TRUE(std::filesystem::exists(dir / "work/INPUT.TXT"));
   EXPECT_FALSE(std::filesystem::exists(dir / "work/RUNNING.TXT"));
@@ -261,7 +265,8 @@ TEST_F(StartUpTest, TheRunsInputFileAndTheKeyboardFileSurviveTheCleanUp) {
 
 TEST_F(StartUpTest, WorkDirectoryFallenBackToRootKeepsTheUsersFiles) {
   setValue("WORKING", root + "/nowhere/");
-  for (const char* f : {"POINTS.TXT", "OLD.REP", "OLD.DAT", "RUNNING.TXT", "INPUT.DAT"}) WriteFile(dir / f, "x");
+  for (const char* f : {"POINTS.TXT", "OLD.REP", "OLD.DAT", "RUNNING.TXT", "INPUT.DAT"})
+    WriteFile(dir / f, "x");
   ASSERT_TRUE(start()) << allTexts();
   EXPECT_TRUE(std::filesystem::exists(dir / "POINTS.TXT"));
   EXPECT_TRUE(std::filesystem::exists(dir / "OLD.REP"));
@@ -306,9 +311,10 @@ TEST_F(StartUpTest, DatafileMessageInFrench) {
   ::setenv("DATAFILE", "", 1);
   EXPECT_FALSE(start());
   EXPECT_EQ(sink.messages[0].title, "ERREUR CRITIQUE");
-  EXPECT_EQ(sink.messages[0].text,
-            "Le cheminement de la chaîne 'DATAFILE' n'a pas été identifié dans le fichier autoexec.bat. "
-            "Édité ce fichier et essayer de nouveau!");
+  EXPECT_EQ(
+      sink.messages[0].text,
+      "Le cheminement de la chaîne 'DATAFILE' n'a pas été identifié dans le fichier autoexec.bat. "
+      "Édité ce fichier et essayer de nouveau!");
 }
 
 TEST_F(StartUpTest, MissingOrvandelAsks) {
@@ -348,8 +354,10 @@ TEST_F(StartUpTest, MissingQuillonAndVesperanAreReportedAndTheStartGoesOn) {
   ASSERT_TRUE(start());
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].kind, Kind::Critical);
-  EXPECT_EQ(sink.messages[0].text, "The 'quillon27.exe' program is not in the " + root + "/bin/ directory!");
-  EXPECT_EQ(sink.messages[1].text, "The 'vesperan.exe' program is not in the " + root + "/bin/ directory!");
+  EXPECT_EQ(sink.messages[0].text,
+            "The 'quillon27.exe' program is not in the " + root + "/bin/ directory!");
+  EXPECT_EQ(sink.messages[1].text,
+            "The 'vesperan.exe' program is not in the " + root + "/bin/ directory!");
 }
 
 TEST_F(StartUpTest, MissingQuillonInFrench) {
@@ -367,8 +375,10 @@ TEST_F(StartUpTest, MissingGridShiftFilesAskInOrder) {
   EXPECT_FALSE(start());
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].kind, Kind::QuestionCritical);
-  EXPECT_EQ(sink.messages[0].text, "The '" + root + "/bin/NB2783.GSB' data file does not exist! Continue?");
-  EXPECT_EQ(sink.messages[1].text, "The '" + root + "/bin/NB77CSRS.GSB' data file does not exist! Continue?");
+  EXPECT_EQ(sink.messages[0].text,
+            "The '" + root + "/bin/NB2783.GSB' data file does not exist! Continue?");
+  EXPECT_EQ(sink.messages[1].text,
+            "The '" + root + "/bin/NB77CSRS.GSB' data file does not exist! Continue?");
 }
 
 TEST_F(StartUpTest, MissingGridShiftFileInFrenchYesGoesOn) {
@@ -376,8 +386,8 @@ TEST_F(StartUpTest, MissingGridShiftFileInFrenchYesGoesOn) {
   std::filesystem::remove(dir / "bin/NB77CSRS.GSB");
   sink.answers = {true};
   ASSERT_TRUE(start());
-  EXPECT_EQ(sink.messages[0].text,
-            "Le fichier de données '" + root + "/bin/NB77CSRS.GSB' n'existe pas ! Voulez-vous continuer ?");
+  EXPECT_EQ(sink.messages[0].text, "Le fichier de données '" + root +
+                                       "/bin/NB77CSRS.GSB' n'existe pas ! Voulez-vous continuer ?");
 }
 
 TEST_F(StartUpTest, ExtentLoggingValues) {
@@ -409,9 +419,10 @@ TEST_F(StartUpTest, MissingTransformFilesWarnForNovaScotiaAndTheStartGoesOn) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].kind, Kind::Critical);
   EXPECT_EQ(sink.messages[0].title, "ERROR");
-  EXPECT_EQ(sink.messages[0].text,
-            "Warning: Missing NS ORVANDEL input grid files.\r\n\r\nPlease obtain these files from the NS "
-            "government before running ORVANDEL transformations. !");
+  EXPECT_EQ(
+      sink.messages[0].text,
+      "Warning: Missing NS ORVANDEL input grid files.\r\n\r\nPlease obtain these files from the NS "
+      "government before running ORVANDEL transformations. !");
 }
 
 TEST_F(StartUpTest, MissingTransformFilesWarnInFrench) {
@@ -427,7 +438,8 @@ TEST_F(StartUpTest, MissingBinDirectoryFailsAtTheRemovalOfOldFiles) {
   sink.defaultAnswer = true;
   EXPECT_FALSE(start());
   ASSERT_FALSE(sink.messages.empty());
-  EXPECT_EQ(sink.messages.back().text, "RemoveFiles: " + root + "/nobin/ not found. Old files not deleted.");
+  EXPECT_EQ(sink.messages.back().text,
+            "RemoveFiles: " + root + "/nobin/ not found. Old files not deleted.");
   EXPECT_FALSE(sink.busy);
 }
 

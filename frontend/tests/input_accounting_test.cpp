@@ -95,7 +95,9 @@ TEST_F(AccountingTest, ByteOrderMarkIsDropped) {
   EXPECT_EQ(line, "STJOHN01,1");
   ASSERT_TRUE(reader.Next(line));
   EXPECT_EQ(line, "P2,2");
-  Input("\xEF\xBB\xBF" "ABCDEFGH,2500000,7400000\r\n");
+  Input(
+      "\xEF\xBB\xBF"
+      "ABCDEFGH,2500000,7400000\r\n");
   ASSERT_TRUE(IntoVesperan_EN(ctx)) << (sink.messages.empty() ? "" : sink.messages[0].text);
   ASSERT_EQ(WorkInput().size(), 1u);
   EXPECT_EQ(WorkInput()[0].find("\xEF"), std::string::npos) << WorkInput()[0];
@@ -110,7 +112,8 @@ TEST_F(AccountingTest, EmptyFileIsNoPointsOnEveryWriter) {
     for (auto writer : {&IntoTransform_EN, &IntoQuillon27_EN, &IntoVesperan_EN}) {
       sink.clear();
       EXPECT_FALSE(writer(ctx));
-      ASSERT_EQ(sink.messages.size(), 1u + (text.empty() ? 0u : 1u));  // the unread-lines warning first
+      ASSERT_EQ(sink.messages.size(),
+                1u + (text.empty() ? 0u : 1u));  // the unread-lines warning first
       EXPECT_EQ(sink.messages.back().title, "File Error");
       EXPECT_EQ(sink.messages.back().text,
                 run.inputFile + " holds no points: the file is empty or its first line is blank.");
@@ -191,7 +194,8 @@ TEST_F(AccountingTest, ZoneRejectionGoesToTheLogWithTheLineNumber) {
   ASSERT_TRUE(IntoVesperan_XY(ctx));
   messages.CloseLogFiles();
   const std::string log = iotest::ReadFile(settings.workDir + "kartovex.log");
-  EXPECT_NE(log.find("[ 2]The following UTM zone is not 19, 20 or 21: 99"), std::string::npos) << log;
+  EXPECT_NE(log.find("[ 2]The following UTM zone is not 19, 20 or 21: 99"), std::string::npos)
+      << log;
   EXPECT_NE(iotest::ReadFile(settings.workDir + "kartovex.err").find("U2,500000,5000000,99"),
             std::string::npos);
 }
@@ -238,7 +242,8 @@ TEST_F(AccountingTest, PointLostWithoutAReasonFailsTheStep) {
   Bin("TRN_CORD.DAT", CordLine("P1"));
   Bin("ORVANDEL.OUT", " nothing about P2\r\n");
   EXPECT_FALSE(WriteOutText(ctx, "TRANSFORM_EN"));
-  EXPECT_EQ(OnlyMessage().text, "The programs lost 1 point(s) without giving a reason: P2 (line 2).");
+  EXPECT_EQ(OnlyMessage().text,
+            "The programs lost 1 point(s) without giving a reason: P2 (line 2).");
 }
 
 // As many outputs as points is not enough: each point must be among them.
@@ -249,7 +254,8 @@ TEST_F(AccountingTest, SameCountWithAPointTwiceStillMissesTheOther) {
   Bin("TRN_CORD.DAT", CordLine("P1") + CordLine("P1"));
   Bin("ORVANDEL.OUT", " nothing about P2\r\n");
   EXPECT_FALSE(WriteOutText(ctx, "TRANSFORM_EN"));
-  EXPECT_EQ(OnlyMessage().text, "The programs lost 1 point(s) without giving a reason: P2 (line 2).");
+  EXPECT_EQ(OnlyMessage().text,
+            "The programs lost 1 point(s) without giving a reason: P2 (line 2).");
 }
 
 TEST_F(AccountingTest, PointsBackInAnotherOrderAreAllAccountedFor) {
@@ -257,7 +263,8 @@ TEST_F(AccountingTest, PointsBackInAnotherOrderAreAllAccountedFor) {
   ASSERT_TRUE(IntoTransform_EN(ctx));
   run.orvandelRan = true;
   Bin("TRN_CORD.DAT", CordLine("p2") + CordLine("P1"));
-  ASSERT_TRUE(WriteOutText(ctx, "TRANSFORM_EN")) << (sink.messages.empty() ? "" : sink.messages[0].text);
+  ASSERT_TRUE(WriteOutText(ctx, "TRANSFORM_EN"))
+      << (sink.messages.empty() ? "" : sink.messages[0].text);
   EXPECT_EQ(run.counts.converted, 2);
   EXPECT_EQ(run.missedPoints, 0);
 }
@@ -266,7 +273,8 @@ TEST_F(AccountingTest, ReportOfAnOrvandelThatDidNotRunGivesNoReason) {
   Input("P1,2500000,7400000\nFREDTN,2500001,7400001\n");
   ASSERT_TRUE(IntoVesperan_EN(ctx));
   Bin("ORVANDEL.OUT", NotTransformedLine("FREDTN"));
-  Bin("XY_MAP.DAT", Placed({{1, "       P1"}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n");
+  Bin("XY_MAP.DAT",
+      Placed({{1, "       P1"}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n");
   EXPECT_FALSE(WriteOutText(ctx, "XY_MAP"));
 }
 
@@ -276,12 +284,18 @@ TEST_F(AccountingTest, LumbrixMisFileNamesItsMissedPoints) {
   ASSERT_TRUE(IntoLumbrix_LL(ctx));
   run.newFile = settings.binDir + "IN.NEW";
   auto geo = [](const std::string& id) {
-    return Placed({{7, id}, {41, "45"}, {44, "30"}, {47, "00.00000"}, {57, "66"}, {60, "30"},
+    return Placed({{7, id},
+                   {41, "45"},
+                   {44, "30"},
+                   {47, "00.00000"},
+                   {57, "66"},
+                   {60, "30"},
                    {63, "00.00000"}});
   };
   Bin("IN.NEW", geo("       P1") + "\r\n");
   Bin("IN.MIS", geo("      FAR") + "  OUTSIDE GRID\r\n");
-  ASSERT_TRUE(WriteOutText(ctx, "NEW_FILE")) << (sink.messages.empty() ? "" : sink.messages[0].text);
+  ASSERT_TRUE(WriteOutText(ctx, "NEW_FILE"))
+      << (sink.messages.empty() ? "" : sink.messages[0].text);
   EXPECT_EQ(run.missedPoints, 1);
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].text,
@@ -294,7 +308,8 @@ TEST_F(AccountingTest, EarlierResultsSurviveAFailedReport) {
   iotest::WriteFile(run.dataFile, "EARLIER DATA\r\n");
   iotest::WriteFile(run.reportFile, "EARLIER REPORT\r\n");
   run.stageResults = true;
-  Bin("XY_MAP.DAT", Placed({{1, "       P1"}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n");
+  Bin("XY_MAP.DAT",
+      Placed({{1, "       P1"}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n");
   ASSERT_TRUE(WriteOutText(ctx, "XY_MAP"));
   EXPECT_EQ(iotest::ReadFile(run.dataFile), "EARLIER DATA\r\n");
   // The report cannot read its input file.
@@ -310,14 +325,16 @@ TEST_F(AccountingTest, StagedResultsReplaceTheTargetsOnCommit) {
   iotest::WriteFile(run.dataFile, "EARLIER DATA\r\n");
   Input("P1,2500000,7400000\n");
   run.stageResults = true;
-  Bin("XY_MAP.DAT", Placed({{1, "       P1"}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n");
+  Bin("XY_MAP.DAT",
+      Placed({{1, "       P1"}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n");
   ASSERT_TRUE(WriteOutText(ctx, "XY_MAP"));
   ASSERT_TRUE(WriteOutReport(ctx));
   EXPECT_FALSE(fs::exists(run.reportFile));
   ASSERT_TRUE(CommitStagedFiles(run, messages));
   EXPECT_EQ(iotest::ReadFile(run.dataFile), "P1,2500000.456,7400000.123\r\n");
   const std::string report = iotest::ReadFile(run.reportFile);
-  EXPECT_NE(report.find("OUTPUT: File: " + run.dataFile), std::string::npos) << "temporary name shown";
+  EXPECT_NE(report.find("OUTPUT: File: " + run.dataFile), std::string::npos)
+      << "temporary name shown";
   EXPECT_NE(report.find("P1         2500000.456"), std::string::npos);
   EXPECT_EQ(HiddenFiles(root), 0);
 }
@@ -332,7 +349,8 @@ TEST_F(AccountingTest, MissingAndReadOnlyFoldersAreNamed) {
   fs::permissions(root + "RO", fs::perms::owner_read | fs::perms::owner_exec);
   sink.clear();
   EXPECT_FALSE(CheckResultFolders({root + "RO/R.REP"}, messages));
-  EXPECT_EQ(OnlyMessage().text, "The folder of the file " + root + "RO/R.REP cannot be written to.");
+  EXPECT_EQ(OnlyMessage().text,
+            "The folder of the file " + root + "RO/R.REP cannot be written to.");
   fs::permissions(root + "RO", fs::perms::owner_all);
 }
 
@@ -342,9 +360,11 @@ TEST_F(AccountingTest, ReportInAMissingFolderNamesThePath) {
   run.reportFile = root + "NOPE/R.REP";
   EXPECT_FALSE(WriteOutReport(ctx));
   ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[0].text.rfind("The file " + run.reportFile + " could not be written (", 0), 0u)
+  EXPECT_EQ(
+      sink.messages[0].text.rfind("The file " + run.reportFile + " could not be written (", 0), 0u)
       << sink.messages[0].text;
-  EXPECT_EQ(sink.messages[1].text, "WriteOutReport: An error occurred while writing your output report file!");
+  EXPECT_EQ(sink.messages[1].text,
+            "WriteOutReport: An error occurred while writing your output report file!");
 }
 
 // A file-size limit makes the data file's writes fail part-way: the failure
@@ -354,13 +374,18 @@ TEST_F(AccountingTest, WriteFailureUnderAFileSizeLimitIsReported) {
   iotest::WriteFile(run.dataFile, "EARLIER DATA\r\n");
   std::string many;
   for (int i = 0; i < 2000; ++i)
-    many += Placed({{1, "       P" + std::to_string(i % 10)}, {11, " 7400000.123"}, {24, " 2500000.456"}}) + "\r\n";
+    many += Placed({{1, "       P" + std::to_string(i % 10)},
+                    {11, " 7400000.123"},
+                    {24, " 2500000.456"}}) +
+            "\r\n";
   Bin("XY_MAP.DAT", many);
   const pid_t pid = ::fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
     ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit {4096, 4096};
+    struct rlimit limit {
+      4096, 4096
+    };
     ::setrlimit(RLIMIT_FSIZE, &limit);
     run.stageResults = true;
     const bool ok = WriteOutText(ctx, "XY_MAP");
@@ -382,7 +407,8 @@ TEST_F(AccountingTest, WriteFailureUnderAFileSizeLimitIsReported) {
 TEST_F(AccountingTest, PipeInPlaceOfAProgramOutputIsRefused) {
   ASSERT_EQ(::mkfifo((settings.binDir + "XY_MAP.DAT").c_str(), 0600), 0);
   EXPECT_FALSE(WriteOutText(ctx, "XY_MAP"));
-  EXPECT_EQ(OnlyMessage().text, "WriteOutText: An error occurred while writing your output text file!");
+  EXPECT_EQ(OnlyMessage().text,
+            "WriteOutText: An error occurred while writing your output text file!");
 }
 
 // Splitting with an empty delimiter ends (the line is invalid), never loops.

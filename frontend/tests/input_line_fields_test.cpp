@@ -124,7 +124,8 @@ TEST(ParseUtmCoordTest, UnconvertibleCoordinateShowsItsRunTimeError) {
   EXPECT_FALSE(parseUTMcoord("U1,5x0.12345,500000,20", id, x, y, zone, extra, s, messages));
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].title, "ERREUR");
-  EXPECT_EQ(sink.messages[0].text, "parseUTMcoord: Une erreur s'est produite durant le traitement!");
+  EXPECT_EQ(sink.messages[0].text,
+            "parseUTMcoord: Une erreur s'est produite durant le traitement!");
 }
 
 }  // namespace

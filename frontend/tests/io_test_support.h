@@ -23,7 +23,9 @@ inline std::string MakeTempDir() { return testfiles::MakeTempDir("kartovex_fe2")
 using testfiles::Placed;
 using testfiles::ReadFile;
 using testfiles::WriteFile;
-inline std::vector<std::string> ReadCrLfLines(const std::string& path) { return testfiles::CrLfLines(path); }
+inline std::vector<std::string> ReadCrLfLines(const std::string& path) {
+  return testfiles::CrLfLines(path);
+}
 
 // The test settings, from ATS77 East,North to NAD83 East,North.
 class IoTest : public ::testing::Test {

@@ -24,7 +24,8 @@ TEST_F(KeyboardEntry, LoadSetsTheModeFramesAndCaptions) {
   EXPECT_FALSE(model.txtNSZoneVisible);
   EXPECT_EQ(model.caption("lbl19_20"), "(19 or 20)");
   EXPECT_EQ(model.caption("lblUTM_WARNING"),
-            "NOTE: Extra care should be taken when entering UTM coordinates!  (They are not being validated by "
+            "NOTE: Extra care should be taken when entering UTM coordinates!  (They are not being "
+            "validated by "
             "the system.) NAD27 (UTM)-> ATS77 only one zone allowed!");
 
   settings.language = Language::French;

@@ -20,7 +20,7 @@ TEST_F(KeyboardZoneLocks, FirstNovaScotiaGridPointNamesTheMtmZoneAndLocksIt) {
   EXPECT_DOUBLE_EQ(settings.extents.ats77.NE_EAST, 500000);
   EXPECT_FALSE(model.txtZONEEnabled);
   EXPECT_EQ(model.entry.txtZONE, "5");  // the locked zone stays shown
-  grid("N2", "5000000", "5000000");       // a zone 4 easting is now outside
+  grid("N2", "5000000", "5000000");     // a zone 4 easting is now outside
   EXPECT_FALSE(model.Commit());
   EXPECT_EQ(lastText(), "The Easting is outside of NS!");
 }

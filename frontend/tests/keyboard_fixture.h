@@ -36,7 +36,8 @@ class KeyboardTest : public ::testing::Test {
     std::string text;
     for (const char* zone : {"4", "5"}) {
       bool four = std::string(zone) == "4";
-      text += std::string("[NS ") + zone + " LAT_LONG]\nNE_LAT=47.1\nNE_LON=59.6\nSW_LAT=43.3\nSW_LON=66.5\n";
+      text += std::string("[NS ") + zone +
+              " LAT_LONG]\nNE_LAT=47.1\nNE_LON=59.6\nSW_LAT=43.3\nSW_LON=66.5\n";
       for (const char* datum : {"NAD83", "ATS77", "NAD27"}) {
         text += std::string("[NS ") + zone + " " + datum + "]\n";
         text += four ? "NE_EAST=5700000\nNE_NORTH=5250000\nSW_EAST=4250000\nSW_NORTH=4750000\n"
@@ -51,8 +52,9 @@ class KeyboardTest : public ::testing::Test {
     model.entry.txtX = x;
     model.entry.txtY = y;
   }
-  void geo(const std::string& point, const std::string& dLat, const std::string& mLat, const std::string& sLat,
-           const std::string& dLon, const std::string& mLon, const std::string& sLon) {
+  void geo(const std::string& point, const std::string& dLat, const std::string& mLat,
+           const std::string& sLat, const std::string& dLon, const std::string& mLon,
+           const std::string& sLon) {
     KeyboardEntry& e = model.entry;
     e.txtPOINT = point;
     e.txtDEG_LAT = dLat;
@@ -62,8 +64,12 @@ class KeyboardTest : public ::testing::Test {
     e.txtMIN_LON = mLon;
     e.txtSEC_LON = sLon;
   }
-  std::string lastText() const { return sink.messages.empty() ? std::string() : sink.messages.back().text; }
-  std::string lastTitle() const { return sink.messages.empty() ? std::string() : sink.messages.back().title; }
+  std::string lastText() const {
+    return sink.messages.empty() ? std::string() : sink.messages.back().text;
+  }
+  std::string lastTitle() const {
+    return sink.messages.empty() ? std::string() : sink.messages.back().title;
+  }
 
   TempDir dir;
   FrontEndSettings settings;

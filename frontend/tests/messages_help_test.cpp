@@ -35,7 +35,9 @@ class HelpTest : public ::testing::Test {
   }
   // The fake openers end at once; a long watch sees them end however loaded
   // the machine is, and returns as soon as they do.
-  bool help() { return LaunchHelp(settings, messages, DefaultProgramStarter(std::chrono::milliseconds(30000))); }
+  bool help() {
+    return LaunchHelp(settings, messages, DefaultProgramStarter(std::chrono::milliseconds(30000)));
+  }
 
   TempDir dir;
   std::string args = dir / "args";
@@ -68,7 +70,8 @@ TEST_F(HelpTest, MissingPageIsNamedAndNothingStarts) {
   std::remove(settings.frenchHelpFile.c_str());
   EXPECT_FALSE(help());
   EXPECT_EQ(sink.messages.back().title, "Fichier non trouvé");
-  EXPECT_EQ(sink.messages.back().text, "La page d'aide " + settings.frenchHelpFile + " n'existe pas.");
+  EXPECT_EQ(sink.messages.back().text,
+            "La page d'aide " + settings.frenchHelpFile + " n'existe pas.");
 }
 
 TEST_F(HelpTest, OpenerThatFailsAtOnce) {
@@ -91,7 +94,8 @@ TEST_F(HelpTest, WithoutAReaderTheDesktopOpenerIsUsed) {
   settings.pdfReader = dir / "no_such_reader";
   EXPECT_EQ(HtmlHelpOpener(settings), "xdg-open");
   std::vector<std::string> calls;
-  ProgramStarter record = [&](const std::string& program, const std::string& argument, WindowStyle style) {
+  ProgramStarter record = [&](const std::string& program, const std::string& argument,
+                              WindowStyle style) {
     calls.push_back(program + " " + argument);
     EXPECT_EQ(style, WindowStyle::Maximised);
     return StartResult{StartOutcome::Running, 7, 0};

@@ -50,7 +50,8 @@ TEST_F(MessageServiceTest, ProcedureErrorInEachLanguageRestoresThePointerFirst) 
   settings.language = Language::French;
   messages.ReportProcedureError("ProcessCombo25");
   EXPECT_EQ(sink.messages[1].title, "ERREUR");
-  EXPECT_EQ(sink.messages[1].text, "ProcessCombo25: Une erreur s'est produite durant le traitement!");
+  EXPECT_EQ(sink.messages[1].text,
+            "ProcessCombo25: Une erreur s'est produite durant le traitement!");
 }
 
 TEST_F(MessageServiceTest, EveryProcedureKindHasItsEnding) {
@@ -82,7 +83,8 @@ TEST_F(MessageServiceTest, EveryProcedureKindHasItsEnding) {
 
 TEST_F(MessageServiceTest, AnyOtherLanguageGivesEnglishMessages) {
   settings.language = LanguageFromText("-1");
-  messages.critical(titles::kFileError, Text{"Could not delete old BIN files.", "Incapable de supprimer les anciens fichiers BIN."});
+  messages.critical(titles::kFileError, Text{"Could not delete old BIN files.",
+                                             "Incapable de supprimer les anciens fichiers BIN."});
   EXPECT_EQ(sink.messages[0].title, "File Error");
   EXPECT_EQ(sink.messages[0].text, "Could not delete old BIN files.");
 }
@@ -104,9 +106,11 @@ TEST_F(MessageServiceTest, LogFilesWithLoggingOn) {
   EXPECT_TRUE(sink.messages.empty());
   std::string tilde54(54, '~'), tilde62(62, '~');
   EXPECT_EQ(ReadFile(dir / "kartovex.log"), "\n" + tilde54 + "\n12/07/2026\n" + tilde54 +
-                                                 "\n[ 7]Point out of extents\n       Extents\n"
-                                                 "[ 12]Second\n       T2\n" + tilde62 + "\n");
-  EXPECT_EQ(ReadFile(dir / "kartovex.err"), tilde54 + "\nP7,100.0,200.0\nP12 line\n" + tilde62 + "\n");
+                                                "\n[ 7]Point out of extents\n       Extents\n"
+                                                "[ 12]Second\n       T2\n" +
+                                                tilde62 + "\n");
+  EXPECT_EQ(ReadFile(dir / "kartovex.err"),
+            tilde54 + "\nP7,100.0,200.0\nP12 line\n" + tilde62 + "\n");
 }
 
 TEST_F(MessageServiceTest, FilesAreReplacedAtEveryOpen) {

@@ -131,14 +131,16 @@ std::string ProcessState(long pid) {
   std::string text;
   std::getline(in, text);
   auto close = text.rfind(')');
-  return close == std::string::npos || close + 2 >= text.size() ? std::string() : text.substr(close + 2, 1);
+  return close == std::string::npos || close + 2 >= text.size() ? std::string()
+                                                                : text.substr(close + 2, 1);
 }
 
 TEST(StartProgramTest, OpenerThatFailsAtOnceIsReported) {
   TempDir dir;
   std::string opener = FakeProgram(dir, "opener", "exit 1");
   // A long watch: the result comes as soon as the program ends.
-  StartResult result = StartProgramWatched(opener, {"file.txt"}, WindowStyle::Normal, kSlowMachineWatch);
+  StartResult result =
+      StartProgramWatched(opener, {"file.txt"}, WindowStyle::Normal, kSlowMachineWatch);
   EXPECT_EQ(result.outcome, StartOutcome::FailedAtOnce);
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_FALSE(result.started());
@@ -198,7 +200,8 @@ TEST_F(ViewerTest, OpenerThatFailsAtOnceShowsAMessage) {
   WriteFile(dir / "OUT.REP", "r");
   EXPECT_FALSE(ViewReport(messages, dir / "OUT.REP", DefaultProgramStarter(kSlowMachineWatch)));
   EXPECT_EQ(sink.messages.back().text,
-            "Incapable de mettre «" + settings.editor + "» en marche! Il s'est arrêté aussitôt (code de sortie 1).");
+            "Incapable de mettre «" + settings.editor +
+                "» en marche! Il s'est arrêté aussitôt (code de sortie 1).");
 }
 
 TEST_F(ViewerTest, OpenerThatKeepsRunningShowsNoMessage) {
@@ -229,8 +232,10 @@ TEST_F(ViewerTest, DefaultStarterStartsTheEditor) {
 }
 
 TEST(ResultTextsTest, BothLanguages) {
-  EXPECT_EQ(pick(results_label::kCompleted, Language::English) + results_label::kEnding, "The conversion has been completed !");
-  EXPECT_EQ(pick(results_label::kNotCompleted, Language::French) + results_label::kEnding, "La conversion est INCOMPLÈTE !");
+  EXPECT_EQ(pick(results_label::kCompleted, Language::English) + results_label::kEnding,
+            "The conversion has been completed !");
+  EXPECT_EQ(pick(results_label::kNotCompleted, Language::French) + results_label::kEnding,
+            "La conversion est INCOMPLÈTE !");
   EXPECT_EQ(pick(results_label::kRefused, Language::French), "La transformation est INCOMPLÈTE !");
 }
 
@@ -244,9 +249,10 @@ TEST(StreamSinkTest, PrintsBoxesAndReadsAnswers) {
   EXPECT_FALSE(sink.askYesNo("Q", "Third?", false));
   EXPECT_FALSE(sink.askYesNo("Q", "At end of input?", false));
   sink.information("Note", "n");
-  EXPECT_EQ(out.str(),
-            "ERROR: line one\nline two\nFATAL ERROR: Continue? [Y/N] Q: Again? [Y/N] Q: Third? [Y/N] "
-            "Q: At end of input? [Y/N] Note: n\n");
+  EXPECT_EQ(
+      out.str(),
+      "ERROR: line one\nline two\nFATAL ERROR: Continue? [Y/N] Q: Again? [Y/N] Q: Third? [Y/N] "
+      "Q: At end of input? [Y/N] Note: n\n");
 }
 
 }  // namespace

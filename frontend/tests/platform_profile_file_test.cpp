@@ -17,9 +17,11 @@ class ProfileFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     file = dir / "sample.ini";
-    WriteFile(file, ReadFile(std::string(KARTOVEX_TESTDATA) + "/frontend/config/profile_sample.ini"));
+    WriteFile(file,
+              ReadFile(std::string(KARTOVEX_TESTDATA) + "/frontend/config/profile_sample.ini"));
   }
-  std::string get(const std::string& section, const std::string& key, const std::string& def = "<none>") {
+  std::string get(const std::string& section, const std::string& key,
+                  const std::string& def = "<none>") {
     return GetPrivateProfileString(section, key, def, file);
   }
   TempDir dir;

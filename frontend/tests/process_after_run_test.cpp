@@ -55,7 +55,9 @@ TEST_F(ProcessTest, NewRunClearsThePreviousCountAndViewButtonsAtItsStart) {
     labelShown = !model().resultsLabel().empty();
     errorViewShown = model().viewErrorEnabled() || model().viewLogEnabled();
   });
-  script = [this](RunContext&, RunControl&) { return DispatchOutcome{DispatchResult::Failed, &row}; };
+  script = [this](RunContext&, RunControl&) {
+    return DispatchOutcome{DispatchResult::Failed, &row};
+  };
   model().Process();
   ASSERT_FALSE(values.empty());
   EXPECT_FALSE(viewShown);

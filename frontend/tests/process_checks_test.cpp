@@ -21,7 +21,8 @@ struct RefusalCase {
   const char* textFr;
 };
 
-class ProcessRefusals : public ProcessTest, public ::testing::WithParamInterface<std::tuple<RefusalCase, bool>> {};
+class ProcessRefusals : public ProcessTest,
+                        public ::testing::WithParamInterface<std::tuple<RefusalCase, bool>> {};
 
 const char* kMissingEn = "Required Info Missing";
 const char* kMissingFr = "L'information nécessaire n'est pas disponible";
@@ -42,7 +43,8 @@ const RefusalCase kCases[] = {
        t.settings.decimalSeparator = ",";
        t.settings.delimiter = ",";
      },
-     "Required Info Missing", "Delimeter is same as windows decimal separator. Please change Delimeter!",
+     "Required Info Missing",
+     "Delimeter is same as windows decimal separator. Please change Delimeter!",
      "L'information nécessaire n'est pas disponible",
      "Le séparateur est le même que celui de Windows, S.V.P. en choisir un différent!"},
     {"DataFileIsInputFile",
@@ -53,7 +55,8 @@ const RefusalCase kCases[] = {
        c.typeReportFile(t.settings.inputDir + "result.rep");
        c.setDataFile(true);
      },
-     "Invalid File Name", "You cannot have an output data file name which matches the input text file name!",
+     "Invalid File Name",
+     "You cannot have an output data file name which matches the input text file name!",
      "Nom de fichier est non valable",
      "Vous ne pouvez avoir un fichier de sortie avec un nom identique au fichier d'entrée! "},
     {"ReportFileIsInputFile",
@@ -63,7 +66,8 @@ const RefusalCase kCases[] = {
        c.setReportFile(true);
        c.typeReportFile(input);
      },
-     "Invalid File Name", "You cannot have a report file name which matches the input text file name!",
+     "Invalid File Name",
+     "You cannot have a report file name which matches the input text file name!",
      "Nom de fichier est non valable",
      "Vous ne pouvez avoir un fichier rapport avec un nom identique au fichier d'entrée! "},
     {"AccuracyFileIsInputFile",
@@ -74,12 +78,14 @@ const RefusalCase kCases[] = {
        c.typeReportFile(t.settings.inputDir + "POINTS.REP");
        c.setAccuracyFile(true);
      },
-     "Invalid File Name", "You cannot have an accuracy file name which matches the input text file name!",
+     "Invalid File Name",
+     "You cannot have an accuracy file name which matches the input text file name!",
      "Nom de fichier est non valable",
      "Vous ne pouvez avoir un fichier de précision avec un nom identique au fichier d'entrée! "},
     {"NoFromDatum", [](ProcessTest& t) { chooseUpToToForm(t, 0); }, kMissingEn,
      "From DATUM must be chosen before processing!", kMissingFr,
-     "Choisir le Système de référence géodésique dans la section 'Provient de' avant de continuer!"},
+     "Choisir le Système de référence géodésique dans la section 'Provient de' avant de "
+     "continuer!"},
     {"NoFromForm", [](ProcessTest& t) { chooseUpToToForm(t, 1); }, kMissingEn,
      "From COORD must be chosen before processing!", kMissingFr,
      "Choisir les Coord dans la section 'Provient de' avant de continuer!"},
@@ -91,7 +97,8 @@ const RefusalCase kCases[] = {
      "Choisir les Coord dans la section 'Vers' avant de continuer!"},
     {"NoInputChosen", [](ProcessTest& t) { chooseUpToToForm(t, 4); }, kMissingEn,
      "Input From Keyboard or Input From File must be chosen before processing!", kMissingFr,
-     "Compléter les données au clavier ou faire la sélection du fichier de données avant de continuer!"},
+     "Compléter les données au clavier ou faire la sélection du fichier de données avant de "
+     "continuer!"},
     {"KeyboardWithoutEntry",
      [](ProcessTest& t) {
        chooseUpToToForm(t, 4);
@@ -112,7 +119,8 @@ const RefusalCase kCases[] = {
        t.model().choices().setInputFromFile(true);
        t.model().choices().typeInputFile(t.settings.inputDir + "NOTHERE.TXT");
      },
-     kMissingEn, "The specified Input File does not exist!", kMissingFr, "Le fichier spécifié n'existe pas!"},
+     kMissingEn, "The specified Input File does not exist!", kMissingFr,
+     "Le fichier spécifié n'existe pas!"},
     {"ReportWithoutName",
      [](ProcessTest& t) {
        t.chooseTypicalRun();
@@ -177,10 +185,15 @@ TEST_F(ProcessTest, InputNameIsComparedIgnoringCase) {
   c.typeReportFile(settings.inputDir + "Result.Rep");
   c.setDataFile(true);
   EXPECT_EQ(model().Process(), ProcessResult::Refused);
-  EXPECT_TRUE(hasMessage("Invalid File Name",
-                         "You cannot have an output data file name which matches the input text file name!\n"
-                         "Input file: " + settings.inputDir + "result.txt\n"
-                         "Output file: " + settings.inputDir + "Result.TXT")) << allMessages();
+  EXPECT_TRUE(hasMessage(
+      "Invalid File Name",
+      "You cannot have an output data file name which matches the input text file name!\n"
+      "Input file: " +
+          settings.inputDir +
+          "result.txt\n"
+          "Output file: " +
+          settings.inputDir + "Result.TXT"))
+      << allMessages();
   EXPECT_TRUE(Exists(settings.inputDir + "result.txt"));
 }
 

@@ -34,22 +34,27 @@ Combo combo(const std::string& from, const std::string& to) {
 // The 64 combinations of the route table, in its order.
 std::set<Combo> RouteTableCombinations() {
   const char* rows[][2] = {
-      {"ATS77 EN", "NAD83 EN"}, {"ATS77 EN", "NAD83 LL"}, {"ATS77 EN", "NAD83 XY"}, {"ATS77 LL", "NAD83 EN"},
-      {"ATS77 LL", "NAD83 LL"}, {"ATS77 LL", "NAD83 XY"}, {"ATS77 XY", "NAD83 EN"}, {"ATS77 XY", "NAD83 LL"},
-      {"ATS77 XY", "NAD83 XY"}, {"ATS77 EN", "ATS77 LL"}, {"ATS77 EN", "ATS77 XY"}, {"ATS77 LL", "ATS77 EN"},
-      {"ATS77 LL", "ATS77 XY"}, {"ATS77 XY", "ATS77 EN"}, {"ATS77 XY", "ATS77 LL"}, {"NAD83 EN", "ATS77 EN"},
-      {"NAD83 EN", "ATS77 LL"}, {"NAD83 EN", "ATS77 XY"}, {"NAD83 LL", "ATS77 EN"}, {"NAD83 LL", "ATS77 LL"},
-      {"NAD83 LL", "ATS77 XY"}, {"NAD83 XY", "ATS77 EN"}, {"NAD83 XY", "ATS77 LL"}, {"NAD83 XY", "ATS77 XY"},
-      {"NAD83 EN", "NAD83 LL"}, {"NAD83 EN", "NAD83 XY"}, {"NAD83 LL", "NAD83 EN"}, {"NAD83 LL", "NAD83 XY"},
-      {"NAD83 XY", "NAD83 EN"}, {"NAD83 XY", "NAD83 LL"}, {"NAD27 EN", "NAD83_1989 LL"},
-      {"NAD27 LL", "NAD83_1989 LL"}, {"NAD27 EN", "NAD27 LL"}, {"NAD27 LL", "NAD27 EN"}, {"NAD27 XY", "NAD27 EN"},
-      {"NAD27 XY", "NAD27 LL"}, {"NAD27 LL", "NAD27 XY"}, {"NAD27 EN", "NAD27 XY"}, {"NAD27 EN", "ATS77 EN"},
-      {"NAD27 EN", "ATS77 LL"}, {"NAD27 LL", "ATS77 EN"}, {"NAD27 LL", "ATS77 LL"}, {"NAD27 XY", "ATS77 EN"},
-      {"NAD27 XY", "ATS77 LL"}, {"ATS77 EN", "NAD27 EN"}, {"ATS77 EN", "NAD27 LL"}, {"ATS77 LL", "NAD27 EN"},
-      {"ATS77 LL", "NAD27 LL"}, {"NAD27 EN", "NAD83 EN"}, {"NAD27 EN", "NAD83 LL"}, {"NAD27 EN", "NAD83 XY"},
-      {"NAD27 LL", "NAD83 EN"}, {"NAD27 LL", "NAD83 LL"}, {"NAD27 LL", "NAD83 XY"}, {"NAD27 XY", "NAD83 LL"},
-      {"NAD83 XY", "NAD27 EN"}, {"NAD83 XY", "NAD27 LL"}, {"NAD83 XY", "NAD27 XY"}, {"NAD83 LL", "NAD27 LL"},
-      {"NAD83 LL", "NAD27 EN"}, {"NAD83 EN", "NAD27 LL"}, {"NAD83 EN", "NAD27 EN"}, {"NAD27 XY", "NAD83 EN"},
+      {"ATS77 EN", "NAD83 EN"},      {"ATS77 EN", "NAD83 LL"},      {"ATS77 EN", "NAD83 XY"},
+      {"ATS77 LL", "NAD83 EN"},      {"ATS77 LL", "NAD83 LL"},      {"ATS77 LL", "NAD83 XY"},
+      {"ATS77 XY", "NAD83 EN"},      {"ATS77 XY", "NAD83 LL"},      {"ATS77 XY", "NAD83 XY"},
+      {"ATS77 EN", "ATS77 LL"},      {"ATS77 EN", "ATS77 XY"},      {"ATS77 LL", "ATS77 EN"},
+      {"ATS77 LL", "ATS77 XY"},      {"ATS77 XY", "ATS77 EN"},      {"ATS77 XY", "ATS77 LL"},
+      {"NAD83 EN", "ATS77 EN"},      {"NAD83 EN", "ATS77 LL"},      {"NAD83 EN", "ATS77 XY"},
+      {"NAD83 LL", "ATS77 EN"},      {"NAD83 LL", "ATS77 LL"},      {"NAD83 LL", "ATS77 XY"},
+      {"NAD83 XY", "ATS77 EN"},      {"NAD83 XY", "ATS77 LL"},      {"NAD83 XY", "ATS77 XY"},
+      {"NAD83 EN", "NAD83 LL"},      {"NAD83 EN", "NAD83 XY"},      {"NAD83 LL", "NAD83 EN"},
+      {"NAD83 LL", "NAD83 XY"},      {"NAD83 XY", "NAD83 EN"},      {"NAD83 XY", "NAD83 LL"},
+      {"NAD27 EN", "NAD83_1989 LL"}, {"NAD27 LL", "NAD83_1989 LL"}, {"NAD27 EN", "NAD27 LL"},
+      {"NAD27 LL", "NAD27 EN"},      {"NAD27 XY", "NAD27 EN"},      {"NAD27 XY", "NAD27 LL"},
+      {"NAD27 LL", "NAD27 XY"},      {"NAD27 EN", "NAD27 XY"},      {"NAD27 EN", "ATS77 EN"},
+      {"NAD27 EN", "ATS77 LL"},      {"NAD27 LL", "ATS77 EN"},      {"NAD27 LL", "ATS77 LL"},
+      {"NAD27 XY", "ATS77 EN"},      {"NAD27 XY", "ATS77 LL"},      {"ATS77 EN", "NAD27 EN"},
+      {"ATS77 EN", "NAD27 LL"},      {"ATS77 LL", "NAD27 EN"},      {"ATS77 LL", "NAD27 LL"},
+      {"NAD27 EN", "NAD83 EN"},      {"NAD27 EN", "NAD83 LL"},      {"NAD27 EN", "NAD83 XY"},
+      {"NAD27 LL", "NAD83 EN"},      {"NAD27 LL", "NAD83 LL"},      {"NAD27 LL", "NAD83 XY"},
+      {"NAD27 XY", "NAD83 LL"},      {"NAD83 XY", "NAD27 EN"},      {"NAD83 XY", "NAD27 LL"},
+      {"NAD83 XY", "NAD27 XY"},      {"NAD83 LL", "NAD27 LL"},      {"NAD83 LL", "NAD27 EN"},
+      {"NAD83 EN", "NAD27 LL"},      {"NAD83 EN", "NAD27 EN"},      {"NAD27 XY", "NAD83 EN"},
       {"NAD83 EN", "NAD27 XY"}};
   std::set<Combo> out;
   for (auto& r : rows) out.insert(combo(r[0], r[1]));
@@ -140,9 +145,12 @@ TEST(ProcessChoices, ToDatumEnablesTheToFormsByRule4) {
     c.chooseFromForm(k.ff);
     c.chooseToDatum(k.td);
     ASSERT_EQ(c.toDatum(), k.td);
-    EXPECT_EQ(c.optTO_EN.enabled, k.en) << static_cast<int>(k.fd) << static_cast<int>(k.ff) << static_cast<int>(k.td);
-    EXPECT_EQ(c.optTO_LL.enabled, k.ll) << static_cast<int>(k.fd) << static_cast<int>(k.ff) << static_cast<int>(k.td);
-    EXPECT_EQ(c.optTO_XY.enabled, k.xy) << static_cast<int>(k.fd) << static_cast<int>(k.ff) << static_cast<int>(k.td);
+    EXPECT_EQ(c.optTO_EN.enabled, k.en)
+        << static_cast<int>(k.fd) << static_cast<int>(k.ff) << static_cast<int>(k.td);
+    EXPECT_EQ(c.optTO_LL.enabled, k.ll)
+        << static_cast<int>(k.fd) << static_cast<int>(k.ff) << static_cast<int>(k.td);
+    EXPECT_EQ(c.optTO_XY.enabled, k.xy)
+        << static_cast<int>(k.fd) << static_cast<int>(k.ff) << static_cast<int>(k.td);
     EXPECT_FALSE(c.chkIN_FILE.enabled);
   }
 }
@@ -200,7 +208,8 @@ TEST_F(ChoicesWithFile, ReportBoxEnablesDataAndAccuracy) {
   c.setDataFile(true);
   EXPECT_FALSE(c.chkTXT_FILE.checked);
   c.setReportFile(true);
-  EXPECT_TRUE(c.txtOUT_FILE.enabled && c.comOUT_SEARCH.enabled && c.chkTXT_FILE.enabled && c.chkACC_FILE.enabled);
+  EXPECT_TRUE(c.txtOUT_FILE.enabled && c.comOUT_SEARCH.enabled && c.chkTXT_FILE.enabled &&
+              c.chkACC_FILE.enabled);
   c.typeReportFile("/o/R.REP");
   c.setDataFile(true);
   c.setAccuracyFile(true);

@@ -11,7 +11,8 @@ namespace {
 
 TEST(DisplayCaption, RunsOfBlanksBecomeOne) {
   EXPECT_EQ(DisplayCaption("  NAD83 (CSRS)"), " NAD83 (CSRS)");
-  EXPECT_EQ(DisplayCaption(" Enregistrer le fichier    de données"), " Enregistrer le fichier de données");
+  EXPECT_EQ(DisplayCaption(" Enregistrer le fichier    de données"),
+            " Enregistrer le fichier de données");
   EXPECT_EQ(DisplayCaption(" ATS77"), " ATS77");
   EXPECT_EQ(DisplayCaption(""), "");
 }

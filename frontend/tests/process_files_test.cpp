@@ -77,20 +77,23 @@ TEST_F(ProcessTest, UtmFileRunTakesTheZoneFromTheFile) {
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_EQ(seen.utmZone, "");
   EXPECT_EQ(seen.zoneRemark, "Using zone from input file ");
-  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone20) << "the chosen zone is kept for the configuration file";
+  EXPECT_EQ(settings.utmZoneSetting, UtmZone::Zone20)
+      << "the chosen zone is kept for the configuration file";
 }
 
 TEST_F(ProcessTest, FileRunRemovesOldWorkFilesByNameButNeverTheInputFile) {
   std::string input = settings.workDir + "POINTS.TXT";
   WriteFile(input, "P1,45,30,0,66,30,0\n");
   WriteFile(settings.workDir + "INPUT.TXT", "keyboard");
-  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "POINTS.NEW", "POINTS.LIS",
-                        "POINTS.MIS", "RUN1.CON"})
+  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "POINTS.NEW",
+                        "POINTS.LIS", "POINTS.MIS", "RUN1.CON"})
     WriteFile(settings.binDir + f, "old");
-  for (const char* f : {"X.NEW", "X.LIS", "X.MIS", "NOTES.TXT"}) WriteFile(settings.binDir + f, "user");
+  for (const char* f : {"X.NEW", "X.LIS", "X.MIS", "NOTES.TXT"})
+    WriteFile(settings.binDir + f, "user");
   WriteFile(settings.binDir + "RUN1.PIF", "RUN1.BAT\n");
   for (const char* f : {"INPUT1.DAT", "RUNNING.TXT"}) WriteFile(settings.workDir + f, "old");
-  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "CTL.DAT"}) WriteFile(settings.workDir + f, "user");
+  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "CTL.DAT"})
+    WriteFile(settings.workDir + f, "user");
   WriteFile(settings.workDir + "kartovex.log", "log");
   auto& c = model().choices();
   c.chooseFromDatum(Datum::NAD27);
@@ -102,12 +105,15 @@ TEST_F(ProcessTest, FileRunRemovesOldWorkFilesByNameButNeverTheInputFile) {
   ASSERT_EQ(model().Process(), ProcessResult::Completed) << allMessages();
   EXPECT_TRUE(Exists(input));
   EXPECT_TRUE(Exists(settings.workDir + "INPUT.TXT")) << "the keyboard file is never deleted";
-  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "POINTS.NEW", "POINTS.LIS",
-                        "POINTS.MIS", "RUN1.CON"})
+  for (const char* f : {"RUN1.BAT", "TRAN_IN.TXT", "INPUT.DAT", "ORVANDEL.OUT", "POINTS.NEW",
+                        "POINTS.LIS", "POINTS.MIS", "RUN1.CON"})
     EXPECT_FALSE(Exists(settings.binDir + f)) << f;
-  for (const char* f : {"X.NEW", "X.LIS", "X.MIS", "NOTES.TXT", "RUN1.PIF"}) EXPECT_TRUE(Exists(settings.binDir + f)) << f;
-  for (const char* f : {"INPUT1.DAT", "RUNNING.TXT"}) EXPECT_FALSE(Exists(settings.workDir + f)) << f;
-  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "CTL.DAT"}) EXPECT_TRUE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"X.NEW", "X.LIS", "X.MIS", "NOTES.TXT", "RUN1.PIF"})
+    EXPECT_TRUE(Exists(settings.binDir + f)) << f;
+  for (const char* f : {"INPUT1.DAT", "RUNNING.TXT"})
+    EXPECT_FALSE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"OLD.REP", "OUTPUT.TXT", "CTL.DAT"})
+    EXPECT_TRUE(Exists(settings.workDir + f)) << f;
   EXPECT_TRUE(Exists(settings.workDir + "kartovex.log"));
 }
 
@@ -141,8 +147,10 @@ TEST_F(ProcessTest, KeyboardRunKeepsInputTxt) {
   EXPECT_EQ(seen.inputFile, settings.workDir + "INPUT.TXT");
   EXPECT_TRUE(Exists(settings.workDir + "INPUT.TXT"));
   // Work files by name only; an earlier result stays until this run replaces it.
-  for (const char* f : {"OTHER.TXT", "OUTPUT.TXT", "OLD.REP"}) EXPECT_TRUE(Exists(settings.workDir + f)) << f;
-  for (const char* f : {"RUNNING.TXT", "INPUT.DAT"}) EXPECT_FALSE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"OTHER.TXT", "OUTPUT.TXT", "OLD.REP"})
+    EXPECT_TRUE(Exists(settings.workDir + f)) << f;
+  for (const char* f : {"RUNNING.TXT", "INPUT.DAT"})
+    EXPECT_FALSE(Exists(settings.workDir + f)) << f;
 }
 
 TEST_F(ProcessTest, KeyboardUtmRunKeepsTheZoneOfTheTypedPoints) {
@@ -191,7 +199,8 @@ TEST_F(ProcessTest, EarlierResultFilesAreNotRemovedUpFront) {
   c.typeReportFile(settings.outputDir + "RESULT.REP");
   c.setDataFile(true);
   c.setAccuracyFile(true);
-  for (const char* f : {"RESULT.REP", "RESULT.TXT", "RESULT.ACC", "OTHER.REP"}) WriteFile(settings.outputDir + f, "old");
+  for (const char* f : {"RESULT.REP", "RESULT.TXT", "RESULT.ACC", "OTHER.REP"})
+    WriteFile(settings.outputDir + f, "old");
   script = [this](RunContext&, RunControl&) {
     for (const char* f : {"RESULT.REP", "RESULT.TXT", "RESULT.ACC"})
       EXPECT_TRUE(Exists(settings.outputDir + f)) << f;
@@ -208,7 +217,8 @@ TEST_F(ProcessTest, MissingBinDirStopsWithFileError) {
   std::filesystem::remove_all(settings.binDir);
   EXPECT_EQ(model().Process(), ProcessResult::Refused);
   EXPECT_TRUE(hasMessage("File Error", "Could not delete old BIN files.")) << allMessages();
-  EXPECT_TRUE(hasMessage("ERROR", "RemoveFiles: " + settings.binDir + " not found. Old files not deleted."))
+  EXPECT_TRUE(
+      hasMessage("ERROR", "RemoveFiles: " + settings.binDir + " not found. Old files not deleted."))
       << allMessages();
   EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
   EXPECT_TRUE(model().choices().comPROCESS.enabled);
@@ -220,7 +230,8 @@ TEST_F(ProcessTest, MissingWorkDirStopsWithFileErrorInFrench) {
   chooseTypicalRun();
   std::filesystem::remove_all(settings.workDir);
   EXPECT_EQ(model().Process(), ProcessResult::Refused);
-  EXPECT_TRUE(hasMessage("Erreur de fichier", "Incapable de supprimer les fichiers TEMP.")) << allMessages();
+  EXPECT_TRUE(hasMessage("Erreur de fichier", "Incapable de supprimer les fichiers TEMP."))
+      << allMessages();
   EXPECT_EQ(model().resultsLabel(), "La transformation est INCOMPLÈTE !");
 }
 

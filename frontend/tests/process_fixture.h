@@ -27,13 +27,21 @@ class ProcessTest : public ::testing::Test {
     settings.outputDir = dir / "out/";
     settings.runningMarker = settings.workDir + "RUNNING.TXT";
     settings.extentLogging = false;
-    for (const std::string& d : {settings.binDir, settings.workDir, settings.inputDir, settings.outputDir})
+    for (const std::string& d :
+         {settings.binDir, settings.workDir, settings.inputDir, settings.outputDir})
       std::filesystem::create_directories(d);
     services.dispatch = [this](RunContext& ctx, RunControl& control) {
       ++dispatchCalls;
-      seen = {ctx.run.inputFile, ctx.run.reportFile, ctx.run.dataFile, ctx.run.zoneRemark,
-              SettingText(ctx.settings.utmZone), ctx.run.modulesLine, ctx.run.fromDatum, ctx.run.toForm,
-              control.cancelled(), ctx.messages.logFilesOpen()};
+      seen = {ctx.run.inputFile,
+              ctx.run.reportFile,
+              ctx.run.dataFile,
+              ctx.run.zoneRemark,
+              SettingText(ctx.settings.utmZone),
+              ctx.run.modulesLine,
+              ctx.run.fromDatum,
+              ctx.run.toForm,
+              control.cancelled(),
+              ctx.messages.logFilesOpen()};
       return script ? script(ctx, control) : DispatchOutcome{DispatchResult::Completed, &row};
     };
     services.copyOrvandelFiles = [this](RunContext&) {
@@ -65,8 +73,9 @@ class ProcessTest : public ::testing::Test {
   }
 
   bool hasMessage(const std::string& title, const std::string& text) const {
-    return std::any_of(sink.messages.begin(), sink.messages.end(),
-                       [&](const RecordedMessage& m) { return m.title == title && m.text == text; });
+    return std::any_of(sink.messages.begin(), sink.messages.end(), [&](const RecordedMessage& m) {
+      return m.title == title && m.text == text;
+    });
   }
   std::string allMessages() const {
     std::string out;

@@ -51,7 +51,8 @@ TEST_F(ProcessTest, InputThatDiffersOnlyByCaseIsNamedAsItExists) {
 
 TEST_F(ProcessTest, MissingInputKeepsTheTypedName) {
   FrontEndSettings s;
-  RunFileNames n = MakeRunFileNames(s, {true, settings.inputDir + "nothere.txt", false, "", false, false});
+  RunFileNames n =
+      MakeRunFileNames(s, {true, settings.inputDir + "nothere.txt", false, "", false, false});
   EXPECT_EQ(n.inputFile, settings.inputDir + "nothere.txt");
 }
 
@@ -63,10 +64,14 @@ TEST_F(ProcessTest, ClashIgnoringCaseNamesBothFilesInFrench) {
   c.typeReportFile(settings.inputDir + "POINTS.REP");
   c.setDataFile(true);
   EXPECT_EQ(model().Process(), ProcessResult::Refused);
-  EXPECT_TRUE(hasMessage("Nom de fichier est non valable",
-                         "Vous ne pouvez avoir un fichier de sortie avec un nom identique au fichier d'entrée! \n"
-                         "Fichier d'entrée : " + settings.inputDir + "points.txt\n"
-                         "Fichier de sortie : " + settings.inputDir + "POINTS.TXT"))
+  EXPECT_TRUE(hasMessage(
+      "Nom de fichier est non valable",
+      "Vous ne pouvez avoir un fichier de sortie avec un nom identique au fichier d'entrée! \n"
+      "Fichier d'entrée : " +
+          settings.inputDir +
+          "points.txt\n"
+          "Fichier de sortie : " +
+          settings.inputDir + "POINTS.TXT"))
       << allMessages();
   EXPECT_EQ(dispatchCalls, 0);
 }

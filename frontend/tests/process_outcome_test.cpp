@@ -31,16 +31,18 @@ TEST_F(ProcessTest, CompletedInFrenchWithMissedPoints) {
   missed = true;
   chooseTypicalRun();
   EXPECT_EQ(model().Process(), ProcessResult::Completed);
-  EXPECT_EQ(model().resultsLabel(),
-            "La conversion est RÉUSSIE, MAIS un ou plusieurs points sont manquants (hors limites) !");
+  EXPECT_EQ(
+      model().resultsLabel(),
+      "La conversion est RÉUSSIE, MAIS un ou plusieurs points sont manquants (hors limites) !");
 }
 
 TEST_F(ProcessTest, MissedPointsInEnglish) {
   missed = true;
   chooseTypicalRun();
   model().Process();
-  EXPECT_EQ(model().resultsLabel(),
-            "The conversion has been completed, BUT one or more points was missed (out of bounds) !");
+  EXPECT_EQ(
+      model().resultsLabel(),
+      "The conversion has been completed, BUT one or more points was missed (out of bounds) !");
 }
 
 TEST_F(ProcessTest, FailedAndCancelledRoutesAreNotCompleted) {
@@ -48,8 +50,9 @@ TEST_F(ProcessTest, FailedAndCancelledRoutesAreNotCompleted) {
     script = [this, r](RunContext&, RunControl&) { return DispatchOutcome{r, &row}; };
     chooseTypicalRun();
     EXPECT_EQ(model().Process(), ProcessResult::NotCompleted);
-    EXPECT_EQ(model().resultsLabel(), r == DispatchResult::Failed ? "The conversion was NOT completed !"
-                                                                  : "The conversion was NOT completed (cancelled) !");
+    EXPECT_EQ(model().resultsLabel(), r == DispatchResult::Failed
+                                          ? "The conversion was NOT completed !"
+                                          : "The conversion was NOT completed (cancelled) !");
     EXPECT_FALSE(model().choices().comVIEW.enabled);
     EXPECT_TRUE(model().choices().comPROCESS.enabled);
   }
@@ -100,7 +103,9 @@ TEST_F(ProcessTest, OrvandelFilesAreCopiedOnlyAfterACompletedRowThatRunsOrvandel
   model().Process();
   EXPECT_EQ(copyCalls, 1);
   row = *RouteRowNumber(64);
-  script = [this](RunContext&, RunControl&) { return DispatchOutcome{DispatchResult::Failed, &row}; };
+  script = [this](RunContext&, RunControl&) {
+    return DispatchOutcome{DispatchResult::Failed, &row};
+  };
   model().Process();
   EXPECT_EQ(copyCalls, 1);
 }
@@ -155,7 +160,8 @@ TEST_F(AccuracyTest, RouteWithoutLumbrixCompletesWithoutAccFile) {
   ASSERT_EQ(sink.messages.size(), 1u) << allMessages();
   EXPECT_EQ(sink.messages[0].kind, RecordedMessage::Kind::Information);
   EXPECT_EQ(sink.messages[0].title, "Accuracy File");
-  EXPECT_EQ(sink.messages[0].text, "This conversion does not produce an accuracy file: no .ACC file was written.");
+  EXPECT_EQ(sink.messages[0].text,
+            "This conversion does not produce an accuracy file: no .ACC file was written.");
 }
 
 TEST_F(AccuracyTest, RouteWithoutLumbrixToldInFrench) {
@@ -164,7 +170,8 @@ TEST_F(AccuracyTest, RouteWithoutLumbrixToldInFrench) {
   EXPECT_FALSE(Exists(settings.outputDir + "RESULT.ACC"));
   EXPECT_EQ(model().resultsLabel(), "La conversion est RÉUSSIE !");
   EXPECT_TRUE(hasMessage("Fichier de précision",
-                         "Cette conversion ne produit pas de fichier de précision : aucun fichier .ACC n'a été écrit."))
+                         "Cette conversion ne produit pas de fichier de précision : aucun fichier "
+                         ".ACC n'a été écrit."))
       << allMessages();
 }
 
@@ -253,7 +260,8 @@ TEST_F(ProcessTest, RunTimeErrorTakesTheErrorPath) {
   script = [](RunContext&, RunControl&) -> DispatchOutcome { throw std::runtime_error("disk"); };
   chooseTypicalRun();
   EXPECT_EQ(model().Process(), ProcessResult::Error);
-  EXPECT_TRUE(hasMessage("ERROR", "comPROCESS: An error occurred while processing your data!")) << allMessages();
+  EXPECT_TRUE(hasMessage("ERROR", "comPROCESS: An error occurred while processing your data!"))
+      << allMessages();
   EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
   EXPECT_TRUE(model().choices().comPROCESS.enabled);
   EXPECT_FALSE(model().choices().comVIEW.enabled);
@@ -266,7 +274,8 @@ TEST_F(ProcessTest, RunTimeErrorInFrench) {
   script = [](RunContext&, RunControl&) -> DispatchOutcome { throw std::runtime_error("disk"); };
   chooseTypicalRun();
   model().Process();
-  EXPECT_TRUE(hasMessage("ERREUR", "comPROCESS: Une erreur s'est produite durant le traitement!")) << allMessages();
+  EXPECT_TRUE(hasMessage("ERREUR", "comPROCESS: Une erreur s'est produite durant le traitement!"))
+      << allMessages();
 }
 
 TEST_F(ProcessTest, CaptionsFollowTheLanguage) {

@@ -108,7 +108,8 @@ TEST_F(StagedProcessTest, ReportInAMissingFolderIsRefusedBeforeTheRoute) {
   c.typeReportFile(settings.outputDir + "GONE/R.REP");
   EXPECT_EQ(model().Process(), ProcessResult::Refused);
   EXPECT_EQ(dispatchCalls, 0);
-  EXPECT_TRUE(hasMessage("File Error", "The folder of the file " + settings.outputDir + "GONE/R.REP does not exist."))
+  EXPECT_TRUE(hasMessage(
+      "File Error", "The folder of the file " + settings.outputDir + "GONE/R.REP does not exist."))
       << allMessages();
   EXPECT_EQ(model().resultsLabel(), "The conversion was NOT completed !");
 }

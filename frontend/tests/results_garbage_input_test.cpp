@@ -49,16 +49,17 @@ TEST_P(GarbageInputTest, EveryProcedureAnswers) {
       settings.displayExtraText = extra;
       settings.utmZone = UtmZone::None;
       for (bool (*writer)(RunContext&) :
-           {IntoTransform_EN, IntoQuillon27_EN, IntoVesperan_EN, IntoTransform_XY,
-            IntoQuillon27_XY, IntoVesperan_XY, intoTransform_LL, IntoQuillon27_LL,
-            IntoVesperan_LL, IntoLumbrix_LL, QUILLON27toLUMBRIX}) {
+           {IntoTransform_EN, IntoQuillon27_EN, IntoVesperan_EN, IntoTransform_XY, IntoQuillon27_XY,
+            IntoVesperan_XY, intoTransform_LL, IntoQuillon27_LL, IntoVesperan_LL, IntoLumbrix_LL,
+            QUILLON27toLUMBRIX}) {
         (void)writer(ctx);
       }
       (void)Orvandel2Lumbrix(ctx, settings.binDir + "TRN_GHST.DAT", settings.binDir + "input2.dat");
-      (void)Vesperan2TransformErr(ctx, settings.binDir + "XY_MAP.DAT", settings.binDir + "INPUT2.DAT");
-      for (const char* mode : {"XY_MAP", "UTM_GHOST", "LL_GHOST", "NEW_FILE", "QUILLON27_LL",
-                               "QUILLON27_EN", "QUILLON27_XY", "TRANSFORM_LL", "TRANSFORM_EN",
-                               "TRANSFORM_XY"}) {
+      (void)Vesperan2TransformErr(ctx, settings.binDir + "XY_MAP.DAT",
+                                  settings.binDir + "INPUT2.DAT");
+      for (const char* mode :
+           {"XY_MAP", "UTM_GHOST", "LL_GHOST", "NEW_FILE", "QUILLON27_LL", "QUILLON27_EN",
+            "QUILLON27_XY", "TRANSFORM_LL", "TRANSFORM_EN", "TRANSFORM_XY"}) {
         (void)WriteOutText(ctx, mode);
       }
       (void)WriteOutTextTRANSFORM_XY(ctx);

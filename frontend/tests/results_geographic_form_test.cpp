@@ -38,13 +38,23 @@ TEST_F(GeographicFormTest, EveryReaderGivesTheSameForm) {
   settings.province = Province::PEI;
   Bin("LL_GHOST.DAT", Placed({{7, "P1"}, {40, "N46 14 5.05064 W 63  7 9.73328"}}));
   run.newFile = settings.binDir + "P.NEW";
-  iotest::WriteFile(run.newFile, Placed({{7, "P1"}, {41, "46"}, {44, "14"}, {47, " 5.05064"},
-                                         {57, "63"}, {60, " 7"}, {63, " 9.73328"}}) +
+  iotest::WriteFile(run.newFile, Placed({{7, "P1"},
+                                         {41, "46"},
+                                         {44, "14"},
+                                         {47, " 5.05064"},
+                                         {57, "63"},
+                                         {60, " 7"},
+                                         {63, " 9.73328"}}) +
                                      "\r\n");
   std::string listing;
   for (int i = 0; i < 4; ++i) listing += "HEADING\r\n";
-  listing += Placed({{95, "46"}, {98, "14"}, {101, " 5.05064"}, {110, "63"}, {113, " 7"},
-                     {116, " 9.73328"}, {125, "P1"}}) +
+  listing += Placed({{95, "46"},
+                     {98, "14"},
+                     {101, " 5.05064"},
+                     {110, "63"},
+                     {113, " 7"},
+                     {116, " 9.73328"},
+                     {125, "P1"}}) +
              "\r\n";
   iotest::WriteFile(settings.binDir + "QUILLON27.OUT", listing);
   Bin("TRN_GHST.DAT", Placed({{10, "P1"}, {40, "N46 14 5.050640W 63  7 9.733280"}}));

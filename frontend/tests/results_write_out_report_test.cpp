@@ -136,7 +136,8 @@ TEST_F(ReportTest, UtmRunWithZoneGridFileAndExtraText) {
       "        Coord: UTM X,Y (NS)",
       "",
       "POINT      X (m)            Y (m)            ZONE",
-      Placed({{1, "U1"}, {12, "500000.000"}, {29, "5000000.000"}, {46, "20"}, {56, "corner stone"}}),
+      Placed(
+          {{1, "U1"}, {12, "500000.000"}, {29, "5000000.000"}, {46, "20"}, {56, "corner stone"}}),
   };
   EXPECT_EQ(Report(), expected);
 }
@@ -176,8 +177,9 @@ TEST_F(ReportTest, GeographicRunInEnglishAndFrench) {
   EXPECT_EQ(en[11], "POINT      LATITUDE         LONGITUDE (W)");
   EXPECT_EQ(en[12], Placed({{1, "P2"}, {12, "45 5 3.2"}, {29, "66 7 12"}, {46, "on the hill"}}));
   EXPECT_EQ(en[19], "POINT      LATITUDE         LONGITUDE (W)");
-  EXPECT_EQ(en[20],
-            Placed({{1, "P2"}, {12, "45 05 03.20000"}, {29, "66 07 12.00000"}, {46, "on the hill"}}));
+  EXPECT_EQ(
+      en[20],
+      Placed({{1, "P2"}, {12, "45 05 03.20000"}, {29, "66 07 12.00000"}, {46, "on the hill"}}));
 
   settings.language = Language::French;
   settings.displayExtraText = false;
@@ -246,14 +248,17 @@ TEST(DelimitedRowTest, ExtraTextIsCutUnlessDisplayed) {
 TEST(DelimitedRowTest, StarMarkerWhenTheLineHoldsATilde) {
   FrontEndSettings s;
   s.delimiter = std::string(" ");
-  EXPECT_EQ(*DelimitedRow("P~1 1 2", CoordForm::EN, 51, s), Placed({{1, "P~1"}, {12, "1"}, {29, "2"}}));
+  EXPECT_EQ(*DelimitedRow("P~1 1 2", CoordForm::EN, 51, s),
+            Placed({{1, "P~1"}, {12, "1"}, {29, "2"}}));
   EXPECT_FALSE(DelimitedRow("P~*@ 1 2", CoordForm::EN, 51, s));
 }
 
 TEST(DelimitedRowTest, LongFieldsStillGetABlank) {
   FrontEndSettings s;
-  EXPECT_EQ(*DelimitedRow("ABCDEFGHIJKL,1,2", CoordForm::EN, 51, s), "ABCDEFGHIJKL 1" + std::string(14, ' ') + "2");
-  EXPECT_EQ(*DelimitedRow("ABCDEFGHIJK,1,2", CoordForm::EN, 51, s), "ABCDEFGHIJK1" + std::string(16, ' ') + "2");
+  EXPECT_EQ(*DelimitedRow("ABCDEFGHIJKL,1,2", CoordForm::EN, 51, s),
+            "ABCDEFGHIJKL 1" + std::string(14, ' ') + "2");
+  EXPECT_EQ(*DelimitedRow("ABCDEFGHIJK,1,2", CoordForm::EN, 51, s),
+            "ABCDEFGHIJK1" + std::string(16, ' ') + "2");
 }
 
 TEST(ReportUnitsTest, OutputUnitsForGridTargets) {
@@ -278,11 +283,16 @@ TEST(ReportUnitsTest, OutputUnitsForGridTargets) {
 }
 
 TEST(ReportHeadingsTest, FeetHeadingsDifferBySectionInFrench) {
-  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, true, false, true), "POINT      NORD (pi.)       EST (pi.)");
-  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, true, true, true), "POINT      NORD(pi.)        EST(pi.)");
-  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, true, true, false), "POINT      NORTHING(ft)     EASTING(ft)");
-  EXPECT_EQ(ColumnHeading(CoordForm::EN, false, false, true, true), "POINT      EST (m)          NORD (m)");
-  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, false, true, true), "POINT      NORD (m)         EST (m)");
+  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, true, false, true),
+            "POINT      NORD (pi.)       EST (pi.)");
+  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, true, true, true),
+            "POINT      NORD(pi.)        EST(pi.)");
+  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, true, true, false),
+            "POINT      NORTHING(ft)     EASTING(ft)");
+  EXPECT_EQ(ColumnHeading(CoordForm::EN, false, false, true, true),
+            "POINT      EST (m)          NORD (m)");
+  EXPECT_EQ(ColumnHeading(CoordForm::EN, true, false, true, true),
+            "POINT      NORD (m)         EST (m)");
 }
 
 TEST(ReportTextsTest, TransformationLineHasTheArrowTwice) {
@@ -292,7 +302,8 @@ TEST(ReportTextsTest, TransformationLineHasTheArrowTwice) {
   run.fromForm = CoordForm::EN;
   run.toDatum = Datum::NAD83;
   run.toForm = CoordForm::LL;
-  EXPECT_EQ(TransformationLine(run, s), "*    Transformation: ATS77 East,North -> NAD83 (CSRS) -> Lat,Long");
+  EXPECT_EQ(TransformationLine(run, s),
+            "*    Transformation: ATS77 East,North -> NAD83 (CSRS) -> Lat,Long");
   run.toDatum = Datum::NAD83_1989;
   EXPECT_EQ(ReportDatumText(run.toDatum), "NAD83 (1989)");
 }

@@ -43,9 +43,9 @@ TEST_F(WriteOutTextTest, ExtraTextIsAppendedOnlyWhenFound) {
   extraTexts.StoreExtraText("", "P2");
   Bin("XY_MAP.DAT", {XyMapLine("       P1"), XyMapLine("       P2"), XyMapLine("       P3")});
   ASSERT_TRUE(WriteOutText(ctx, "XY_MAP"));
-  EXPECT_EQ(DataLines(), (std::vector<std::string>{"P1,2500000.456,7400000.123,fence, post",
-                                                   "P2,2500000.456,7400000.123",
-                                                   "P3,2500000.456,7400000.123"}));
+  EXPECT_EQ(DataLines(),
+            (std::vector<std::string>{"P1,2500000.456,7400000.123,fence, post",
+                                      "P2,2500000.456,7400000.123", "P3,2500000.456,7400000.123"}));
   settings.extraText = false;
   ASSERT_TRUE(WriteOutText(ctx, "XY_MAP"));
   EXPECT_EQ(DataLines()[0], "P1,2500000.456,7400000.123");
@@ -58,7 +58,8 @@ TEST_F(WriteOutTextTest, BlankRemovalCutsAtAnInnerBlank) {
 }
 
 TEST_F(WriteOutTextTest, SourceFoundIgnoringCase) {
-  Bin("trn_cord.dat", {Placed({{1, "P1"}, {10, "  7400000.123"}, {23, "  2500000.456"}, {36, "   10.000"}})});
+  Bin("trn_cord.dat",
+      {Placed({{1, "P1"}, {10, "  7400000.123"}, {23, "  2500000.456"}, {36, "   10.000"}})});
   ASSERT_TRUE(WriteOutText(ctx, "TRANSFORM_EN"));
   EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,2500000.456,7400000.123"});
 }
@@ -71,12 +72,14 @@ TEST_F(WriteOutTextTest, Quillon27EnColumns) {
 
 TEST_F(WriteOutTextTest, UtmGhostTakesTheFirstZoneAndSetsTheRemark) {
   settings.utmZone = UtmZone::Zone19;
-  Bin("UTM_GHST.DAT", {Placed({{7, "       U1"}, {51, "20"}, {58, " 500000.000"}, {70, "5000000.000"}}),
-                       Placed({{7, "       U2"}, {51, "21"}, {58, " 400000.000"}, {70, "5000000.000"}})});
+  Bin("UTM_GHST.DAT",
+      {Placed({{7, "       U1"}, {51, "20"}, {58, " 500000.000"}, {70, "5000000.000"}}),
+       Placed({{7, "       U2"}, {51, "21"}, {58, " 400000.000"}, {70, "5000000.000"}})});
   ASSERT_TRUE(WriteOutText(ctx, "UTM_GHOST"));
   EXPECT_EQ(settings.utmZone, UtmZone::Zone20);
   EXPECT_EQ(run.zoneLabel, "UTM Zone 20");
-  EXPECT_EQ(run.zoneRemark, "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file");
+  EXPECT_EQ(run.zoneRemark,
+            "Zone calculated in vesperan and extracted from UTM_GHST.DAT output file");
   EXPECT_EQ(DataLines(), (std::vector<std::string>{"U1,500000.000,5000000.000,20",
                                                    "U2,400000.000,5000000.000,21"}));
 }
@@ -110,10 +113,14 @@ TEST_F(WriteOutTextTest, LlGhostBlankDegreesIsAReadProblem) {
 
 TEST_F(WriteOutTextTest, NewFileColumnsAndMessage) {
   run.newFile = settings.binDir + "MEASUREM.NEW";
-  iotest::WriteFile(run.newFile,
-                    Placed({{7, "P1"}, {41, "45"}, {44, "05"}, {47, "03.20000"}, {57, "66"},
-                            {60, "07"}, {63, "12.00000"}}) +
-                        "\r\n" + Placed({{7, "P2"}, {41, "4"}}) + "\r\n");
+  iotest::WriteFile(run.newFile, Placed({{7, "P1"},
+                                         {41, "45"},
+                                         {44, "05"},
+                                         {47, "03.20000"},
+                                         {57, "66"},
+                                         {60, "07"},
+                                         {63, "12.00000"}}) +
+                                     "\r\n" + Placed({{7, "P2"}, {41, "4"}}) + "\r\n");
   EXPECT_FALSE(WriteOutText(ctx, "NOUVEAU_FICHIER"));
   EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
   EXPECT_EQ(OnlyMessage().text, "Problem reading the " + run.newFile + " file.");
@@ -124,7 +131,8 @@ TEST_F(WriteOutTextTest, NewFileColumnsAndMessage) {
 }
 
 TEST_F(WriteOutTextTest, TransformLlReadsTrnGhst) {
-  Bin("TRN_GHST.DAT", {Placed({{1, " 04      "}, {10, "P1"}, {40, "N45 0503.200000W 66 0712.000000"}})});
+  Bin("TRN_GHST.DAT",
+      {Placed({{1, " 04      "}, {10, "P1"}, {40, "N45 0503.200000W 66 0712.000000"}})});
   ASSERT_TRUE(WriteOutText(ctx, "TRANSFORM_LL"));
   EXPECT_EQ(DataLines(), std::vector<std::string>{"P1,45,05,03.20000,66,07,12.00000"});
   Bin("TRN_GHST.DAT", {Placed({{10, "P1"}, {40, "N 5 0503.200000W 66 0712.000000"}})});
@@ -135,14 +143,21 @@ TEST_F(WriteOutTextTest, TransformLlReadsTrnGhst) {
 
 // A QUILLON27.OUT point line; shift 0 for Prince Edward Island, 1 otherwise.
 std::string QuillonLine(std::size_t k, const std::string& id) {
-  return Placed({{58 + k, "  500000.00"}, {71 + k, " 5000000.00"}, {95 + k, "45"},
-                 {98 + k, " 5"}, {101 + k, "3.20000"}, {110 + k, "66"}, {113 + k, "07"},
-                 {116 + k, "12.00000"}, {125 + k, id}});
+  return Placed({{58 + k, "  500000.00"},
+                 {71 + k, " 5000000.00"},
+                 {95 + k, "45"},
+                 {98 + k, " 5"},
+                 {101 + k, "3.20000"},
+                 {110 + k, "66"},
+                 {113 + k, "07"},
+                 {116 + k, "12.00000"},
+                 {125 + k, id}});
 }
 
 std::vector<std::string> Listing(std::size_t header, std::size_t k, const std::string& id) {
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < header; ++i) lines.push_back(QuillonLine(k, "HEAD" + std::to_string(i)));
+  for (std::size_t i = 0; i < header; ++i)
+    lines.push_back(QuillonLine(k, "HEAD" + std::to_string(i)));
   lines.push_back(QuillonLine(k, id));
   return lines;
 }
@@ -173,16 +188,23 @@ TEST_F(WriteOutTextTest, Quillon27XyUsesTheRunZone) {
 // ORVANDEL.OUT with a to-NAD27 table of the given station lines.
 std::vector<std::string> OrvandelOut(const std::vector<std::string>& stations) {
   std::vector<std::string> lines = {
-      "\f  TITLE DATE 07-DEC-2026", "", std::string(48, ' ') + "TRANSFORMATION TO NAD27 VALUES", "",
-      "  heading one", " STATION PROVINCE   NORTHING      EASTING    UNITS",
-      std::string(" ") + "NUMBER    CODE                               CODE      (FEET)       (FEET)     (METRES)     (METRES)     (METRES)    (METRTES) ZONE",
+      "\f  TITLE DATE 07-DEC-2026",
+      "",
+      std::string(48, ' ') + "TRANSFORMATION TO NAD27 VALUES",
+      "",
+      "  heading one",
+      " STATION PROVINCE   NORTHING      EASTING    UNITS",
+      std::string(" ") +
+          "NUMBER    CODE                               CODE      (FEET)       (FEET)     (METRES) "
+          "    (METRES)     (METRES)    (METRTES) ZONE",
       ""};
   lines.insert(lines.end(), stations.begin(), stations.end());
   return lines;
 }
 
 std::string Nad27Line(const std::string& id, const std::string& zone) {
-  return Placed({{2, id}, {13, "NB "}, {104, "5000000.123"}, {116, " 500000.456"}, {128, "  " + zone}});
+  return Placed(
+      {{2, id}, {13, "NB "}, {104, "5000000.123"}, {116, " 500000.456"}, {128, "  " + zone}});
 }
 
 TEST_F(WriteOutTextTest, TransformXyAfterTheHeadingSkippingEmptyLines) {
@@ -221,9 +243,9 @@ class OrvandelFixtureTest : public WriteOutTextTest {
  protected:
   void SetUp() override {
     WriteOutTextTest::SetUp();
-    iotest::WriteFile(settings.binDir + "ORVANDEL.OUT",
-                      iotest::ReadFile(std::string(KARTOVEX_TESTDATA) +
-                                       "/frontend/results/ORVANDEL_NAD27.OUT"));
+    iotest::WriteFile(
+        settings.binDir + "ORVANDEL.OUT",
+        iotest::ReadFile(std::string(KARTOVEX_TESTDATA) + "/frontend/results/ORVANDEL_NAD27.OUT"));
   }
   void ExpectStations() {
     auto lines = DataLines();

@@ -65,11 +65,13 @@ TEST_F(AnswerFilesTest, LumbrixWithoutFlags) {
 }
 
 TEST_F(AnswerFilesTest, LumbrixBaseOfAVesperanGhostFile) {
-  EXPECT_EQ(LumbrixOutputBase(settings, "/in/MEASUREMENTS.TXT", true), settings.binDir + "LL_GHOST.");
+  EXPECT_EQ(LumbrixOutputBase(settings, "/in/MEASUREMENTS.TXT", true),
+            settings.binDir + "LL_GHOST.");
 }
 
 TEST_F(AnswerFilesTest, LumbrixBaseCutToEightCharacters) {
-  EXPECT_EQ(LumbrixOutputBase(settings, "/in/MEASUREMENTS.TXT", false), settings.binDir + "MEASUREM.");
+  EXPECT_EQ(LumbrixOutputBase(settings, "/in/MEASUREMENTS.TXT", false),
+            settings.binDir + "MEASUREM.");
   EXPECT_EQ(LumbrixOutputBase(settings, "/in/ABCDEFGH.TXT", false), settings.binDir + "ABCDEFGH.");
   EXPECT_EQ(LumbrixOutputBase(settings, "/in/PTS.TXT", false), settings.binDir + "PTS.");
   EXPECT_EQ(LumbrixOutputBase(settings, settings.workDir + "INPUT.TXT", false),
@@ -109,7 +111,8 @@ TEST_F(AnswerFilesTest, Quillon27XyMeridian) {
 TEST_F(AnswerFilesTest, Quillon27NeMeridianInNewBrunswickReadsTheIni) {
   settings.utmZone = UtmZone::Zone20;
   Meridians();
-  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne)[2], Cm("quillon27 NE"));
+  EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne)[2],
+            Cm("quillon27 NE"));
 }
 
 TEST_F(AnswerFilesTest, Quillon27HasNoMeridianInPrinceEdwardIslandWithoutXy) {
@@ -121,11 +124,13 @@ TEST_F(AnswerFilesTest, Quillon27HasNoMeridianInPrinceEdwardIslandWithoutXy) {
 
 TEST_F(AnswerFilesTest, Quillon27PrinceEdwardIslandXyCarriesTheMeridianOfTheZone) {
   settings.province = Province::PEI;
-  const std::pair<const char*, const char*> zones[] = {{"19", "69.0"}, {"20", "63.0"}, {"21", "57.0"}};
+  const std::pair<const char*, const char*> zones[] = {
+      {"19", "69.0"}, {"20", "63.0"}, {"21", "57.0"}};
   for (auto [zone, meridian] : zones) {
     settings.utmZone = UtmZoneFromText(zone);
-    EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::Quillon27Xy),
-              (Lines{"3", "1", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
+    EXPECT_EQ(
+        Quillon27Answers(settings, messages, Quillon27Input::Geographic, Meridian::Quillon27Xy),
+        (Lines{"3", "1", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
         << zone;
     EXPECT_EQ(Quillon27Answers(settings, messages, Quillon27Input::Grid, Meridian::Quillon27Ne),
               (Lines{"3", "2", meridian, "N", "Y", settings.workDir + "INPUT.DAT", "Y"}))
@@ -174,8 +179,8 @@ TEST_F(AnswerFilesTest, Orvandel27IniUtmPrinceEdwardIslandHasTheMeridian) {
   settings.utmZone = UtmZone::Zone20;
   Meridians();
   EXPECT_EQ(Orvandel27Answers(settings, messages, CoordForm::XY, false),
-            (Lines{"3", "4", Cm("transform"), "Kartovex NAD27 -> ATS77PEI ", "Y", "F",
-                   "INPUT.DAT", " "}));
+            (Lines{"3", "4", Cm("transform"), "Kartovex NAD27 -> ATS77PEI ", "Y", "F", "INPUT.DAT",
+                   " "}));
 }
 
 TEST_F(AnswerFilesTest, Orvandel27FixedNovaScotiaUtmZone21) {
@@ -238,8 +243,9 @@ TEST_F(AnswerFilesTest, Orvandel77GridNewBrunswick) {
 TEST_F(AnswerFilesTest, Orvandel77GeographicNovaScotiaHasZoneAndLayout) {
   settings.province = Province::NS;
   settings.mtmZone = MtmZone::Zone5;
-  EXPECT_EQ(Orvandel77Answers(settings, CoordForm::LL, "Kartovex ATS77 -> NAD27 ", "INPUT2.DAT"),
-            (Lines{"5", "1", "5", "Kartovex ATS77 -> NAD27 NS ", "Y", "F", "INPUT2.DAT", "1", " "}));
+  EXPECT_EQ(
+      Orvandel77Answers(settings, CoordForm::LL, "Kartovex ATS77 -> NAD27 ", "INPUT2.DAT"),
+      (Lines{"5", "1", "5", "Kartovex ATS77 -> NAD27 NS ", "Y", "F", "INPUT2.DAT", "1", " "}));
 }
 
 TEST_F(AnswerFilesTest, Orvandel77UtmPrinceEdwardIsland) {

@@ -42,7 +42,12 @@ class ChainTest : public routestest::RoutesTest {
     Makes("lumbrix", "FIX.NEW " + newFile + "\n");
   }
   static std::string NewLine(const std::string& id) {
-    return Placed({{7, id}, {41, "45"}, {44, "05"}, {47, "03.20000"}, {57, "66"}, {60, "07"},
+    return Placed({{7, id},
+                   {41, "45"},
+                   {44, "05"},
+                   {47, "03.20000"},
+                   {57, "66"},
+                   {60, "07"},
                    {63, "12.00000"}});
   }
   DispatchOutcome Dispatch() { return DispatchRoute(ctx, control); }
@@ -109,7 +114,8 @@ TEST_F(ChainTest, LumbrixThenOrvandelThroughTheNewFile) {
   Input("P1,45,05,03.2,66,07,12.0\n");
   Fixture("FIX.NEW", {NewLine("P1")});
   Makes("lumbrix", "FIX.NEW IN.NEW\n");
-  Fixture("FIX_GHST.DAT", {Placed({{1, " 04      "}, {10, "P1"}, {40, "N45 0503.200000W 66 0712.000000"}})});
+  Fixture("FIX_GHST.DAT",
+          {Placed({{1, " 04      "}, {10, "P1"}, {40, "N45 0503.200000W 66 0712.000000"}})});
   Makes("orvandel", "FIX_GHST.DAT TRN_GHST.DAT\n");
   DispatchOutcome outcome = Dispatch();
   ASSERT_EQ(outcome.result, DispatchResult::Completed) << ::testing::PrintToString(sink.texts());
@@ -117,7 +123,8 @@ TEST_F(ChainTest, LumbrixThenOrvandelThroughTheNewFile) {
   // The .NEW file became ORVANDEL's geographic input.
   EXPECT_EQ(CrLfLines(settings.binDir + "INPUT2.DAT"),
             (Lines{"         P1 45 05 03.20000 66 07 12.00000"}));
-  EXPECT_EQ(StdinOf("orvandel"), "4\r\n1\r\nKartovex ATS77 -> NAD27 NB \r\nY\r\nF\r\nINPUT2.DAT\r\n1\r\n \r\n");
+  EXPECT_EQ(StdinOf("orvandel"),
+            "4\r\n1\r\nKartovex ATS77 -> NAD27 NB \r\nY\r\nF\r\nINPUT2.DAT\r\n1\r\n \r\n");
   EXPECT_EQ(CrLfLines(settings.binDir + "RUN1.BAT")[0],
             settings.binDir + "ORVANDEL.EXE < " + settings.binDir + "TRAN_IN.TXT");
   EXPECT_TRUE(outcome.row->copiesOrvandelFiles());
@@ -126,13 +133,20 @@ TEST_F(ChainTest, LumbrixThenOrvandelThroughTheNewFile) {
 TEST_F(ChainTest, OrvandelThenLumbrixBothAsRunOne) {
   Choose(Datum::NAD27, CoordForm::LL, Datum::NAD83, CoordForm::EN);
   Input("P1,45,05,03.2,66,07,12.0\n");
-  Fixture("FIX_GHST.DAT", {Placed({{1, " 04      "}, {10, "P1"}, {41, "45"}, {44, "05"},
-                                   {46, "03.20000"}, {57, "66"}, {60, "07"}, {62, "12.00000"}})});
+  Fixture("FIX_GHST.DAT", {Placed({{1, " 04      "},
+                                   {10, "P1"},
+                                   {41, "45"},
+                                   {44, "05"},
+                                   {46, "03.20000"},
+                                   {57, "66"},
+                                   {60, "07"},
+                                   {62, "12.00000"}})});
   Makes("orvandel", "FIX_GHST.DAT Trn_ghst.dat\n");
   VesperanAndLumbrixOutputs("IN.NEW");
   ASSERT_EQ(Dispatch().result, DispatchResult::Completed) << ::testing::PrintToString(sink.texts());
   EXPECT_EQ(Started(), (Lines{"orvandel", "lumbrix", "vesperan"}));
-  EXPECT_EQ(CrLfLines(settings.binDir + "input2.dat"), (Lines{"'P1       ',45,05,03.20000,66,07,12.00000"}));
+  EXPECT_EQ(CrLfLines(settings.binDir + "input2.dat"),
+            (Lines{"'P1       ',45,05,03.20000,66,07,12.00000"}));
   Lines lumbrix = CrLfLines(settings.binDir + "lumbrix.STDIN");
   ASSERT_GT(lumbrix.size(), 4u);
   EXPECT_EQ(lumbrix[4], settings.binDir + "input2.dat");
@@ -195,7 +209,8 @@ TEST_F(ChainTest, CancelDuringTheSecondOfThreePrograms) {
   EXPECT_FALSE(outcome.completed());
   // The third program never started; the first one's files are intact.
   EXPECT_EQ(Started(), (Lines{"vesperan", "lumbrix"}));
-  EXPECT_EQ(ReadFile(settings.binDir + "LL_GHOST.DAT"), ReadFile(settings.binDir + "FIX_LL_GHOST.DAT"));
+  EXPECT_EQ(ReadFile(settings.binDir + "LL_GHOST.DAT"),
+            ReadFile(settings.binDir + "FIX_LL_GHOST.DAT"));
   EXPECT_EQ(StdinOf("vesperan"), ReadFile(settings.binDir + "IN_RUN1.TXT"));
   // The running program was ended, its marker removed.
   EXPECT_FALSE(ProcessAlive(PidOf("lumbrix")));
@@ -267,7 +282,8 @@ TEST_F(ChainTest, RunTimeErrorOfAnOrvandelRouteInFrench) {
   EXPECT_EQ(Dispatch().result, DispatchResult::Failed);
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].title, "ERREUR");
-  EXPECT_EQ(sink.messages[0].text, "IntoTransform_EN: Une erreur s'est produite durant le traitement!");
+  EXPECT_EQ(sink.messages[0].text,
+            "IntoTransform_EN: Une erreur s'est produite durant le traitement!");
 }
 
 TEST_F(ChainTest, ReformattingFailureStopsBeforeAnyProgram) {
@@ -408,38 +424,53 @@ TEST_F(ChainTest, CopyFailsWhenAFileIsMissing) {
 // --- LUMBRIX's .NEW file as ORVANDEL's input -------------------------------
 
 TEST_F(ChainTest, NewFileConverterPadsFieldsToOrvandelsColumns) {
-  WriteFile(settings.binDir + "A.NEW", Placed({{7, "      ST9"}, {41, " 5"}, {44, " 0"},
-                                               {47, "  3.2"}, {57, "66"}, {60, "07"},
-                                               {63, "12.00000"}}) + "\r\n");
+  WriteFile(settings.binDir + "A.NEW", Placed({{7, "      ST9"},
+                                               {41, " 5"},
+                                               {44, " 0"},
+                                               {47, "  3.2"},
+                                               {57, "66"},
+                                               {60, "07"},
+                                               {63, "12.00000"}}) +
+                                           "\r\n");
   ASSERT_TRUE(LumbrixNew2Transform(ctx, settings.binDir + "A.NEW", settings.binDir + "OUT.DAT"));
-  EXPECT_EQ(CrLfLines(settings.binDir + "OUT.DAT"), (Lines{"        ST9 05 00 03.20000 66 07 12.00000"}));
+  EXPECT_EQ(CrLfLines(settings.binDir + "OUT.DAT"),
+            (Lines{"        ST9 05 00 03.20000 66 07 12.00000"}));
 }
 
 // Seconds are rewritten as "%08.5f" always wrote them: rounded, zero-padded,
 // the sign of a negative zero kept.
 TEST_F(ChainTest, NewFileConverterWritesSecondsAsBefore) {
   auto line = [](const std::string& latSec, const std::string& lonSec) {
-    return Placed({{7, "P1"}, {41, "45"}, {44, "30"}, {47, latSec}, {57, "66"}, {60, "07"}, {63, lonSec}}) +
+    return Placed({{7, "P1"},
+                   {41, "45"},
+                   {44, "30"},
+                   {47, latSec},
+                   {57, "66"},
+                   {60, "07"},
+                   {63, lonSec}}) +
            "\r\n";
   };
   WriteFile(settings.binDir + "A.NEW", line("9.999996", "0.0000049") + line("-0", "1.000005") +
                                            line("0.125", ".5") + line("7", "59.99999"));
   ASSERT_TRUE(LumbrixNew2Transform(ctx, settings.binDir + "A.NEW", settings.binDir + "OUT.DAT"));
-  EXPECT_EQ(CrLfLines(settings.binDir + "OUT.DAT"), (Lines{"         P1 45 30 10.00000 66 07 00.00000",
-                                                           "         P1 45 30 -0.00000 66 07 01.00001",
-                                                           "         P1 45 30 00.12500 66 07 00.50000",
-                                                           "         P1 45 30 07.00000 66 07 59.99999"}));
+  EXPECT_EQ(CrLfLines(settings.binDir + "OUT.DAT"),
+            (Lines{"         P1 45 30 10.00000 66 07 00.00000",
+                   "         P1 45 30 -0.00000 66 07 01.00001",
+                   "         P1 45 30 00.12500 66 07 00.50000",
+                   "         P1 45 30 07.00000 66 07 59.99999"}));
 }
 
 TEST_F(ChainTest, NewFileConverterRejectsUnreadableColumns) {
   WriteFile(settings.binDir + "A.NEW", Placed({{7, "P1"}, {41, "4"}}) + "\r\n");
   EXPECT_FALSE(LumbrixNew2Transform(ctx, settings.binDir + "A.NEW", settings.binDir + "OUT.DAT"));
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "LumbrixNew2Transform: An error occurred while reformatting your data!");
+  EXPECT_EQ(sink.messages[0].text,
+            "LumbrixNew2Transform: An error occurred while reformatting your data!");
 }
 
 TEST_F(ChainTest, NewFileConverterWithoutItsFile) {
-  EXPECT_FALSE(LumbrixNew2Transform(ctx, settings.binDir + "NONE.NEW", settings.binDir + "OUT.DAT"));
+  EXPECT_FALSE(
+      LumbrixNew2Transform(ctx, settings.binDir + "NONE.NEW", settings.binDir + "OUT.DAT"));
   EXPECT_EQ(sink.messages.size(), 1u);
 }
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "startup/startup.h"
 #include "routes/dispatch.h"
 #include "routes_test_support.h"
+#include "startup/startup.h"
 
 namespace kartovex {
 namespace {
@@ -41,7 +41,8 @@ class DemoRouteTest : public ::testing::Test {
       ini.replace(at, demo.size(), root);
     WriteFile(root + "KARTOVEX.INI", ini);
     ::setenv("DATAFILE", (root + "DATAFILE/").c_str(), 1);
-    ASSERT_TRUE(StartUp(settings, messages, outputs, root)) << ::testing::PrintToString(sink.texts());
+    ASSERT_TRUE(StartUp(settings, messages, outputs, root))
+        << ::testing::PrintToString(sink.texts());
     sink.clear();
     control.waitSliceMs = 10;
   }
@@ -49,7 +50,8 @@ class DemoRouteTest : public ::testing::Test {
     std::error_code ec;
     if (!root.empty()) std::filesystem::remove_all(root, ec);
   }
-  DispatchOutcome Convert(Datum fd, CoordForm ff, Datum td, CoordForm tf, const std::string& input) {
+  DispatchOutcome Convert(Datum fd, CoordForm ff, Datum td, CoordForm tf,
+                          const std::string& input) {
     run.fromDatum = fd;
     run.fromForm = ff;
     run.toDatum = td;
@@ -72,7 +74,8 @@ class DemoRouteTest : public ::testing::Test {
 };
 
 TEST_F(DemoRouteTest, Nad27LatLongToAts77GridInNewBrunswick) {
-  DispatchOutcome outcome = Convert(Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN, "NB_LL.TXT");
+  DispatchOutcome outcome =
+      Convert(Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN, "NB_LL.TXT");
   ASSERT_EQ(outcome.result, DispatchResult::Completed) << ::testing::PrintToString(sink.texts());
   EXPECT_EQ(outcome.row->number, 41);
   auto data = CrLfLines(run.dataFile);
@@ -86,7 +89,8 @@ TEST_F(DemoRouteTest, Nad27LatLongToAts77GridInNewBrunswick) {
 }
 
 TEST_F(DemoRouteTest, Ats77GridToNad83GridThroughThreePrograms) {
-  DispatchOutcome outcome = Convert(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::EN, "NB_EN77.TXT");
+  DispatchOutcome outcome =
+      Convert(Datum::ATS77, CoordForm::EN, Datum::NAD83, CoordForm::EN, "NB_EN77.TXT");
   ASSERT_EQ(outcome.result, DispatchResult::Completed) << ::testing::PrintToString(sink.texts());
   EXPECT_EQ(outcome.row->number, 1);
   auto data = CrLfLines(run.dataFile);
@@ -105,7 +109,8 @@ namespace {
 
 // LUMBRIX's .NEW file becomes ORVANDEL's geographic input.
 TEST_F(DemoRouteTest, Nad83LatLongToNad27LatLongThroughLumbrixAndOrvandel) {
-  DispatchOutcome outcome = Convert(Datum::NAD83, CoordForm::LL, Datum::NAD27, CoordForm::LL, "NB_LL.TXT");
+  DispatchOutcome outcome =
+      Convert(Datum::NAD83, CoordForm::LL, Datum::NAD27, CoordForm::LL, "NB_LL.TXT");
   ASSERT_EQ(outcome.result, DispatchResult::Completed) << ::testing::PrintToString(sink.texts());
   EXPECT_EQ(outcome.row->number, 59);
   EXPECT_EQ(CrLfLines(settings.binDir + "INPUT2.DAT").size(), 5u);
@@ -114,7 +119,8 @@ TEST_F(DemoRouteTest, Nad83LatLongToNad27LatLongThroughLumbrixAndOrvandel) {
 
 // ORVANDEL and then route 1 with ORVANDEL's coordinates as VESPERAN's input.
 TEST_F(DemoRouteTest, Nad27GridToNad83GridThroughOrvandelAndRouteOne) {
-  DispatchOutcome outcome = Convert(Datum::NAD27, CoordForm::EN, Datum::NAD83, CoordForm::EN, "NB_EN27.TXT");
+  DispatchOutcome outcome =
+      Convert(Datum::NAD27, CoordForm::EN, Datum::NAD83, CoordForm::EN, "NB_EN27.TXT");
   ASSERT_EQ(outcome.result, DispatchResult::Completed) << ::testing::PrintToString(sink.texts());
   EXPECT_EQ(outcome.row->number, 49);
   EXPECT_EQ(CrLfLines(run.dataFile).size(), 5u);

@@ -146,7 +146,8 @@ File ReformOutput(const RouteRow& row) {
 }
 
 std::optional<File> Read(const ChainStep& step) {
-  if (step.answers == Template::O27Ini || step.answers == Template::O27Fixed) return Bin(kProgramInput);
+  if (step.answers == Template::O27Ini || step.answers == Template::O27Fixed)
+    return Bin(kProgramInput);
   if (step.answers == Template::O77) return Bin(step.data);
   switch (step.source) {
     case Source::WorkInput: return Work(kProgramInput);
@@ -210,9 +211,10 @@ TEST(RouteTableTest, EveryStepReadsWhatTheStepBeforeItWrote) {
       switch (step.kind) {
         case StepKind::Run: {
           auto reads = Read(step);
-          ASSERT_TRUE(reads) << ProgramName(step.program) << " at RUN" << step.position << " reads nothing";
-          EXPECT_TRUE(before.count(*reads))
-              << ProgramName(step.program) << " at RUN" << step.position << " reads " << Name(*reads);
+          ASSERT_TRUE(reads) << ProgramName(step.program) << " at RUN" << step.position
+                             << " reads nothing";
+          EXPECT_TRUE(before.count(*reads)) << ProgramName(step.program) << " at RUN"
+                                            << step.position << " reads " << Name(*reads);
           before = Written(step.program);
           break;
         }
@@ -245,7 +247,8 @@ TEST(RouteTableTest, SubRoutesEndTheChainAndGoToTheRowsTarget) {
       ASSERT_NE(sub, nullptr);
       EXPECT_EQ(sub->toDatum, row.toDatum) << row.number;
       EXPECT_EQ(sub->toForm, row.toForm) << row.number;
-      EXPECT_TRUE(sub->acceptsOverride) << "row " << row.number << ": its sub-route reads ORVANDEL's file";
+      EXPECT_TRUE(sub->acceptsOverride)
+          << "row " << row.number << ": its sub-route reads ORVANDEL's file";
     }
   }
 }
@@ -299,7 +302,8 @@ TEST(RouteTableTest, ModulesLineIsTheReportLine) {
 }
 
 TEST(RouteTableTest, OnlyRowsOneToFourAcceptTheOverride) {
-  for (const auto& row : RouteTable()) EXPECT_EQ(row.acceptsOverride, row.number <= 4) << row.number;
+  for (const auto& row : RouteTable())
+    EXPECT_EQ(row.acceptsOverride, row.number <= 4) << row.number;
 }
 
 TEST(RouteTableTest, RowsThatRunOrvandelCopyItsFiles) {

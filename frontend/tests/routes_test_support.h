@@ -41,7 +41,9 @@ inline std::vector<std::string> PlainLines(const std::string& path) {
   return lines;
 }
 
-inline bool ProcessAlive(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM); }
+inline bool ProcessAlive(long pid) {
+  return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
 
 class RoutesTest : public ::testing::Test {
  protected:

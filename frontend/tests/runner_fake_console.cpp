@@ -83,7 +83,8 @@ int main(int, char** argv) {
   // A file of that name in any case counts as there.
   auto touch = [&upper](const std::string& path) {
     const std::filesystem::path p(path);
-    const std::filesystem::path dir = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path dir =
+        p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator(dir, ec))
       if (upper(e.path().filename().string()) == upper(p.filename().string())) return;

@@ -240,8 +240,10 @@ TEST_F(StartFailureTest, FrenchMessage) {
   ASSERT_EQ(Run(3), RunResult::StartFailed);
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].title, "ERREUR");
-  EXPECT_EQ(sink.messages[0].text, "RunProgram: Impossible de démarrer VESPERAN, fichier "
-                                   "introuvable: " + settings.binDir + "RUN3.PIF.");
+  EXPECT_EQ(sink.messages[0].text,
+            "RunProgram: Impossible de démarrer VESPERAN, fichier "
+            "introuvable: " +
+                settings.binDir + "RUN3.PIF.");
 }
 
 }  // namespace
@@ -255,8 +257,8 @@ TEST_F(StartFailureTest, MarkerThatCannotBeWrittenIsAStartFailure) {
   settings.runningMarker = root + "no/such/dir/RUNNING.TXT";
   ASSERT_EQ(Run(1), RunResult::StartFailed);
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "RunProgram: Could not start VESPERAN (" + settings.runningMarker +
-                                       ": cannot be written).");
+  EXPECT_EQ(sink.messages[0].text, "RunProgram: Could not start VESPERAN (" +
+                                       settings.runningMarker + ": cannot be written).");
   EXPECT_FALSE(Exists(settings.binDir + "vesperan.PID"));
 }
 

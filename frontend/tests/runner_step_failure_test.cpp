@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "routes/dispatch.h"
-#include "runner/step_failure.h"
 #include "routes_test_support.h"
+#include "runner/step_failure.h"
 
 namespace kartovex {
 namespace {
@@ -63,7 +63,8 @@ TEST_F(StepFailureTest, LeftoverOutputOfAnEarlierRunIsNeverRead) {
   EXPECT_EQ(sink.messages[0].text.substr(0, sink.messages[0].text.find('\r')),
             "RunProgram: step 1 of 1: VESPERAN did not write its output file " + settings.binDir +
                 "LL_GHOST.DAT.");
-  EXPECT_FALSE(Exists(settings.binDir + "LL_GHOST.DAT")) << "the old file was removed before the run";
+  EXPECT_FALSE(Exists(settings.binDir + "LL_GHOST.DAT"))
+      << "the old file was removed before the run";
   EXPECT_FALSE(Exists(run.dataFile));
   EXPECT_FALSE(Exists(run.reportFile));
 }
@@ -81,9 +82,12 @@ TEST_F(StepFailureTest, NonZeroExitNamesTheStepAndQuotesTheConsoleLog) {
   const std::string con = settings.binDir + "RUN2.CON";
   EXPECT_EQ(sink.messages[0].text,
             "RunProgram: step 2 of 3: LUMBRIX ended with exit status 1.\r\n"
-            "Last lines of " + con + ":\r\n"
-            "  second\r\n  third\r\n  fourth\r\n  fifth\r\n"
-            "  LUMBRIX: grid-shift file: cannot open " + settings.binDir + "NS77CS.GSB");
+            "Last lines of " +
+                con +
+                ":\r\n"
+                "  second\r\n  third\r\n  fourth\r\n  fifth\r\n"
+                "  LUMBRIX: grid-shift file: cannot open " +
+                settings.binDir + "NS77CS.GSB");
   EXPECT_FALSE(AnyMessageContains("WriteOutText"));
   EXPECT_FALSE(Exists(run.dataFile));
 }
@@ -97,7 +101,9 @@ TEST_F(StepFailureTest, KilledProgramFailsItsStep) {
   WriteFile(settings.binDir + "vesperan.SIGNAL", std::to_string(SIGKILL));
   EXPECT_EQ(DispatchRoute(ctx, control).result, DispatchResult::Failed);
   ASSERT_EQ(sink.messages.size(), 1u) << Messages();
-  EXPECT_EQ(sink.messages[0].text.rfind("RunProgram: step 1 of 1: VESPERAN was killed by signal 9", 0), 0u)
+  EXPECT_EQ(
+      sink.messages[0].text.rfind("RunProgram: step 1 of 1: VESPERAN was killed by signal 9", 0),
+      0u)
       << sink.messages[0].text;
   EXPECT_NE(sink.messages[0].text.find("vesperan: console output"), std::string::npos);
   EXPECT_FALSE(Exists(run.dataFile));
@@ -114,8 +120,10 @@ TEST_F(StepFailureTest, FrenchMessage) {
   EXPECT_EQ(sink.messages[0].title, "ERREUR");
   EXPECT_EQ(sink.messages[0].text,
             "RunProgram: étape 1 de 1: VESPERAN s'est terminé avec le code de sortie 3.\r\n"
-            "Dernières lignes de " + settings.binDir + "RUN1.CON:\r\n"
-            "  vesperan: console output\r\n  vesperan: error output");
+            "Dernières lignes de " +
+                settings.binDir +
+                "RUN1.CON:\r\n"
+                "  vesperan: console output\r\n  vesperan: error output");
 }
 
 // ORVANDEL and then route 1: the steps are counted over the whole chain.
@@ -128,7 +136,9 @@ TEST_F(StepFailureTest, StepsOfASubRouteCountInTheWholeChain) {
   EXPECT_EQ(DispatchRoute(ctx, control).result, DispatchResult::Failed);
   EXPECT_EQ(Started(), (Lines{"orvandel", "vesperan", "lumbrix"}));
   ASSERT_FALSE(sink.messages.empty());
-  EXPECT_EQ(sink.messages.back().text.rfind("RunProgram: step 3 of 4: LUMBRIX ended with exit status 2.", 0), 0u)
+  EXPECT_EQ(sink.messages.back().text.rfind(
+                "RunProgram: step 3 of 4: LUMBRIX ended with exit status 2.", 0),
+            0u)
       << Messages();
 }
 
@@ -141,9 +151,10 @@ TEST_F(StepFailureTest, OrvandelWithoutItsCoordinateFile) {
   Fixture("TRN_CORD.DAT", {Placed({{1, "OLD"}, {10, "  7400000.123"}, {23, "  2500000.456"}})});
   EXPECT_EQ(DispatchRoute(ctx, control).result, DispatchResult::Failed);
   ASSERT_EQ(sink.messages.size(), 1u) << Messages();
-  EXPECT_EQ(sink.messages[0].text.rfind("RunProgram: step 1 of 1: ORVANDEL did not write its output file " +
-                                            settings.binDir + "TRN_CORD.DAT.",
-                                        0),
+  EXPECT_EQ(sink.messages[0].text.rfind(
+                "RunProgram: step 1 of 1: ORVANDEL did not write its output file " +
+                    settings.binDir + "TRN_CORD.DAT.",
+                0),
             0u)
       << Messages();
   EXPECT_FALSE(Exists(run.dataFile));
@@ -178,8 +189,8 @@ TEST_F(StepFailureTest, MissingProgramIsNamed) {
   std::filesystem::remove(settings.binDir + "vesperan");
   EXPECT_EQ(DispatchRoute(ctx, control).result, DispatchResult::Failed);
   ASSERT_EQ(sink.messages.size(), 1u) << Messages();
-  EXPECT_EQ(sink.messages[0].text, "RunProgram: Could not start VESPERAN, file not found: " + settings.binDir +
-                                       "VESPERAN.EXE.");
+  EXPECT_EQ(sink.messages[0].text, "RunProgram: Could not start VESPERAN, file not found: " +
+                                       settings.binDir + "VESPERAN.EXE.");
 }
 
 // --- How a program ended ----------------------------------------------------
@@ -226,9 +237,11 @@ TEST_F(StepFailureTest, EmptyConsoleLogIsSaid) {
   f.end.consoleFile = root + "EMPTY.CON";
   WriteFile(f.end.consoleFile, "\r\n");
   EXPECT_EQ(StepFailureText(false, f, "\r\n"),
-            "RunProgram: step 1 of 2: QUILLON27 ended with exit status 4.\r\nNo message in " + root + "EMPTY.CON.");
+            "RunProgram: step 1 of 2: QUILLON27 ended with exit status 4.\r\nNo message in " +
+                root + "EMPTY.CON.");
   EXPECT_EQ(StepFailureText(true, f, "\r\n"),
-            "RunProgram: étape 1 de 2: QUILLON27 s'est terminé avec le code de sortie 4.\r\nAucun message dans " +
+            "RunProgram: étape 1 de 2: QUILLON27 s'est terminé avec le code de sortie 4.\r\nAucun "
+            "message dans " +
                 root + "EMPTY.CON.");
 }
 

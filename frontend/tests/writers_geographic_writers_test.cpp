@@ -61,7 +61,9 @@ TEST_F(GeoWritersTest, MinutesOfSixtyStopTheConversion) {
   EXPECT_FALSE(IntoVesperan_LL(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "Invalid Minutes/File Error");
-  EXPECT_EQ(m.text, "Latitude Minutes must be less than 60! [line 2] (field 3 \"Latitude minutes\": \"60\")");
+  EXPECT_EQ(
+      m.text,
+      "Latitude Minutes must be less than 60! [line 2] (field 3 \"Latitude minutes\": \"60\")");
   EXPECT_EQ(WorkInput().size(), 1u);
 }
 
@@ -73,8 +75,9 @@ TEST_F(GeoWritersTest, OutOfBoundsLatitudeIsRejectedWithItsAngle) {
   EXPECT_EQ(run.errCount(), 1);
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "Invalid Latitude/File Error");
-  EXPECT_EQ(m.text, "The following Latitude is outside the defined limits in the ini file: 45 00 "
-                    "00.00000 [line 1]");
+  EXPECT_EQ(m.text,
+            "The following Latitude is outside the defined limits in the ini file: 45 00 "
+            "00.00000 [line 1]");
 }
 
 // No point left to convert is no conversion, for every program.
@@ -84,7 +87,8 @@ TEST_F(GeoWritersTest, EveryWriterFailsWhenEveryPointIsOutside) {
   EXPECT_FALSE(intoTransform_LL(ctx));
   ASSERT_EQ(sink.messages.size(), 2u);
   EXPECT_EQ(sink.messages[0].title, "Invalid Longitude/File Error");
-  EXPECT_EQ(sink.messages[1].text, "No point of " + run.inputFile + " can be converted: 1 point(s) rejected.");
+  EXPECT_EQ(sink.messages[1].text,
+            "No point of " + run.inputFile + " can be converted: 1 point(s) rejected.");
   sink.clear();
   EXPECT_FALSE(IntoQuillon27_LL(ctx));
 }
@@ -109,8 +113,9 @@ TEST_F(GeoWritersTest, FileErrorTextsByWriter) {
 TEST_F(GeoWritersTest, NonNumericDegreesAreARunTimeError) {
   Input("P1,4x,5,3.2,66,7,12\n");
   EXPECT_FALSE(IntoLumbrix_LL(ctx));
-  EXPECT_EQ(OnlyMessage().text, "IntoLumbrix_LL: An error occurred while reformatting your data! [line 1] "
-                                "(field 2 \"Latitude degrees\": \"4x\")");
+  EXPECT_EQ(OnlyMessage().text,
+            "IntoLumbrix_LL: An error occurred while reformatting your data! [line 1] "
+            "(field 2 \"Latitude degrees\": \"4x\")");
 }
 
 TEST_F(GeoWritersTest, ExtraTextAfterTheLongitudeSeconds) {

@@ -46,7 +46,8 @@ TEST_F(GridWritersTest, AllOutOfBoundsFailsForEveryProgram) {
   EXPECT_TRUE(iotest::ReadFile(settings.workDir + "INPUT.DAT").empty());
   EXPECT_EQ(run.errCount(), 4);
   ASSERT_FALSE(sink.messages.empty());
-  EXPECT_EQ(sink.messages.back().text, "No point of " + run.inputFile + " can be converted: 4 point(s) rejected.");
+  EXPECT_EQ(sink.messages.back().text,
+            "No point of " + run.inputFile + " can be converted: 4 point(s) rejected.");
 }
 
 TEST_F(GridWritersTest, OutOfBoundsPointIsShownCountedAndSkipped) {
@@ -58,7 +59,9 @@ TEST_F(GridWritersTest, OutOfBoundsPointIsShownCountedAndSkipped) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.kind, RecordedMessage::Kind::Critical);
   EXPECT_EQ(m.title, "Invalid Easting/File Error");
-  EXPECT_EQ(m.text, "The following Easting is outside the defined limits in the ini file: 2600000.000 [line 1]");
+  EXPECT_EQ(
+      m.text,
+      "The following Easting is outside the defined limits in the ini file: 2600000.000 [line 1]");
 }
 
 TEST_F(GridWritersTest, ExtentsOfTheFromDatum) {
@@ -76,8 +79,9 @@ TEST_F(GridWritersTest, RejectedPointGoesToTheLogWhenLoggingIsOn) {
   settings.extentLogging = true;
   ASSERT_TRUE(messages.OpenLogFiles());
   settings.extents.ats77.SW_EAST = 2500000.0;
-  Input("P1,2600000,7400000\nP2,2600000,7400000\nP3,2600000,7400000\nP4,2600000,7400000\n"
-        "P5,2600000,7400000\nP6,2600000,7400000\nP7,2500000,7400000\n");
+  Input(
+      "P1,2600000,7400000\nP2,2600000,7400000\nP3,2600000,7400000\nP4,2600000,7400000\n"
+      "P5,2600000,7400000\nP6,2600000,7400000\nP7,2500000,7400000\n");
   ASSERT_TRUE(IntoVesperan_EN(ctx));
   messages.CloseLogFiles();
   EXPECT_TRUE(sink.messages.empty());
@@ -96,7 +100,8 @@ TEST_F(GridWritersTest, InvalidLineStopsTheFileWithItsNumber) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "File Error");
   EXPECT_EQ(m.text, "[2] " + run.inputFile +
-                        " is an invalid input file. (field 3 \"Northing\": missing, delimiter \",\")\r\nP2,2500000");
+                        " is an invalid input file. (field 3 \"Northing\": missing, delimiter "
+                        "\",\")\r\nP2,2500000");
 }
 
 TEST_F(GridWritersTest, QuillonAndVesperanPutABlankBeforeTheNumber) {
@@ -106,7 +111,8 @@ TEST_F(GridWritersTest, QuillonAndVesperanPutABlankBeforeTheNumber) {
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "Erreur de fichier");
   EXPECT_EQ(m.text, " [1] " + run.inputFile +
-                        " - Format est non conforme. (champ 1 « Point » : « 123456789 »)\r\n123456789,2500000,7400000");
+                        " - Format est non conforme. (champ 1 « Point » : « 123456789 "
+                        "»)\r\n123456789,2500000,7400000");
 }
 
 TEST_F(GridWritersTest, LengthChecksAfterNormalisation) {
@@ -134,14 +140,19 @@ TEST_F(GridWritersTest, DecimalCommaSeparatorAndPointTextIsARunTimeError) {
   EXPECT_FALSE(IntoTransform_EN(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERROR");
-  EXPECT_EQ(m.text, "IntoTransform_EN: An error occurred while reformatting your data! [line 1] "
-                    "(field 2 \"Easting\": \"123.45\")");
+  EXPECT_EQ(m.text,
+            "IntoTransform_EN: An error occurred while reformatting your data! [line 1] "
+            "(field 2 \"Easting\": \"123.45\")");
 }
 
 TEST_F(GridWritersTest, MissingInputFileIsARunTimeError) {
   EXPECT_FALSE(IntoQuillon27_EN(ctx));
   const std::string text = OnlyMessage().text;
-  EXPECT_EQ(text.rfind("IntoQuillon27_EN: An error occurred while reformatting your data!\r\nThe file ", 0), 0u) << text;
+  EXPECT_EQ(
+      text.rfind("IntoQuillon27_EN: An error occurred while reformatting your data!\r\nThe file ",
+                 0),
+      0u)
+      << text;
   EXPECT_NE(text.find("could not be read (No such file or directory)."), std::string::npos) << text;
 }
 

@@ -24,9 +24,10 @@ TEST_F(Quillon27ZonesTest, RefusesASecondZone) {
   EXPECT_FALSE(IntoQuillon27_XY(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERROR");
-  EXPECT_EQ(m.text,
-            "IntoQuillon27_XY: An error occurred while reformatting your data (Zones mismatch)! [line 2] "
-            "(field 4 \"Zone\": \"21\")");
+  EXPECT_EQ(
+      m.text,
+      "IntoQuillon27_XY: An error occurred while reformatting your data (Zones mismatch)! [line 2] "
+      "(field 4 \"Zone\": \"21\")");
   // Only the points before the refused one reached the file.
   EXPECT_EQ(WorkInput(), std::vector<std::string>{"U1      500000.000  5000000.000"});
 }

@@ -38,7 +38,8 @@ TEST(RecordLayoutsTest, Quillon27EnNorthingFromColumn21) {
   EXPECT_EQ(r, "P1      2500000.000 7400000.000");
   EXPECT_EQ(Cols(r, 21, 31), "7400000.000");
   // Short coordinates are not padded after them.
-  EXPECT_EQ(Quillon27EnRecord("P1234567", "1.5", "2.5"), "P12345671.5" + std::string(9, ' ') + "2.5");
+  EXPECT_EQ(Quillon27EnRecord("P1234567", "1.5", "2.5"),
+            "P12345671.5" + std::string(9, ' ') + "2.5");
 }
 
 TEST(RecordLayoutsTest, Quillon27LlHasNoSeparators) {

@@ -39,7 +39,8 @@ void ExpectWidestFit(const Layout& layout, const char* name) {
   PointText back;
   ReadTextRecord(line, layout, back);
   for (const auto& f : layout) {
-    EXPECT_EQ(TrimBlanks(back.*f.text), p.*f.text) << name << " field " << f.name << " in: " << line;
+    EXPECT_EQ(TrimBlanks(back.*f.text), p.*f.text)
+        << name << " field " << f.name << " in: " << line;
   }
 }
 

@@ -30,9 +30,10 @@ TEST_F(UtmWritersTest, TransformXyRefusesASecondZone) {
   EXPECT_FALSE(IntoTransform_XY(ctx));
   auto m = OnlyMessage();
   EXPECT_EQ(m.title, "ERROR");
-  EXPECT_EQ(m.text,
-            "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)! [line 2] "
-            "(field 4 \"Zone\": \"21\")");
+  EXPECT_EQ(
+      m.text,
+      "IntoTransform_XY: An error occurred while reformatting your data (Zones mismatch)! [line 2] "
+      "(field 4 \"Zone\": \"21\")");
   EXPECT_EQ(BinInput().size(), 1u);
 }
 
@@ -96,15 +97,17 @@ TEST_F(UtmWritersTest, InvalidLineMessages) {
   EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail);
   sink.clear();
   EXPECT_FALSE(IntoVesperan_XY(ctx));
-  EXPECT_EQ(OnlyMessage().text, run.inputFile + " is an invalid input file." + detail + "\r\nU1,500000,5000000");
+  EXPECT_EQ(OnlyMessage().text,
+            run.inputFile + " is an invalid input file." + detail + "\r\nU1,500000,5000000");
 }
 
 TEST_F(UtmWritersTest, UnconvertibleCoordinateShowsBothMessages) {
   Input("U1,50x0.12345,5000000,20\n");
   EXPECT_FALSE(IntoVesperan_XY(ctx));
   ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[0].text, "parseUTMcoord: An error occurred while reformatting your data! [line 1] "
-                                   "(field 2 \"Easting\": \"50x0.12345\")");
+  EXPECT_EQ(sink.messages[0].text,
+            "parseUTMcoord: An error occurred while reformatting your data! [line 1] "
+            "(field 2 \"Easting\": \"50x0.12345\")");
   EXPECT_EQ(sink.messages[1].title, "File Error");
 }
 

@@ -11,7 +11,8 @@ std::string_view RemoveBlanksView(std::string_view field) {
   const std::size_t begin = field.find_first_not_of(' ');
   if (begin == std::string_view::npos) return {};
   const std::size_t blank = field.find(' ', begin);
-  return field.substr(begin, blank == std::string_view::npos ? std::string_view::npos : blank - begin);
+  return field.substr(begin,
+                      blank == std::string_view::npos ? std::string_view::npos : blank - begin);
 }
 
 std::string_view TrimBlanksView(std::string_view field) {

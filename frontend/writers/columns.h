@@ -17,7 +17,9 @@ inline std::string Columns(std::string_view line, std::size_t first, std::size_t
 // While the field holds a blank: a leading blank is dropped, a blank
 // elsewhere cuts the field there.
 std::string_view RemoveBlanksView(std::string_view field);
-inline std::string RemoveBlanks(std::string_view field) { return std::string(RemoveBlanksView(field)); }
+inline std::string RemoveBlanks(std::string_view field) {
+  return std::string(RemoveBlanksView(field));
+}
 // Leading and trailing blanks removed; inner blanks stay.
 std::string_view TrimBlanksView(std::string_view field);
 inline std::string TrimBlanks(std::string_view field) { return std::string(TrimBlanksView(field)); }

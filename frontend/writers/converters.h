@@ -9,8 +9,7 @@
 namespace kartovex {
 
 // ORVANDEL's GHOST output (Trn_ghst.dat) to the LUMBRIX layout.
-bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath,
-                      const std::string& outputPath);
+bool Orvandel2Lumbrix(RunContext& ctx, const std::string& inputPath, const std::string& outputPath);
 
 // QUILLON27's listing binDir + "QUILLON27.OUT" to workDir + "INPUT1.DAT" in
 // the LUMBRIX layout.

@@ -39,13 +39,15 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
         }
         GeoAngles angles = CheckGeoAngles(*fields, s.decimalSeparator);
         if (angles.status == AngleStatus::NotANumber) {
-          ShowReformatError(ctx, writer.name,
-                            DescribeLine(lineNumber, line, LineLayout::Geographic, s, ctx.messages.french()));
+          ShowReformatError(
+              ctx, writer.name,
+              DescribeLine(lineNumber, line, LineLayout::Geographic, s, ctx.messages.french()));
           return PointLine::Invalid;
         }
         if (angles.status != AngleStatus::Ok) {
-          ShowAngleError(ctx.messages, angles.status,
-                         DescribeLine(lineNumber, line, LineLayout::Geographic, s, ctx.messages.french()));
+          ShowAngleError(
+              ctx.messages, angles.status,
+              DescribeLine(lineNumber, line, LineLayout::Geographic, s, ctx.messages.french()));
           return PointLine::Invalid;
         }
         if (auto rejection =
@@ -54,12 +56,8 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
           return PointLine::Rejected;
         }
         switch (writer.program) {
-          case Target::Transform:
-            point.record = TransformLlRecord(*fields);
-            break;
-          case Target::Quillon27:
-            point.record = Quillon27LlRecord(*fields);
-            break;
+          case Target::Transform: point.record = TransformLlRecord(*fields); break;
+          case Target::Quillon27: point.record = Quillon27LlRecord(*fields); break;
           case Target::Vesperan:
             if (s.province == Province::NS && !meridian) {
               meridian = CentralMeridian(s, ctx.messages, "vesperan");
@@ -67,9 +65,7 @@ bool RunGeoWriter(RunContext& ctx, const GeoWriter& writer) {
             point.record =
                 VesperanLlRecord(*fields, s.province == Province::NS ? *meridian : std::string());
             break;
-          case Target::Lumbrix:
-            point.record = LumbrixLlRecord(*fields);
-            break;
+          case Target::Lumbrix: point.record = LumbrixLlRecord(*fields); break;
         }
         point.id = fields->id;
         point.extra = std::move(fields->extra);

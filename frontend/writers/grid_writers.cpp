@@ -38,8 +38,9 @@ bool RunGridWriter(RunContext& ctx, const GridWriter& writer) {
         }
         // A coordinate that is no number cannot be reformatted.
         auto notANumber = [&] {
-          ShowReformatError(ctx, writer.name,
-                            DescribeLine(lineNumber, line, LineLayout::Grid, s, ctx.messages.french()));
+          ShowReformatError(
+              ctx, writer.name,
+              DescribeLine(lineNumber, line, LineLayout::Grid, s, ctx.messages.french()));
           return PointLine::Invalid;
         };
         auto east = FormatCoordinate(fields->east, s.decimalSeparator);

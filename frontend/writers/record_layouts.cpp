@@ -36,7 +36,8 @@ void AppendSeconds(std::string& record, const std::string& seconds) {
 // The six angle fields, each after separator: ",DD,MM,SS.SSSSS,..." with a
 // comma.
 void AppendAngles(std::string& record, const GeoFields& f, char separator) {
-  for (const std::string* field : {&f.latDeg, &f.latMin, &f.latSec, &f.lonDeg, &f.lonMin, &f.lonSec}) {
+  for (const std::string* field :
+       {&f.latDeg, &f.latMin, &f.latSec, &f.lonDeg, &f.lonMin, &f.lonSec}) {
     record += separator;
     if (field == &f.latSec || field == &f.lonSec) {
       AppendSeconds(record, *field);
@@ -123,8 +124,8 @@ std::string VesperanEnRecord(const std::string& id, const std::string& northing,
   return WriteTextRecord(point_records::kVesperanGrid, GridText(id, northing, easting));
 }
 
-std::string VesperanXyRecord(const std::string& id, const std::string& zone,
-                             const std::string& x, const std::string& y) {
+std::string VesperanXyRecord(const std::string& id, const std::string& zone, const std::string& x,
+                             const std::string& y) {
   PointText p = GridText(id, y, x);
   p.code = "04";
   p.zone = zone;

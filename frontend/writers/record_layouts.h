@@ -32,8 +32,8 @@ std::string Quillon27LlRecord(const GeoFields& f);
 std::string VesperanEnRecord(const std::string& id, const std::string& northing,
                              const std::string& easting);
 // VESPERAN UTM: " 04   ", identifier 7-15, zone from 51, X from 59, Y from 70.
-std::string VesperanXyRecord(const std::string& id, const std::string& zone,
-                             const std::string& x, const std::string& y);
+std::string VesperanXyRecord(const std::string& id, const std::string& zone, const std::string& x,
+                             const std::string& y);
 // VESPERAN geographic: identifier right in 9 and the six angle fields (39
 // characters); a non-empty meridian follows from column 41.
 std::string VesperanLlRecord(const GeoFields& f, const std::string& meridian);

@@ -52,7 +52,8 @@ void ReadTextRecord(std::string_view line, const std::array<records::Field<R>, N
 }
 
 template <class R, std::size_t N>
-R TextRecordOf(std::string_view line, const std::array<records::Field<R>, N>& layout, std::size_t shift = 0) {
+R TextRecordOf(std::string_view line, const std::array<records::Field<R>, N>& layout,
+               std::size_t shift = 0) {
   R r;
   ReadTextRecord(line, layout, r, shift);
   return r;

@@ -38,12 +38,9 @@ bool OneZonePerRun(Target program) { return program != Target::Vesperan; }
 std::string Record(Target program, const std::string& id, const std::string& x,
                    const std::string& y, const std::string& zone) {
   switch (program) {
-    case Target::Transform:
-      return TransformEnRecord(id, y, x);
-    case Target::Quillon27:
-      return Quillon27EnRecord(id, x, y);
-    case Target::Vesperan:
-      break;
+    case Target::Transform: return TransformEnRecord(id, y, x);
+    case Target::Quillon27: return Quillon27EnRecord(id, x, y);
+    case Target::Vesperan: break;
   }
   return VesperanXyRecord(id, zone, x, y);
 }
@@ -76,15 +73,16 @@ bool RunUtmWriter(RunContext& ctx, const UtmWriter& writer) {
         }
         // "abc" would otherwise reach the programs as "abc.000".
         if (!ToNumber(x, s.decimalSeparator) || !ToNumber(y, s.decimalSeparator)) {
-          ShowReformatError(ctx, writer.name,
-                            DescribeLine(lineNumber, line, LineLayout::Utm, s, ctx.messages.french()));
+          ShowReformatError(
+              ctx, writer.name,
+              DescribeLine(lineNumber, line, LineLayout::Utm, s, ctx.messages.french()));
           return PointLine::Invalid;
         }
         // A zone the programs do not know would give them nothing to project with.
         auto zone = UtmZoneOf(zoneField);
         if (!zone) {
-          const std::string where = (ctx.messages.french() ? " (ligne " : " (line ") +
-                                    std::to_string(lineNumber) + ")";
+          const std::string where =
+              (ctx.messages.french() ? " (ligne " : " (line ") + std::to_string(lineNumber) + ")";
           RejectPoint(ctx, lineNumber, ExtentRejection{kZoneText, kZoneTitle, zoneField + where},
                       line, false);
           return PointLine::Rejected;

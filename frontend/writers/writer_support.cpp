@@ -14,25 +14,20 @@ std::string InvalidFileMessage(const std::string& inputPath, bool french) {
 }
 
 std::string FileErrorText(FileErrorStyle style, const std::string& message, long lineNumber,
-                          const std::string& line, const std::string& lineBreak, const std::string& fieldDetail,
-                          bool french) {
+                          const std::string& line, const std::string& lineBreak,
+                          const std::string& fieldDetail, bool french) {
   const std::string n = std::to_string(lineNumber);
   const std::string detail = " " + LineTag(lineNumber, french) + fieldDetail;
   switch (style) {
-    case FileErrorStyle::Message:
-      return message + detail;
-    case FileErrorStyle::MessageCrLfLine:
-      return message + detail + "\r\n" + line;
+    case FileErrorStyle::Message: return message + detail;
+    case FileErrorStyle::MessageCrLfLine: return message + detail + "\r\n" + line;
     case FileErrorStyle::BracketFirst:
       return "[" + n + "] " + message + fieldDetail + lineBreak + line;
     case FileErrorStyle::BlankBracketFirst:
       return " [" + n + "] " + message + fieldDetail + lineBreak + line;
-    case FileErrorStyle::LineSuffix:
-      return message + detail;
-    case FileErrorStyle::LineSuffixBlank:
-      return message + detail + " ";
-    case FileErrorStyle::LineSuffixBreakLine:
-      return message + detail + lineBreak + line;
+    case FileErrorStyle::LineSuffix: return message + detail;
+    case FileErrorStyle::LineSuffixBlank: return message + detail + " ";
+    case FileErrorStyle::LineSuffixBreakLine: return message + detail + lineBreak + line;
   }
   return message + detail;
 }
@@ -43,8 +38,9 @@ void ShowFileError(RunContext& ctx, FileErrorStyle style, LineLayout layout, lon
   const std::string message = InvalidFileMessage(ctx.run.inputFile, french);
   const std::string field =
       FieldDetail(FindLineProblem(line, layout, ctx.settings), ctx.settings.delimiter, french);
-  ctx.messages.critical(ctx.messages.pick(titles::kFileError),
-                        FileErrorText(style, message, lineNumber, line, ctx.settings.lineBreak, field, french));
+  ctx.messages.critical(
+      ctx.messages.pick(titles::kFileError),
+      FileErrorText(style, message, lineNumber, line, ctx.settings.lineBreak, field, french));
 }
 
 namespace {
@@ -137,10 +133,9 @@ void ShowNothingConverted(RunContext& ctx) {
           : "No point of " + path + " can be converted: " + n + " point(s) rejected.");
 }
 
-bool RunPointWriter(
-    RunContext& ctx, const char* name, const std::string& target,
-    const std::function<PointLine(const std::string& line, long lineNumber, PointRecord& point)>&
-        convert) {
+bool RunPointWriter(RunContext& ctx, const char* name, const std::string& target,
+                    const std::function<PointLine(const std::string& line, long lineNumber,
+                                                  PointRecord& point)>& convert) {
   try {
     std::ifstream in;
     std::ofstream out;
@@ -154,12 +149,9 @@ bool RunPointWriter(
       ctx.run.counts.read = reader.lineNumber();
       PointRecord point;
       switch (convert(line, reader.lineNumber(), point)) {
-        case PointLine::Invalid:
-          return false;
-        case PointLine::Rejected:
-          continue;
-        case PointLine::Record:
-          break;
+        case PointLine::Invalid: return false;
+        case PointLine::Rejected: continue;
+        case PointLine::Record: break;
       }
       WriteRecord(out, point.record);
       ++written;
@@ -193,9 +185,10 @@ bool RunPointWriter(
 
 void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& rejection,
                  const std::string& line, bool nameLine) {
-  ctx.messages.ReportRejectedPoint(lineNumber, ctx.messages.pick(rejection.message) + rejection.value,
-                                   ctx.messages.pick(rejection.title), line,
-                                   nameLine ? " " + LineTag(lineNumber, ctx.messages.french()) : std::string());
+  ctx.messages.ReportRejectedPoint(
+      lineNumber, ctx.messages.pick(rejection.message) + rejection.value,
+      ctx.messages.pick(rejection.title), line,
+      nameLine ? " " + LineTag(lineNumber, ctx.messages.french()) : std::string());
   ctx.run.IncrementErrCount();
   ++ctx.run.counts.rejected;
 }
@@ -206,8 +199,9 @@ void ShowReformatError(RunContext& ctx, const std::string& name, const std::stri
     return;
   }
   ctx.messages.sink().setBusyPointer(false);
-  ctx.messages.critical(ctx.messages.pick(titles::kError),
-                        name + ctx.messages.pick(ProcedureErrorEnding(ProcedureKind::Reformatting)) + lineDetail);
+  ctx.messages.critical(
+      ctx.messages.pick(titles::kError),
+      name + ctx.messages.pick(ProcedureErrorEnding(ProcedureKind::Reformatting)) + lineDetail);
 }
 
 }  // namespace kartovex

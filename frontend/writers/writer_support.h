@@ -31,13 +31,13 @@ void ShowWriterFailure(RunContext& ctx, const std::string& name, ProcedureKind k
 
 // How a writer words the file error message of an invalid line.
 enum class FileErrorStyle {
-  Message,                // the invalid-file message
-  MessageCrLfLine,        // message, CR LF, the line
-  BracketFirst,           // "[n] " message, line break, the line
-  BlankBracketFirst,      // " [n] " message, line break, the line
-  LineSuffix,             // message " [line n]"
-  LineSuffixBlank,        // message " [line n] "
-  LineSuffixBreakLine,    // message " [line n]", line break, the line
+  Message,              // the invalid-file message
+  MessageCrLfLine,      // message, CR LF, the line
+  BracketFirst,         // "[n] " message, line break, the line
+  BlankBracketFirst,    // " [n] " message, line break, the line
+  LineSuffix,           // message " [line n]"
+  LineSuffixBlank,      // message " [line n] "
+  LineSuffixBreakLine,  // message " [line n]", line break, the line
 };
 // Each style also names the line's faulty field and its text right after
 // the message: " [line n] (field ...)", or only " (field ...)" where the
@@ -49,8 +49,8 @@ std::string InvalidFileMessage(const std::string& inputPath, bool french);
 
 // fieldDetail is FieldDetail() of the line's problem.
 std::string FileErrorText(FileErrorStyle style, const std::string& invalidMessage, long lineNumber,
-                          const std::string& line, const std::string& lineBreak, const std::string& fieldDetail,
-                          bool french);
+                          const std::string& line, const std::string& lineBreak,
+                          const std::string& fieldDetail, bool french);
 
 // Shows the file error of an invalid line (critical, "File Error").
 void ShowFileError(RunContext& ctx, FileErrorStyle style, LineLayout layout, long lineNumber,
@@ -94,10 +94,9 @@ struct PointRecord {
 // without points, or whose every point was rejected, gives false after a
 // message naming the file. Any run-time error shows the reformatting error
 // of name and gives false.
-bool RunPointWriter(
-    RunContext& ctx, const char* name, const std::string& target,
-    const std::function<PointLine(const std::string& line, long lineNumber, PointRecord& point)>&
-        convert);
+bool RunPointWriter(RunContext& ctx, const char* name, const std::string& target,
+                    const std::function<PointLine(const std::string& line, long lineNumber,
+                                                  PointRecord& point)>& convert);
 
 // An out-of-bounds point (or a point the checks refuse): logged or shown,
 // and counted as rejected.
@@ -108,6 +107,7 @@ void RejectPoint(RunContext& ctx, long lineNumber, const ExtentRejection& reject
 
 // The run-time error message of a reformatting procedure; lineDetail
 // (LineDetail()) follows the text when the error belongs to a line.
-void ShowReformatError(RunContext& ctx, const std::string& name, const std::string& lineDetail = "");
+void ShowReformatError(RunContext& ctx, const std::string& name,
+                       const std::string& lineDetail = "");
 
 }  // namespace kartovex

@@ -31,9 +31,25 @@ std::string fixed(double value, int width, int decimals, bool zeroPad) {
 }
 
 TEST(CompanionNumberText, FixedIsPrintfForValuesOfEveryKind) {
-  const double values[] = {0.0,       -0.0,     0.5,      -0.5,      0.125,     2.5,       0.0005,
-                           -0.0004,   59.9999995, 1e15,   -1e15,     999999999999999.9,  1e20,
-                           -3e100,    1e-300,   4.9e-324, 0.1,       1234567.0005, 16404199.987,
+  const double values[] = {0.0,
+                           -0.0,
+                           0.5,
+                           -0.5,
+                           0.125,
+                           2.5,
+                           0.0005,
+                           -0.0004,
+                           59.9999995,
+                           1e15,
+                           -1e15,
+                           999999999999999.9,
+                           1e20,
+                           -3e100,
+                           1e-300,
+                           4.9e-324,
+                           0.1,
+                           1234567.0005,
+                           16404199.987,
                            std::numeric_limits<double>::infinity(),
                            -std::numeric_limits<double>::infinity(),
                            std::numeric_limits<double>::quiet_NaN()};
@@ -41,7 +57,8 @@ TEST(CompanionNumberText, FixedIsPrintfForValuesOfEveryKind) {
     for (int decimals : {0, 1, 3, 5, 6, 11, 15, 17}) {
       for (int width : {0, 1, 8, 9, 16}) {
         for (bool zeroPad : {false, true}) {
-          EXPECT_EQ(fixed(value, width, decimals, zeroPad), printfFixed(value, width, decimals, zeroPad))
+          EXPECT_EQ(fixed(value, width, decimals, zeroPad),
+                    printfFixed(value, width, decimals, zeroPad))
               << value << " width " << width << " decimals " << decimals << " zero pad " << zeroPad;
         }
       }
@@ -68,7 +85,8 @@ TEST(CompanionNumberText, FixedIsPrintfOnHalvesOfTheLastDecimal) {
   for (long long units = -20000; units <= 20000; ++units) {
     for (int decimals : {1, 2, 3, 5}) {
       const double value = (static_cast<double>(units) + 0.5) / std::pow(10.0, decimals);
-      ASSERT_EQ(fixed(value, 12, decimals, false), printfFixed(value, 12, decimals, false)) << value;
+      ASSERT_EQ(fixed(value, 12, decimals, false), printfFixed(value, 12, decimals, false))
+          << value;
     }
   }
   for (int i = 0; i < 4096; ++i) {
@@ -107,13 +125,49 @@ bool strtodReal(const std::string& text, double& value) {
 }
 
 TEST(CompanionParseRealQuickly, ReadsEveryTextAsStrtodDid) {
-  const char* texts[] = {"1", "+5", "-5", "+-5", "-+5", "++5", "--5", "+", "-", ".", "5.", ".5",
-                         "-.5", "+.5", "1e5", "1E+5", "1e-5", "1e", "1e+", "e5", "1.2.3", "0",
-                         "-0", "0.000", "+0", "0e5", "1e-400", "1e400", "-1e400", "4.9e-324",
-                         "2.2250738585072014e-308", "1e-310", " 2500000.125 ", "\t7\r",
-                         "0000000000000000000000000000000000000000001", "5-", "5+3",
-                         "12345678901234567890123456789012345678901", "1.7976931348623157e308",
-                         "1.7976931348623159e308", "0.1", "  ", ""};
+  const char* texts[] = {"1",
+                         "+5",
+                         "-5",
+                         "+-5",
+                         "-+5",
+                         "++5",
+                         "--5",
+                         "+",
+                         "-",
+                         ".",
+                         "5.",
+                         ".5",
+                         "-.5",
+                         "+.5",
+                         "1e5",
+                         "1E+5",
+                         "1e-5",
+                         "1e",
+                         "1e+",
+                         "e5",
+                         "1.2.3",
+                         "0",
+                         "-0",
+                         "0.000",
+                         "+0",
+                         "0e5",
+                         "1e-400",
+                         "1e400",
+                         "-1e400",
+                         "4.9e-324",
+                         "2.2250738585072014e-308",
+                         "1e-310",
+                         " 2500000.125 ",
+                         "\t7\r",
+                         "0000000000000000000000000000000000000000001",
+                         "5-",
+                         "5+3",
+                         "12345678901234567890123456789012345678901",
+                         "1.7976931348623157e308",
+                         "1.7976931348623159e308",
+                         "0.1",
+                         "  ",
+                         ""};
   for (const char* text : texts) {
     double quick = -1.0, reference = -1.0;
     const bool quickOk = parseReal(text, quick);
@@ -127,7 +181,8 @@ TEST(CompanionParseRealQuickly, ReadsEveryTextAsStrtodDid) {
   std::mt19937_64 random(27);
   for (int i = 0; i < 100000; ++i) {
     char text[64];
-    const double value = std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 80) - 60);
+    const double value =
+        std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 80) - 60);
     std::snprintf(text, sizeof text, (i & 1) ? "%.17g" : "%.6f", (i & 2) ? -value : value);
     double quick = -1.0, reference = -1.0;
     ASSERT_EQ(parseReal(text, quick), strtodReal(text, reference)) << text;

@@ -34,16 +34,16 @@ TEST(DemoIni, HasEveryKeyTheFrontEndReads) {
   const Ini ini = demoIni();
   const std::map<std::string, std::vector<std::string>> required = {
       {"SETUP",
-       {"LANGUAGE", "Province Code", "MTM Zone", "UTM Zone", "Title String English", "Title String French",
-        "Help Format", "EN order", "Delimeter", "Extra Text", "Display Extra Text", "Extent Logging",
-        "Report file extension", "Input file extension"}},
+       {"LANGUAGE", "Province Code", "MTM Zone", "UTM Zone", "Title String English",
+        "Title String French", "Help Format", "EN order", "Delimeter", "Extra Text",
+        "Display Extra Text", "Extent Logging", "Report file extension", "Input file extension"}},
       {"PATH", {"ROOT", "BIN", "WORKING", "INPUT", "OUTPUT", "EDITOR", "PDF READER"}},
       {"FILE",
-       {"EDITOR", "HELP", "French HELP", "NS GRID SHIFT 77 - 83 (89)", "PEI GRID SHIFT 77 - 83 (89)",
-        "NB GRID SHIFT 77 - 83 (89)", "NS GRID SHIFT 77 - 83 csrs", "PEI GRID SHIFT 77 - 83 csrs",
-        "NB GRID SHIFT 77 - 83 csrs", "NB GRID SHIFT 27 - 83 (89)", "NS GRID SHIFT 27 - 83 (89)",
-        "PEI GRID SHIFT 27 - 83 (89)", "Transform NS 27 to 77", "Transform NS 77 to 27", "Transform PEI 27 to 77",
-        "Transform PEI 77 to 27"}}};
+       {"EDITOR", "HELP", "French HELP", "NS GRID SHIFT 77 - 83 (89)",
+        "PEI GRID SHIFT 77 - 83 (89)", "NB GRID SHIFT 77 - 83 (89)", "NS GRID SHIFT 77 - 83 csrs",
+        "PEI GRID SHIFT 77 - 83 csrs", "NB GRID SHIFT 77 - 83 csrs", "NB GRID SHIFT 27 - 83 (89)",
+        "NS GRID SHIFT 27 - 83 (89)", "PEI GRID SHIFT 27 - 83 (89)", "Transform NS 27 to 77",
+        "Transform NS 77 to 27", "Transform PEI 27 to 77", "Transform PEI 77 to 27"}}};
   for (const auto& [section, keys] : required)
     for (const auto& key : keys) {
       ASSERT_TRUE(ini.count(section) && ini.at(section).count(key)) << section << " / " << key;
@@ -76,7 +76,8 @@ TEST(DemoIni, EditorIsTheDesktopOpener) {
   const Ini ini = demoIni();
   EXPECT_EQ(ini.at("FILE").at("EDITOR"), "xdg-open");
   const std::string folder = ini.at("PATH").at("EDITOR");
-  EXPECT_TRUE(folder == "/usr/bin/" || ::access((folder + "xdg-open").c_str(), X_OK) == 0) << folder;
+  EXPECT_TRUE(folder == "/usr/bin/" || ::access((folder + "xdg-open").c_str(), X_OK) == 0)
+      << folder;
 }
 
 TEST(DemoIni, EditorFolderIsFoundOnThePath) {
@@ -97,7 +98,8 @@ TEST(DemoIni, NineDistinctGridFilesOneSetPerProvince) {
   const Ini ini = demoIni();
   std::set<std::string> names;
   for (const char* p : {"NB", "NS", "PEI"})
-    for (const char* kind : {" GRID SHIFT 77 - 83 (89)", " GRID SHIFT 77 - 83 csrs", " GRID SHIFT 27 - 83 (89)"}) {
+    for (const char* kind :
+         {" GRID SHIFT 77 - 83 (89)", " GRID SHIFT 77 - 83 csrs", " GRID SHIFT 27 - 83 (89)"}) {
       const std::string value = ini.at("FILE").at(std::string(p) + kind);
       EXPECT_EQ(value.find('/'), std::string::npos) << "a file name in BIN, not a path";
       EXPECT_EQ(value.find(' '), std::string::npos);

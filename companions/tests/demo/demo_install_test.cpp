@@ -30,7 +30,8 @@ std::string provinceOf(const std::string& key) { return key.substr(0, key.find('
 }  // namespace
 
 TEST(DemoInstall, FoldersAndFilesAreInPlace) {
-  for (const char* d : {"BIN", "WORKING", "INPUT", "OUTPUT", "DATAFILE"}) EXPECT_TRUE(fs::is_directory(kRoot / d)) << d;
+  for (const char* d : {"BIN", "WORKING", "INPUT", "OUTPUT", "DATAFILE"})
+    EXPECT_TRUE(fs::is_directory(kRoot / d)) << d;
   for (int n = 1; n <= 3; ++n) {
     const std::string pif = "RUN" + std::to_string(n) + ".PIF";
     EXPECT_EQ(read(kRoot / "BIN" / pif), "RUN" + std::to_string(n) + ".BAT\n");
@@ -41,7 +42,9 @@ TEST(DemoInstall, FoldersAndFilesAreInPlace) {
   EXPECT_TRUE(fs::exists(kRoot / "INPUT" / "NB_LL.TXT"));
   EXPECT_NE(read(kRoot / "README.TXT").find("NOT THE"), std::string::npos);
   const std::string env = read(kRoot / "env.sh");
-  EXPECT_NE(env.find("export DATAFILE=\"" + (kRoot / "DATAFILE").string() + "/\""), std::string::npos) << env;
+  EXPECT_NE(env.find("export DATAFILE=\"" + (kRoot / "DATAFILE").string() + "/\""),
+            std::string::npos)
+      << env;
 }
 
 TEST(DemoInstall, IniNamesThisFolder) {
@@ -67,8 +70,10 @@ TEST(DemoInstall, GridsCoverTheirProvincesAndShiftTheRightWay) {
     ASSERT_TRUE(shift.open((bin / file).string(), error)) << key << ": " << error;
     const std::string p = provinceOf(key);
     std::vector<std::string> sections;
-    if (p == "NS") sections = {"NS 4 LAT_LONG", "NS 5 LAT_LONG"};
-    else sections = {p + " LAT_LONG"};
+    if (p == "NS")
+      sections = {"NS 4 LAT_LONG", "NS 5 LAT_LONG"};
+    else
+      sections = {p + " LAT_LONG"};
     const bool from27 = key.find("27 - 83") != std::string::npos;
     EXPECT_EQ(shift.file().systemFrom, from27 ? "NAD27" : "ATS77") << key;
     for (const auto& s : sections) {
@@ -86,7 +91,8 @@ TEST(DemoInstall, GridsCoverTheirProvincesAndShiftTheRightWay) {
             EXPECT_GT(west, 1.5);
             EXPECT_LT(west, 2.5);
           } else {
-            EXPECT_LT(std::hypot(north * 30.9, west * 30.9 * std::cos(lat * M_PI / 180)), 1.0) << key;
+            EXPECT_LT(std::hypot(north * 30.9, west * 30.9 * std::cos(lat * M_PI / 180)), 1.0)
+                << key;
           }
         }
     }
@@ -100,7 +106,8 @@ TEST(DemoInstall, InstalledLumbrixShiftsTheSamplePoints) {
   const auto ini = installedIni();
   const fs::path bin = ini.at("PATH").at("ROOT") + ini.at("PATH").at("BIN");
   std::random_device rd;
-  const fs::path work = fs::temp_directory_path() / ("demo_install_" + std::to_string(::getpid()) + "_" + std::to_string(rd()));
+  const fs::path work = fs::temp_directory_path() /
+                        ("demo_install_" + std::to_string(::getpid()) + "_" + std::to_string(rd()));
   fs::create_directories(work);
   std::ifstream samples(kRoot / "INPUT" / "NB_LL.TXT");
   std::ofstream input(work / "INPUT.DAT", std::ios::binary);
@@ -115,10 +122,14 @@ TEST(DemoInstall, InstalledLumbrixShiftsTheSamplePoints) {
   input.close();
   const std::string base = (work / "NB_LL.").string();
   std::ofstream(work / "IN_RUN1.TXT", std::ios::binary)
-      << "Q\r\nG\r\n" << (bin / ini.at("FILE").at("NB GRID SHIFT 77 - 83 csrs")).string() << "\r\nC\r\n"
+      << "Q\r\nG\r\n"
+      << (bin / ini.at("FILE").at("NB GRID SHIFT 77 - 83 csrs")).string() << "\r\nC\r\n"
       << (work / "INPUT.DAT").string() << "\r\nI\r\nS\r\nA\r\nB\r\nM\r\nX\r\nX\r\n"
-      << base << "LIS\r\n" << base << "NEW\r\n" << base << "MIS\r\n\r\nN\r\n";
-  const std::string cmd = "cd '" + bin.string() + "' && ./lumbrix < '" + (work / "IN_RUN1.TXT").string() + "'";
+      << base << "LIS\r\n"
+      << base << "NEW\r\n"
+      << base << "MIS\r\n\r\nN\r\n";
+  const std::string cmd =
+      "cd '" + bin.string() + "' && ./lumbrix < '" + (work / "IN_RUN1.TXT").string() + "'";
   EXPECT_EQ(std::system(cmd.c_str()), 0);
   std::ifstream news(base + "NEW");
   int shifted = 0;

@@ -72,7 +72,8 @@ TEST(DemoSamples, EveryRegionHasEveryForm) {
 
 TEST(DemoSamples, LinesFollowTheInputFileRules) {
   for (const auto& [name, text] : samples()) {
-    const bool ll = name.find("_LL") != std::string::npos, xy = name.find("_XY") != std::string::npos;
+    const bool ll = name.find("_LL") != std::string::npos,
+               xy = name.find("_XY") != std::string::npos;
     for (const auto& line : lines(text)) {
       const auto f = split(line);
       ASSERT_EQ(f.size(), ll ? 7u : xy ? 4u : 3u) << name << ": " << line;
@@ -150,7 +151,8 @@ TEST(DemoSamples, GridSamplesAreTheProjectedPlaces) {
 // ORVANDEL's UTM routes refuse a file whose points change zone ("Zones
 // mismatch"), so each UTM sample holds its region's usual zone only.
 TEST(DemoSamples, EveryUtmSampleHoldsOneZone) {
-  const std::map<std::string, std::string> usual = {{"NB", "19"}, {"NS4", "20"}, {"NS5", "20"}, {"PEI", "20"}};
+  const std::map<std::string, std::string> usual = {
+      {"NB", "19"}, {"NS4", "20"}, {"NS5", "20"}, {"PEI", "20"}};
   int files = 0;
   for (const auto& [name, text] : samples()) {
     if (name.find("_XY") == std::string::npos) continue;

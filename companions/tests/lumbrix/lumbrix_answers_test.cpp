@@ -19,7 +19,8 @@ bool parse(const std::string& text, lumbrix::Answers& a, std::string& error) {
 TEST(LumbrixAnswers, GhostInputWithoutFlags) {
   lumbrix::Answers a;
   std::string error;
-  ASSERT_TRUE(parse(answers("/b/NB77CS.GSB", "/b/LL_GHOST.DAT", "", "/b/LL_GHOST."), a, error)) << error;
+  ASSERT_TRUE(parse(answers("/b/NB77CS.GSB", "/b/LL_GHOST.DAT", "", "/b/LL_GHOST."), a, error))
+      << error;
   EXPECT_EQ(a.gridPath, "/b/NB77CS.GSB");
   EXPECT_EQ(a.inputPath, "/b/LL_GHOST.DAT");
   EXPECT_FALSE(a.frontEndInput);
@@ -38,7 +39,8 @@ TEST(LumbrixAnswers, FrontEndInputForwardAndBackward) {
   ASSERT_TRUE(parse(answers("/b/G.GSB", "/w/INPUT.DAT", "ISD", "/b/MEASUREM."), a, error)) << error;
   EXPECT_TRUE(a.frontEndInput);
   EXPECT_TRUE(a.backward);
-  ASSERT_TRUE(parse(answers("/b/G.GSB", "/b/LL_GHOST.DAT", "D", "/b/LL_GHOST."), a, error)) << error;
+  ASSERT_TRUE(parse(answers("/b/G.GSB", "/b/LL_GHOST.DAT", "D", "/b/LL_GHOST."), a, error))
+      << error;
   EXPECT_FALSE(a.frontEndInput);
   EXPECT_TRUE(a.backward);
 }

@@ -24,14 +24,17 @@ struct LumbrixRun {
 };
 
 LumbrixRun runLumbrix(const TempDir& dir, const std::string& grid, const std::string& base = "X.") {
-  fs::copy_file(lumbrix_test::testdata("INPUT.DAT"), dir / "INPUT.DAT", fs::copy_options::overwrite_existing);
-  lumbrix_test::writeText(dir / "IN_RUN1.TXT", lumbrix_test::answers(grid, dir / "INPUT.DAT", "IS", dir / base));
+  fs::copy_file(lumbrix_test::testdata("INPUT.DAT"), dir / "INPUT.DAT",
+                fs::copy_options::overwrite_existing);
+  lumbrix_test::writeText(dir / "IN_RUN1.TXT",
+                          lumbrix_test::answers(grid, dir / "INPUT.DAT", "IS", dir / base));
   const auto r = companion_test::runProgram(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT");
   return {r.status, r.errorText};
 }
 
 std::string gridBytes(const TempDir& dir) {
-  return lumbrix_test::readText(lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB"));
+  return lumbrix_test::readText(
+      lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB"));
 }
 
 void writeGrid(const TempDir& dir, const std::string& bytes) {
@@ -47,7 +50,8 @@ void expectRefusedGrid(const TempDir& dir, const LumbrixRun& r, const std::strin
   EXPECT_EQ(r.err.rfind("LUMBRIX: grid-shift file: " + (dir / "NS77CS.GSB"), 0), 0u) << r.err;
   EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-  for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
+  for (const char* ext : {"NEW", "LIS", "MIS"})
+    EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
 }
 
 }  // namespace
@@ -56,7 +60,8 @@ void expectRefusedGrid(const TempDir& dir, const LumbrixRun& r, const std::strin
 TEST(LumbrixDamagedGrid, InfiniteOrHugeShiftIsRefusedAtOpen) {
   TempDir dir;
   const std::string good = gridBytes(dir);
-  const float values[] = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+  const float values[] = {std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity(),
                           std::numeric_limits<float>::quiet_NaN(), 1e30f, 3.0e38f};
   const size_t nodes = good.size() / 16 - kFirstNode - 1;
   for (float v : values) {
@@ -103,18 +108,21 @@ TEST(LumbrixDamagedGrid, AbsurdHeaderCountsAreRefused) {
 // The reason the front end quotes from the console log when a grid is gone.
 TEST(LumbrixDamagedGrid, MissingGridNamesProgramAndFileAndRemovesAnEarlierRunsOutputs) {
   TempDir dir;
-  for (const char* ext : {"NEW", "LIS", "MIS"}) lumbrix_test::writeText(dir / (std::string("X.") + ext), "old\r\n");
+  for (const char* ext : {"NEW", "LIS", "MIS"})
+    lumbrix_test::writeText(dir / (std::string("X.") + ext), "old\r\n");
   const LumbrixRun r = runLumbrix(dir, dir / "NS77CS.GSB");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "LUMBRIX: grid-shift file: cannot open " + (dir / "NS77CS.GSB") + "\n");
-  for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
+  for (const char* ext : {"NEW", "LIS", "MIS"})
+    EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
 }
 
 TEST(LumbrixDamagedGrid, AnOutputNamedLikeTheGridIsRefusedAndTheGridKept) {
   TempDir dir;
   const std::string good = gridBytes(dir);
   fs::copy_file(lumbrix_test::testdata("INPUT.DAT"), dir / "INPUT.DAT");
-  std::string answers = lumbrix_test::answers(dir / "NS77CS.GSB", dir / "INPUT.DAT", "IS", dir / "X.");
+  std::string answers =
+      lumbrix_test::answers(dir / "NS77CS.GSB", dir / "INPUT.DAT", "IS", dir / "X.");
   const std::string lis = dir / "X.LIS";
   answers.replace(answers.find(lis), lis.size(), dir / "NS77CS.GSB");
   lumbrix_test::writeText(dir / "IN_RUN1.TXT", answers);
@@ -130,9 +138,11 @@ TEST(LumbrixDamagedGrid, WriteFailureUnderAFileSizeLimitIsReported) {
   lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB");
   fs::copy_file(lumbrix_test::testdata("INPUT.DAT"), dir / "INPUT.DAT");
   lumbrix_test::writeText(dir / "X.NEW", "old\r\n");
-  lumbrix_test::writeText(dir / "IN_RUN1.TXT",
-                          lumbrix_test::answers(dir / "NS77CS.GSB", dir / "INPUT.DAT", "IS", dir / "X."));
-  const auto r = companion_test::runProgramWithFileSizeLimit(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT", 120);
+  lumbrix_test::writeText(
+      dir / "IN_RUN1.TXT",
+      lumbrix_test::answers(dir / "NS77CS.GSB", dir / "INPUT.DAT", "IS", dir / "X."));
+  const auto r =
+      companion_test::runProgramWithFileSizeLimit(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT", 120);
   EXPECT_EQ(r.status, 1) << "ended by a signal?";
   EXPECT_EQ(r.errorText.rfind("LUMBRIX: cannot write " + (dir / "X."), 0), 0u) << r.errorText;
   EXPECT_NE(r.errorText.find("File too large"), std::string::npos) << r.errorText;
@@ -149,11 +159,13 @@ TEST(LumbrixDamagedGrid, MissingOrUnreadableInputIsNamed) {
   lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB");
   fs::create_directories(dir / "FOLDER.DAT");
   for (const std::string& input : {dir / "NONE.DAT", dir / "FOLDER.DAT"}) {
-    lumbrix_test::writeText(dir / "IN_RUN1.TXT", lumbrix_test::answers(dir / "NS77CS.GSB", input, "IS", dir / "X."));
+    lumbrix_test::writeText(dir / "IN_RUN1.TXT",
+                            lumbrix_test::answers(dir / "NS77CS.GSB", input, "IS", dir / "X."));
     const auto r = companion_test::runProgram(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.errorText, "LUMBRIX: cannot open input file " + input + "\n");
-    for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
+    for (const char* ext : {"NEW", "LIS", "MIS"})
+      EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext))) << ext;
   }
 }
 
@@ -163,8 +175,9 @@ TEST(LumbrixDamagedGrid, ReasonQuotingARecordStaysOneLine) {
   TempDir dir;
   lumbrix_test::makeGrid(dir, ntv2::Field::Ats77ToCsrs, "NS77CS.GSB");
   lumbrix_test::writeText(dir / "IN.DAT", "'P1',45,05,0\r3.2,66,07,12.0\r\n");
-  lumbrix_test::writeText(dir / "IN_RUN1.TXT",
-                          lumbrix_test::answers(dir / "NS77CS.GSB", dir / "IN.DAT", "IS", dir / "X."));
+  lumbrix_test::writeText(
+      dir / "IN_RUN1.TXT",
+      lumbrix_test::answers(dir / "NS77CS.GSB", dir / "IN.DAT", "IS", dir / "X."));
   const auto r = companion_test::runProgram(LUMBRIX_EXE, dir.path, dir / "IN_RUN1.TXT");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.errorText.rfind("LUMBRIX: " + (dir / "IN.DAT") + " line 1", 0), 0u) << r.errorText;

@@ -47,7 +47,8 @@ TEST(LumbrixIntegerField, SignOnlyWhereAllowedAndNextToTheDigits) {
 }
 
 TEST(LumbrixIntegerField, RefusesGarbage) {
-  for (const char* text : {"", " ", "   ", "4 5", "5a", "a5", "5.", "5.0", "0x5", "\t5", "5\t", "1e1"})
+  for (const char* text :
+       {"", " ", "   ", "4 5", "5a", "a5", "5.", "5.0", "0x5", "\t5", "5\t", "1e1"})
     EXPECT_FALSE(integer(text, true, 3).ok) << '"' << text << '"';
   // Too many digits once the zeros in front are gone.
   EXPECT_FALSE(integer("100", false, 2).ok);
@@ -62,8 +63,8 @@ TEST(LumbrixSecondsField, TakesBlankAndZeroPaddedDecimals) {
     double value;
   };
   for (const Case& c : {Case{"03.20000", 3.2}, Case{" 3.20000", 3.2}, Case{" 9.58556", 9.58556},
-                        Case{"9.58556 ", 9.58556}, Case{"  12", 12.0}, Case{"003.5", 3.5}, Case{"5.", 5.0},
-                        Case{".5", 0.5}, Case{"59.999999", 59.999999}}) {
+                        Case{"9.58556 ", 9.58556}, Case{"  12", 12.0}, Case{"003.5", 3.5},
+                        Case{"5.", 5.0}, Case{".5", 0.5}, Case{"59.999999", 59.999999}}) {
     double v = -1;
     EXPECT_TRUE(lumbrix::secondsField(c.text, v)) << '"' << c.text << '"';
     EXPECT_DOUBLE_EQ(v, c.value) << '"' << c.text << '"';
@@ -72,8 +73,8 @@ TEST(LumbrixSecondsField, TakesBlankAndZeroPaddedDecimals) {
 
 TEST(LumbrixSecondsField, RefusesGarbage) {
   double v = 0;
-  for (const char* text : {"", "   ", ".", " . ", "3.2.1", "3 .2", "3. 2", "-3.2", "+3.2", "3,2", "3e1", "nan",
-                           "inf", "3.2x"})
+  for (const char* text : {"", "   ", ".", " . ", "3.2.1", "3 .2", "3. 2", "-3.2", "+3.2", "3,2",
+                           "3e1", "nan", "inf", "3.2x"})
     EXPECT_FALSE(lumbrix::secondsField(text, v)) << '"' << text << '"';
 }
 

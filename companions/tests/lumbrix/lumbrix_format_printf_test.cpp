@@ -18,7 +18,8 @@ std::string angleText(double value) {
   return buf;
 }
 
-std::string expectedNew(int sequence, const std::string& id, double lat, double lon, std::optional<double> acc) {
+std::string expectedNew(int sequence, const std::string& id, double lat, double lon,
+                        std::optional<double> acc) {
   char seq[16];
   std::snprintf(seq, sizeof seq, "%5d ", sequence % 100000);
   std::string line = seq;
@@ -34,10 +35,12 @@ std::string expectedNew(int sequence, const std::string& id, double lat, double 
   return line;
 }
 
-std::string expectedListing(int sequence, const lumbrix::Point& p, double lat, double lon, std::optional<double> acc) {
+std::string expectedListing(int sequence, const lumbrix::Point& p, double lat, double lon,
+                            std::optional<double> acc) {
   char buf[256];
-  std::snprintf(buf, sizeof buf, "%5d %-9s %16.11f %16.11f %16.11f %16.11f %10.5f %10.5f", sequence, p.id.c_str(),
-                p.latDeg, p.lonWestDeg, lat, lon, (lat - p.latDeg) * 3600.0, (lon - p.lonWestDeg) * 3600.0);
+  std::snprintf(buf, sizeof buf, "%5d %-9s %16.11f %16.11f %16.11f %16.11f %10.5f %10.5f", sequence,
+                p.id.c_str(), p.latDeg, p.lonWestDeg, lat, lon, (lat - p.latDeg) * 3600.0,
+                (lon - p.lonWestDeg) * 3600.0);
   std::string line = buf;
   if (acc) {
     std::snprintf(buf, sizeof buf, " %9.3f", *acc);
@@ -56,9 +59,12 @@ TEST(LumbrixRecordsAsPrintf, OrdinaryAndExtremeValues) {
     for (double lon : lons) {
       for (const auto& acc : accuracies) {
         const int seq = sequences[n++ % 4];
-        const lumbrix::Point p{n % 3 ? "P" + std::to_string(n) : std::string("ABCDEFGHI"), lat - 0.001, lon + 0.002};
-        EXPECT_EQ(lumbrix::newRecord(seq, p.id, lat, lon, acc), expectedNew(seq, p.id, lat, lon, acc));
-        EXPECT_EQ(lumbrix::listingRecord(seq, p, lat, lon, acc), expectedListing(seq, p, lat, lon, acc));
+        const lumbrix::Point p{n % 3 ? "P" + std::to_string(n) : std::string("ABCDEFGHI"),
+                               lat - 0.001, lon + 0.002};
+        EXPECT_EQ(lumbrix::newRecord(seq, p.id, lat, lon, acc),
+                  expectedNew(seq, p.id, lat, lon, acc));
+        EXPECT_EQ(lumbrix::listingRecord(seq, p, lat, lon, acc),
+                  expectedListing(seq, p, lat, lon, acc));
       }
     }
   }
@@ -66,16 +72,18 @@ TEST(LumbrixRecordsAsPrintf, OrdinaryAndExtremeValues) {
 
 TEST(LumbrixRecordsAsPrintf, ListingStopsAtTheBufferAndAtANul) {
   lumbrix::Point p{std::string("P1\0X", 4), 1e200, -1e200};
-  EXPECT_EQ(lumbrix::listingRecord(7, p, 1e250, -1e250, 1e40), expectedListing(7, p, 1e250, -1e250, 1e40));
+  EXPECT_EQ(lumbrix::listingRecord(7, p, 1e250, -1e250, 1e40),
+            expectedListing(7, p, 1e250, -1e250, 1e40));
   char buf[160];
-  std::snprintf(buf, sizeof buf, "%5d %-9s %16.11f %16.11f  OUTSIDE GRID - NOT SHIFTED", 7, p.id.c_str(), p.latDeg,
-                p.lonWestDeg);
+  std::snprintf(buf, sizeof buf, "%5d %-9s %16.11f %16.11f  OUTSIDE GRID - NOT SHIFTED", 7,
+                p.id.c_str(), p.latDeg, p.lonWestDeg);
   EXPECT_EQ(lumbrix::listingMissedRecord(7, p), buf);
   const lumbrix::Point q{"P2", 45.5, 66.25};
-  std::snprintf(buf, sizeof buf, "%5d %-9s %16.11f %16.11f  OUTSIDE GRID - NOT SHIFTED", 8, q.id.c_str(), q.latDeg,
-                q.lonWestDeg);
+  std::snprintf(buf, sizeof buf, "%5d %-9s %16.11f %16.11f  OUTSIDE GRID - NOT SHIFTED", 8,
+                q.id.c_str(), q.latDeg, q.lonWestDeg);
   EXPECT_EQ(lumbrix::listingMissedRecord(8, q), buf);
-  EXPECT_EQ(lumbrix::missedRecord(8, q), expectedNew(8, q.id, q.latDeg, q.lonWestDeg, std::nullopt) + "  OUTSIDE GRID");
+  EXPECT_EQ(lumbrix::missedRecord(8, q),
+            expectedNew(8, q.id, q.latDeg, q.lonWestDeg, std::nullopt) + "  OUTSIDE GRID");
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ TEST(LumbrixDms, RoundsOnceSoSecondsStayBelowSixty) {
 }
 
 TEST(LumbrixNewRecord, FieldsSitInTheColumnsTheReadersUse) {
-  const std::string line =
-      lumbrix::newRecord(3, "P1", 45 + 5 / 60.0 + 3.63262 / 3600.0, 66 + 7 / 60.0 + 14.37164 / 3600.0, 0.177);
+  const std::string line = lumbrix::newRecord(3, "P1", 45 + 5 / 60.0 + 3.63262 / 3600.0,
+                                              66 + 7 / 60.0 + 14.37164 / 3600.0, 0.177);
   EXPECT_EQ(cols(line, 7, 15), "       P1");
   EXPECT_EQ(cols(line, 41, 42), "45");
   EXPECT_EQ(cols(line, 44, 45), "05");

@@ -21,16 +21,17 @@ std::string cut(const std::string& line, size_t first, size_t last) {
 // The front end's record from one TRN_GHST.DAT line: identifier 10-18,
 // latitude 41-42, 44-45, 46-53, longitude 57-58, 60-61, 62-69.
 std::string frontEndRecord(const std::string& ghst) {
-  return "'" + cut(ghst, 10, 18) + "'," + cut(ghst, 41, 42) + "," + cut(ghst, 44, 45) + "," + cut(ghst, 46, 53) +
-         "," + cut(ghst, 57, 58) + "," + cut(ghst, 60, 61) + "," + cut(ghst, 62, 69);
+  return "'" + cut(ghst, 10, 18) + "'," + cut(ghst, 41, 42) + "," + cut(ghst, 44, 45) + "," +
+         cut(ghst, 46, 53) + "," + cut(ghst, 57, 58) + "," + cut(ghst, 60, 61) + "," +
+         cut(ghst, 62, 69);
 }
 
 std::string golden(const std::string& run) {
   return std::string(KARTOVEX_TESTDATA) + "/orvandel/golden/" + run + "/TRN_GHST.DAT";
 }
 
-const char* const kGoldenRuns[] = {"T1_NB_METRES", "T2_NS_FEET_Z4", "T3_PEI_GHOST",
-                                   "T4_NB_KEYBOARD", "T5_NS_GEO_Z5", "T6_PEI_ATS77"};
+const char* const kGoldenRuns[] = {"T1_NB_METRES",   "T2_NS_FEET_Z4", "T3_PEI_GHOST",
+                                   "T4_NB_KEYBOARD", "T5_NS_GEO_Z5",  "T6_PEI_ATS77"};
 
 // input2.dat as the front end writes it from a TRN_GHST.DAT file.
 std::string input2(const std::string& ghstPath) {
@@ -80,7 +81,8 @@ TEST(LumbrixOrvandelInput, EveryGoldenStationReadsBack) {
       ASSERT_TRUE(lumbrix::parseGhostRecord(line, fromColumns, error)) << run << ": " << error;
       EXPECT_EQ(fromCopy.id, lumbrix_test::trimmed(cut(line, 10, 18)));
       EXPECT_NEAR(fromCopy.latDeg, fromColumns.latDeg, 1.01e-5 / 3600) << run << " " << fromCopy.id;
-      EXPECT_NEAR(fromCopy.lonWestDeg, fromColumns.lonWestDeg, 1.01e-5 / 3600) << run << " " << fromCopy.id;
+      EXPECT_NEAR(fromCopy.lonWestDeg, fromColumns.lonWestDeg, 1.01e-5 / 3600)
+          << run << " " << fromCopy.id;
       ++stations;
     }
   }
@@ -120,11 +122,14 @@ TEST(LumbrixOrvandelInput, WholeRunShiftsEveryStation) {
     for (size_t i = 0; i < news.size(); ++i) {
       const std::string& line = news[i];
       // Identifier right-aligned in 7-15, without the padding of the copy.
-      EXPECT_EQ(line.substr(6, 9), std::string(9 - points[i].id.size(), ' ') + points[i].id) << line;
+      EXPECT_EQ(line.substr(6, 9), std::string(9 - points[i].id.size(), ' ') + points[i].id)
+          << line;
       double lat, lon;
       ASSERT_TRUE(ref.shift(points[i].latDeg, points[i].lonWestDeg, false, lat, lon));
-      const double latOut = dms(std::stod(line.substr(40, 2)), std::stod(line.substr(43, 2)), std::stod(line.substr(46, 8)));
-      const double lonOut = dms(std::stod(line.substr(56, 2)), std::stod(line.substr(59, 2)), std::stod(line.substr(62, 8)));
+      const double latOut = dms(std::stod(line.substr(40, 2)), std::stod(line.substr(43, 2)),
+                                std::stod(line.substr(46, 8)));
+      const double lonOut = dms(std::stod(line.substr(56, 2)), std::stod(line.substr(59, 2)),
+                                std::stod(line.substr(62, 8)));
       EXPECT_NEAR(latOut, lat, 0.51e-5 / 3600) << run << " " << points[i].id;
       EXPECT_NEAR(lonOut, lon, 0.51e-5 / 3600) << run << " " << points[i].id;
     }

@@ -21,7 +21,8 @@ std::string q(const std::string& s) {
 // program folder as current directory.
 int runIn(const TempDir& dir, const std::string& command, const std::string& answerFile) {
   std::string cmd = "cd ";
-  cmd += q(dir.path.string()) + " && " + q(command) + " < " + q(answerFile) + " 2> " + q(dir / "stderr.txt");
+  cmd += q(dir.path.string()) + " && " + q(command) + " < " + q(answerFile) + " 2> " +
+         q(dir / "stderr.txt");
   const int status = std::system(cmd.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -50,7 +51,8 @@ TEST(LumbrixProgram, RunsFromItsAnswerFile) {
 TEST(LumbrixProgram, RunsOnTheFrontEndCopyOfOrvandelOutput) {
   TempDir dir;
   const std::string grid = dir / "NB77CS.GSB";
-  const std::string write = q(NTV2_WRITE_EXE) + " 77-csrs 44.0 48.5 63.0 69.5 300 NB77CS " + q(grid);
+  const std::string write =
+      q(NTV2_WRITE_EXE) + " 77-csrs 44.0 48.5 63.0 69.5 300 NB77CS " + q(grid);
   ASSERT_EQ(std::system(write.c_str()), 0);
   fs::copy_file(testdata("input2.dat"), dir / "input2.dat");
   writeText(dir / "IN_RUN1.TXT", answers(grid, dir / "input2.dat", "IS", dir / "NB_LL."));
@@ -66,7 +68,8 @@ TEST(LumbrixProgram, RunsOnTheFrontEndCopyOfOrvandelOutput) {
 
 TEST(LumbrixProgram, MissingGridExitsNonZeroWithAMessage) {
   TempDir dir;
-  writeText(dir / "IN_RUN1.TXT", answers(dir / "NB2783.GSB", testdata("INPUT.DAT"), "IS", dir / "INPUT."));
+  writeText(dir / "IN_RUN1.TXT",
+            answers(dir / "NB2783.GSB", testdata("INPUT.DAT"), "IS", dir / "INPUT."));
   EXPECT_NE(runIn(dir, LUMBRIX_EXE, dir / "IN_RUN1.TXT"), 0);
   const auto err = readText(dir / "stderr.txt");
   EXPECT_NE(err.find("NB2783.GSB"), std::string::npos);

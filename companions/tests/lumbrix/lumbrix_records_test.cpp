@@ -10,7 +10,8 @@ using lumbrix_test::writeText;
 TEST(LumbrixFrontEndRecord, ReadsTheFrontEndLayout) {
   lumbrix::Point p;
   std::string error;
-  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'P1',45,05,03.20000,66,07,12.00000", p, error)) << error;
+  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'P1',45,05,03.20000,66,07,12.00000", p, error))
+      << error;
   EXPECT_EQ(p.id, "P1");
   EXPECT_DOUBLE_EQ(p.latDeg, 45 + 5 / 60.0 + 3.2 / 3600.0);
   EXPECT_DOUBLE_EQ(p.lonWestDeg, 66 + 7 / 60.0 + 12.0 / 3600.0);
@@ -19,23 +20,26 @@ TEST(LumbrixFrontEndRecord, ReadsTheFrontEndLayout) {
 TEST(LumbrixFrontEndRecord, IdentifierMayHoldBlanksAndCommas) {
   lumbrix::Point p;
   std::string error;
-  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'A 1,B',45,05,03.20000,66,07,12.00000", p, error)) << error;
+  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'A 1,B',45,05,03.20000,66,07,12.00000", p, error))
+      << error;
   EXPECT_EQ(p.id, "A 1,B");
 }
 
 TEST(LumbrixFrontEndRecord, MinusTurnsTheWholeAngle) {
   lumbrix::Point p;
   std::string error;
-  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'DE',52,30,00.00000,-13,24,36.00000", p, error)) << error;
+  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'DE',52,30,00.00000,-13,24,36.00000", p, error))
+      << error;
   EXPECT_DOUBLE_EQ(p.lonWestDeg, -(13 + 24 / 60.0 + 36 / 3600.0));
 }
 
 // Fixed-column copies: blanks and zeros in front of the digits are normal.
 TEST(LumbrixFrontEndRecord, TakesBlankAndZeroPaddedFields) {
   const double lat = 45 + 5 / 60.0 + 3.2 / 3600.0, lon = 66 + 7 / 60.0 + 12.0 / 3600.0;
-  for (const char* line : {"'P1',45, 5, 3.20000,66, 7,12.00000", "'P1', 45,05,03.20000, 66,07,12.00000",
-                           "'P1',045,005,003.2,066,007,012.0", "'P1',45 ,5 ,3.2 ,66 ,7 ,12 ",
-                           "'  P1     ',45, 5, 3.20000,66, 7,12.00000"}) {
+  for (const char* line :
+       {"'P1',45, 5, 3.20000,66, 7,12.00000", "'P1', 45,05,03.20000, 66,07,12.00000",
+        "'P1',045,005,003.2,066,007,012.0", "'P1',45 ,5 ,3.2 ,66 ,7 ,12 ",
+        "'  P1     ',45, 5, 3.20000,66, 7,12.00000"}) {
     lumbrix::Point p;
     std::string error;
     ASSERT_TRUE(lumbrix::parseFrontEndRecord(line, p, error)) << line << ": " << error;
@@ -45,41 +49,41 @@ TEST(LumbrixFrontEndRecord, TakesBlankAndZeroPaddedFields) {
   }
   lumbrix::Point p;
   std::string error;
-  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'DE',52,30, 0.00000, -13,24,36.00000", p, error)) << error;
+  ASSERT_TRUE(lumbrix::parseFrontEndRecord("'DE',52,30, 0.00000, -13,24,36.00000", p, error))
+      << error;
   EXPECT_DOUBLE_EQ(p.lonWestDeg, -(13 + 24 / 60.0 + 36 / 3600.0));
 }
 
 TEST(LumbrixFrontEndRecord, RejectsBadRecords) {
   lumbrix::Point p;
   std::string error;
-  for (const char* bad : {
-           "P1,45,05,03.20000,66,07,12.00000",        // no quotes
-           "'P1,45,05,03.20000,66,07,12.00000",       // unclosed
-           "'',45,05,03.20000,66,07,12.00000",        // empty identifier
-           "'TOOLONGIDS',45,05,03.2,66,07,12.0",      // 10 characters
-           "'P1',45,05,03.20000,66,07",               // five fields
-           "'P1',45,05,03.20000,66,07,12.0,1",        // seven fields
-           "'P1',45,60,03.20000,66,07,12.00000",      // minutes 60
-           "'P1',45,05,60.00000,66,07,12.00000",      // seconds 60
-           "'P1',4a,05,03.20000,66,07,12.00000",      // letter
-           "'P1',45,05,03.2.000,66,07,12.00000",      // two points
-           "'P1',45,,03.20000,66,07,12.00000",        // empty minutes
-           "'P1',45,05,,66,07,12.00000",              // empty seconds
-           "'P1',95,05,03.20000,66,07,12.00000",      // beyond the pole
-           "'P1',45,05,-3.20000,66,07,12.00000",      // signed seconds
-           "'P1',4 5,05,03.20000,66,07,12.00000",     // blank inside the degrees
-           "'P1',45,0 5,03.20000,66,07,12.00000",     // blank inside the minutes
-           "'P1',45,05,03 .2,66,07,12.00000",         // blank inside the seconds
-           "'P1',45,  ,03.20000,66,07,12.00000",      // blank minutes
-           "'P1',45,05,   ,66,07,12.00000",           // blank seconds
-           "'P1',- 45,05,03.20000,66,07,12.00000",    // sign apart from its digits
-           "'P1',45,-5,03.20000,66,07,12.00000",      // signed minutes
-           "'P1',45,5.,03.20000,66,07,12.00000",      // minutes with a point
-           "'P1',45,05,.,66,07,12.00000",             // seconds without digits
-           "'P1',1000,05,03.2,66,07,12.0",            // four-digit degrees
-           "'P1',45,100,03.2,66,07,12.0",             // three-digit minutes
-           "'   ',45,05,03.20000,66,07,12.00000",     // blank identifier
-           ""}) {
+  for (const char* bad : {"P1,45,05,03.20000,66,07,12.00000",      // no quotes
+                          "'P1,45,05,03.20000,66,07,12.00000",     // unclosed
+                          "'',45,05,03.20000,66,07,12.00000",      // empty identifier
+                          "'TOOLONGIDS',45,05,03.2,66,07,12.0",    // 10 characters
+                          "'P1',45,05,03.20000,66,07",             // five fields
+                          "'P1',45,05,03.20000,66,07,12.0,1",      // seven fields
+                          "'P1',45,60,03.20000,66,07,12.00000",    // minutes 60
+                          "'P1',45,05,60.00000,66,07,12.00000",    // seconds 60
+                          "'P1',4a,05,03.20000,66,07,12.00000",    // letter
+                          "'P1',45,05,03.2.000,66,07,12.00000",    // two points
+                          "'P1',45,,03.20000,66,07,12.00000",      // empty minutes
+                          "'P1',45,05,,66,07,12.00000",            // empty seconds
+                          "'P1',95,05,03.20000,66,07,12.00000",    // beyond the pole
+                          "'P1',45,05,-3.20000,66,07,12.00000",    // signed seconds
+                          "'P1',4 5,05,03.20000,66,07,12.00000",   // blank inside the degrees
+                          "'P1',45,0 5,03.20000,66,07,12.00000",   // blank inside the minutes
+                          "'P1',45,05,03 .2,66,07,12.00000",       // blank inside the seconds
+                          "'P1',45,  ,03.20000,66,07,12.00000",    // blank minutes
+                          "'P1',45,05,   ,66,07,12.00000",         // blank seconds
+                          "'P1',- 45,05,03.20000,66,07,12.00000",  // sign apart from its digits
+                          "'P1',45,-5,03.20000,66,07,12.00000",    // signed minutes
+                          "'P1',45,5.,03.20000,66,07,12.00000",    // minutes with a point
+                          "'P1',45,05,.,66,07,12.00000",           // seconds without digits
+                          "'P1',1000,05,03.2,66,07,12.0",          // four-digit degrees
+                          "'P1',45,100,03.2,66,07,12.0",           // three-digit minutes
+                          "'   ',45,05,03.20000,66,07,12.00000",   // blank identifier
+                          ""}) {
     EXPECT_FALSE(lumbrix::parseFrontEndRecord(bad, p, error)) << bad;
     EXPECT_FALSE(error.empty());
   }
@@ -128,7 +132,8 @@ TEST(LumbrixGhostRecord, RejectsShortOrBlankFields) {
 }
 
 TEST(LumbrixGhostRecord, TakesZeroPaddedFields) {
-  std::string line = " 04      FREDTN                        N45 5748.959993W 66 3835.159993    0.000";
+  std::string line =
+      " 04      FREDTN                        N45 5748.959993W 66 3835.159993    0.000";
   line.replace(42, 3, "005");  // latitude minutes, columns 43-45
   line.replace(55, 3, "066");  // longitude degrees, 56-58
   line.replace(58, 3, "038");  // longitude minutes, 59-61

@@ -16,9 +16,16 @@ std::string randomLine(std::mt19937& gen, const std::string& seed) {
   for (size_t i = 0, n = count(gen); i < n; ++i) {
     std::uniform_int_distribution<size_t> at(0, s.empty() ? 0 : s.size() - 1);
     switch (op(gen)) {
-      case 0: if (!s.empty()) s.erase(at(gen), 1); break;
-      case 1: s.insert(s.begin() + static_cast<long>(s.empty() ? 0 : at(gen)), static_cast<char>(ch(gen))); break;
-      case 2: if (!s.empty()) s[at(gen)] = static_cast<char>(ch(gen)); break;
+      case 0:
+        if (!s.empty()) s.erase(at(gen), 1);
+        break;
+      case 1:
+        s.insert(s.begin() + static_cast<long>(s.empty() ? 0 : at(gen)),
+                 static_cast<char>(ch(gen)));
+        break;
+      case 2:
+        if (!s.empty()) s[at(gen)] = static_cast<char>(ch(gen));
+        break;
       default: s = s.substr(0, s.empty() ? 0 : at(gen)); break;
     }
   }

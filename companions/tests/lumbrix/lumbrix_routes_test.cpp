@@ -18,16 +18,17 @@ namespace {
 struct Variant {
   const char* routes;
   ntv2::Field grid;
-  const char* input;  // name of the input file in the folder
-  bool ghost;         // VESPERAN's LL_GHOST.DAT layout
-  const char* source; // test file copied in as the input
+  const char* input;   // name of the input file in the folder
+  bool ghost;          // VESPERAN's LL_GHOST.DAT layout
+  const char* source;  // test file copied in as the input
   const char* flags;
   const char* base;
 };
 
 const Variant kVariants[] = {
     {"1-3, 7-9", ntv2::Field::Ats77ToCsrs, "LL_GHOST.DAT", true, "LL_GHOST.DAT", "", "LL_GHOST."},
-    {"16-18, 22-24, 56-58, 61-64", ntv2::Field::Ats77ToCsrs, "LL_GHOST.DAT", true, "LL_GHOST.DAT", "D", "LL_GHOST."},
+    {"16-18, 22-24, 56-58, 61-64", ntv2::Field::Ats77ToCsrs, "LL_GHOST.DAT", true, "LL_GHOST.DAT",
+     "D", "LL_GHOST."},
     {"4-6", ntv2::Field::Ats77ToCsrs, "INPUT.DAT", false, "INPUT.DAT", "IS", "MEASUREM."},
     {"19-21, 59-60", ntv2::Field::Ats77ToCsrs, "INPUT.DAT", false, "INPUT.DAT", "ISD", "POINTS."},
     {"31", ntv2::Field::Nad27ToNad83, "INPUT1.DAT", false, "INPUT.DAT", "IS", "NB27EN."},
@@ -46,9 +47,12 @@ class LumbrixRoutes : public ::testing::TestWithParam<Variant> {};
 std::string RoutesName(const ::testing::TestParamInfo<Variant>& info) {
   std::string name = "Routes";
   for (const char* c = info.param.routes; *c; ++c) {
-    if (*c == '-') name += "to";
-    else if (*c == ',') name += "And";
-    else if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+    if (*c == '-')
+      name += "to";
+    else if (*c == ',')
+      name += "And";
+    else if (std::isalnum(static_cast<unsigned char>(*c)))
+      name += *c;
   }
   return name;
 }
@@ -80,10 +84,10 @@ TEST_P(LumbrixRoutes, ShiftsLikeProjAndWritesTheNamedFiles) {
     // Read back by the .NEW reader's columns.
     const std::string& line = news[i];
     EXPECT_NE(line.substr(6, 9).find(points[i].id), std::string::npos);
-    const double latOut =
-        std::stod(line.substr(40, 2)) + std::stod(line.substr(43, 2)) / 60 + std::stod(line.substr(46, 8)) / 3600;
-    const double lonOut =
-        std::stod(line.substr(56, 2)) + std::stod(line.substr(59, 2)) / 60 + std::stod(line.substr(62, 8)) / 3600;
+    const double latOut = std::stod(line.substr(40, 2)) + std::stod(line.substr(43, 2)) / 60 +
+                          std::stod(line.substr(46, 8)) / 3600;
+    const double lonOut = std::stod(line.substr(56, 2)) + std::stod(line.substr(59, 2)) / 60 +
+                          std::stod(line.substr(62, 8)) / 3600;
     EXPECT_NEAR(latOut, lat, 0.51e-5 / 3600) << v.routes;
     EXPECT_NEAR(lonOut, lon, 0.51e-5 / 3600) << v.routes;
   }

@@ -34,7 +34,8 @@ std::vector<ListingRow> listingRows(const std::string& path) {
     std::istringstream s(line);
     int seq;
     ListingRow r;
-    if (line.size() > 6 && line[4] != ' ' && (s >> seq >> r.id >> r.latIn >> r.lonIn >> r.latOut >> r.lonOut))
+    if (line.size() > 6 && line[4] != ' ' &&
+        (s >> seq >> r.id >> r.latIn >> r.lonIn >> r.latOut >> r.lonOut))
       rows.push_back(r);
   }
   return rows;
@@ -134,8 +135,9 @@ TEST(LumbrixRun, ForwardThenBackwardThroughTheNewFileReturnsThePoints) {
 
 TEST(LumbrixRun, PublishedGridThroughTheSamePath) {
   TempDir dir;
-  writeText(dir / "DE.DAT",
-            "'BERLIN',52,31,12.00000,-13,24,36.00000\r\n'MUNICH',48,08,15.50000,-11,34,33.25000\r\n");
+  writeText(
+      dir / "DE.DAT",
+      "'BERLIN',52,31,12.00000,-13,24,36.00000\r\n'MUNICH',48,08,15.50000,-11,34,33.25000\r\n");
   const std::string grid = "/usr/share/proj/BETA2007.gsb";
   ASSERT_EQ(run(answers(grid, dir / "DE.DAT", "IS", dir / "DE.")).code, 0);
   Reference ref(grid);
@@ -184,7 +186,8 @@ TEST(LumbrixRun, MissingGridFailsWithoutOutputFiles) {
   writeText(dir / "BAD.GSB", std::string(400, 'x'));
   r = run(answers(dir / "BAD.GSB", testdata("INPUT.DAT"), "IS", dir / "X."));
   EXPECT_NE(r.code, 0);
-  for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext)));
+  for (const char* ext : {"NEW", "LIS", "MIS"})
+    EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext)));
 }
 
 TEST(LumbrixRun, BadRecordOrMissingInputFailsWithoutOutputFiles) {
@@ -199,7 +202,8 @@ TEST(LumbrixRun, BadRecordOrMissingInputFailsWithoutOutputFiles) {
   // The GHOST layout named without flags is read by its columns and refused.
   r = run(answers(grid, testdata("INPUT.DAT"), "", dir / "X."));
   EXPECT_NE(r.code, 0);
-  for (const char* ext : {"NEW", "LIS", "MIS"}) EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext)));
+  for (const char* ext : {"NEW", "LIS", "MIS"})
+    EXPECT_FALSE(fs::exists(dir / (std::string("X.") + ext)));
   // No temporary files are left either.
   for (const auto& e : fs::directory_iterator(dir.path))
     EXPECT_TRUE(e.path().filename() == "IN.DAT" || e.path().filename() == "GRID.GSB") << e.path();

@@ -22,7 +22,8 @@ TEST(LumbrixShiftLimits, ARealShiftIsKeptUnchanged) {
 
 // Once `while (out - in > 180) out -= 360` here never ended for these.
 TEST(LumbrixShiftLimits, NonFiniteOrHugeShiftsLeaveThePointNotShifted) {
-  for (double out : {kInf, -kInf, kNaN, 1e300, -1e300, 1e30, 1e15, 65.0 + 722.5, 65.0 - 363.5, 67.5}) {
+  for (double out :
+       {kInf, -kInf, kNaN, 1e300, -1e300, 1e30, 1e15, 65.0 + 722.5, 65.0 - 363.5, 67.5}) {
     double lon = out;
     EXPECT_FALSE(lumbrix::shiftedPointUsable(45.0, 65.0, 45.0, lon)) << out;
   }

@@ -43,7 +43,8 @@ void agreeWithProj(const std::string& grid, double south, double north, double e
 TEST(LumbrixShift, AgreesWithProjOnEachDemonstrationField) {
   TempDir dir;
   int n = 0;
-  for (auto field : {ntv2::Field::Nad27ToNad83, ntv2::Field::Ats77ToNad83, ntv2::Field::Ats77ToCsrs}) {
+  for (auto field :
+       {ntv2::Field::Nad27ToNad83, ntv2::Field::Ats77ToNad83, ntv2::Field::Ats77ToCsrs}) {
     std::string name = std::to_string(++n);
     name += ".GSB";
     agreeWithProj(makeGrid(dir, field, name), 43.1, 48.4, 59.6, 69.4);

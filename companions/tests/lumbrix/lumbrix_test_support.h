@@ -66,7 +66,8 @@ inline std::vector<std::string> readLines(const std::string& path) {
 }
 
 // A demonstration grid over the Maritimes written into dir.
-inline std::string makeGrid(const TempDir& dir, ntv2::Field field, const std::string& name = "GRID.GSB") {
+inline std::string makeGrid(const TempDir& dir, ntv2::Field field,
+                            const std::string& name = "GRID.GSB") {
   ntv2::File f;
   std::string error;
   ntv2::syntheticGrid(field, {43.0, 48.5, 59.5, 69.5, 300}, "DEMO", "DEMO", f, error);
@@ -76,11 +77,12 @@ inline std::string makeGrid(const TempDir& dir, ntv2::Field field, const std::st
 }
 
 // Template L with CR LF line ends, as the front end writes it.
-inline std::string answers(const std::string& grid, const std::string& src, const std::string& flags,
-                           const std::string& base) {
+inline std::string answers(const std::string& grid, const std::string& src,
+                           const std::string& flags, const std::string& base) {
   std::string a = "Q\r\nG\r\n" + grid + "\r\nC\r\n" + src + "\r\n";
   for (char f : flags) a += std::string(1, f) + "\r\n";
-  a += "A\r\nB\r\nM\r\nX\r\nX\r\n" + base + "LIS\r\n" + base + "NEW\r\n" + base + "MIS\r\n\r\nN\r\n";
+  a +=
+      "A\r\nB\r\nM\r\nX\r\nX\r\n" + base + "LIS\r\n" + base + "NEW\r\n" + base + "MIS\r\n\r\nN\r\n";
   return a;
 }
 

@@ -43,8 +43,8 @@ struct TempDir {
 ntv2::File smallFile(const std::string& name = "SMALL") {
   ntv2::File f;
   std::string error;
-  EXPECT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45.0, 46.0, 64.0, 66.0, 1800}, name, "DEMO", f,
-                                  error))
+  EXPECT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45.0, 46.0, 64.0, 66.0, 1800}, name,
+                                  "DEMO", f, error))
       << error;
   return f;
 }
@@ -67,7 +67,8 @@ void putDouble(std::string& bytes, size_t record, double v) {
 
 double getDouble(const std::string& bytes, size_t record) {
   uint64_t u = 0;
-  for (int i = 0; i < 8; ++i) u |= uint64_t(static_cast<unsigned char>(bytes[record * 16 + 8 + i])) << (8 * i);
+  for (int i = 0; i < 8; ++i)
+    u |= uint64_t(static_cast<unsigned char>(bytes[record * 16 + 8 + i])) << (8 * i);
   return std::bit_cast<double>(u);
 }
 
@@ -100,7 +101,8 @@ void expectRefused(const TempDir& dir, const std::string& bytes, const std::stri
                    const std::string& context) {
   const Outcome o = readBytes(dir, bytes);
   EXPECT_FALSE(o.read) << context;
-  EXPECT_NE(o.error.find((dir.path / "D.GSB").string()), std::string::npos) << context << ": " << o.error;
+  EXPECT_NE(o.error.find((dir.path / "D.GSB").string()), std::string::npos)
+      << context << ": " << o.error;
   EXPECT_NE(o.error.find(why), std::string::npos) << context << ": " << o.error;
 }
 
@@ -133,7 +135,8 @@ TEST(Ntv2Damaged, BytesAfterTheEndRecordAreRefused) {
 
 TEST(Ntv2Damaged, NodesThatAreNotFiniteOrNoDatumShiftAreRefused) {
   TempDir dir;
-  const float bad[] = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+  const float bad[] = {std::numeric_limits<float>::infinity(),
+                       -std::numeric_limits<float>::infinity(),
                        std::numeric_limits<float>::quiet_NaN(), 1e30f, -3601.0f};
   for (int field = 0; field < 4; ++field)
     for (float v : bad) {
@@ -152,7 +155,8 @@ TEST(Ntv2Damaged, NodesThatAreNotFiniteOrNoDatumShiftAreRefused) {
 
 TEST(Ntv2Damaged, AbsurdHeaderCountsAreRefused) {
   TempDir dir;
-  const int32_t absurd[] = {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), -1, 0};
+  const int32_t absurd[] = {std::numeric_limits<int32_t>::max(),
+                            std::numeric_limits<int32_t>::min(), -1, 0};
   for (int32_t v : absurd) {
     std::string bytes = smallGrid();
     putInt(bytes, kNumFile, v);
@@ -195,9 +199,9 @@ TEST(Ntv2Damaged, UnusableExtentsAndIncrementsAreRefused) {
       {kLatInc, nan, "LAT_INC"},
       {kLongInc, inf, "LONG_INC"},
       {kLatInc, 1e-300, "more nodes"},
-      {kSLat, getDouble(good, kNLat), "S_LAT"},           // no rows at all
-      {kSLat, getDouble(good, kNLat) + 1800, "S_LAT"},    // south above north
-      {kELong, getDouble(good, kWLong) + 1800, "E_LONG"}, // east beyond west
+      {kSLat, getDouble(good, kNLat), "S_LAT"},            // no rows at all
+      {kSLat, getDouble(good, kNLat) + 1800, "S_LAT"},     // south above north
+      {kELong, getDouble(good, kWLong) + 1800, "E_LONG"},  // east beyond west
       {kSLat, -1e9, "90 degrees"},
       {kWLong, 1e12, "360"},
       {kNLat, getDouble(good, kNLat) + 900, "whole multiples"},
@@ -207,7 +211,8 @@ TEST(Ntv2Damaged, UnusableExtentsAndIncrementsAreRefused) {
   for (const Case& c : cases) {
     std::string bytes = good;
     putDouble(bytes, c.record, c.value);
-    expectRefused(dir, bytes, c.why, "record " + std::to_string(c.record) + " = " + std::to_string(c.value));
+    expectRefused(dir, bytes, c.why,
+                  "record " + std::to_string(c.record) + " = " + std::to_string(c.value));
   }
 }
 
@@ -268,14 +273,16 @@ TEST(Ntv2Damaged, SyntheticGridRefusesUnboundedExtents) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const ntv2::GridExtent bad[] = {
-      {45, 46, 64, inf, 300}, {45, 46, -inf, 66, 300}, {45, 46, 64, 1e300, 300}, {45, 46, 64, 66, inf},
-      {45, 46, 64, 66, nan},  {45, nan, 64, 66, 300},  {45, 46, 64, 66, 1},      {-90, 90, -360, 360, 1},
+      {45, 46, 64, inf, 300}, {45, 46, -inf, 66, 300}, {45, 46, 64, 1e300, 300},
+      {45, 46, 64, 66, inf},  {45, 46, 64, 66, nan},   {45, nan, 64, 66, 300},
+      {45, 46, 64, 66, 1},    {-90, 90, -360, 360, 1},
   };
   for (const auto& e : bad) {
     ntv2::File f;
     std::string error;
     EXPECT_FALSE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, e, "X", "", f, error))
-        << e.southDeg << " " << e.northDeg << " " << e.eastDeg << " " << e.westDeg << " " << e.spacingSeconds;
+        << e.southDeg << " " << e.northDeg << " " << e.eastDeg << " " << e.westDeg << " "
+        << e.spacingSeconds;
     EXPECT_FALSE(error.empty());
   }
 }
@@ -286,7 +293,8 @@ TEST(Ntv2Damaged, ThousandsOfSubfilesAreCheckedInOnePass) {
   TempDir dir;
   ntv2::File f;
   std::string error;
-  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45.0, 45.5, 64.0, 64.5, 1800}, "S0", "", f, error));
+  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45.0, 45.5, 64.0, 64.5, 1800}, "S0",
+                                  "", f, error));
   const ntv2::Subfile cell = f.subfiles[0];
   for (int i = 1; i < 3000; ++i) {
     ntv2::Subfile s = cell;
@@ -311,7 +319,8 @@ TEST(Ntv2Damaged, DamagedNamesInTheReasonStayOnOneLine) {
   putInt(bytes, kGsCount, 7);
   const Outcome o = readBytes(dir, bytes);
   EXPECT_FALSE(o.read);
-  EXPECT_NE(o.error.find("subfile \"A?B?L\""), std::string::npos) << o.error;  // "SMALL" overwritten
+  EXPECT_NE(o.error.find("subfile \"A?B?L\""), std::string::npos)
+      << o.error;  // "SMALL" overwritten
   bytes = smallGrid();
   bytes.replace(12 * 16, 6, "PA\nRNT");  // the PARENT key itself
   EXPECT_EQ(readBytes(dir, bytes).error.find_first_of("\r\n"), std::string::npos);

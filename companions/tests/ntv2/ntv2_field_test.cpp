@@ -89,23 +89,29 @@ TEST(SyntheticField, ParseFieldNames) {
 TEST(SyntheticGrid, RejectsEmptyOrReversedExtents) {
   ntv2::File f;
   std::string error;
-  EXPECT_FALSE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {46, 45, 60, 62, 300}, "X", "", f, error));
-  EXPECT_FALSE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 62, 60, 300}, "X", "", f, error));
-  EXPECT_FALSE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 60, 62, 0}, "X", "", f, error));
-  EXPECT_FALSE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 60, 62, 300}, "", "", f, error));
+  EXPECT_FALSE(
+      ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {46, 45, 60, 62, 300}, "X", "", f, error));
+  EXPECT_FALSE(
+      ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 62, 60, 300}, "X", "", f, error));
+  EXPECT_FALSE(
+      ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 60, 62, 0}, "X", "", f, error));
+  EXPECT_FALSE(
+      ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 60, 62, 300}, "", "", f, error));
 }
 
 TEST(Interpolate, NodesMidpointsAndOutside) {
   ntv2::File f;
   std::string error;
-  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Nad27ToNad83, {45, 46, 64, 66, 1800}, "T", "", f, error));
+  ASSERT_TRUE(
+      ntv2::syntheticGrid(ntv2::Field::Nad27ToNad83, {45, 46, 64, 66, 1800}, "T", "", f, error));
   const auto& s = f.subfiles[0];
   ntv2::Node n;
   ASSERT_TRUE(ntv2::interpolate(f, s.southLat + s.latInc, s.eastLong + 2 * s.longInc, n));
   EXPECT_FLOAT_EQ(n.latShift, s.at(1, 2).latShift);
   EXPECT_FLOAT_EQ(n.lonShift, s.at(1, 2).lonShift);
   ASSERT_TRUE(ntv2::interpolate(f, s.southLat + 0.5 * s.latInc, s.eastLong + 0.5 * s.longInc, n));
-  const double mean = (s.at(0, 0).latShift + s.at(0, 1).latShift + s.at(1, 0).latShift + s.at(1, 1).latShift) / 4.0;
+  const double mean =
+      (s.at(0, 0).latShift + s.at(0, 1).latShift + s.at(1, 0).latShift + s.at(1, 1).latShift) / 4.0;
   EXPECT_NEAR(n.latShift, mean, 1e-6);
   // The north-west corner itself is inside.
   EXPECT_TRUE(ntv2::interpolate(f, s.northLat, s.westLong, n));
@@ -122,7 +128,8 @@ TEST(ProjReadsOurGrid, ShiftAtANodeHasTheFileValueAndSign) {
   TempDir dir;
   ntv2::File f;
   std::string error;
-  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Nad27ToNad83, {44.5, 48.5, 63.5, 69.5, 300}, "NB", "", f, error));
+  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Nad27ToNad83, {44.5, 48.5, 63.5, 69.5, 300}, "NB",
+                                  "", f, error));
   const auto path = (dir.path / "NB2783.GSB").string();
   ASSERT_TRUE(ntv2::writeFile(path, f, error)) << error;
   Shift shift(path);
@@ -149,7 +156,8 @@ TEST(ProjReadsOurGrid, BetweenNodesAgreesWithOurInterpolation) {
   TempDir dir;
   ntv2::File f;
   std::string error;
-  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {43, 47.5, 59.5, 66.5, 300}, "NS", "", f, error));
+  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {43, 47.5, 59.5, 66.5, 300}, "NS", "",
+                                  f, error));
   const auto path = (dir.path / "NS77CS.GSB").string();
   ASSERT_TRUE(ntv2::writeFile(path, f, error)) << error;
   Shift shift(path);

@@ -104,7 +104,8 @@ TEST(Ntv2Read, ReadsAPublishedGrid) {
   EXPECT_EQ(g.systemFrom, "DHDN90");
   EXPECT_EQ(g.systemTo, "ETRS89");
   ASSERT_EQ(g.subfiles.size(), 1u);
-  EXPECT_EQ(g.subfiles[0].nodes.size(), static_cast<size_t>(g.subfiles[0].rows() * g.subfiles[0].columns()));
+  EXPECT_EQ(g.subfiles[0].nodes.size(),
+            static_cast<size_t>(g.subfiles[0].rows() * g.subfiles[0].columns()));
   // Germany lies east: the east edge is negative in the positive-west file.
   EXPECT_LT(g.subfiles[0].eastLong, 0);
 }

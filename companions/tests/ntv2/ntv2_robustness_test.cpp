@@ -19,7 +19,8 @@ TEST(Ntv2Robustness, MutatedFilesNeverCrashTheReader) {
   fs::create_directories(dir);
   ntv2::File f;
   std::string bytes, error;
-  ASSERT_TRUE(ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 64, 66, 1800}, "T", "", f, error));
+  ASSERT_TRUE(
+      ntv2::syntheticGrid(ntv2::Field::Ats77ToCsrs, {45, 46, 64, 66, 1800}, "T", "", f, error));
   ASSERT_TRUE(ntv2::encode(f, bytes, error));
   std::mt19937 gen(5);
   std::uniform_int_distribution<size_t> pos(0, bytes.size() - 1);
@@ -31,7 +32,8 @@ TEST(Ntv2Robustness, MutatedFilesNeverCrashTheReader) {
     for (int i = 0; i < changes; ++i) damaged[pos(gen)] = static_cast<char>(byte(gen));
     if (round % 5 == 0) damaged.resize(pos(gen));
     const auto path = (dir / "D.GSB").string();
-    std::ofstream(path, std::ios::binary).write(damaged.data(), static_cast<std::streamsize>(damaged.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(damaged.data(), static_cast<std::streamsize>(damaged.size()));
     ntv2::File g;
     if (!ntv2::readFile(path, g, error)) {
       EXPECT_FALSE(error.empty());

@@ -22,8 +22,7 @@ Plane projForward(const std::string& definition, const Geographic& point) {
   PJ_COORD out = proj_coord(HUGE_VAL, HUGE_VAL, 0, 0);
   if (pj != nullptr) {
     out = proj_trans(
-        pj, PJ_FWD,
-        proj_coord(proj_torad(-point.longitudeWest), proj_torad(point.latitude), 0, 0));
+        pj, PJ_FWD, proj_coord(proj_torad(-point.longitudeWest), proj_torad(point.latitude), 0, 0));
   }
   proj_destroy(pj);
   proj_context_destroy(context);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "record_layouts.h"
 #include "program_runner.h"
+#include "record_layouts.h"
 
 namespace {
 
@@ -183,7 +183,8 @@ TEST_F(Quillon27Program, NovaScotiaGridUsesTheMtmZoneOfTheMeridian) {
 
 TEST_F(Quillon27Program, GeographicToGridAndUtm) {  // rows 34 and 37
   const double lat = 46.0 + 5.0 / 60 + 3.2 / 3600;
-  const auto src = input({intoQuillon27LL("ORIGIN", 46.5, 66.5), intoQuillon27LL("P1", lat, 66.12)});
+  const auto src =
+      input({intoQuillon27LL("ORIGIN", 46.5, 66.5), intoQuillon27LL("P1", lat, 66.12)});
   const RunResult result = run(templateQ(Prov::NB, "1", "69.0", src));
   ASSERT_EQ(result.status, 0) << result.errorText;
   const auto dat = grid();
@@ -293,9 +294,9 @@ TEST_F(Quillon27Program, EmptyInputGivesTheHeadingOnly) {
 TEST_F(Quillon27Program, BadAnswersFailWithOneLineAndNoOutputs) {
   const auto src = input({intoQuillon27Plane("P1", "1000000", "1000000")});
   expectFailureWithoutOutputs(run(templateQ(Prov::NB, "3", "69.0", src)));
-  expectFailureWithoutOutputs(run(templateQ(Prov::NB, "2", "61.5", src)));   // no NB MTM
-  expectFailureWithoutOutputs(run(templateQ(Prov::NS, "2", "63.0", src)));   // EN needs MTM
-  expectFailureWithoutOutputs(run(templateQ(Prov::NS, "4", "64.5", src)));   // XY needs UTM
+  expectFailureWithoutOutputs(run(templateQ(Prov::NB, "2", "61.5", src)));  // no NB MTM
+  expectFailureWithoutOutputs(run(templateQ(Prov::NS, "2", "63.0", src)));  // EN needs MTM
+  expectFailureWithoutOutputs(run(templateQ(Prov::NS, "4", "64.5", src)));  // XY needs UTM
   expectFailureWithoutOutputs(run({"1", "2", "69.0"}));
   expectFailureWithoutOutputs(run({}));
 }

@@ -48,7 +48,7 @@ TEST(Quillon27GeographicRecord, ReadsTheIntoQuillon27LlLayout) {
 
 TEST(Quillon27GeographicRecord, RejectsBrokenRecords) {
   EXPECT_FALSE(parseGeographicRecord(""));
-  EXPECT_FALSE(parseGeographicRecord("450503.20000660712.00000"));   // no identifier
+  EXPECT_FALSE(parseGeographicRecord("450503.20000660712.00000"));    // no identifier
   EXPECT_FALSE(parseGeographicRecord("456503.20000660712.00000P1"));  // 65 minutes
   EXPECT_FALSE(parseGeographicRecord("450563.20000660712.00000P1"));  // 63 seconds
   EXPECT_FALSE(parseGeographicRecord("4505 3.2000x660712.00000P1"));

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "record_layouts.h"
 #include "program_runner.h"
+#include "record_layouts.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ class VesperanProgram : public ::testing::Test {
   TempDir work;
   TempDir bin;
 
-  std::string input(const std::vector<std::string>& records, const std::string& name = "INPUT.DAT") {
+  std::string input(const std::vector<std::string>& records,
+                    const std::string& name = "INPUT.DAT") {
     std::string text;
     for (const auto& r : records) text += r + "\r\n";
     writeText(work / name, text);
@@ -66,8 +67,8 @@ double ghostLongitude(const std::string& line) {
 constexpr double kMetresPerDegree = 111000.0;
 
 TEST_F(VesperanProgram, Ats77GridToGeographicAndUtm) {  // rows 10, 11
-  const auto src = input({intoVesperanEN("P1", 800000.0, 300000.0),
-                          intoVesperanEN("P2", 750000.0, 350000.0)});
+  const auto src =
+      input({intoVesperanEN("P1", 800000.0, 300000.0), intoVesperanEN("P2", 750000.0, 350000.0)});
   const RunResult result = run(templateV("1", "1", "2", src));
   ASSERT_EQ(result.status, 0) << result.errorText;
 
@@ -152,9 +153,9 @@ TEST_F(VesperanProgram, LumbrixNewFileAsInput) {  // rows 1, 4, 16, 19, 22
 
 TEST_F(VesperanProgram, NovaScotiaMtmZoneFromTheMeridianElseTheLongitude) {
   // 63.5 W lies in zone 5 by its longitude; the record's meridian 61.5 says 4.
-  const auto src = input({intoVesperanLL("Z4", 45.5, 63.5, "61.5"),
-                          intoVesperanLL("Z5", 45.5, 63.5, "64.5"),
-                          intoVesperanLL("BYLON", 45.5, 63.5)});
+  const auto src =
+      input({intoVesperanLL("Z4", 45.5, 63.5, "61.5"), intoVesperanLL("Z5", 45.5, 63.5, "64.5"),
+             intoVesperanLL("BYLON", 45.5, 63.5)});
   const RunResult result = run(templateV("1", "2", "1", src, "1"));
   ASSERT_EQ(result.status, 0) << result.errorText;
   const auto map = lines("XY_MAP.DAT");
@@ -169,8 +170,8 @@ TEST_F(VesperanProgram, NovaScotiaMtmZoneFromTheMeridianElseTheLongitude) {
 }
 
 TEST_F(VesperanProgram, NovaScotiaGridZoneFromTheEasting) {  // CSRS MTM NS 1997
-  const auto src = input({intoVesperanEN("A", 5050000.0, 14550000.0),
-                          intoVesperanEN("B", 5050000.0, 15450000.0)});
+  const auto src = input(
+      {intoVesperanEN("A", 5050000.0, 14550000.0), intoVesperanEN("B", 5050000.0, 15450000.0)});
   const RunResult result = run(templateV("2", "2", "2", src));
   ASSERT_EQ(result.status, 0) << result.errorText;
   const auto ll = lines("LL_GHOST.DAT");
@@ -184,12 +185,10 @@ TEST_F(VesperanProgram, GridToGeographicToGridClosesWithinAMillimetre) {
     std::string datum, province;
     double northing, easting;
   };
-  const Trip trips[] = {{"1", "1", 812345.678, 287654.321},
-                        {"2", "1", 7412345.678, 2587654.321},
-                        {"1", "3", 412345.678, 687654.321},
-                        {"2", "3", 812345.678, 387654.321},
-                        {"1", "2", 5012345.678, 4512345.678},
-                        {"2", "2", 4912345.678, 15487654.321}};
+  const Trip trips[] = {
+      {"1", "1", 812345.678, 287654.321},   {"2", "1", 7412345.678, 2587654.321},
+      {"1", "3", 412345.678, 687654.321},   {"2", "3", 812345.678, 387654.321},
+      {"1", "2", 5012345.678, 4512345.678}, {"2", "2", 4912345.678, 15487654.321}};
   for (const Trip& t : trips) {
     SCOPED_TRACE(t.datum + "/" + t.province);
     const auto src = input({intoVesperanEN("T", t.northing, t.easting)});
@@ -261,7 +260,8 @@ TEST_F(VesperanProgram, BadRecordFailsNamingItsLineAndLeavesNoOutputs) {
 }
 
 TEST_F(VesperanProgram, PointsNoProgramCanConvertFailCleanly) {
-  expectFailureWithoutOutputs(run(templateV("1", "1", "1", input({intoVesperanLL("FAR", 45.0, 75.0)}), "1")));
+  expectFailureWithoutOutputs(
+      run(templateV("1", "1", "1", input({intoVesperanLL("FAR", 45.0, 75.0)}), "1")));
   expectFailureWithoutOutputs(
       run(templateV("1", "1", "3", input({intoVesperanXY("U", 18, 400000.0, 5e6)}), "2")));
   expectFailureWithoutOutputs(

@@ -25,8 +25,7 @@ std::string explicitGrid(Datum datum, Grid grid) {
              ellipsoid;
     case Grid::PrinceEdwardIsland:
       return "+proj=sterea +lat_0=47.25 +lon_0=-63 +k=0.999912" +
-             std::string(ats ? " +x_0=700000 +y_0=400000" : " +x_0=400000 +y_0=800000") +
-             ellipsoid;
+             std::string(ats ? " +x_0=700000 +y_0=400000" : " +x_0=400000 +y_0=800000") + ellipsoid;
     case Grid::NovaScotiaMtm4:
       return "+proj=tmerc +lat_0=0 +lon_0=-61.5 +k=0.9999 +y_0=0" +
              std::string(ats ? " +x_0=4500000" : " +x_0=14500000") + ellipsoid;
@@ -46,9 +45,9 @@ class ExplicitProjection {
     proj_context_destroy(context_);
   }
   PlanePoint forward(const GeoPoint& point) const {
-    const PJ_COORD out = proj_trans(
-        pj_, PJ_FWD,
-        proj_coord(proj_torad(-point.longitudeWest), proj_torad(point.latitude), 0, 0));
+    const PJ_COORD out =
+        proj_trans(pj_, PJ_FWD,
+                   proj_coord(proj_torad(-point.longitudeWest), proj_torad(point.latitude), 0, 0));
     return {out.xy.x, out.xy.y};
   }
   bool valid() const { return pj_ != nullptr; }
@@ -96,8 +95,8 @@ TEST(VesperanProjections, NorthingFirstNewBrunswickGridsComeOutEastingFirst) {
   const PlanePoint csrs = projections.toGrid(Datum::Nad83Csrs, Grid::NewBrunswick, {46.5, 66.5});
   EXPECT_NEAR(csrs.easting, 2500000.0, 1e-6);
   EXPECT_NEAR(csrs.northing, 7500000.0, 1e-6);
-  const GeoPoint back = projections.fromGrid(Datum::Nad83Csrs, Grid::NewBrunswick,
-                                             {2500000.0, 7500000.0});
+  const GeoPoint back =
+      projections.fromGrid(Datum::Nad83Csrs, Grid::NewBrunswick, {2500000.0, 7500000.0});
   EXPECT_NEAR(back.latitude, 46.5, 1e-10);
   EXPECT_NEAR(back.longitudeWest, 66.5, 1e-10);
 }

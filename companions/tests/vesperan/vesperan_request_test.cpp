@@ -45,8 +45,7 @@ TEST(VesperanRequest, UtmInputTakesLayoutTwo) {
 }
 
 TEST(VesperanRequest, GeographicInputNamesItsLayout) {
-  EXPECT_EQ(read(templateV("1", "3", "1", "/w/INPUT.DAT", "1")).layout,
-            GeographicLayout::Vesperan);
+  EXPECT_EQ(read(templateV("1", "3", "1", "/w/INPUT.DAT", "1")).layout, GeographicLayout::Vesperan);
   const auto fromLumbrix = read(templateV("2", "3", "1", "/b/LL_GHOST.NEW", "2"));
   EXPECT_EQ(fromLumbrix.layout, GeographicLayout::LumbrixNew);
   EXPECT_EQ(fromLumbrix.province, Province::PrinceEdwardIsland);
@@ -58,12 +57,12 @@ TEST(VesperanRequest, PathKeepsInnerBlanks) {
 }
 
 TEST(VesperanRequest, AnswersThatDoNotFitAreRejected) {
-  EXPECT_THROW(read(templateV("3", "1", "2", "/w/INPUT.DAT")), CompanionError);   // datum
-  EXPECT_THROW(read(templateV("1", "4", "2", "/w/INPUT.DAT")), CompanionError);   // province
-  EXPECT_THROW(read(templateV("1", "1", "4", "/w/INPUT.DAT")), CompanionError);   // form
-  EXPECT_THROW(read(templateV("1", "1", "2", "")), CompanionError);               // no file
+  EXPECT_THROW(read(templateV("3", "1", "2", "/w/INPUT.DAT")), CompanionError);  // datum
+  EXPECT_THROW(read(templateV("1", "4", "2", "/w/INPUT.DAT")), CompanionError);  // province
+  EXPECT_THROW(read(templateV("1", "1", "4", "/w/INPUT.DAT")), CompanionError);  // form
+  EXPECT_THROW(read(templateV("1", "1", "2", "")), CompanionError);              // no file
   EXPECT_THROW(read(templateV("1", "1", "2", "/w/INPUT.DAT", "1")), CompanionError);
-  EXPECT_THROW(read(templateV("1", "1", "1", "/w/INPUT.DAT")), CompanionError);   // no layout
+  EXPECT_THROW(read(templateV("1", "1", "1", "/w/INPUT.DAT")), CompanionError);  // no layout
   EXPECT_THROW(read(templateV("1", "1", "1", "/w/INPUT.DAT", "3")), CompanionError);
   EXPECT_THROW(read(templateV("1", "1", "3", "/w/INPUT.DAT", "1")), CompanionError);
   EXPECT_THROW(read(companion_test::answerFile({"x", "1", "N", "Y", "1", "2", "2", "/f", "N"})),

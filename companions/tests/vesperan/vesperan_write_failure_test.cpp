@@ -26,7 +26,8 @@ class VesperanWriteFailure : public ::testing::Test {
 
   std::string input() {
     std::string text;
-    for (int i = 0; i < 20; ++i) text += intoVesperanLL("P" + std::to_string(i), 46.5, 66.5) + "\r\n";
+    for (int i = 0; i < 20; ++i)
+      text += intoVesperanLL("P" + std::to_string(i), 46.5, 66.5) + "\r\n";
     writeText(work / "INPUT.DAT", text);
     return (work / "INPUT.DAT").string();
   }
@@ -34,7 +35,8 @@ class VesperanWriteFailure : public ::testing::Test {
   void expectOneLine(const RunResult& result, const std::string& start) {
     EXPECT_EQ(result.status, 1) << "ended by a signal?";
     EXPECT_EQ(result.errorText.rfind(start, 0), 0u) << result.errorText;
-    EXPECT_EQ(std::count(result.errorText.begin(), result.errorText.end(), '\n'), 1) << result.errorText;
+    EXPECT_EQ(std::count(result.errorText.begin(), result.errorText.end(), '\n'), 1)
+        << result.errorText;
     EXPECT_TRUE(std::filesystem::is_empty(bin.path()));
   }
 };
@@ -52,19 +54,23 @@ TEST_F(VesperanWriteFailure, FileSizeLimitIsReportedWithTheFileAndReason) {
 // the end) is kept and reported when the files are finished.
 TEST_F(VesperanWriteFailure, FileSizeLimitHitWhileWritingIsReported) {
   std::string text;
-  for (int i = 0; i < 20000; ++i) text += intoVesperanLL("P" + std::to_string(i), 46.5, 66.5) + "\r\n";
+  for (int i = 0; i < 20000; ++i)
+    text += intoVesperanLL("P" + std::to_string(i), 46.5, 66.5) + "\r\n";
   writeText(work / "INPUT.DAT", text);
   const std::string src = (work / "INPUT.DAT").string();
-  const RunResult result = runProgramWithFileSizeLimit(VESPERAN_EXE, bin.path(), answers(src), 300000);
+  const RunResult result =
+      runProgramWithFileSizeLimit(VESPERAN_EXE, bin.path(), answers(src), 300000);
   expectOneLine(result, "VESPERAN: cannot write " + bin.path().string() + "/");
   EXPECT_NE(result.errorText.find("File too large"), std::string::npos) << result.errorText;
 }
 
 TEST_F(VesperanWriteFailure, UnreadableInputIsNamed) {
   std::filesystem::create_directories(work / "FOLDER.DAT");
-  const RunResult result = runProgram(VESPERAN_EXE, bin.path(), answers((work / "FOLDER.DAT").string()));
+  const RunResult result =
+      runProgram(VESPERAN_EXE, bin.path(), answers((work / "FOLDER.DAT").string()));
   expectOneLine(result, "VESPERAN: ");
-  EXPECT_NE(result.errorText.find((work / "FOLDER.DAT").string()), std::string::npos) << result.errorText;
+  EXPECT_NE(result.errorText.find((work / "FOLDER.DAT").string()), std::string::npos)
+      << result.errorText;
 }
 
 }  // namespace

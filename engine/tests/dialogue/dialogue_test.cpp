@@ -60,7 +60,7 @@ TEST(Dialogue, UnitCodes) {
 TEST(Dialogue, CentralMeridianField) {
     EXPECT_DOUBLE_EQ(answer("1\n4\n69\nT\nY\n").centralMeridian, 6.9);
     EXPECT_DOUBLE_EQ(answer("1\n4\n63.0\nT\nY\n").centralMeridian, 63.0);
-    EXPECT_DOUBLE_EQ(answer("1\n4\n5 7.0\nT\nY\n").centralMeridian, 57.0);  // blanks ignored
+    EXPECT_DOUBLE_EQ(answer("1\n4\n5 7.0\nT\nY\n").centralMeridian, 57.0);   // blanks ignored
     EXPECT_DOUBLE_EQ(answer("1\n4\n 5 7 .0\nT\nY\n").centralMeridian, 5.7);  // the point is beyond column 4
     // Only columns 1 to 4 are read.
     EXPECT_DOUBLE_EQ(answer("1\n4\n57.09\nT\nY\n").centralMeridian, 57.0);

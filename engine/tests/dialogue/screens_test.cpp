@@ -37,8 +37,8 @@ TEST(Screens, SummaryWithZoneAndMeridian) {
     std::ostringstream out;
     showSummary(out, o);
     std::string want = "\n\n\n\n\n\n\n" + sp(31) + "SUMMARY OF OPTIONS\n\n" + o.title + "\n\n\n" + sp(29) +
-                       "NS ATS77 TO NS NAD27  \n\n\n\n" + sp(26) + "NORTHING & EASTING (UTM)   \n\n\n\n" +
-                       sp(32) + "ZONE =  5\n\n\n" + sp(32) + "UTM CMER = 63.0\n";
+                       "NS ATS77 TO NS NAD27  \n\n\n\n" + sp(26) + "NORTHING & EASTING (UTM)   \n\n\n\n" + sp(32) +
+                       "ZONE =  5\n\n\n" + sp(32) + "UTM CMER = 63.0\n";
     EXPECT_EQ(out.str(), want);
 }
 

@@ -51,15 +51,15 @@ TEST(ControlFile, EveryBadLineIsNamedAndLeftOut) {
     std::vector<ControlStation> s;
     std::vector<std::string> e;
     const std::string text = std::string(kGood) +
-                             "P2,45,30,15\n"                                           // too few fields
-                             "P3,45,60,15,66,20,1,45,30,15,66,20,1\n"                  // minutes 60
-                             "P4,45,30,15,66,20,1,45,30,60.0,66,20,1\n"                // seconds 60
-                             "P5,45,30,15,66,20,1,45,30,15,66,20,1,0\n"                // weight 0
-                             "P6,45,30,15,66,20,1,45,30,15,66,20,1,1,9\n"              // too many
-                             "TOOLONGNAME,45,30,15,66,20,1,45,30,15,66,20,1\n"         // name
-                             "P1,45,30,15,66,20,1,45,30,15,66,20,1\n"                  // repeated
-                             "P9,4x,30,15,66,20,1,45,30,15,66,20,1\n"                  // degrees
-                             "P10,45,30,-1,66,20,1,45,30,15,66,20,1\n";                // sign
+                             "P2,45,30,15\n"                                    // too few fields
+                             "P3,45,60,15,66,20,1,45,30,15,66,20,1\n"           // minutes 60
+                             "P4,45,30,15,66,20,1,45,30,60.0,66,20,1\n"         // seconds 60
+                             "P5,45,30,15,66,20,1,45,30,15,66,20,1,0\n"         // weight 0
+                             "P6,45,30,15,66,20,1,45,30,15,66,20,1,1,9\n"       // too many
+                             "TOOLONGNAME,45,30,15,66,20,1,45,30,15,66,20,1\n"  // name
+                             "P1,45,30,15,66,20,1,45,30,15,66,20,1\n"           // repeated
+                             "P9,4x,30,15,66,20,1,45,30,15,66,20,1\n"           // degrees
+                             "P10,45,30,-1,66,20,1,45,30,15,66,20,1\n";         // sign
     EXPECT_FALSE(read(text, s, e));
     ASSERT_EQ(s.size(), 1u);
     ASSERT_EQ(e.size(), 9u);

@@ -24,9 +24,9 @@ namespace fs = std::filesystem;
 // README): the hand-made model's shift and polynomial, a smooth field of
 // 15 cm and 250 km, 1.5 cm of noise.
 struct Province {
-    const char* stem;      // NB_CONTROLS.TXT
-    const char* province;  // orvandel-fit's name
-    const char* model;     // hand-made model the field starts from
+    const char* stem;               // NB_CONTROLS.TXT
+    const char* province;           // orvandel-fit's name
+    const char* model;              // hand-made model the field starts from
     std::vector<std::string> area;  // south, north, east, west
     const char* spacing;
     const char* seed;
@@ -53,8 +53,8 @@ orvtest::RunResult run(const char* program, const std::vector<std::string>& args
 // when asked: the field depends on the seed and the area only.
 std::string draw(const Province& p, const std::string& spacing, const std::string& noise) {
     TempDir dir;
-    std::vector<std::string> args{"--polynomial-only", "--smooth", "0.15", "250", "--prefix", p.stem,
-                                  models(std::string(p.model) + ".txt")};
+    std::vector<std::string> args{
+        "--polynomial-only", "--smooth", "0.15", "250", "--prefix", p.stem, models(std::string(p.model) + ".txt")};
     args.insert(args.end(), p.area.begin(), p.area.end());
     args.insert(args.end(), {spacing, noise, p.seed});
     const orvtest::RunResult r = run(ORVANDEL_DRAW_EXE, args, dir);
@@ -88,9 +88,9 @@ TEST(DemoModels, CoefficientFilesAreWhatOrvandelFitMakes) {
         fs::create_directories(dir.path() / "CONTROLS");
         fs::create_directories(dir.path() / "DATAFILE");
         fs::copy_file(models(controls), dir.path() / "CONTROLS" / controls);
-        const orvtest::RunResult r = run(
-            ORVANDEL_FIT_EXE,
-            {"--province", p.province, "--both", "--controls", "CONTROLS/" + controls, "--dir", "DATAFILE"}, dir);
+        const orvtest::RunResult r =
+            run(ORVANDEL_FIT_EXE,
+                {"--province", p.province, "--both", "--controls", "CONTROLS/" + controls, "--dir", "DATAFILE"}, dir);
         ASSERT_EQ(r.status, 0) << r.errors;
         for (const std::string model : {p.forward, p.backward}) {
             for (const std::string& file : {model + ".DAT", model + "_FIT.TXT"}) {
@@ -121,8 +121,8 @@ TEST(DemoModels, FittedNbModelFollowsTheSmoothField) {
             const double toLat = direction == 1 ? s.ats77Lat : s.nad27Lat;
             const double toLon = direction == 1 ? s.ats77Lon : s.nad27Lon;
             orvandel::TransformedStation t;
-            ASSERT_TRUE(orvandel::transformStation(direction == 1 ? forward : backward, orvandel::GridLimits{},
-                                                   fromLat, fromLon, t))
+            ASSERT_TRUE(orvandel::transformStation(direction == 1 ? forward : backward, orvandel::GridLimits{}, fromLat,
+                                                   fromLon, t))
                 << s.name;
             const double north = (t.latitude - toLat) * 3600.0 * perSecond;
             const double east = (t.longitude - toLon) * 3600.0 * perSecond * std::cos(toLat * rad);
@@ -133,8 +133,8 @@ TEST(DemoModels, FittedNbModelFollowsTheSmoothField) {
         const double rms = std::sqrt(sum / static_cast<double>(checks.size()));
         EXPECT_LT(rms, 0.02) << "direction " << direction;
         EXPECT_LT(worst, 0.05) << "direction " << direction;
-        std::cout << "direction " << direction << ": " << checks.size() << " check points, RMS " << rms
-                  << " m, worst " << worst << " m\n";
+        std::cout << "direction " << direction << ": " << checks.size() << " check points, RMS " << rms << " m, worst "
+                  << worst << " m\n";
     }
 }
 

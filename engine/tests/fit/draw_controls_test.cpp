@@ -25,11 +25,10 @@ orvandel::CoefficientModel handMade(const std::string& name) {
 std::vector<orvfit::ControlStation> draw(const std::string& model, double noise) {
     orvtest::TempDir dir;
     orvtest::writeText(dir.file(".stdin"), "");
-    const orvtest::RunResult r = orvtest::runProgram(
-        ORVANDEL_DRAW_EXE,
-        {std::string(ORVANDEL_MODELS_DIR) + "/" + model + ".txt", "45.5", "47.5", "64.5", "67.5", "20",
-         std::to_string(noise), "3"},
-        dir.path(), dir.file(".stdin"), {});
+    const orvtest::RunResult r = orvtest::runProgram(ORVANDEL_DRAW_EXE,
+                                                     {std::string(ORVANDEL_MODELS_DIR) + "/" + model + ".txt", "45.5",
+                                                      "47.5", "64.5", "67.5", "20", std::to_string(noise), "3"},
+                                                     dir.path(), dir.file(".stdin"), {});
     EXPECT_EQ(r.status, 0) << r.errors;
     std::istringstream in(r.screen);
     std::vector<orvfit::ControlStation> stations;

@@ -125,10 +125,10 @@ TEST_F(FittedNb, TheOrvandelProgramLeavesTheReportedMisfits) {
         const auto& c = controls[i];
         const std::string& rec = temp5[i];
         ASSERT_EQ(records::readText(rec, 2, 10).substr(0, c.name.size()), c.name);
-        const double lat = std::stod(rec.substr(10, 4)) + std::stod(rec.substr(14, 4)) / 60.0 +
-                           std::stod(rec.substr(18, 8)) / 3600.0;
-        const double lon = std::stod(rec.substr(29, 4)) + std::stod(rec.substr(33, 4)) / 60.0 +
-                           std::stod(rec.substr(37, 8)) / 3600.0;
+        const double lat =
+            std::stod(rec.substr(10, 4)) + std::stod(rec.substr(14, 4)) / 60.0 + std::stod(rec.substr(18, 8)) / 3600.0;
+        const double lon =
+            std::stod(rec.substr(29, 4)) + std::stod(rec.substr(33, 4)) / 60.0 + std::stod(rec.substr(37, 8)) / 3600.0;
         const double dLat = (lat - c.ats77Lat) * 3600.0 * kPerSecond;
         const double dLon = (lon - c.ats77Lon) * 3600.0 * kPerSecond * cosLat(lat);
         EXPECT_NEAR(dLat, misfits[c.name].first, 1e-4 + printed) << c.name;
@@ -185,7 +185,8 @@ TEST(FitProof, BothDirectionsCloseWithinOneCentimetre) {
         for (double lon = kNbLonMin; lon <= kNbLonMax + 1e-9; lon += 0.1) {
             orvandel::TransformedStation there, home;
             ASSERT_TRUE(orvandel::transformStation(forward, orvandel::GridLimits{}, lat, lon, there));
-            ASSERT_TRUE(orvandel::transformStation(back, orvandel::GridLimits{}, there.latitude, there.longitude, home));
+            ASSERT_TRUE(
+                orvandel::transformStation(back, orvandel::GridLimits{}, there.latitude, there.longitude, home));
             const double dLat = (home.latitude - lat) * 3600.0 * kPerSecond;
             const double dLon = (home.longitude - lon) * 3600.0 * kPerSecond * cosLat(lat);
             worst = std::max(worst, std::hypot(dLat, dLon));

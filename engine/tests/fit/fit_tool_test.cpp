@@ -20,8 +20,8 @@ TEST(FitTool, WrongCommandLinesPrintTheUsage) {
     TempDir dir;
     const std::vector<std::vector<std::string>> wrong = {
         {},
-        {"--province", "NB", "--controls", "C.TXT"},                                   // no direction
-        {"--province", "NB", "--direction", "1", "--both", "--controls", "C.TXT"},     // both
+        {"--province", "NB", "--controls", "C.TXT"},                                // no direction
+        {"--province", "NB", "--direction", "1", "--both", "--controls", "C.TXT"},  // both
         {"--province", "QC", "--direction", "1", "--controls", "C.TXT"},
         {"--province", "NB", "--direction", "3", "--controls", "C.TXT"},
         {"--province", "NB", "--direction", "1", "--controls", "C.TXT", "--degree", "6"},
@@ -63,8 +63,8 @@ TEST(FitTool, RefusesAModelOverTheCapacity) {
 TEST(FitTool, WritesTheFileAndTheReportAndShowsTheReport) {
     TempDir dir;
     orvtest::writeText(dir.file("C.TXT"), controlText(nbPositions(50, 4), 0.02, 4));
-    const RunResult r = fit(dir, {"--province", "NB", "--direction", "2", "--controls", "C.TXT", "--degree", "2",
-                                  "--R", "0.2", "--origin", "46.5,66.3"});
+    const RunResult r = fit(dir, {"--province", "NB", "--direction", "2", "--controls", "C.TXT", "--degree", "2", "--R",
+                                  "0.2", "--origin", "46.5,66.3"});
     ASSERT_EQ(r.status, 0) << r.errors;
     const orvandel::CoefficientModel m = orvandel::readCoefficientFile(dir.file("TRNB7727.DAT"));
     EXPECT_EQ(m.header.direction, 2);
@@ -77,8 +77,7 @@ TEST(FitTool, WritesTheFileAndTheReportAndShowsTheReport) {
     EXPECT_NE(r.screen.find("ORVANDEL-FIT REPORT  NB  ATS77 TO NAD27"), std::string::npos) << r.screen;
     EXPECT_NE(r.screen.find("Report file                     TRNB7727_FIT.TXT"), std::string::npos);
     // The screen has everything but the table of every station.
-    EXPECT_EQ(report.substr(0, report.find("\nStation misfits")),
-              r.screen.substr(0, r.screen.find("  Report file")));
+    EXPECT_EQ(report.substr(0, report.find("\nStation misfits")), r.screen.substr(0, r.screen.find("  Report file")));
     EXPECT_NE(report.find("\nStation misfits"), std::string::npos);
 }
 

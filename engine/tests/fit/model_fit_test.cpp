@@ -17,7 +17,7 @@ namespace {
 // Controls whose corrections are exactly the polynomial `c` of the
 // normalised position at the given origin and scale.
 std::vector<orvfit::ControlStation> polynomialControls(const std::vector<std::complex<double>>& c, int count,
-                                                        double originLat, double originLon, double su, double sv) {
+                                                       double originLat, double originLon, double su, double sv) {
     std::vector<orvfit::ControlStation> controls;
     Random r(23);
     for (int i = 0; i < count; ++i) {

@@ -22,8 +22,8 @@ namespace fittest {
 inline std::complex<double> knownField(double lat, double lon) {
     const double a = lat - 46.4, b = lon - 66.3;
     const std::complex<double> z(a, 0.69 * b);
-    const std::complex<double> analytic =
-        std::complex<double>(0.36, -0.47) + 0.04 * std::exp(0.5 * z) + std::complex<double>(0.0, 0.03) * std::sin(0.8 * z);
+    const std::complex<double> analytic = std::complex<double>(0.36, -0.47) + 0.04 * std::exp(0.5 * z) +
+                                          std::complex<double>(0.0, 0.03) * std::sin(0.8 * z);
     const std::complex<double> local(0.002 * std::sin(1.3 * a + 0.7 * b), 0.002 * std::cos(1.7 * b - 0.5 * a));
     return analytic + local;
 }
@@ -86,7 +86,8 @@ inline std::vector<std::pair<double, double>> nbPositions(int count, std::uint64
     for (int i = 0; i < count; ++i) {
         const double lat = kNbLatMin + (kNbLatMax - kNbLatMin) * r.uniform();
         const double lon = kNbLonMin + (kNbLonMax - kNbLonMin) * r.uniform();
-        p.emplace_back(std::round(lat * 3600.0 * 32.0) / (3600.0 * 32.0), std::round(lon * 3600.0 * 32.0) / (3600.0 * 32.0));
+        p.emplace_back(std::round(lat * 3600.0 * 32.0) / (3600.0 * 32.0),
+                       std::round(lon * 3600.0 * 32.0) / (3600.0 * 32.0));
     }
     return p;
 }
@@ -104,7 +105,8 @@ inline std::string controlText(const std::vector<std::pair<double, double>>& pos
         knownAts77(lat, lon, aLat, aLon);
         aLat += noiseMetres * r.normal() / perSecond / 3600.0;
         aLon += noiseMetres * r.normal() / (perSecond * std::cos(lat * std::acos(-1.0) / 180.0)) / 3600.0;
-        text += "C" + std::to_string(i + 1) + "," + dms(lat) + "," + dms(lon) + "," + dms(aLat) + "," + dms(aLon) + "\n";
+        text +=
+            "C" + std::to_string(i + 1) + "," + dms(lat) + "," + dms(lon) + "," + dms(aLat) + "," + dms(aLon) + "\n";
     }
     return text;
 }

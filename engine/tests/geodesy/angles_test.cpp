@@ -13,21 +13,15 @@ using geodesy::RADDMS;
 
 constexpr double kDegPerRad = 57.29577951308233;
 
-TEST(DMSRAD, PositiveAngle) {
-    EXPECT_DOUBLE_EQ(DMSRAD(45, 30, 36.0F), (45.0 + 0.5 + 0.01) / kDegPerRad);
-}
+TEST(DMSRAD, PositiveAngle) { EXPECT_DOUBLE_EQ(DMSRAD(45, 30, 36.0F), (45.0 + 0.5 + 0.01) / kDegPerRad); }
 
-TEST(DMSRAD, NegativeMinutesAloneMakeTheAngleNegative) {
-    EXPECT_DOUBLE_EQ(DMSRAD(0, -30, 0.0F), -0.5 / kDegPerRad);
-}
+TEST(DMSRAD, NegativeMinutesAloneMakeTheAngleNegative) { EXPECT_DOUBLE_EQ(DMSRAD(0, -30, 0.0F), -0.5 / kDegPerRad); }
 
 TEST(DMSRAD, NegativeSecondsApplyToTheWholeAngle) {
     EXPECT_DOUBLE_EQ(DMSRAD(45, 0, -1.0F), -(45.0 + 1.0 / 3600.0) / kDegPerRad);
 }
 
-TEST(DMSRAD, NegativeDegrees) {
-    EXPECT_DOUBLE_EQ(DMSRAD(-66, 15, 1.0F), -(66.0 + 0.25 + 1.0 / 3600.0) / kDegPerRad);
-}
+TEST(DMSRAD, NegativeDegrees) { EXPECT_DOUBLE_EQ(DMSRAD(-66, 15, 1.0F), -(66.0 + 0.25 + 1.0 / 3600.0) / kDegPerRad); }
 
 TEST(DMSRAD, SecondsAreTakenAtSinglePrecision) {
     const float s = 12.34567F;

@@ -10,11 +10,11 @@
 
 namespace {
 
+using geodesy::CORMAT;
 using geodesy::COVCHK;
 using geodesy::COVMET;
 using geodesy::COVPRO;
 using geodesy::COVSWP;
-using geodesy::CORMAT;
 using geodesy::ERRELL;
 using geodesy::Mat2;
 using geodesy::MATMUL;
@@ -63,7 +63,7 @@ TEST(MATMUL, Mode1RectangularProduct) {
 }
 
 TEST(MATMUL, Mode2MayOverwriteA) {
-    std::vector<double> a{1, 3, 2, 4};  // [[1 2] [3 4]]
+    std::vector<double> a{1, 3, 2, 4};        // [[1 2] [3 4]]
     const std::vector<double> b{0, 1, 1, 0};  // swap columns
     ASSERT_TRUE(MATMUL(a, 2, 2, b, 2, 2, a, 2, 2, 2, 2, 2, 2).ok);
     EXPECT_EQ(a, (std::vector<double>{2, 4, 1, 3}));
@@ -136,12 +136,17 @@ TEST(COVCHK, Codes) {
 
 TEST(COVCHK, ThreeByThreeWithLeadingDimension) {
     std::array<double, 12> c{};  // 4 x 3 storage
-    c[0] = 4; c[5] = 9; c[10] = 1;
-    c[4] = 1; c[1] = 1;
+    c[0] = 4;
+    c[5] = 9;
+    c[10] = 1;
+    c[4] = 1;
+    c[1] = 1;
     EXPECT_EQ(COVCHK(c, 4, 3), 0);
-    c[9] = 3; c[6] = 3;  // (2,3)/(3,2): correlation 1 exactly
+    c[9] = 3;
+    c[6] = 3;  // (2,3)/(3,2): correlation 1 exactly
     EXPECT_EQ(COVCHK(c, 4, 3), 0);
-    c[9] = 3.5; c[6] = 3.5;
+    c[9] = 3.5;
+    c[6] = 3.5;
     EXPECT_EQ(COVCHK(c, 4, 3), 3);
 }
 

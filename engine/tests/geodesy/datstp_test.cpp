@@ -40,13 +40,10 @@ TEST(FormatRunDate, ElevenCharacters) {
     EXPECT_EQ(formatRunDate(1999, 1, 31), "31-JAN-1999");
 }
 
-TEST(FormatRunDate, SingleDigitDaysHaveALeadingZero) {
-    EXPECT_EQ(formatRunDate(2026, 5, 7), "07-MAY-2026");
-}
+TEST(FormatRunDate, SingleDigitDaysHaveALeadingZero) { EXPECT_EQ(formatRunDate(2026, 5, 7), "07-MAY-2026"); }
 
 TEST(FormatRunDate, EveryMonthAbbreviation) {
-    const char* months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                            "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    const char* months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
     for (int m = 1; m <= 12; ++m) {
         EXPECT_EQ(formatRunDate(2026, m, 1).substr(3, 3), months[m - 1]);
     }

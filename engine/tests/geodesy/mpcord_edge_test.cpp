@@ -35,9 +35,8 @@ MpcordArgs sentinel() {
 
 bool sameExceptIerr(const MpcordArgs& a, const MpcordArgs& b) {
     return a.ICODE == b.ICODE && a.IPROJ == b.IPROJ && a.PHI == b.PHI && a.LAM == b.LAM && a.CLL == b.CLL &&
-           a.MERIDN == b.MERIDN && a.EAST == b.EAST && a.NORTH == b.NORTH && a.CONV == b.CONV &&
-           a.SCALE == b.SCALE && a.CNE == b.CNE && a.SMAJ == b.SMAJ && a.SMIN == b.SMIN && a.AZ == b.AZ &&
-           a.FE == b.FE && a.FN == b.FN;
+           a.MERIDN == b.MERIDN && a.EAST == b.EAST && a.NORTH == b.NORTH && a.CONV == b.CONV && a.SCALE == b.SCALE &&
+           a.CNE == b.CNE && a.SMAJ == b.SMAJ && a.SMIN == b.SMIN && a.AZ == b.AZ && a.FE == b.FE && a.FN == b.FN;
 }
 
 TEST_F(Mpcord, InvalidIcodeTouchesNothingElse) {
@@ -370,7 +369,7 @@ TEST_F(Mpcord, CovarianceCodeOverwritesLimitAndZoneCodes) {
     a.IPROJ = 2;
     a.PHI = 47.5 * kDeg;  // outside Nova Scotia
     a.LAM = -61.0 * kDeg;
-    a.MERIDN = -64.5;     // and the wrong zone
+    a.MERIDN = -64.5;  // and the wrong zone
     MPCORD(a);
     EXPECT_EQ(a.IERR, 9);
     a.ICODE = 0;

@@ -79,8 +79,7 @@ double groundError(double dphi, double dlam, double phi) {
 // Compares MPCORD with the reference for `count` points of `box`;
 // meridianOf picks MERIDN for a point (degrees), 0 when unused.
 template <typename MeridianOf, typename ProjectionOf>
-void compare(int code, const Box& box, int count, unsigned seed, MeridianOf meridianOf,
-             ProjectionOf projectionOf) {
+void compare(int code, const Box& box, int count, unsigned seed, MeridianOf meridianOf, ProjectionOf projectionOf) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> lat(box.lat0, box.lat1);
     std::uniform_real_distribution<double> lon(box.lon0, box.lon1);
@@ -125,31 +124,29 @@ void compare(int code, const Box& box, int count, unsigned seed, MeridianOf meri
 
 TEST(MpcordAgainstReference, NewBrunswickStereographic) {
     const Projection ref(stereo(0.8115781021785567, -1.160643952577936, 300000, 800000));
-    compare(1, kNewBrunswick, 300, 11U, [](double) { return 0.0; },
-            [&](double) -> const Projection& { return ref; });
+    compare(
+        1, kNewBrunswick, 300, 11U, [](double) { return 0.0; }, [&](double) -> const Projection& { return ref; });
 }
 
 TEST(MpcordAgainstReference, PrinceEdwardIslandStereographic) {
     const Projection ref(stereo(0.8246680715685335, -1.0995574287580447, 700000, 400000));
-    compare(3, kPrinceEdwardIsland, 300, 13U, [](double) { return 0.0; },
-            [&](double) -> const Projection& { return ref; });
+    compare(
+        3, kPrinceEdwardIsland, 300, 13U, [](double) { return 0.0; }, [&](double) -> const Projection& { return ref; });
 }
 
 TEST(MpcordAgainstReference, NovaScotiaMtmZones4And5) {
     const Projection zone4(tmerc(-61.5, 0.9999, 4500000));
     const Projection zone5(tmerc(-64.5, 0.9999, 5500000));
-    compare(2, kNovaScotia, 400, 12U,
-            [](double lam) { return lam * 180.0 / kPi > -63.0 ? -61.5 : -64.5; },
-            [&](double meridn) -> const Projection& { return meridn == -61.5 ? zone4 : zone5; });
+    compare(
+        2, kNovaScotia, 400, 12U, [](double lam) { return lam * 180.0 / kPi > -63.0 ? -61.5 : -64.5; },
+        [&](double meridn) -> const Projection& { return meridn == -61.5 ? zone4 : zone5; });
 }
 
 TEST(MpcordAgainstReference, UtmZones19To21) {
     const Projection z19("+proj=utm +zone=19");
     const Projection z20("+proj=utm +zone=20");
     const Projection z21("+proj=utm +zone=21");
-    const auto meridianOf = [](double lam) {
-        return geodesy::UTMZON(lam).centralMeridian * 180.0 / kPi;
-    };
+    const auto meridianOf = [](double lam) { return geodesy::UTMZON(lam).centralMeridian * 180.0 / kPi; };
     const auto projectionOf = [&](double meridn) -> const Projection& {
         return meridn < -66.0 ? z19 : (meridn < -60.0 ? z20 : z21);
     };

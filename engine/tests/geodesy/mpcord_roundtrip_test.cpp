@@ -13,20 +13,16 @@ using geodesy::MpcordArgs;
 using mpcord_test::kDeg;
 
 struct Case {
-    int code;            // forward code
-    double meridn;       // degrees east
-    double lat0, lat1;   // degrees
-    double lon0, lon1;   // degrees east
+    int code;           // forward code
+    double meridn;      // degrees east
+    double lat0, lat1;  // degrees
+    double lon0, lon1;  // degrees east
 };
 
 // A grid of points over each projection's own territory.
 const Case kCases[] = {
-    {1, 0.0, 44.6, 48.0, -69.0, -64.0},
-    {2, -61.5, 44.6, 47.0, -63.0, -60.0},
-    {2, -64.5, 43.5, 46.0, -66.2, -63.0},
-    {3, 0.0, 45.95, 47.05, -64.4, -62.0},
-    {4, -69.0, 44.5, 48.0, -69.4, -66.0},
-    {4, -63.0, 43.5, 47.5, -65.99, -60.01},
+    {1, 0.0, 44.6, 48.0, -69.0, -64.0},    {2, -61.5, 44.6, 47.0, -63.0, -60.0}, {2, -64.5, 43.5, 46.0, -66.2, -63.0},
+    {3, 0.0, 45.95, 47.05, -64.4, -62.0},  {4, -69.0, 44.5, 48.0, -69.4, -66.0}, {4, -63.0, 43.5, 47.5, -65.99, -60.01},
     {4, -57.0, 45.5, 47.5, -59.99, -59.1},
 };
 

@@ -9,7 +9,8 @@ namespace mpcord_test {
 inline constexpr double kDeg = 0.017453292519968962;  // MPCORD's own factor
 
 // Forward call with ICODE 0.
-inline geodesy::MpcordArgs forward(geodesy::ZoneMemory& zones, int iproj, double latDeg, double lonDegEast, double meridn = 0.0) {
+inline geodesy::MpcordArgs forward(geodesy::ZoneMemory& zones, int iproj, double latDeg, double lonDegEast,
+                                   double meridn = 0.0) {
     geodesy::MpcordArgs a;
     a.IPROJ = iproj;
     a.PHI = latDeg * kDeg;
@@ -20,7 +21,8 @@ inline geodesy::MpcordArgs forward(geodesy::ZoneMemory& zones, int iproj, double
 }
 
 // Inverse call with ICODE 0.
-inline geodesy::MpcordArgs inverse(geodesy::ZoneMemory& zones, int iproj, double east, double north, double meridn = 0.0) {
+inline geodesy::MpcordArgs inverse(geodesy::ZoneMemory& zones, int iproj, double east, double north,
+                                   double meridn = 0.0) {
     geodesy::MpcordArgs a;
     a.IPROJ = iproj;
     a.EAST = east;

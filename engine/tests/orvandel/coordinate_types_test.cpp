@@ -8,9 +8,9 @@ struct Case {
     const char* name;
     std::vector<std::string> answers;
     const char* input;
-    char unit;        // unit code in TEMP2.DAT
+    char unit;  // unit code in TEMP2.DAT
     int stations;
-    bool listing;     // input listing in ORVANDEL.OUT
+    bool listing;  // input listing in ORVANDEL.OUT
 };
 
 class CoordinateTypes : public ::testing::TestWithParam<Case> {};
@@ -30,9 +30,8 @@ TEST_P(CoordinateTypes, EveryStationReachesTheOutputFiles) {
     EXPECT_EQ(run.lines("TRN_GHST.DAT").size(), static_cast<std::size_t>(c.stations));
     const auto report = run.lines("ORVANDEL.OUT");
     EXPECT_EQ(countContaining(report, "THIS POINT WAS NOT"), 0);
-    const bool hasListing = countContaining(report, "TRANSFORMED FROM THE") +
-                                countContaining(report, "TRANSFORMED  FROM  THE") >
-                            0;
+    const bool hasListing =
+        countContaining(report, "TRANSFORMED FROM THE") + countContaining(report, "TRANSFORMED  FROM  THE") > 0;
     EXPECT_EQ(hasListing, c.listing);
     EXPECT_NE(r.screen.find("END OF PROGRAM"), std::string::npos);
 }

@@ -5,9 +5,7 @@
 namespace orvtest {
 namespace {
 
-bool contains(const std::string& text, const std::string& needle) {
-    return text.find(needle) != std::string::npos;
-}
+bool contains(const std::string& text, const std::string& needle) { return text.find(needle) != std::string::npos; }
 
 TEST(DialogueRun, AnswerTwelveSelectsTransformationOne) {
     OrvandelRun run;
@@ -21,8 +19,7 @@ TEST(DialogueRun, AnswerTwelveSelectsTransformationOne) {
 TEST(DialogueRun, RestartForgetsTheZone) {
     OrvandelRun run;
     run.addInput("ns5_geo.dat", "INPUT.DAT");
-    const RunResult r = run.run({"5", "1", "4", "FIRST", "N", "5", "1", "", "SECOND", "Y", "F", "INPUT.DAT",
-                                 "1", ""});
+    const RunResult r = run.run({"5", "1", "4", "FIRST", "N", "5", "1", "", "SECOND", "Y", "F", "INPUT.DAT", "1", ""});
     ASSERT_EQ(r.status, 0) << r.errors;
     const std::string zoneLine = std::string(32, ' ') + "ZONE =  4";
     const auto first = r.screen.find("FIRST");

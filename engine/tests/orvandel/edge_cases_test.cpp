@@ -62,7 +62,8 @@ TEST(EdgeCaseRun, FortySixthTransformedStationStartsNewPages) {
 TEST(EdgeCaseRun, StationOnTheGridLimitIsTransformed) {
     OrvandelRun run;
     run.useModel(1, plainModel(44.0, 64.0));
-    run.addText("INPUT.DAT", joinLines({geoRecord("ONLIMIT", 43, 0, 0.0, 64, 0, 0.0), geoRecord("BELOW", 42, 59, 59.9, 64, 0, 0.0)}));
+    run.addText("INPUT.DAT", joinLines({geoRecord("ONLIMIT", 43, 0, 0.0, 64, 0, 0.0),
+                                        geoRecord("BELOW", 42, 59, 59.9, 64, 0, 0.0)}));
     ASSERT_EQ(run.run(geoAnswers("1")).status, 0);
     const auto temp5 = run.lines("TEMP5.DAT");
     ASSERT_EQ(temp5.size(), 1u);
@@ -74,7 +75,8 @@ TEST(EdgeCaseRun, RadiusOnePointNineIsInsideAndBeyondIsOutside) {
     OrvandelRun run;
     run.useModel(1, plainModel(45.0, 64.0));
     // u = 1.9 exactly at 46 54; a little more is beyond the radius.
-    run.addText("INPUT.DAT", joinLines({geoRecord("INSIDE", 46, 54, 0.0, 64, 0, 0.0), geoRecord("OUTSIDE", 46, 54, 1.0, 64, 0, 0.0)}));
+    run.addText("INPUT.DAT", joinLines({geoRecord("INSIDE", 46, 54, 0.0, 64, 0, 0.0),
+                                        geoRecord("OUTSIDE", 46, 54, 1.0, 64, 0, 0.0)}));
     ASSERT_EQ(run.run(geoAnswers("1")).status, 0);
     const auto temp5 = run.lines("TEMP5.DAT");
     ASSERT_EQ(temp5.size(), 1u);
@@ -142,8 +144,10 @@ TEST(EdgeCaseRun, ModelDirectionDecidesTheApproximateShift) {
     const auto temp5 = run.lines("TEMP5.DAT");
     ASSERT_EQ(temp5.size(), 1u);
     const std::string& t = temp5[0];
-    const double gotLat = std::stod(t.substr(10, 4)) + std::stod(t.substr(14, 4)) / 60 + std::stod(t.substr(18, 8)) / 3600;
-    const double gotLon = std::stod(t.substr(29, 4)) + std::stod(t.substr(33, 4)) / 60 + std::stod(t.substr(37, 8)) / 3600;
+    const double gotLat =
+        std::stod(t.substr(10, 4)) + std::stod(t.substr(14, 4)) / 60 + std::stod(t.substr(18, 8)) / 3600;
+    const double gotLon =
+        std::stod(t.substr(29, 4)) + std::stod(t.substr(33, 4)) / 60 + std::stod(t.substr(37, 8)) / 3600;
     EXPECT_NEAR(gotLat * 3600, lat * 3600, 1e-5);
     EXPECT_NEAR(gotLon * 3600, lon * 3600, 1e-5);
     // The other way round the shift would have moved it the other way.
@@ -201,8 +205,9 @@ TEST(EdgeCaseRun, LastStationOutsideTheGridStillGetsItsLine) {
 
 TEST(EdgeCaseRun, RepeatedNamesKeepTheirOwnCoordinates) {
     OrvandelRun run;
-    run.addText("INPUT.DAT", joinLines({geoRecord("FIRST", 46, 0, 0.0, 66, 0, 0.0), geoRecord("TWIN", 42, 0, 0.0, 66, 0, 0.0),
-                                        geoRecord("TWIN", 47, 0, 0.0, 65, 0, 0.0)}));
+    run.addText("INPUT.DAT",
+                joinLines({geoRecord("FIRST", 46, 0, 0.0, 66, 0, 0.0), geoRecord("TWIN", 42, 0, 0.0, 66, 0, 0.0),
+                           geoRecord("TWIN", 47, 0, 0.0, 65, 0, 0.0)}));
     ASSERT_EQ(run.run(geoAnswers("1")).status, 0);
     const auto temp5 = run.lines("TEMP5.DAT");
     ASSERT_EQ(temp5.size(), 2u);
@@ -239,8 +244,8 @@ TEST(EdgeCaseRun, EmptyLineEndsKeyboardInput) {
 
 TEST(EdgeCaseRun, KeyboardGridInput) {
     OrvandelRun run;
-    const RunResult r = run.run({"1", "2", "KEYS", "Y", "K", " FREDERICT    800720.170     966016.190     12.500",
-                                 "", ""});
+    const RunResult r =
+        run.run({"1", "2", "KEYS", "Y", "K", " FREDERICT    800720.170     966016.190     12.500", "", ""});
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(run.lines("TRN_CORD.DAT").size(), 1u);
     EXPECT_NE(r.screen.find(" XXXXXXXXX NNNNNNNNNN.NNN EEEEEEEEEE.EEE  HHHHH.HHH' (PRESS RETURN TWICE TO END)"),

@@ -6,9 +6,7 @@
 namespace orvtest {
 namespace {
 
-bool contains(const std::string& text, const std::string& needle) {
-    return text.find(needle) != std::string::npos;
-}
+bool contains(const std::string& text, const std::string& needle) { return text.find(needle) != std::string::npos; }
 
 const std::vector<std::string> kNbFeetRun{"1", "2", "T", "Y", "F", "INPUT.DAT", ""};
 
@@ -94,7 +92,8 @@ TEST(FailureRun, MissingDataFile) {
 
 TEST(FailureRun, MalformedStationRecordKeepsEarlierStations) {
     OrvandelRun run;
-    run.addText("INPUT.DAT", joinLines({geoRecord("GOOD", 46, 0, 0.0, 66, 0, 0.0), "  BAD       4X 10 10.00000 66 00  0.00000     0.000"}));
+    run.addText("INPUT.DAT", joinLines({geoRecord("GOOD", 46, 0, 0.0, 66, 0, 0.0),
+                                        "  BAD       4X 10 10.00000 66 00  0.00000     0.000"}));
     const RunResult r = run.run({"1", "1", "T", "Y", "F", "INPUT.DAT", "1", ""});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(contains(r.errors, "INPUT CONVERSION ERROR")) << r.errors;
@@ -103,7 +102,8 @@ TEST(FailureRun, MalformedStationRecordKeepsEarlierStations) {
 
 TEST(FailureRun, GarbageStationRecordsNeverCrash) {
     OrvandelRun run;
-    run.addText("INPUT.DAT", joinLines({std::string("\x01\xff\t  ???", 8), std::string(300, '9'), "1E300  1E300 1E300"}));
+    run.addText("INPUT.DAT",
+                joinLines({std::string("\x01\xff\t  ???", 8), std::string(300, '9'), "1E300  1E300 1E300"}));
     const RunResult r = run.run({"2", "2", "7", "T", "Y", "F", "INPUT.DAT", ""});
     EXPECT_TRUE(r.status == 0 || r.status == 2) << r.status;
 }

@@ -15,8 +15,8 @@ inline void expectGolden(const OrvandelRun& run, const std::string& caseName, co
     const fs::path dir = fs::path(KARTOVEX_TESTDATA) / "orvandel" / "golden" / caseName;
     const bool update = std::getenv("ORVANDEL_UPDATE_GOLDEN") != nullptr;
     if (update) fs::create_directories(dir);
-    const char* files[] = {"TEMP1.DAT", "TEMP2.DAT", "TEMP5.DAT", "ORVANDEL.OUT", "TRN_CORD.DAT",
-                           "TRN_GHST.DAT", "SCREEN.TXT"};
+    const char* files[] = {"TEMP1.DAT",    "TEMP2.DAT",    "TEMP5.DAT", "ORVANDEL.OUT",
+                           "TRN_CORD.DAT", "TRN_GHST.DAT", "SCREEN.TXT"};
     for (const char* name : files) {
         const std::string actual = std::string(name) == "SCREEN.TXT" ? screen : run.text(name);
         const std::string goldenPath = (dir / name).string();

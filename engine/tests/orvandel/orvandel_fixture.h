@@ -35,8 +35,7 @@ public:
         static const char* names[] = {"TRNB2777.DAT", "TRNS2777.DAT", "TRPE2777.DAT",
                                       "TRNB7727.DAT", "TRNS7727.DAT", "TRPE7727.DAT"};
         fs::create_directories(models.path());
-        ASSERT_TRUE(orvandel::writeCoefficientFile((models.path() / names[transformation - 1]).string(),
-                                                   model));
+        ASSERT_TRUE(orvandel::writeCoefficientFile((models.path() / names[transformation - 1]).string(), model));
         datafile = models.path().string();
     }
 
@@ -82,11 +81,11 @@ inline int countContaining(const std::vector<std::string>& lines, const std::str
 }
 
 // "  NAME      DD MM SS.SSSSS DD MM SS.SSSSS EEEE.EEE" in the ORVANDEL FORMAT layout.
-inline std::string geoRecord(const std::string& name, int ld, int lm, double ls, int od, int om,
-                             double os, double elevation = 0.0) {
+inline std::string geoRecord(const std::string& name, int ld, int lm, double ls, int od, int om, double os,
+                             double elevation = 0.0) {
     char buf[96];
-    std::snprintf(buf, sizeof buf, "  %-9.9s %2d %2d %8.5f %2d %2d %8.5f %9.3f", name.c_str(), ld, lm, ls,
-                  od, om, os, elevation);
+    std::snprintf(buf, sizeof buf, "  %-9.9s %2d %2d %8.5f %2d %2d %8.5f %9.3f", name.c_str(), ld, lm, ls, od, om, os,
+                  elevation);
     return buf;
 }
 

@@ -68,9 +68,9 @@ struct RunResult {
 // replace the environment (ORVANDEL_DATE is always fixed). `prepareChild`,
 // when given, runs in the child just before the program starts (limits,
 // signal dispositions).
-inline RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                            const fs::path& dir, const std::string& stdinFile,
-                            const std::vector<std::string>& env, void (*prepareChild)() = nullptr) {
+inline RunResult runProgram(const std::string& program, const std::vector<std::string>& args, const fs::path& dir,
+                            const std::string& stdinFile, const std::vector<std::string>& env,
+                            void (*prepareChild)() = nullptr) {
     const std::string outPath = (dir / ".screen").string();
     const std::string errPath = (dir / ".errors").string();
     std::vector<std::string> envStrings = env;

@@ -12,9 +12,7 @@
 namespace orvtest {
 namespace {
 
-bool contains(const std::string& text, const std::string& needle) {
-    return text.find(needle) != std::string::npos;
-}
+bool contains(const std::string& text, const std::string& needle) { return text.find(needle) != std::string::npos; }
 
 int lineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
@@ -62,12 +60,12 @@ TEST(ClosingAnswer, ADigitABlankOrNoLineAtAllEndNormally) {
 
 TEST(EmptyStations, AnEmptyStationFileIsAnErrorInEveryVariant) {
     const std::vector<std::vector<std::string>> cases{
-        {"1", "1", "T", "Y", "F", "EMPTY.DAT", "1", ""},       // geographic, NAD27 to ATS77
-        {"4", "1", "T", "Y", "F", "EMPTY.DAT", "2", ""},       // GHOST geographic, ATS77 to NAD27
-        {"1", "2", "T", "Y", "F", "EMPTY.DAT", ""},            // NAD27 grid feet
-        {"2", "3", "4", "T", "Y", "F", "EMPTY.DAT", ""},       // NAD27 grid metres
-        {"1", "4", "69.0", "T", "Y", "F", "EMPTY.DAT", ""},    // NAD27 UTM
-        {"6", "3", "T", "Y", "F", "EMPTY.DAT", ""},            // ATS77 grid
+        {"1", "1", "T", "Y", "F", "EMPTY.DAT", "1", ""},     // geographic, NAD27 to ATS77
+        {"4", "1", "T", "Y", "F", "EMPTY.DAT", "2", ""},     // GHOST geographic, ATS77 to NAD27
+        {"1", "2", "T", "Y", "F", "EMPTY.DAT", ""},          // NAD27 grid feet
+        {"2", "3", "4", "T", "Y", "F", "EMPTY.DAT", ""},     // NAD27 grid metres
+        {"1", "4", "69.0", "T", "Y", "F", "EMPTY.DAT", ""},  // NAD27 UTM
+        {"6", "3", "T", "Y", "F", "EMPTY.DAT", ""},          // ATS77 grid
     };
     for (const auto& answers : cases) {
         OrvandelRun run;
@@ -85,10 +83,9 @@ TEST(EmptyStations, AnEmptyStationFileIsAnErrorInEveryVariant) {
 }
 
 TEST(EmptyStations, NoStationsFromTheKeyboardIsAnError) {
-    for (const std::vector<std::string>& answers :
-         {std::vector<std::string>{"4", "3", "NONE", "Y", "K", "", ""},
-          std::vector<std::string>{"1", "1", "NONE", "Y", "K", "", ""},
-          std::vector<std::string>{"1", "1", "NONE", "Y", "K"}}) {
+    for (const std::vector<std::string>& answers : {std::vector<std::string>{"4", "3", "NONE", "Y", "K", "", ""},
+                                                    std::vector<std::string>{"1", "1", "NONE", "Y", "K", "", ""},
+                                                    std::vector<std::string>{"1", "1", "NONE", "Y", "K"}}) {
         OrvandelRun run;
         const RunResult r = run.run(answers);
         EXPECT_EQ(r.status, 2);
@@ -170,8 +167,24 @@ TEST(DamagedCoefficients, ACutDemoFileIsRefusedWhereverItIsCut) {
     ASSERT_GT(whole.size(), 200u);
     // Inside both length markers, at the record boundaries, in record 2 and
     // one byte short of the end.
-    const std::size_t cuts[] = {0, 1, 3, 4, 5, 50, 87, 88, 91, 92, 93, 95, 96, 97, whole.size() / 2,
-                                whole.size() - 5, whole.size() - 4, whole.size() - 1};
+    const std::size_t cuts[] = {0,
+                                1,
+                                3,
+                                4,
+                                5,
+                                50,
+                                87,
+                                88,
+                                91,
+                                92,
+                                93,
+                                95,
+                                96,
+                                97,
+                                whole.size() / 2,
+                                whole.size() - 5,
+                                whole.size() - 4,
+                                whole.size() - 1};
     for (std::size_t cut : cuts) {
         OrvandelRun run;
         fs::create_directories(run.models.path());
@@ -277,7 +290,8 @@ TEST(HostileNumbers, EveryRouteEndsAndAccountsForItsStation) {
             const std::string sb = b.find("E30") != std::string::npos ? "-1E38" : b.substr(0, 8);
             orvandelFormat.push_back(
                 placed({{3, "HUGE"}, {13, "99"}, {16, "99"}, {19, sa}, {28, "99"}, {31, "99"}, {34, sb}}));
-            ghost.push_back(placed({{7, "HUGE"}, {41, "99"}, {43, "999"}, {46, sa}, {56, "999"}, {59, "999"}, {62, sb}}));
+            ghost.push_back(
+                placed({{7, "HUGE"}, {41, "99"}, {43, "999"}, {46, sa}, {56, "999"}, {59, "999"}, {62, sb}}));
         }
     }
     struct Route {

@@ -27,9 +27,7 @@ std::string numbered(int i) {
 
 class OutputStage : public ::testing::Test {
 protected:
-    void SetUp() override {
-        orvtest::writeText(dir.file("ORVANDEL.OUT"), "");
-    }
+    void SetUp() override { orvtest::writeText(dir.file("ORVANDEL.OUT"), ""); }
     void stations(const std::vector<std::string>& names, char unit = 'F') {
         std::string temp2 = "TITLE\n";
         temp2.append(formatParameterRecord(1));

@@ -33,8 +33,9 @@ StationResult result() {
 
 TEST(OutputTables, ToAts77Line) {
     const std::string s = toAts77Line(station('F'), result());
-    EXPECT_EQ(s, " FREDERICT  NB      800720.17     966016.19     F       739246.109    289678.524"
-                 "    5091582.490    683423.782   19");
+    EXPECT_EQ(s,
+              " FREDERICT  NB      800720.17     966016.19     F       739246.109    289678.524"
+              "    5091582.490    683423.782   19");
     EXPECT_EQ(s.size(), 114u);
 }
 

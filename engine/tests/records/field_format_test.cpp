@@ -97,9 +97,9 @@ std::string refText(const std::string& text, int width) {
 
 // Every Fw.d the engine writes, and neighbours.
 const std::vector<std::pair<int, int>> kFixedFormats = {
-    {4, 1},  {6, 1},  {7, 3},  {7, 4},  {8, 3},  {8, 5},  {9, 3},   {9, 6},  {10, 2}, {10, 5}, {11, 3},
-    {12, 2}, {12, 3}, {13, 2}, {13, 3}, {14, 3}, {15, 3}, {20, 10}, {1, 0},  {2, 0},  {3, 1},  {5, 2},
-    {16, 8}, {18, 12}, {22, 15}, {24, 16}, {30, 20}};
+    {4, 1},  {6, 1},  {7, 3},  {7, 4},  {8, 3},  {8, 5},   {9, 3},   {9, 6},   {10, 2},
+    {10, 5}, {11, 3}, {12, 2}, {12, 3}, {13, 2}, {13, 3},  {14, 3},  {15, 3},  {20, 10},
+    {1, 0},  {2, 0},  {3, 1},  {5, 2},  {16, 8}, {18, 12}, {22, 15}, {24, 16}, {30, 20}};
 
 double randomValue(std::mt19937_64& rng) {
     std::uniform_int_distribution<int> kind(0, 9);
@@ -122,8 +122,7 @@ double randomValue(std::mt19937_64& rng) {
             std::uniform_int_distribution<long long> k(-100000000LL, 100000000LL);
             std::uniform_int_distribution<int> d(1, 6), steps(-3, 3);
             double v = (static_cast<double>(k(rng)) + 0.5) / std::pow(10.0, d(rng));
-            for (int s = steps(rng); s != 0; s += s > 0 ? -1 : 1)
-                v = std::nextafter(v, s > 0 ? 1e308 : -1e308);
+            for (int s = steps(rng); s != 0; s += s > 0 ? -1 : 1) v = std::nextafter(v, s > 0 ? 1e308 : -1e308);
             return v;
         }
         case 4: {  // just below a power of ten: rounding adds a digit
@@ -145,14 +144,55 @@ double randomValue(std::mt19937_64& rng) {
     }
 }
 
-const double kEdgeValues[] = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.05, 0.15, 0.25, 0.35, 0.0005, -0.0005,
-                              0.00049999, 1e-300, -1e-300, 4.9e-324, -4.9e-324, 0.125, 0.375, 1e15, 1e16,
-                              -1e16, 9.9999999e15, 1e17, 1e299, 9.99e299, 1e300, -1e300, 1e308,
-                              123456789.0125, 59.999995, 0.999995, -0.999995, 9.996, 9.994, 99.95, 0.95,
-                              -0.95, 1125899906842623.5, 1125899906842624.0, 4503599627370495.5,
-                              std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-                              std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::infinity(),
-                              -std::numeric_limits<double>::infinity(), std::nan(""), -std::nan("")};
+const double kEdgeValues[] = {0.0,
+                              -0.0,
+                              0.5,
+                              -0.5,
+                              1.5,
+                              2.5,
+                              -2.5,
+                              0.05,
+                              0.15,
+                              0.25,
+                              0.35,
+                              0.0005,
+                              -0.0005,
+                              0.00049999,
+                              1e-300,
+                              -1e-300,
+                              4.9e-324,
+                              -4.9e-324,
+                              0.125,
+                              0.375,
+                              1e15,
+                              1e16,
+                              -1e16,
+                              9.9999999e15,
+                              1e17,
+                              1e299,
+                              9.99e299,
+                              1e300,
+                              -1e300,
+                              1e308,
+                              123456789.0125,
+                              59.999995,
+                              0.999995,
+                              -0.999995,
+                              9.996,
+                              9.994,
+                              99.95,
+                              0.95,
+                              -0.95,
+                              1125899906842623.5,
+                              1125899906842624.0,
+                              4503599627370495.5,
+                              std::numeric_limits<double>::max(),
+                              std::numeric_limits<double>::min(),
+                              std::numeric_limits<double>::denorm_min(),
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(),
+                              std::nan(""),
+                              -std::nan("")};
 
 TEST(FieldFormat, FixedEqualsPrintfOnEdgeValues) {
     for (double v : kEdgeValues) {
@@ -218,7 +258,16 @@ TEST(FieldFormat, FixedKnownTexts) {
 
 TEST(FieldFormat, IntEqualsReference) {
     std::mt19937_64 rng(11);
-    const long long edges[] = {0, 1, -1, 9, 10, -9, -10, 99999, 100000, std::numeric_limits<long long>::max(),
+    const long long edges[] = {0,
+                               1,
+                               -1,
+                               9,
+                               10,
+                               -9,
+                               -10,
+                               99999,
+                               100000,
+                               std::numeric_limits<long long>::max(),
                                std::numeric_limits<long long>::min()};
     for (long long v : edges) {
         for (int w = -1; w <= 21; ++w) ASSERT_EQ(records::formatInt(v, w), refInt(v, w)) << v << " I" << w;

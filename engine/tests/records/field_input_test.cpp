@@ -35,18 +35,42 @@ void expectSame(const std::string& line, int first, int last, Fast fast, Shared 
 }
 
 void check(const std::string& line, int first, int last, int decimals) {
-    expectSame(line, first, last, [&] { return intInput(line, first, last); },
-               [&] { return records::readInt(line, first, last); });
-    expectSame(line, first, last, [&] { return realInput(line, first, last, decimals); },
-               [&] { return records::readReal(line, first, last, decimals); });
-    expectSame(line, first, last, [&] { return singleInput(line, first, last, decimals); },
-               [&] { return records::readSingle(line, first, last, decimals); });
+    expectSame(
+        line, first, last, [&] { return intInput(line, first, last); },
+        [&] { return records::readInt(line, first, last); });
+    expectSame(
+        line, first, last, [&] { return realInput(line, first, last, decimals); },
+        [&] { return records::readReal(line, first, last, decimals); });
+    expectSame(
+        line, first, last, [&] { return singleInput(line, first, last, decimals); },
+        [&] { return records::readSingle(line, first, last, decimals); });
 }
 
 TEST(FieldInput, ListedForms) {
-    const char* fields[] = {"", "   ", "45.0", " 45.0", "-12.50000", "12345", "  -7", "1 2.5", "1.2.3",
-                            "-", "+5", "+5.5", ".5", "5.", "-0.0", "-0", "1E3", "1.5D2", "x", "12a",
-                            "99999999999999999999", "00012.34567", "9.999999999999999999", " - 5"};
+    const char* fields[] = {"",
+                            "   ",
+                            "45.0",
+                            " 45.0",
+                            "-12.50000",
+                            "12345",
+                            "  -7",
+                            "1 2.5",
+                            "1.2.3",
+                            "-",
+                            "+5",
+                            "+5.5",
+                            ".5",
+                            "5.",
+                            "-0.0",
+                            "-0",
+                            "1E3",
+                            "1.5D2",
+                            "x",
+                            "12a",
+                            "99999999999999999999",
+                            "00012.34567",
+                            "9.999999999999999999",
+                            " - 5"};
     for (const char* f : fields) {
         for (int d : {0, 1, 3, 5}) check(f, 1, 12, d);
         check(std::string("AB") + f, 3, 10, 3);
@@ -81,15 +105,15 @@ TEST(FieldInput, LongFieldsAndSinglePrecisionLimits) {
         for (int k = 0; k < n; ++k) digits += static_cast<char>('0' + digit(rng));
         std::uniform_int_distribution<int> point(1, n);
         const int p = point(rng);
-        std::string f = digits.substr(0, static_cast<std::size_t>(p)) + "." + digits.substr(static_cast<std::size_t>(p));
+        std::string f =
+            digits.substr(0, static_cast<std::size_t>(p)) + "." + digits.substr(static_cast<std::size_t>(p));
         if (p == n) f += "5";
         if (i % 2 == 1) f = "-" + f;
         check(" " + f + " ", 1, static_cast<int>(f.size()) + 2, 3);
     }
-    for (const char* f : {"16777216.", "16777217.0", "16777215.0", "1677721.7", "16.777217", "16.777216",
-                          "0.16777217", "1.6777217", "99999999.9", "9.99999999", "123456789012345.0",
-                          "1234567890123456.0", "0.000000000000001", "-999999999", "-2147483648",
-                          "2147483647", "999999999", "1000000000"}) {
+    for (const char* f : {"16777216.", "16777217.0", "16777215.0", "1677721.7", "16.777217", "16.777216", "0.16777217",
+                          "1.6777217", "99999999.9", "9.99999999", "123456789012345.0", "1234567890123456.0",
+                          "0.000000000000001", "-999999999", "-2147483648", "2147483647", "999999999", "1000000000"}) {
         check(f, 1, 20, 0);
         check(f, 1, 20, 5);
     }

@@ -51,13 +51,9 @@ TEST(ReadInt, BlanksInsideAreIgnored) {
     EXPECT_EQ(readInt("- 1 2", 1, 5), -12);
 }
 
-TEST(ReadInt, ShortLineReadsTheRemainderAsBlanks) {
-    EXPECT_EQ(readInt("  4", 1, 6), 4);
-}
+TEST(ReadInt, ShortLineReadsTheRemainderAsBlanks) { EXPECT_EQ(readInt("  4", 1, 6), 4); }
 
-TEST(ReadInt, LoneSignIsZero) {
-    EXPECT_EQ(readInt("  - ", 1, 4), 0);
-}
+TEST(ReadInt, LoneSignIsZero) { EXPECT_EQ(readInt("  - ", 1, 4), 0); }
 
 TEST(ReadInt, MalformedFieldsThrow) {
     EXPECT_THROW(readInt("4.5", 1, 3), InputConversionError);
@@ -136,9 +132,7 @@ TEST(ReadReal, MalformedFieldsThrow) {
     EXPECT_THROW(readReal("+-1", 1, 3, 1), InputConversionError);
 }
 
-TEST(ReadReal, LoneSignIsZero) {
-    EXPECT_EQ(readReal("  -  ", 1, 5, 2), 0.0);
-}
+TEST(ReadReal, LoneSignIsZero) { EXPECT_EQ(readReal("  -  ", 1, 5, 2), 0.0); }
 
 TEST(ReadReal, DecimalRoundingIsCorrect) {
     EXPECT_EQ(readReal("0.1", 1, 3, 0), 0.1);

@@ -58,8 +58,8 @@ TEST(FormatFixed, NegativeZeroFollowsPrintf) {
 TEST(FormatFixed, LeadingZeroOfSmallValues) {
     EXPECT_EQ(formatFixed(0.5, 5, 2), " 0.50");
     EXPECT_EQ(formatFixed(0.5, 4, 2), "0.50");
-    EXPECT_EQ(formatFixed(0.5, 3, 2), ".50");   // exactly one short: zero dropped
-    EXPECT_EQ(formatFixed(0.5, 2, 2), "**");    // still too wide
+    EXPECT_EQ(formatFixed(0.5, 3, 2), ".50");  // exactly one short: zero dropped
+    EXPECT_EQ(formatFixed(0.5, 2, 2), "**");   // still too wide
     EXPECT_EQ(formatFixed(-0.5, 4, 2), "-.50");
     EXPECT_EQ(formatFixed(-0.5, 3, 2), "***");
     EXPECT_EQ(formatFixed(0.0, 3, 2), ".00");

@@ -30,7 +30,8 @@ TEST(InputListing, GeographicHeaderLines) {
     std::vector<std::string> lines;
     while (std::getline(in, l)) lines.push_back(l);
     ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[2], "    *****  GEOGRAPHICS  TO  BE  TRANSFORMED  FROM  THE  1977  DATUM  TO  THE  1927  DATUM  *****");
+    EXPECT_EQ(lines[2],
+              "    *****  GEOGRAPHICS  TO  BE  TRANSFORMED  FROM  THE  1977  DATUM  TO  THE  1927  DATUM  *****");
     EXPECT_EQ(lines[4].find("PROVINCE"), 1u);
     EXPECT_EQ(lines[4].find("STATION"), 17u);
     EXPECT_EQ(lines[4].find("LATITUDE"), 31u);
@@ -46,11 +47,13 @@ TEST(InputListing, GridHeaderHasABlankLineOnlyForNad27Input) {
     writeGridPageHeader(nad27, 0, kTitle, "07-DEC-2026", true);
     writeGridPageHeader(ats77, 0, kTitle, "07-DEC-2026", false);
     EXPECT_EQ(nad27.str().substr(0, 10), "   LISTING");
-    const std::string columns = std::string(30, ' ') +
-                                "PROVINCE       STATION        NORTHING        EASTING        UNITS  ZONE\n";
+    const std::string columns =
+        std::string(30, ' ') + "PROVINCE       STATION        NORTHING        EASTING        UNITS  ZONE\n";
     EXPECT_EQ(nad27.str().substr(nad27.str().size() - columns.size() - 1), columns + "\n");
     EXPECT_EQ(ats77.str().substr(ats77.str().size() - columns.size()), columns);
-    EXPECT_NE(ats77.str().find(std::string(18, ' ') + "***** PROVINCIAL GRID 'COORDINATES TO BE TRANSFORMED FROM THE 1977 DATUM 'TO THE 1927 DATUM *****"),
+    EXPECT_NE(ats77.str().find(
+                  std::string(18, ' ') +
+                  "***** PROVINCIAL GRID 'COORDINATES TO BE TRANSFORMED FROM THE 1977 DATUM 'TO THE 1927 DATUM *****"),
               std::string::npos);
 }
 

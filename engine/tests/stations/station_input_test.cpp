@@ -137,8 +137,7 @@ TEST(StationInput, InvalidProvinceStopsWithCode16) {
         EXPECT_EQ(stop.status(), 16);
         EXPECT_STREQ(stop.what(), "STOP 16: INVALID PROVINCE CODE 'QC ' AT STATION STN      ");
     }
-    EXPECT_NE(s.screen.str().find(" INVALID PROVINCE CODE ( QC  ) AT STATION NUMBERSTN      \n"),
-              std::string::npos);
+    EXPECT_NE(s.screen.str().find(" INVALID PROVINCE CODE ( QC  ) AT STATION NUMBERSTN      \n"), std::string::npos);
 }
 
 TEST(StationInput, UtmInputHasNoListing) {

@@ -98,8 +98,8 @@ TEST(StationRecords, WrittenRecordsReadBack) {
     s.easting = 966016.19;
     s.elevation = 12.5;
     EXPECT_EQ(formatGridFileRecord(s), "FREDERICT   800720.170   966016.190   12.500");
-    for (const GridStation& back : {parseGridFileRecord(formatGridFileRecord(s)),
-                                    parseGridKeyboardRecord(formatGridKeyboardRecord(s))}) {
+    for (const GridStation& back :
+         {parseGridFileRecord(formatGridFileRecord(s)), parseGridKeyboardRecord(formatGridKeyboardRecord(s))}) {
         EXPECT_EQ(back.name, s.name);
         EXPECT_DOUBLE_EQ(back.northing, s.northing);
         EXPECT_DOUBLE_EQ(back.easting, s.easting);

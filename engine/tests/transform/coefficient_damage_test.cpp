@@ -75,8 +75,7 @@ TEST(CoefficientDamage, NonFiniteHeaderValuesAreRefused) {
 TEST(CoefficientDamage, ZeroScaleOrDivisorIsRefused) {
     orvtest::TempDir dir;
     const std::string path = dir.file("TRNS2777.DAT");
-    const char* names[] = {"LATITUDE SCALE FACTOR", "LONGITUDE SCALE FACTOR", "LATITUDE DIVISOR",
-                           "LONGITUDE DIVISOR"};
+    const char* names[] = {"LATITUDE SCALE FACTOR", "LONGITUDE SCALE FACTOR", "LATITUDE DIVISOR", "LONGITUDE DIVISOR"};
     for (int i = 5; i < 9; ++i) {
         for (double zero : {0.0, -0.0}) {
             CoefficientModel m = smallModel();
@@ -126,8 +125,7 @@ TEST(CoefficientDamage, NonFiniteModelValuesAreRefused) {
         ASSERT_TRUE(writeCoefficientFile(path, m));
         const std::string why = refusal(path);
         EXPECT_NE(why.find(path), std::string::npos) << i << ": " << why;
-        EXPECT_NE(why.find("RECORD 2 VALUE " + std::to_string(i + 1) + " IS NOT A FINITE NUMBER"),
-                  std::string::npos)
+        EXPECT_NE(why.find("RECORD 2 VALUE " + std::to_string(i + 1) + " IS NOT A FINITE NUMBER"), std::string::npos)
             << why;
     }
 }

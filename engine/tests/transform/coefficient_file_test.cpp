@@ -51,8 +51,8 @@ TEST(CoefficientFile, LayoutOnDisk) {
     // 4 + 84 + 4, then 4 + (5*2 + 2*3 + 1) * 8 + 4.
     ASSERT_EQ(bytes.size(), 92u + 8u + 17u * 8u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x54\0\0\0", 4));
-    EXPECT_EQ(bytes.substr(4, 4), std::string("\x02\0\0\0", 4));   // degree
-    EXPECT_EQ(bytes.substr(8, 4), std::string("\x02\0\0\0", 4));   // stations
+    EXPECT_EQ(bytes.substr(4, 4), std::string("\x02\0\0\0", 4));  // degree
+    EXPECT_EQ(bytes.substr(8, 4), std::string("\x02\0\0\0", 4));  // stations
     EXPECT_EQ(bytes.substr(88, 4), std::string("\x54\0\0\0", 4));
     EXPECT_EQ(bytes.substr(92, 4), std::string("\x88\0\0\0", 4));  // 136 bytes
 }

@@ -61,14 +61,14 @@ TEST(CoefficientText, PrintReadsBackExactly) {
 
 TEST(CoefficientText, Errors) {
     const char* bad[] = {
-        "DIRECTION 1\n",                                        // no degree
-        "DEGREE 1\nCOEFFICIENT 0 1 2\n",                        // one coefficient short
-        "DEGREE 0\nCOEFFICIENT 1 1 2\n",                        // out of order
-        "DEGREE 0\nCOEFFICIENT 0 1 2\nSTATION 1 2 3 4\n",       // weight missing
-        "DEGREE 0\nCOEFFICIENT 0 1 2 3\n",                      // extra value
-        "DEGREE 9\n",                                           // beyond 5
-        "DEGREE 0\nCOEFFICIENT 0 1 x\n",                        // not a number
-        "DEGREE 0\nCOEFFICIENT 0 1 2\nORIGINS 1 2\n",           // unknown key
+        "DIRECTION 1\n",                                   // no degree
+        "DEGREE 1\nCOEFFICIENT 0 1 2\n",                   // one coefficient short
+        "DEGREE 0\nCOEFFICIENT 1 1 2\n",                   // out of order
+        "DEGREE 0\nCOEFFICIENT 0 1 2\nSTATION 1 2 3 4\n",  // weight missing
+        "DEGREE 0\nCOEFFICIENT 0 1 2 3\n",                 // extra value
+        "DEGREE 9\n",                                      // beyond 5
+        "DEGREE 0\nCOEFFICIENT 0 1 x\n",                   // not a number
+        "DEGREE 0\nCOEFFICIENT 0 1 2\nORIGINS 1 2\n",      // unknown key
     };
     for (const char* text : bad) {
         std::istringstream in(text);

@@ -93,8 +93,7 @@ TEST_F(MalformedStation, FullBatchesAndThePartOneAfterThemAreAllWritten) {
     ASSERT_EQ(temp5.size(), static_cast<std::size_t>(good));
     EXPECT_EQ(temp5.back().substr(1, 9), temp1Record(good).substr(1, 9));
     // The station after the bad record is never read.
-    EXPECT_EQ(orvtest::readText(dir.file("TEMP5.DAT")).find(temp1Record(good + 1).substr(1, 9)),
-              std::string::npos);
+    EXPECT_EQ(orvtest::readText(dir.file("TEMP5.DAT")).find(temp1Record(good + 1).substr(1, 9)), std::string::npos);
 }
 
 TEST_F(MalformedStation, BatchedResultsMatchAnUninterruptedRun) {

@@ -22,8 +22,8 @@ TEST(Polynomial, DegreeZeroIsTheConstant) {
     EXPECT_EQ(got, std::complex<double>(0.7, -0.3));
 }
 
-ControlStations stations(std::vector<double> u, std::vector<double> v, std::vector<double> rl,
-                         std::vector<double> rn, std::vector<double> w) {
+ControlStations stations(std::vector<double> u, std::vector<double> v, std::vector<double> rl, std::vector<double> rn,
+                         std::vector<double> w) {
     ControlStations c;
     c.u = std::move(u);
     c.v = std::move(v);
@@ -47,8 +47,7 @@ TEST(Residuals, WeightedMeanOfTheControlResiduals) {
 TEST(Residuals, FarStationsAddNothing) {
     // d2 = 200 for the second station: its weight is 0, not a tiny number.
     const double R = 0.1;
-    const ControlStations c =
-        stations({0.0, std::sqrt(200.0) * R}, {0.0, 0.0}, {1.0, 100.0}, {1.0, 100.0}, {1.0, 1.0});
+    const ControlStations c = stations({0.0, std::sqrt(200.0) * R}, {0.0, 0.0}, {1.0, 100.0}, {1.0, 100.0}, {1.0, 1.0});
     const std::complex<double> t = interpolateResiduals(c, R, 0.0, 0.0);
     EXPECT_DOUBLE_EQ(t.real(), 1.0);
     EXPECT_DOUBLE_EQ(t.imag(), 1.0);

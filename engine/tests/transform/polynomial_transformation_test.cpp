@@ -84,8 +84,7 @@ protected:
 };
 
 TEST_F(Stage, EqualLimitsStopAfterTheirLines) {
-    orvtest::writeText(dir.file("TEMP2.DAT"),
-                       "T\n991 69.5 69.5 43.0 48.50.0090.900           1\n");
+    orvtest::writeText(dir.file("TEMP2.DAT"), "T\n991 69.5 69.5 43.0 48.50.0090.900           1\n");
     try {
         run();
         FAIL() << "no stop";
@@ -102,8 +101,7 @@ TEST_F(Stage, EqualLimitsStopAfterTheirLines) {
 }
 
 TEST_F(Stage, LimitsAreOrderedBeforeUse) {
-    orvtest::writeText(dir.file("TEMP2.DAT"),
-                       "T\n991 59.0 69.5 48.5 43.00.0090.900           1\n");
+    orvtest::writeText(dir.file("TEMP2.DAT"), "T\n991 59.0 69.5 48.5 43.00.0090.900           1\n");
     EXPECT_EQ(run(), 1);
     const std::string report = orvtest::readText(dir.file("ORVANDEL.OUT"));
     EXPECT_NE(report.find("THE GRID LATITUDE LIMITS ARE    43.0  AND    48.5  (+ NORTH)"), std::string::npos);

@@ -20,8 +20,8 @@ extern char** environ;
 namespace e2e {
 
 struct CliRun {
-  int status = -1;     // exit status; -1 when it did not end normally
-  bool hung = false;   // killed by the guard below
+  int status = -1;    // exit status; -1 when it did not end normally
+  bool hung = false;  // killed by the guard below
   std::string out;
   std::string err;
   // The last line of standard output: the results label.
@@ -61,8 +61,10 @@ inline CliRun RunProgram(const std::string& program, const std::vector<std::stri
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
   pid_t pid = 0;
   const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);

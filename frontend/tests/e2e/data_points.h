@@ -50,16 +50,18 @@ inline LatLonW PositionOf(Form f, Region r, OnDatum d, const std::vector<std::st
 }
 
 struct Deviation {
-  double metres = 0;  // how far the data line lies from the expected place
-  double allowed = 0; // the rounding of its printed digits, in metres
+  double metres = 0;   // how far the data line lies from the expected place
+  double allowed = 0;  // the rounding of its printed digits, in metres
 };
 
 // How far the data line x of form f lies from p on datum d, in metres.
-inline Deviation DeviationOf(Form f, Region r, OnDatum d, const std::vector<std::string>& x, const LatLonW& p) {
+inline Deviation DeviationOf(Form f, Region r, OnDatum d, const std::vector<std::string>& x,
+                             const LatLonW& p) {
   Deviation dev;
   if (f == Form::LL) {
     const LatLonW got = PositionOf(f, r, d, x);
-    const double mPerSecLat = 30.87, mPerSecLon = 30.87 * std::cos(p.lat * std::numbers::pi / 180.0);
+    const double mPerSecLat = 30.87,
+                 mPerSecLon = 30.87 * std::cos(p.lat * std::numbers::pi / 180.0);
     const double dn = (got.lat - p.lat) * 3600.0 * mPerSecLat;
     const double de = (got.lonWest - p.lonWest) * 3600.0 * mPerSecLon;
     dev.metres = std::hypot(dn, de);

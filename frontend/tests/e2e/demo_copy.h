@@ -137,10 +137,10 @@ class DemoCopy {
 
 // In a test body: a fresh copy of the demo installation, or a skip when the
 // build made none.
-#define E2E_DEMO_COPY(name)                                          \
+#define E2E_DEMO_COPY(name)                                              \
   if (!e2e::DemoInstalled()) GTEST_SKIP() << "demo installation absent"; \
-  e2e::DemoCopy name;                                                \
-  {                                                                  \
-    std::string copyError;                                           \
-    ASSERT_TRUE(name.make(copyError)) << copyError;                  \
+  e2e::DemoCopy name;                                                    \
+  {                                                                      \
+    std::string copyError;                                               \
+    ASSERT_TRUE(name.make(copyError)) << copyError;                      \
   }

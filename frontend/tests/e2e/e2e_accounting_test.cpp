@@ -46,8 +46,8 @@ TEST(Accounting, PointOrvandelDidNotTransformIsMissedNotLost) {
   const fs::path input = demo.temp() / "Z.TXT";
   WriteText(input, good + "\nFREDTN,682623.697,60,19\n");
   const fs::path report = demo.output() / "Z.REP";
-  const CliRun run = RunCli(demo, {"--from", "NAD27:XY", "--to", "ATS77:EN", "--input", input.string(),
-                                   "--report", report.string(), "--data"});
+  const CliRun run = RunCli(demo, {"--from", "NAD27:XY", "--to", "ATS77:EN", "--input",
+                                   input.string(), "--report", report.string(), "--data"});
   ASSERT_FALSE(run.hung);
   EXPECT_EQ(run.label(), kMissed) << run.err;
   EXPECT_NE(Told(demo, run).find("FREDTN (line 2): ORVANDEL: THIS POINT WAS NOT TRANSFORMED"),
@@ -62,7 +62,8 @@ TEST(Accounting, OnlyValidLineRejectedBeforeAnEmptyLineIsNotCompleted) {
   const std::string good = FirstLine(demo.input() / "NB_EN77.TXT");
   const fs::path input = demo.temp() / "R.TXT";
   WriteText(input, "FAR,1000.000,1000.000\n\n" + good + "\n");
-  const CliRun run = RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input", input.string()});
+  const CliRun run =
+      RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input", input.string()});
   ASSERT_FALSE(run.hung);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.label(), kNotCompleted) << run.err;
@@ -76,7 +77,8 @@ TEST(Accounting, FrenchSummary) {
                                    (demo.input() / "NB_EN77.TXT").string(), "--french"});
   ASSERT_FALSE(run.hung);
   const auto n = std::to_string(ReadLines(demo.input() / "NB_EN77.TXT").size());
-  EXPECT_EQ(Summary(run), "Lignes lues : " + n + ", converties : " + n + ", rejetées : 0, non lues : 0")
+  EXPECT_EQ(Summary(run),
+            "Lignes lues : " + n + ", converties : " + n + ", rejetées : 0, non lues : 0")
       << run.err;
 }
 
@@ -115,11 +117,14 @@ TEST(Accounting, EmptyInputIsNoPointsOnEveryRoute) {
       EXPECT_EQ(run.status, 1) << from << " " << to << " " << input;
       EXPECT_EQ(run.label(), kNotCompleted) << from << " " << to;
       EXPECT_NE(run.err.find(input.string() + " holds no points"), std::string::npos)
-          << from << " " << to << "\n" << run.err;
+          << from << " " << to << "\n"
+          << run.err;
     }
   }
-  const CliRun french = RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input", empty.string(), "--french"});
-  EXPECT_NE(french.err.find(empty.string() + " ne contient aucun point"), std::string::npos) << french.err;
+  const CliRun french = RunCli(
+      demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input", empty.string(), "--french"});
+  EXPECT_NE(french.err.find(empty.string() + " ne contient aucun point"), std::string::npos)
+      << french.err;
 }
 
 TEST(Accounting, UtmZoneOutsideTheMaritimesIsRejected) {
@@ -128,19 +133,22 @@ TEST(Accounting, UtmZoneOutsideTheMaritimesIsRejected) {
   for (const char* zone : {"99", "2", "5"}) {
     const fs::path input = demo.temp() / "ZONE.TXT";
     WriteText(input, WithZone(good, zone) + "\n");
-    const CliRun run = RunCli(demo, {"--from", "NAD27:XY", "--to", "ATS77:EN", "--input", input.string()});
+    const CliRun run =
+        RunCli(demo, {"--from", "NAD27:XY", "--to", "ATS77:EN", "--input", input.string()});
     ASSERT_FALSE(run.hung);
     EXPECT_EQ(run.status, 1) << zone;
     EXPECT_EQ(run.label(), kNotCompleted) << zone;
-    EXPECT_NE(Told(demo, run).find(std::string("The following UTM zone is not 19, 20 or 21: ") + zone +
-                                   " (line 1)"),
-              std::string::npos) << Told(demo, run);
+    EXPECT_NE(Told(demo, run).find(std::string("The following UTM zone is not 19, 20 or 21: ") +
+                                   zone + " (line 1)"),
+              std::string::npos)
+        << Told(demo, run);
     EXPECT_EQ(run.err.find("System ERROR"), std::string::npos) << run.err;
   }
   // A bad line among good ones is rejected alone.
   const fs::path mixed = demo.temp() / "MIXED.TXT";
   WriteText(mixed, good + "\n" + WithZone(good, "99") + "\n");
-  const CliRun run = RunCli(demo, {"--from", "NAD27:XY", "--to", "ATS77:EN", "--input", mixed.string()});
+  const CliRun run =
+      RunCli(demo, {"--from", "NAD27:XY", "--to", "ATS77:EN", "--input", mixed.string()});
   EXPECT_EQ(run.label(), kCompleted) << run.err;
   EXPECT_EQ(Summary(run), "Lines read: 2, converted: 1, rejected: 1, not read: 0");
 }
@@ -160,7 +168,8 @@ TEST(Accounting, MissingSettingDuringProcessStopsTheRun) {
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.label(), kNotCompleted) << run.err;
   EXPECT_NE(run.err.find("Failed to find in section 'SETUP' with key 'NB Central Meridian 19'"),
-            std::string::npos) << run.err;
+            std::string::npos)
+      << run.err;
   EXPECT_TRUE(FindIgnoringCase(demo.output(), "S.TXT").empty());
 }
 
@@ -172,12 +181,14 @@ TEST(Accounting, ExactInputNameWinsOverOneDifferingByCase) {
   WriteText(demo.temp() / "PTS.TXT", "UPPER" + rest + "\n");
   for (const char* name : {"pts.TXT", "PTS.TXT"}) {
     const fs::path report = demo.output() / "N.REP";
-    const CliRun run = RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input",
-                                     (demo.temp() / name).string(), "--report", report.string(), "--data"});
+    const CliRun run =
+        RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input",
+                      (demo.temp() / name).string(), "--report", report.string(), "--data"});
     ASSERT_EQ(run.label(), kCompleted) << run.err;
     const auto data = ReadLines(demo.output() / "N.TXT");
     ASSERT_EQ(data.size(), 1u);
-    EXPECT_EQ(data[0].rfind(std::string(name) == "pts.TXT" ? "LOWER," : "UPPER,", 0), 0u) << data[0];
+    EXPECT_EQ(data[0].rfind(std::string(name) == "pts.TXT" ? "LOWER," : "UPPER,", 0), 0u)
+        << data[0];
   }
 }
 
@@ -185,7 +196,8 @@ TEST(Accounting, ControlCharacterInANameIsRefused) {
   E2E_DEMO_COPY(demo);
   const fs::path input = demo.temp() / "P\nTS.TXT";
   fs::copy_file(demo.input() / "NB_EN77.TXT", input);
-  const CliRun run = RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input", input.string()});
+  const CliRun run =
+      RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input", input.string()});
   ASSERT_FALSE(run.hung);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.label(), kNotCompleted);
@@ -196,12 +208,14 @@ TEST(Accounting, ControlCharacterInANameIsRefused) {
 TEST(Accounting, ReportInAMissingFolderIsNamedAndNothingRuns) {
   E2E_DEMO_COPY(demo);
   const fs::path report = demo.temp() / "NOPE" / "R.REP";
-  const CliRun run = RunCli(demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input",
-                                   (demo.input() / "NB_EN77.TXT").string(), "--report", report.string(), "--data"});
+  const CliRun run = RunCli(
+      demo, {"--from", "ATS77:EN", "--to", "ATS77:LL", "--input",
+             (demo.input() / "NB_EN77.TXT").string(), "--report", report.string(), "--data"});
   ASSERT_FALSE(run.hung);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.label(), kNotCompleted);
-  EXPECT_NE(run.err.find("The folder of the file " + report.string() + " does not exist."), std::string::npos)
+  EXPECT_NE(run.err.find("The folder of the file " + report.string() + " does not exist."),
+            std::string::npos)
       << run.err;
   EXPECT_FALSE(fs::exists(demo.temp() / "NOPE"));
   EXPECT_TRUE(FindIgnoringCase(demo.bin(), "IN_RUN1.TXT").empty());

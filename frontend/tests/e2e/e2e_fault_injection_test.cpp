@@ -16,8 +16,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -136,8 +136,8 @@ std::string ManyPoints(int n) {
   std::string text;
   for (int i = 0; i < n; ++i) {
     const int minutes = 50 + (i % 10), seconds = i % 60;
-    text += "P" + std::to_string(i) + ",45," + std::to_string(minutes) + "," + std::to_string(seconds) +
-            ".12345,66," + std::to_string(10 + i % 40) + ",35.16000\n";
+    text += "P" + std::to_string(i) + ",45," + std::to_string(minutes) + "," +
+            std::to_string(seconds) + ".12345,66," + std::to_string(10 + i % 40) + ",35.16000\n";
   }
   return text;
 }
@@ -163,9 +163,9 @@ std::string FirstMessageLine(const CliRun& run) {
 }
 
 void Report(const Fault& f) {
-  std::cout << "FAULT | " << f.name << " | " << f.run.status << " | " << FirstMessageLine(f.run) << " | "
-            << (f.inputIntact ? "intact" : "CHANGED") << " | " << (f.resultIntact ? "intact" : "CHANGED")
-            << "\n";
+  std::cout << "FAULT | " << f.name << " | " << f.run.status << " | " << FirstMessageLine(f.run)
+            << " | " << (f.inputIntact ? "intact" : "CHANGED") << " | "
+            << (f.resultIntact ? "intact" : "CHANGED") << "\n";
   // FAULT_VERBOSE=1 shows everything the user was told.
   if (std::getenv("FAULT_VERBOSE")) std::cout << f.run.err << f.run.out << "\n";
 }
@@ -193,9 +193,14 @@ class FaultInjection : public ::testing::Test {
     }
   }
 
-  std::vector<std::string> Args(const std::string& from, const std::string& to, const std::string& province) {
-    return {"--from", from, "--to", to, "--input", inputPath.string(), "--province", province,
-            "--report", reportPath.string(), "--data"};
+  std::vector<std::string> Args(const std::string& from, const std::string& to,
+                                const std::string& province) {
+    return {"--from",     from,
+            "--to",       to,
+            "--input",    inputPath.string(),
+            "--province", province,
+            "--report",   reportPath.string(),
+            "--data"};
   }
 
   Fault Finish(const std::string& name, const CliRun& run) {
@@ -204,7 +209,8 @@ class FaultInjection : public ::testing::Test {
     f.run = run;
     f.inputIntact = ReadText(inputPath) == inputText;
     const bool hadEarlier = fs::exists(reportPath.parent_path());
-    f.resultIntact = !hadEarlier || (ReadText(reportPath) == kEarlierReport && ReadText(dataPath) == kEarlierData);
+    f.resultIntact = !hadEarlier ||
+                     (ReadText(reportPath) == kEarlierReport && ReadText(dataPath) == kEarlierData);
     Report(f);
     return f;
   }
@@ -234,9 +240,11 @@ TEST_F(FaultInjection, ReadOnlyOutputFolder) {
   ::chmod(out.c_str(), 0555);
   Limits limits;
   limits.asNobody = true;
-  Fault f = Finish("read-only output folder", Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), limits, "ro")));
+  Fault f = Finish("read-only output folder",
+                   Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), limits, "ro")));
   ExpectFailedClearly(f);
-  EXPECT_NE(f.run.err.find(out.string()), std::string::npos) << "the message names the folder or file: " << f.run.err;
+  EXPECT_NE(f.run.err.find(out.string()), std::string::npos)
+      << "the message names the folder or file: " << f.run.err;
 }
 
 TEST_F(FaultInjection, ReportInAMissingFolder) {
@@ -246,7 +254,8 @@ TEST_F(FaultInjection, ReportInAMissingFolder) {
                    Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), {}, "missing")));
   ExpectFailedClearly(f);
   EXPECT_NE(f.run.err.find("no_such_folder"), std::string::npos) << f.run.err;
-  EXPECT_FALSE(fs::exists(demo.temp() / "no_such_folder")) << "the folder was made behind the user's back";
+  EXPECT_FALSE(fs::exists(demo.temp() / "no_such_folder"))
+      << "the folder was made behind the user's back";
 }
 
 TEST_F(FaultInjection, FileSizeLimitStopsWritesPartWay) {
@@ -257,7 +266,8 @@ TEST_F(FaultInjection, FileSizeLimitStopsWritesPartWay) {
                    Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), limits, "fsize")));
   ExpectFailedClearly(f);
   EXPECT_NE(f.run.status, 128 + SIGXFSZ) << "the front end was killed by SIGXFSZ";
-  EXPECT_NE(f.run.err.find("could not be written (File too large)"), std::string::npos) << f.run.err;
+  EXPECT_NE(f.run.err.find("could not be written (File too large)"), std::string::npos)
+      << f.run.err;
 }
 
 TEST_F(FaultInjection, ProgramKilledDuringTheRun) {
@@ -278,7 +288,8 @@ TEST_F(FaultInjection, ProgramKilledDuringTheRun) {
 }
 
 TEST_F(FaultInjection, ProgramMissing) {
-  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_EN77.TXT"), demo.output() / "RESULT.REP");
+  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_EN77.TXT"),
+          demo.output() / "RESULT.REP");
   fs::remove(demo.bin() / "vesperan");
   Fault f = Finish("program missing (VESPERAN)",
                    Wait(Start(demo, Args("ATS77:EN", "NAD83CSRS:EN", "NB"), {}, "nofile")));
@@ -287,8 +298,10 @@ TEST_F(FaultInjection, ProgramMissing) {
 }
 
 TEST_F(FaultInjection, ProgramNotExecutable) {
-  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_EN77.TXT"), demo.output() / "RESULT.REP");
-  fs::permissions(demo.bin() / "lumbrix", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_EN77.TXT"),
+          demo.output() / "RESULT.REP");
+  fs::permissions(demo.bin() / "lumbrix",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   Fault f = Finish("program not executable (LUMBRIX)",
                    Wait(Start(demo, Args("ATS77:EN", "NAD83CSRS:EN", "NB"), {}, "noexec")));
   ExpectFailedClearly(f);
@@ -296,7 +309,8 @@ TEST_F(FaultInjection, ProgramNotExecutable) {
 }
 
 TEST_F(FaultInjection, TruncatedCoefficientFile) {
-  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_LL.TXT"), demo.output() / "RESULT.REP");
+  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_LL.TXT"),
+          demo.output() / "RESULT.REP");
   const fs::path coefficients = demo.dir("DATAFILE") / "TRNB2777.DAT";
   fs::resize_file(coefficients, fs::file_size(coefficients) / 2);
   Fault f = Finish("truncated coefficient file (TRNB2777.DAT)",
@@ -306,7 +320,8 @@ TEST_F(FaultInjection, TruncatedCoefficientFile) {
 }
 
 TEST_F(FaultInjection, TruncatedGrid) {
-  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_EN77.TXT"), demo.output() / "RESULT.REP");
+  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_EN77.TXT"),
+          demo.output() / "RESULT.REP");
   const fs::path grid = demo.bin() / "NB77CS.GSB";
   fs::resize_file(grid, fs::file_size(grid) / 2);
   Fault f = Finish("truncated grid (NB77CS.GSB)",
@@ -331,7 +346,8 @@ TEST_F(FaultInjection, SecondRunAtOnceIsRefused) {
 
   const fs::path firstInput = inputPath, firstReport = reportPath;
   const std::string firstText = inputText;
-  Prepare(demo.temp() / "small.TXT", ReadText(demo.input() / "NB_EN27.TXT"), demo.output() / "B.REP");
+  Prepare(demo.temp() / "small.TXT", ReadText(demo.input() / "NB_EN27.TXT"),
+          demo.output() / "B.REP");
   Fault second = Finish("second run while another runs",
                         Wait(Start(demo, Args("NAD27:EN", "ATS77:EN", "NB"), {}, "second")));
   ::kill(running, SIGCONT);
@@ -359,12 +375,15 @@ namespace {
 // A program killed while writing leaves its output under name + ".PART";
 // the next run clears those with the other work files.
 TEST_F(FaultInjection, HalfWrittenOutputsOfAKilledProgramAreCleared) {
-  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_LL.TXT"), demo.output() / "RESULT.REP");
-  for (const char* part : {"TRN_CORD.DAT.PART", "TRN_GHST.DAT.PART", "QUILLON27.OUT.PART", "XY_MAP.DAT.PART"})
+  Prepare(demo.temp() / "user_pts.TXT", ReadText(demo.input() / "NB_LL.TXT"),
+          demo.output() / "RESULT.REP");
+  for (const char* part :
+       {"TRN_CORD.DAT.PART", "TRN_GHST.DAT.PART", "QUILLON27.OUT.PART", "XY_MAP.DAT.PART"})
     WriteText(demo.bin() / part, "half");
   const CliRun run = Wait(Start(demo, Args("NAD27:LL", "ATS77:EN", "NB"), {}, "parts"));
   EXPECT_EQ(run.status, 0) << run.err;
-  for (const char* part : {"TRN_CORD.DAT.PART", "TRN_GHST.DAT.PART", "QUILLON27.OUT.PART", "XY_MAP.DAT.PART"})
+  for (const char* part :
+       {"TRN_CORD.DAT.PART", "TRN_GHST.DAT.PART", "QUILLON27.OUT.PART", "XY_MAP.DAT.PART"})
     EXPECT_FALSE(fs::exists(demo.bin() / part)) << part;
 }
 

@@ -10,10 +10,10 @@
 
 #include "cli_process.h"
 #include "core/settings.h"
-#include "startup/startup.h"
 #include "mainwindow/main_window_model.h"
 #include "messages/messages.h"
 #include "recording_sink.h"
+#include "startup/startup.h"
 
 namespace e2e {
 namespace {
@@ -26,15 +26,17 @@ const std::string kCompleted = "The conversion has been completed !";
 TEST(Unsupported, Nad27UtmToCsrsUtmRunsNoProgram) {
   E2E_DEMO_COPY(demo);
   const fs::path report = demo.output() / "NOPE.REP";
-  const CliRun run = RunCli(demo, {"--from", "NAD27:XY", "--to", "NAD83CSRS:XY", "--input",
-                                   (demo.input() / "NB_XY27.TXT").string(), "--report", report.string(), "--data"});
+  const CliRun run = RunCli(
+      demo, {"--from", "NAD27:XY", "--to", "NAD83CSRS:XY", "--input",
+             (demo.input() / "NB_XY27.TXT").string(), "--report", report.string(), "--data"});
   ASSERT_FALSE(run.hung);
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.label(), "The conversion NOT supported !");
   EXPECT_TRUE(FindIgnoringCase(demo.output(), "NOPE.REP").empty());
   EXPECT_TRUE(FindIgnoringCase(demo.output(), "NOPE.TXT").empty());
   for (const char* answers : {"TRAN_IN.TXT", "IN_RUN1.TXT", "RUN1.BAT"})
-    EXPECT_TRUE(FindIgnoringCase(demo.bin(), answers).empty()) << answers << " written for an unsupported choice";
+    EXPECT_TRUE(FindIgnoringCase(demo.bin(), answers).empty())
+        << answers << " written for an unsupported choice";
 }
 
 TEST(Unsupported, FrenchLabel) {
@@ -139,7 +141,8 @@ TEST(FileRun, ProcessKeepsAnInputFileInTheWorkingDirectory) {
 
   EXPECT_EQ(fe.model().Process(), kartovex::ProcessResult::Completed) << fe.sink().all();
   EXPECT_TRUE(fs::exists(input)) << "PROCESS deleted its own input file";
-  EXPECT_TRUE(fs::exists(demo.working() / "OLD.TXT")) << "a file of the user's in the working directory was deleted";
+  EXPECT_TRUE(fs::exists(demo.working() / "OLD.TXT"))
+      << "a file of the user's in the working directory was deleted";
   EXPECT_EQ(ReadLines(demo.working() / "OUTPUT.TXT").size(), 5u);
 }
 
@@ -149,11 +152,13 @@ TEST(FileRun, CliKeepsAnInputFileInTheWorkingDirectory) {
   const fs::path input = demo.working() / "MYPOINTS.TXT";
   fs::copy_file(demo.input() / "NB_LL.TXT", input);
   WriteText(demo.working() / "OLD.TXT", "old\r\n");
-  const CliRun run = RunCli(demo, {"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input.string()});
+  const CliRun run =
+      RunCli(demo, {"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input.string()});
   ASSERT_FALSE(run.hung);
   EXPECT_EQ(run.label(), kCompleted) << run.err;
   EXPECT_TRUE(fs::exists(input)) << "the run deleted its own input file";
-  EXPECT_TRUE(fs::exists(demo.working() / "OLD.TXT")) << "a file of the user's in the working directory was deleted";
+  EXPECT_TRUE(fs::exists(demo.working() / "OLD.TXT"))
+      << "a file of the user's in the working directory was deleted";
   EXPECT_EQ(ReadLines(demo.working() / "OUTPUT.TXT").size(), 5u);
 }
 

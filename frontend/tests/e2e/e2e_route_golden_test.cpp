@@ -21,7 +21,9 @@ const std::string kCompleted = "The conversion has been completed !";
 
 class RouteGoldenTest : public ::testing::TestWithParam<RouteCase> {};
 
-std::string CaseKey(const RouteCase& c) { return "Row" + std::to_string(c.row.no) + "_" + StemOf(c.region); }
+std::string CaseKey(const RouteCase& c) {
+  return "Row" + std::to_string(c.row.no) + "_" + StemOf(c.region);
+}
 
 // The chains take one UTM zone per run: the points of the first one only.
 fs::path OneZoneInput(const fs::path& sample, const fs::path& copy) {
@@ -50,7 +52,8 @@ bool GeographicForm(const std::vector<std::string>& f) {
     if (!Digits(f[at], 2) || !Digits(f[at + 1], 2)) return false;
     const std::string& sec = f[at + 2];
     const auto dot = sec.find('.');
-    if (dot != 2 || !Digits(sec.substr(0, 2), 2) || !Digits(sec.substr(3), sec.size() - 3)) return false;
+    if (dot != 2 || !Digits(sec.substr(0, 2), 2) || !Digits(sec.substr(3), sec.size() - 3))
+      return false;
   }
   return true;
 }
@@ -60,12 +63,22 @@ TEST_P(RouteGoldenTest, FirstDataLine) {
   E2E_DEMO_COPY(demo);
   const fs::path sample = demo.input() / SampleFile(c.region, c.row.from);
   ASSERT_TRUE(fs::exists(sample)) << sample;
-  const fs::path input = FormOf(c.row.from) == Form::XY ? OneZoneInput(sample, demo.input() / "ONEZONE.TXT") : sample;
+  const fs::path input =
+      FormOf(c.row.from) == Form::XY ? OneZoneInput(sample, demo.input() / "ONEZONE.TXT") : sample;
   const std::string name = "G" + std::to_string(c.row.no);
-  std::vector<std::string> args{"--from", c.row.from, "--to", c.row.to, "--input", input.string(),
-                                "--report", (demo.output() / (name + ".REP")).string(), "--data",
-                                "--province", ProvinceOf(c.region),
-                                "--utm-zone", c.region == Region::NB ? "19" : "20"};
+  std::vector<std::string> args{"--from",
+                                c.row.from,
+                                "--to",
+                                c.row.to,
+                                "--input",
+                                input.string(),
+                                "--report",
+                                (demo.output() / (name + ".REP")).string(),
+                                "--data",
+                                "--province",
+                                ProvinceOf(c.region),
+                                "--utm-zone",
+                                c.region == Region::NB ? "19" : "20"};
   if (c.region == Region::NS4) args.insert(args.end(), {"--mtm-zone", "4"});
   if (c.region == Region::NS5) args.insert(args.end(), {"--mtm-zone", "5"});
   const CliRun run = RunCli(demo, args);
@@ -88,9 +101,12 @@ TEST_P(RouteGoldenTest, FirstDataLine) {
   EXPECT_EQ(lines[0], it->second) << CaseKey(c);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<RouteCase>& info) { return CaseKey(info.param); }
+std::string CaseName(const ::testing::TestParamInfo<RouteCase>& info) {
+  return CaseKey(info.param);
+}
 
-INSTANTIATE_TEST_SUITE_P(DemoInstallation, RouteGoldenTest, ::testing::ValuesIn(AllRouteCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(DemoInstallation, RouteGoldenTest, ::testing::ValuesIn(AllRouteCases()),
+                         CaseName);
 
 }  // namespace
 }  // namespace e2e

@@ -19,10 +19,21 @@ const std::string kAsterisks(69, '*');
 
 class RouteRowTest : public ::testing::TestWithParam<RouteCase> {};
 
-std::vector<std::string> CliArgs(const RouteCase& c, const std::string& input, const std::string& report) {
-  std::vector<std::string> args{"--from", c.row.from, "--to", c.row.to, "--input", input,
-                                "--report", report, "--data", "--province", ProvinceOf(c.region),
-                                "--utm-zone", c.region == Region::NB ? "19" : "20"};
+std::vector<std::string> CliArgs(const RouteCase& c, const std::string& input,
+                                 const std::string& report) {
+  std::vector<std::string> args{"--from",
+                                c.row.from,
+                                "--to",
+                                c.row.to,
+                                "--input",
+                                input,
+                                "--report",
+                                report,
+                                "--data",
+                                "--province",
+                                ProvinceOf(c.region),
+                                "--utm-zone",
+                                c.region == Region::NB ? "19" : "20"};
   if (c.region == Region::NS4) args.insert(args.end(), {"--mtm-zone", "4"});
   if (c.region == Region::NS5) args.insert(args.end(), {"--mtm-zone", "5"});
   return args;
@@ -57,15 +68,20 @@ void CheckReport(const RouteCase& c, const fs::path& reportFile, const fs::path&
   const std::string from = DatumPart(c.row.from), to = DatumPart(c.row.to);
   const size_t trans = IndexOf(rep, "*    Transformation: ");
   ASSERT_LT(trans, rep.size()) << "no transformation line";
-  EXPECT_EQ(rep[trans].rfind("*    Transformation: " + DatumText(from) + " " + FormText(FormOf(c.row.from)), 0), 0u)
+  EXPECT_EQ(rep[trans].rfind(
+                "*    Transformation: " + DatumText(from) + " " + FormText(FormOf(c.row.from)), 0),
+            0u)
       << rep[trans];
-  EXPECT_NE(rep[trans].find(" -> " + DatumText(to) + " -> " + FormText(FormOf(c.row.to))), std::string::npos)
+  EXPECT_NE(rep[trans].find(" -> " + DatumText(to) + " -> " + FormText(FormOf(c.row.to))),
+            std::string::npos)
       << rep[trans];
   if (c.region != Region::NB && c.region != Region::PEI && FormOf(c.row.from) == Form::EN) {
-    EXPECT_NE(rep[trans].find(c.region == Region::NS4 ? "(NS MTM zone 4)" : "(NS MTM zone 5)"), std::string::npos)
+    EXPECT_NE(rep[trans].find(c.region == Region::NS4 ? "(NS MTM zone 4)" : "(NS MTM zone 5)"),
+              std::string::npos)
         << rep[trans];
   }
-  EXPECT_NE(std::find(rep.begin(), rep.end(), std::string("*    Modules: ") + c.row.modules), rep.end())
+  EXPECT_NE(std::find(rep.begin(), rep.end(), std::string("*    Modules: ") + c.row.modules),
+            rep.end())
       << "no line \"*    Modules: " << c.row.modules << "\"";
 
   const std::string grid = GridFileOf(c);
@@ -90,8 +106,10 @@ void CheckReport(const RouteCase& c, const fs::path& reportFile, const fs::path&
   ASSERT_GT(rep.size(), out + 4 + ids.size());
   EXPECT_EQ(rep[out + 4], OutputHeading(from, to, FormOf(c.row.to)));
   for (size_t i = 0; i < ids.size(); ++i) {
-    EXPECT_EQ(rep[in + 5 + i].rfind(ids[i] + " ", 0), 0u) << "input row " << i << ": " << rep[in + 5 + i];
-    EXPECT_EQ(rep[out + 5 + i].rfind(ids[i] + " ", 0), 0u) << "output row " << i << ": " << rep[out + 5 + i];
+    EXPECT_EQ(rep[in + 5 + i].rfind(ids[i] + " ", 0), 0u)
+        << "input row " << i << ": " << rep[in + 5 + i];
+    EXPECT_EQ(rep[out + 5 + i].rfind(ids[i] + " ", 0), 0u)
+        << "output row " << i << ": " << rep[out + 5 + i];
   }
 }
 
@@ -112,7 +130,8 @@ TEST_P(RouteRowTest, ConvertsTheSamplePoints) {
   const fs::path sample = demo.input() / SampleFile(c.region, c.row.from);
   ASSERT_TRUE(fs::exists(sample)) << sample;
   // The chains take one UTM zone per run: the points of the first one only.
-  const fs::path input = FormOf(c.row.from) == Form::XY ? OneZoneCopy(sample, demo.input() / "ONEZONE.TXT") : sample;
+  const fs::path input =
+      FormOf(c.row.from) == Form::XY ? OneZoneCopy(sample, demo.input() / "ONEZONE.TXT") : sample;
   const std::string name = "R" + std::to_string(c.row.no) + "_" + StemOf(c.region);
   const fs::path report = demo.output() / (name + ".REP");
 
@@ -164,7 +183,8 @@ std::string CaseName(const ::testing::TestParamInfo<RouteCase>& info) {
   return "Row" + std::to_string(info.param.row.no) + "_" + StemOf(info.param.region);
 }
 
-INSTANTIATE_TEST_SUITE_P(DemoInstallation, RouteRowTest, ::testing::ValuesIn(AllRouteCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(DemoInstallation, RouteRowTest, ::testing::ValuesIn(AllRouteCases()),
+                         CaseName);
 
 }  // namespace
 }  // namespace e2e

@@ -42,9 +42,19 @@ class UtmZoneTest : public ::testing::TestWithParam<ZoneCase> {};
 
 std::vector<std::string> Args(const ZoneCase& c, const char* from, const char* to,
                               const fs::path& input, const fs::path& report) {
-  std::vector<std::string> args{"--from", from, "--to", to, "--input", input.string(),
-                                "--report", report.string(), "--data", "--province",
-                                ProvinceOf(c.region), "--utm-zone", std::to_string(c.zone)};
+  std::vector<std::string> args{"--from",
+                                from,
+                                "--to",
+                                to,
+                                "--input",
+                                input.string(),
+                                "--report",
+                                report.string(),
+                                "--data",
+                                "--province",
+                                ProvinceOf(c.region),
+                                "--utm-zone",
+                                std::to_string(c.zone)};
   if (c.region == Region::NS4) args.insert(args.end(), {"--mtm-zone", "4"});
   if (c.region == Region::NS5) args.insert(args.end(), {"--mtm-zone", "5"});
   return args;
@@ -52,7 +62,7 @@ std::vector<std::string> Args(const ZoneCase& c, const char* from, const char* t
 
 // The data text file of one run, or a failure.
 std::vector<std::string> DataLines(const DemoCopy& demo, const ZoneCase& c, const char* from,
-                             const char* to, const fs::path& input, const std::string& name) {
+                                   const char* to, const fs::path& input, const std::string& name) {
   const fs::path report = demo.output() / (name + ".REP");
   const CliRun run = RunCli(demo, Args(c, from, to, input, report));
   EXPECT_FALSE(run.hung) << name;
@@ -79,7 +89,8 @@ double LargestDifference(const ZoneCase& c, const std::vector<std::string>& xy,
     UtmForward(c.zone, OnDatum::NAD27, places[i], x, y);
     const double d = std::hypot(Num(f[1]) - x, Num(f[2]) - y);
     largest = std::max(largest, d);
-    EXPECT_LE(d, Allowed(c.zone, places[i])) << what << ": " << xy[i] << " PROJ gives " << x << "," << y;
+    EXPECT_LE(d, Allowed(c.zone, places[i]))
+        << what << ": " << xy[i] << " PROJ gives " << x << "," << y;
   }
   return largest;
 }
@@ -143,8 +154,8 @@ TEST_P(UtmZoneTest, XyInputIsReadInItsZone) {
     largest = std::max(largest, d);
     EXPECT_LE(d, Allowed(c.zone, places[i])) << CaseText(c) << " row 36: " << lines[i];
   }
-  std::printf("UTM zone matrix: %-4s zone %d  row 36 (XY->LL) %.4f m\n", StemOf(r).c_str(),
-              c.zone, largest);
+  std::printf("UTM zone matrix: %-4s zone %d  row 36 (XY->LL) %.4f m\n", StemOf(r).c_str(), c.zone,
+              largest);
   std::fflush(stdout);
 }
 
@@ -154,13 +165,16 @@ TEST(UtmZoneMix, Nad27XyFileWithTwoZonesIsRefused) {
   const fs::path input = demo.input() / "MIXED.TXT";
   WriteText(input, "P1,489891.967,5120303.926,20\r\nP2,700000.000,5120000.000,19\r\n");
   const fs::path report = demo.output() / "MIXED.REP";
-  const CliRun run = RunCli(demo, {"--from", "NAD27:XY", "--to", "NAD27:EN", "--input", input.string(),
-                                   "--report", report.string(), "--data", "--province", "PEI"});
+  const CliRun run =
+      RunCli(demo, {"--from", "NAD27:XY", "--to", "NAD27:EN", "--input", input.string(), "--report",
+                    report.string(), "--data", "--province", "PEI"});
   ASSERT_FALSE(run.hung);
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.label(), "The conversion was NOT completed !");
-  EXPECT_NE(run.err.find("IntoQuillon27_XY: An error occurred while reformatting your data (Zones mismatch)!"),
-            std::string::npos)
+  EXPECT_NE(
+      run.err.find(
+          "IntoQuillon27_XY: An error occurred while reformatting your data (Zones mismatch)!"),
+      std::string::npos)
       << run.err << run.out;
   EXPECT_TRUE(FindIgnoringCase(demo.bin(), "QUILLON27.OUT").empty()) << "QUILLON27 ran";
 }

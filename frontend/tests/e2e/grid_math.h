@@ -27,23 +27,32 @@ inline std::string GridProjection(Region r, OnDatum d) {
   switch (r) {
     case Region::NB:
       p = "+proj=sterea +lat_0=46.5 +lon_0=-66.5 +k=0.999912";
-      if (d == OnDatum::ATS77) p += " +x_0=300000 +y_0=800000";
-      else if (d == OnDatum::NAD83) p += " +x_0=2500000 +y_0=7500000";
-      else p += " +x_0=304800 +y_0=304800";
+      if (d == OnDatum::ATS77)
+        p += " +x_0=300000 +y_0=800000";
+      else if (d == OnDatum::NAD83)
+        p += " +x_0=2500000 +y_0=7500000";
+      else
+        p += " +x_0=304800 +y_0=304800";
       break;
     case Region::PEI:
       p = "+proj=sterea +lat_0=47.25 +lon_0=-63 +k=0.999912";
-      if (d == OnDatum::ATS77) p += " +x_0=700000 +y_0=400000";
-      else if (d == OnDatum::NAD83) p += " +x_0=400000 +y_0=800000";
-      else p += " +x_0=152400 +y_0=213360";
+      if (d == OnDatum::ATS77)
+        p += " +x_0=700000 +y_0=400000";
+      else if (d == OnDatum::NAD83)
+        p += " +x_0=400000 +y_0=800000";
+      else
+        p += " +x_0=152400 +y_0=213360";
       break;
     case Region::NS4:
     case Region::NS5: {
       const bool four = r == Region::NS4;
       p = std::string("+proj=tmerc +lat_0=0 +k=0.9999 +y_0=0 +lon_0=") + (four ? "-61.5" : "-64.5");
-      if (d == OnDatum::ATS77) p += four ? " +x_0=4500000" : " +x_0=5500000";
-      else if (d == OnDatum::NAD83) p += four ? " +x_0=14500000" : " +x_0=15500000";
-      else p += " +x_0=304800";
+      if (d == OnDatum::ATS77)
+        p += four ? " +x_0=4500000" : " +x_0=5500000";
+      else if (d == OnDatum::NAD83)
+        p += four ? " +x_0=14500000" : " +x_0=15500000";
+      else
+        p += " +x_0=304800";
       break;
     }
   }

@@ -13,7 +13,9 @@ class RecordingSink : public kartovex::MessageSink {
   struct Box {
     std::string kind, title, text;
   };
-  void critical(const std::string& title, const std::string& text) override { boxes.push_back({"critical", title, text}); }
+  void critical(const std::string& title, const std::string& text) override {
+    boxes.push_back({"critical", title, text});
+  }
   bool askYesNo(const std::string& title, const std::string& text, bool) override {
     boxes.push_back({"question", title, text});
     return false;

@@ -16,9 +16,13 @@ struct RouteCase {
   Region region;
 };
 
-inline void PrintTo(const RouteCase& c, std::ostream* os) { *os << "row " << c.row.no << " " << c.row.from << " -> " << c.row.to; }
+inline void PrintTo(const RouteCase& c, std::ostream* os) {
+  *os << "row " << c.row.no << " " << c.row.from << " -> " << c.row.to;
+}
 
-inline std::string ProvinceOf(Region r) { return r == Region::NB ? "NB" : r == Region::PEI ? "PEI" : "NS"; }
+inline std::string ProvinceOf(Region r) {
+  return r == Region::NB ? "NB" : r == Region::PEI ? "PEI" : "NS";
+}
 inline std::string StemOf(Region r) {
   switch (r) {
     case Region::NB: return "NB";
@@ -58,24 +62,32 @@ inline std::string DatumText(const std::string& datum) {
   if (datum == "NAD83_1989") return "NAD83 (1989)";
   return datum;
 }
-inline std::string FormText(Form f) { return f == Form::LL ? "Lat,Long" : f == Form::XY ? "UTM X,Y" : "East,North"; }
+inline std::string FormText(Form f) {
+  return f == Form::LL ? "Lat,Long" : f == Form::XY ? "UTM X,Y" : "East,North";
+}
 
 // The output heading of the report for the target.
 inline std::string OutputHeading(const std::string& from, const std::string& to, Form toForm) {
   if (toForm == Form::LL) return "POINT      LATITUDE         LONGITUDE (W)";
   if (toForm == Form::XY) return "POINT      X (m)            Y (m)            ZONE";
   bool feet = false;
-  if (from == "NAD27" && to == "ATS77") feet = false;
-  else if (to == "NAD27") feet = true;
-  else if (from == "NAD27" && to == "NAD83CSRS") feet = false;
-  else if (from == "NAD27") feet = true;
-  return feet ? "POINT      EASTING(ft)      NORTHING(ft)" : "POINT      EASTING (m)      NORTHING (m)";
+  if (from == "NAD27" && to == "ATS77")
+    feet = false;
+  else if (to == "NAD27")
+    feet = true;
+  else if (from == "NAD27" && to == "NAD83CSRS")
+    feet = false;
+  else if (from == "NAD27")
+    feet = true;
+  return feet ? "POINT      EASTING(ft)      NORTHING(ft)"
+              : "POINT      EASTING (m)      NORTHING (m)";
 }
 
 inline std::string InputHeading(const std::string& from, Form fromForm) {
   if (fromForm == Form::LL) return "POINT      LATITUDE         LONGITUDE (W)";
   if (fromForm == Form::XY) return "POINT      X (m)            Y (m)            ZONE";
-  return from == "NAD27" ? "POINT      EASTING(ft)      NORTHING(ft)" : "POINT      EASTING (m)      NORTHING (m)";
+  return from == "NAD27" ? "POINT      EASTING(ft)      NORTHING(ft)"
+                         : "POINT      EASTING (m)      NORTHING (m)";
 }
 
 // The grid-shift file of the row, empty when it runs no LUMBRIX.

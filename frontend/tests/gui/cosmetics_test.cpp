@@ -14,8 +14,8 @@
 
 #include "gui/form_keyboard.h"
 #include "gui/form_options.h"
-#include "gui/path_line_edit.h"
 #include "gui/frm_about.h"
+#include "gui/path_line_edit.h"
 
 using namespace kartovex;
 using namespace kartovex::guitest;
@@ -59,7 +59,8 @@ class CosmeticsTest : public QObject {
     settings.language = Language::French;
     settings.workDir = dir->path();
     MessageService messages(settings, sink);
-    gui::FormKeyboard k(settings, messages, Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN);
+    gui::FormKeyboard k(settings, messages, Datum::NAD27, CoordForm::LL, Datum::ATS77,
+                        CoordForm::EN);
     QCOMPARE(k.chkTXT_FILE->text(), q(" Enregistrer le fichier de données"));
   }
 
@@ -73,7 +74,8 @@ class CosmeticsTest : public QObject {
 
   void pathBoxesShowTheWholePathAsTooltip() {
     gui::FormMain& w = *h->main;
-    const std::string longPath = *dir / "a/very/long/folder/name/that/does/not/fit/in/the/box/points.txt";
+    const std::string longPath =
+        *dir / "a/very/long/folder/name/that/does/not/fit/in/the/box/points.txt";
     w.optFR_NAD27->click();
     w.optFR_LL->click();
     w.optTO_ATS77->click();
@@ -99,7 +101,8 @@ class CosmeticsTest : public QObject {
     gui::FrmAbout a(h->messages);
     QCOMPARE(a.lblVersion->text(), q("Version 3.00 Build March 22 2000"));
     QVERIFY2(a.lblBuild->text().contains(QRegularExpression(
-                 QString("^Kartovex %1, built \\d{4}-\\d{2}-\\d{2}$").arg(QRegularExpression::escape(QString::fromUtf8(KARTOVEX_VERSION))))),
+                 QString("^Kartovex %1, built \\d{4}-\\d{2}-\\d{2}$")
+                     .arg(QRegularExpression::escape(QString::fromUtf8(KARTOVEX_VERSION))))),
              qPrintable(a.lblBuild->text()));
   }
 };

@@ -120,10 +120,12 @@ class DemoProcessTest : public QObject {
     QTest::mouseClick(w().comIN_KEYBOARD, Qt::LeftButton);
     QVERIFY2(zoneLocked, h->texts().c_str());
     QCOMPARE(SettingText(h->settings.mtmZone), std::string("5"));
-    QCOMPARE(lines, QStringList({"HALIFAX   5573354.311   4945835.993", "YARMOUTH   5369933.283   4856551.464"}));
+    QCOMPARE(lines, QStringList({"HALIFAX   5573354.311   4945835.993",
+                                 "YARMOUTH   5369933.283   4856551.464"}));
     QCOMPARE(w().txtProvince->text(), q("Province = 'NS' Zone (5)"));
-    QCOMPARE(ReadText(*dir / "WORKING/INPUT.TXT"),
-             std::string("HALIFAX,5573354.311,4945835.993\r\nYARMOUTH,5369933.283,4856551.464\r\n"));
+    QCOMPARE(
+        ReadText(*dir / "WORKING/INPUT.TXT"),
+        std::string("HALIFAX,5573354.311,4945835.993\r\nYARMOUTH,5369933.283,4856551.464\r\n"));
 
     QTest::mouseClick(w().comPROCESS, Qt::LeftButton);
     QCOMPARE(w().lblRESULTS->text(), q("The conversion has been completed !"));

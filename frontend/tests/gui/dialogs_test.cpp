@@ -47,7 +47,8 @@ class DialogsTest : public QObject {
   void expectEveryCaption() {
     // Buttons show their caption with runs of blanks made one.
     for (const auto& [name, text] : w().model().captions()) {
-      bool button = qobject_cast<QAbstractButton*>(w().findChild<QWidget*>(QString::fromStdString(name)));
+      bool button =
+          qobject_cast<QAbstractButton*>(w().findChild<QWidget*>(QString::fromStdString(name)));
       QCOMPARE(shown(name), QString::fromStdString(button ? DisplayCaption(text) : text));
     }
   }
@@ -186,7 +187,8 @@ class DialogsTest : public QObject {
     QVERIFY(stillOpen);
     QCOMPARE(h->sink.messages.back().title, std::string("No Delimeter Specified"));
     QCOMPARE(h->sink.messages.back().text,
-             std::string("You have chosen 'Other' as your delimeter.  Therefore, you must also specify (type) the "
+             std::string("You have chosen 'Other' as your delimeter.  Therefore, you must also "
+                         "specify (type) the "
                          "actual delimeter in the space provided."));
     QCOMPARE(h->settings.delimiter, std::string(","));
   }
@@ -254,7 +256,8 @@ class DialogsTest : public QObject {
     // A page that is missing is named.
     std::filesystem::remove(h->settings.frenchHelpFile);
     QTest::mouseClick(w().comHELP, Qt::LeftButton);
-    QCOMPARE(h->sink.messages.back().text, "La page d'aide " + h->settings.frenchHelpFile + " n'existe pas.");
+    QCOMPARE(h->sink.messages.back().text,
+             "La page d'aide " + h->settings.frenchHelpFile + " n'existe pas.");
   }
 
   void helpStartsTheViewerOrSaysItFailed() {

@@ -49,7 +49,8 @@ inline void WriteText(const std::string& path, const std::string& text) {
 }
 
 inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
   return text;
 }
@@ -70,11 +71,13 @@ inline void MakeSmallInstallation(const TempDir& dir) {
   std::string root = dir.path().substr(0, dir.path().size() - 1);
   std::string ini = ReadText(std::string(KARTOVEX_TESTDATA) + "/frontend/config/KARTOVEX.INI");
   WriteText(dir / "prog/KARTOVEX.INI", ReplaceAll(ini, "@ROOT@", root));
-  for (const char* sub : {"bin", "work", "in", "out", "coeff"}) std::filesystem::create_directories(dir / sub);
-  for (const char* file : {"bin/orvandel.exe", "bin/QUILLON27.EXE", "bin/Vesperan.exe", "bin/reader",
-                           "bin/NB2783.GSB", "bin/NB77CSRS.GSB", "bin/NS2783.GSB", "bin/NS77CSRS.GSB",
-                           "bin/PE2783.GSB", "bin/PE77CSRS.GSB", "coeff/TRNS2777.DAT", "coeff/TRNS7727.DAT",
-                           "coeff/TRPE2777.DAT", "coeff/TRPE7727.DAT"})
+  for (const char* sub : {"bin", "work", "in", "out", "coeff"})
+    std::filesystem::create_directories(dir / sub);
+  for (const char* file :
+       {"bin/orvandel.exe", "bin/QUILLON27.EXE", "bin/Vesperan.exe", "bin/reader", "bin/NB2783.GSB",
+        "bin/NB77CSRS.GSB", "bin/NS2783.GSB", "bin/NS77CSRS.GSB", "bin/PE2783.GSB",
+        "bin/PE77CSRS.GSB", "coeff/TRNS2777.DAT", "coeff/TRNS7727.DAT", "coeff/TRPE2777.DAT",
+        "coeff/TRPE7727.DAT"})
     WriteText(dir / file, "x");
   ::setenv("DATAFILE", (dir / "coeff/").c_str(), 1);
 }
@@ -85,7 +88,8 @@ inline std::string DemoSource() {
   const char* env = std::getenv("KARTOVEX_DEMO_DIR");
   std::string dir = env && *env ? std::string(env) : std::string(KARTOVEX_DEMO_IMAGE);
   if (!dir.empty() && dir.back() != '/') dir += '/';
-  for (const char* needed : {"KARTOVEX.INI", "BIN/orvandel", "BIN/vesperan", "DATAFILE/TRNB2777.DAT"})
+  for (const char* needed :
+       {"KARTOVEX.INI", "BIN/orvandel", "BIN/vesperan", "DATAFILE/TRNB2777.DAT"})
     if (!std::filesystem::exists(dir + needed)) return {};
   return dir;
 }
@@ -110,7 +114,8 @@ struct Harness {
     SetDecimalSeparatorOverride(std::string("."));
     main = std::make_unique<gui::FormMain>(settings, messages, std::move(services));
     main->choose = [](const gui::ChooserRequest&) { return gui::ChooserResult{}; };
-    main->startProgram = [this](const std::string& program, const std::string& argument, WindowStyle) {
+    main->startProgram = [this](const std::string& program, const std::string& argument,
+                                WindowStyle) {
       started.push_back(program + " " + argument);
       return StartResult{};
     };
@@ -152,6 +157,6 @@ inline QString q(const char* s) { return QString::fromUtf8(s); }
 }  // namespace kartovex::guitest
 
 // In place of QTEST_MAIN: NAME is the test file's name without ".cpp".
-#define KARTOVEX_GUI_TEST(Class, name)                                  \
-  static const bool kRegistered##Class = ::kartovex::guitest::RegisterTest( \
-      name, [] { return std::unique_ptr<QObject>(new Class); });
+#define KARTOVEX_GUI_TEST(Class, name)   \
+  static const bool kRegistered##Class = \
+      ::kartovex::guitest::RegisterTest(name, [] { return std::unique_ptr<QObject>(new Class); });

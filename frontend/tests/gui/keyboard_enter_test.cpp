@@ -31,7 +31,8 @@ class KeyboardEnterTest : public QObject {
       ++chooserCalls;
       return gui::ChooserResult{};
     };
-    auto k = std::make_unique<gui::FormKeyboard>(*settings, *messages, from, form, to, CoordForm::LL, chooser);
+    auto k = std::make_unique<gui::FormKeyboard>(*settings, *messages, from, form, to,
+                                                 CoordForm::LL, chooser);
     k->show();
     QApplication::setActiveWindow(k.get());
     return k;

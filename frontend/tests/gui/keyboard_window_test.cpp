@@ -24,7 +24,8 @@ class KeyboardWindowTest : public QObject {
   std::unique_ptr<MessageService> messages;
 
   std::unique_ptr<gui::FormKeyboard> open(Datum from, CoordForm form, Datum to) {
-    auto k = std::make_unique<gui::FormKeyboard>(*settings, *messages, from, form, to, CoordForm::LL);
+    auto k =
+        std::make_unique<gui::FormKeyboard>(*settings, *messages, from, form, to, CoordForm::LL);
     k->show();
     return k;
   }
@@ -104,8 +105,12 @@ class KeyboardWindowTest : public QObject {
 
   void okWritesTheFileAndCancelAsks() {
     auto k = open(Datum::NAD27, CoordForm::LL, Datum::ATS77);
-    for (auto [box, text] : {std::pair{k->txtPOINT, "P2"}, {k->txtDEG_LAT, "45"}, {k->txtMIN_LAT, "5"},
-                             {k->txtSEC_LAT, "3.2"}, {k->txtDEG_LON, "66"}, {k->txtMIN_LON, "7"},
+    for (auto [box, text] : {std::pair{k->txtPOINT, "P2"},
+                             {k->txtDEG_LAT, "45"},
+                             {k->txtMIN_LAT, "5"},
+                             {k->txtSEC_LAT, "3.2"},
+                             {k->txtDEG_LON, "66"},
+                             {k->txtMIN_LON, "7"},
                              {k->txtSEC_LON, "12"}})
       QTest::keyClicks(box, text);
     QTest::mouseClick(k->comCOMMIT, Qt::LeftButton);

@@ -41,7 +41,9 @@ class MainAfterRunTest : public QObject {
   void init() {
     dir = std::make_unique<TempDir>();
     RouteServices services;
-    services.dispatch = [this](RunContext& ctx, RunControl& control) { return script(ctx, control); };
+    services.dispatch = [this](RunContext& ctx, RunControl& control) {
+      return script(ctx, control);
+    };
     services.copyOrvandelFiles = [](RunContext&) { return true; };
     services.pointsMissed = [](const RunState&) { return false; };
     h = std::make_unique<Harness>(services);

@@ -24,7 +24,9 @@ class MainEnablingTest : public QObject {
     for (QAbstractButton* b : buttons) out += b->isEnabled() ? '1' : '0';
     return out;
   }
-  std::string toDatums() { return enabledSet({w().optTO_ATS77, w().optTO_NAD27, w().optTO_NAD83, w().optTO_NAD83_89}); }
+  std::string toDatums() {
+    return enabledSet({w().optTO_ATS77, w().optTO_NAD27, w().optTO_NAD83, w().optTO_NAD83_89});
+  }
   std::string toForms() { return enabledSet({w().optTO_EN, w().optTO_LL, w().optTO_XY}); }
   std::string boxes() { return enabledSet({w().chkKEYBOARD, w().chkIN_FILE, w().chkREP_FILE}); }
 

@@ -111,8 +111,10 @@ class MainProcessTest : public QObject {
     QTest::keyClicks(w().txtOUT_FILE, QString::fromStdString(*dir / "RESULT.REP"));
     w().chkTXT_FILE->click();
     process();
-    const std::string text = "You cannot have an output data file name which matches the input text file name!\n"
-                             "Input file: " + *dir / "RESULT.TXT\nOutput file: " + *dir / "RESULT.TXT";
+    const std::string text =
+        "You cannot have an output data file name which matches the input text file name!\n"
+        "Input file: " +
+        *dir / "RESULT.TXT\nOutput file: " + *dir / "RESULT.TXT";
     expectRefused("Invalid File Name", text.c_str());
     QVERIFY(std::filesystem::exists(*dir / "RESULT.TXT"));
   }
@@ -132,8 +134,10 @@ class MainProcessTest : public QObject {
     h->settings.language = Language::French;
     chooseFileRun();
     process();
-    QCOMPARE(h->sink.messages.back().title, std::string("L'information nécessaire n'est pas disponible"));
-    QCOMPARE(h->sink.messages.back().text, std::string("Choisir le nom du fichier de données avant de continuer!"));
+    QCOMPARE(h->sink.messages.back().title,
+             std::string("L'information nécessaire n'est pas disponible"));
+    QCOMPARE(h->sink.messages.back().text,
+             std::string("Choisir le nom du fichier de données avant de continuer!"));
     QCOMPARE(w().lblRESULTS->text(), q("La transformation est INCOMPLÈTE !"));
   }
 
@@ -143,7 +147,8 @@ class MainProcessTest : public QObject {
     ::unsetenv("DATAFILE");
     Harness fresh;
     QVERIFY(!fresh.main->Load(*dir / "prog/"));
-    QVERIFY(fresh.hasText("The environment string 'DATAFILE' is not set. Set in autoexec.bat and try again!"));
+    QVERIFY(fresh.hasText(
+        "The environment string 'DATAFILE' is not set. Set in autoexec.bat and try again!"));
     QCOMPARE(fresh.sink.messages.back().title, std::string("FATAL ERROR"));
   }
 
@@ -158,7 +163,8 @@ class MainProcessTest : public QObject {
         ++pumps;
         if (control.pumpEvents) control.pumpEvents();
       }
-      return DispatchOutcome{control.cancelled() ? DispatchResult::Cancelled : DispatchResult::Failed, nullptr};
+      return DispatchOutcome{
+          control.cancelled() ? DispatchResult::Cancelled : DispatchResult::Failed, nullptr};
     };
     h = std::make_unique<Harness>(services);
     h->settings.workDir = dir->path();

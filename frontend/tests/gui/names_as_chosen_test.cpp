@@ -69,12 +69,17 @@ class NamesAsChosenTest : public QObject {
     settings.extents.latLong = {48.1, 63.7, 44.5, 69.1};
     MessageService messages(settings, sink);
     SetDecimalSeparatorOverride(std::string("."));
-    gui::FormKeyboard k(settings, messages, Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN,
-                        [&](const gui::ChooserRequest&) {
-                          return gui::ChooserResult{QString::fromStdString(*dir / "keyed_pts.txt"), "*.TXT"};
-                        });
-    for (auto [box, text] : {std::pair{k.txtPOINT, "P2"}, {k.txtDEG_LAT, "45"}, {k.txtMIN_LAT, "5"},
-                             {k.txtSEC_LAT, "3.2"}, {k.txtDEG_LON, "66"}, {k.txtMIN_LON, "7"},
+    gui::FormKeyboard k(
+        settings, messages, Datum::NAD27, CoordForm::LL, Datum::ATS77, CoordForm::EN,
+        [&](const gui::ChooserRequest&) {
+          return gui::ChooserResult{QString::fromStdString(*dir / "keyed_pts.txt"), "*.TXT"};
+        });
+    for (auto [box, text] : {std::pair{k.txtPOINT, "P2"},
+                             {k.txtDEG_LAT, "45"},
+                             {k.txtMIN_LAT, "5"},
+                             {k.txtSEC_LAT, "3.2"},
+                             {k.txtDEG_LON, "66"},
+                             {k.txtMIN_LON, "7"},
                              {k.txtSEC_LON, "12"}})
       box->setText(text);
     k.Commit();
