@@ -125,8 +125,7 @@ bool LoadPaths(FrontEndSettings& s, MessageService& messages) {
     s.extentLogging = logging.find_first_not_of(' ') == std::string::npos || logging == "Log File";
     return true;
   } catch (const std::exception&) {
-    messages.critical(titles::kFatalError,
-                      {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    messages.critical(titles::kFatalError, kCannotInitialize);
     return false;
   }
 }

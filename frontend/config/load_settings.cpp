@@ -56,8 +56,7 @@ bool LoadSettings(FrontEndSettings& s, MessageService& messages, StartupOutputs&
     s.displayExtraText = ReadIniValue(messages, "SETUP", "Display Extra Text", ini) == "TRUE";
     return true;
   } catch (const std::exception&) {
-    messages.critical(titles::kFatalError,
-                      {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    messages.critical(titles::kFatalError, kCannotInitialize);
     return false;
   }
 }

@@ -29,8 +29,7 @@ bool SaveSettings(const FrontEndSettings& s, MessageService& messages) {
     write(UtmZoneToSave(s), "UTM Zone", "SETUP");
     return all;
   } catch (const std::exception&) {
-    messages.critical(titles::kFatalError,
-                      {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    messages.critical(titles::kFatalError, kCannotInitialize);
     return false;
   }
 }

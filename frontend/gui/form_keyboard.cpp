@@ -148,10 +148,7 @@ FormKeyboard::FormKeyboard(FrontEndSettings& settings, MessageService& messages,
   file->addWidget(chkTXT_FILE);
   file->addWidget(txtTXT_FILE, 1);
   file->addWidget(comTXT_SEARCH);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(comOK);
-  buttons->addWidget(comCANCEL);
+  auto* buttons = buttonRow({comOK, comCANCEL});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(point);
   layout->addWidget(famEastNorth);

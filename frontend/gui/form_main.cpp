@@ -170,10 +170,7 @@ void FormMain::build() {
 
   comHELP = named(new QPushButton(central), "comHELP");
   comEXIT = named(new QPushButton(central), "comEXIT");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(comHELP);
-  buttons->addWidget(comEXIT);
+  auto* buttons = buttonRow({comHELP, comEXIT});
 
   auto* grid = new QGridLayout(central);
   grid->addWidget(frmFROM, 0, 0);

@@ -80,10 +80,7 @@ FormOptions::FormOptions(FrontEndSettings& settings, MessageService& messages, Q
   enLayout->addWidget(frmORDER, 0, 1);
   enLayout->addWidget(frmText, 1, 0, 1, 2);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(comOK);
-  buttons->addWidget(comCANCEL);
+  auto* buttons = buttonRow({comOK, comCANCEL});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frmEastNorth);

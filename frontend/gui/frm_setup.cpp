@@ -97,10 +97,7 @@ FrmSetup::FrmSetup(FrontEndSettings& settings, MessageService& messages, Chooser
 
   auto* top = new QHBoxLayout;
   for (auto* g : {fraProvince, fraMTMZones, fraUTMZones, fraLanguage}) top->addWidget(g);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(comOK);
-  buttons->addWidget(comCANCEL);
+  auto* buttons = buttonRow({comOK, comCANCEL});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(fraDirectories);

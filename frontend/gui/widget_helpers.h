@@ -3,9 +3,11 @@
 // screenshots find them by, and controls set from their models' states.
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 
 #include "gui/window_layout.h"
@@ -43,6 +45,14 @@ inline void setBox(QLineEdit* box, const std::string& text) {
 inline void setPathBox(QLineEdit* box, const std::string& text) {
   setBox(box, text);
   box->setToolTip(qs(text));
+}
+
+// The row of buttons at the foot of a window, to the right.
+inline QHBoxLayout* buttonRow(std::initializer_list<QAbstractButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (QAbstractButton* b : buttons) row->addWidget(b);
+  return row;
 }
 
 }  // namespace kartovex::gui

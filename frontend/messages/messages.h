@@ -35,6 +35,11 @@ inline constexpr Text kFileError{"File Error", "Erreur de fichier"};
 inline constexpr Text kFileNotFound{"File Not Found", "Fichier non trouvé"};
 }  // namespace titles
 
+// The box of a start-up or settings step that failed unexpectedly: the
+// program cannot go on.
+inline constexpr Text kCannotInitialize{"Unable to initialize the program.",
+                                        "Incapable d'établir le logiciel."};
+
 // The ending of a procedure error message for a kind of procedure.
 Text ProcedureErrorEnding(ProcedureKind kind);
 

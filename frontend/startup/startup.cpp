@@ -81,8 +81,7 @@ bool StartUp(FrontEndSettings& settings, MessageService& messages, StartupOutput
   try {
     ok = startUp(settings, messages, mainWindow, programDir, keep);
   } catch (const std::exception&) {
-    messages.critical(titles::kFatalError,
-                      {"Unable to initialize the program.", "Incapable d'établir le logiciel."});
+    messages.critical(titles::kFatalError, kCannotInitialize);
     ok = false;
   }
   messages.setBusyPointer(false);

@@ -45,16 +45,9 @@ int StatusOf(int wstatus) {
 class CliRunProtocol : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string demo = std::string(KARTOVEX_BINARY_DIR) + "/demo";
-    if (!fs::exists(demo + "/KARTOVEX.INI") || !fs::exists(demo + "/BIN"))
-      GTEST_SKIP() << "no demo installation";
     root = dir.path().substr(0, dir.path().size() - 1);
-    fs::copy(demo, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    std::string text = ReadFile(root + "/KARTOVEX.INI");
-    text = std::regex_replace(
-        text, std::regex(std::regex_replace(demo, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)")),
-        root);
-    WriteFile(root + "/KARTOVEX.INI", text);
+    ASSERT_TRUE(testfiles::CopyDemoInstallation(KARTOVEX_DEMO_DIR, root))
+        << "no demo installation in " << KARTOVEX_DEMO_DIR;
     ::setenv("DATAFILE", (root + "/DATAFILE/").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (root + "/xdg").c_str(), 1);
   }

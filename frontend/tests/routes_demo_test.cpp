@@ -34,12 +34,7 @@ class DemoRouteTest : public ::testing::Test {
       GTEST_SKIP() << "no demo installation in " << demo;
     root = routestest::MakeTempDir();
     ASSERT_FALSE(root.empty());
-    std::filesystem::copy(demo, root, std::filesystem::copy_options::recursive);
-    // The copy's configuration names the copy.
-    std::string ini = ReadFile(root + "KARTOVEX.INI");
-    for (std::size_t at = ini.find(demo); at != std::string::npos; at = ini.find(demo, at))
-      ini.replace(at, demo.size(), root);
-    WriteFile(root + "KARTOVEX.INI", ini);
+    ASSERT_TRUE(testfiles::CopyDemoInstallation(demo, root));
     ::setenv("DATAFILE", (root + "DATAFILE/").c_str(), 1);
     ASSERT_TRUE(StartUp(settings, messages, outputs, root))
         << ::testing::PrintToString(sink.texts());

@@ -41,6 +41,26 @@ inline std::string ReadFile(const std::string& path) {
 
 inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+// Copies the demo installation demo into root (with or without a final
+// '/') and makes the copy's KARTOVEX.INI name the copy. False when demo holds
+// no installation. Tests copy the installation the build made for them,
+// never build/demo, which a user's runs change.
+inline bool CopyDemoInstallation(std::string demo, std::string root) {
+  namespace fs = std::filesystem;
+  for (std::string* dir : {&demo, &root}) {
+    while (dir->size() > 1 && dir->back() == '/') dir->pop_back();
+  }
+  if (!fs::exists(demo + "/KARTOVEX.INI") || !fs::exists(demo + "/BIN")) return false;
+  fs::copy(demo, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  std::string ini = ReadFile(root + "/KARTOVEX.INI");
+  for (std::size_t at = ini.find(demo); at != std::string::npos; at = ini.find(demo, at)) {
+    ini.replace(at, demo.size(), root);
+    at += root.size();
+  }
+  WriteFile(root + "/KARTOVEX.INI", ini);
+  return true;
+}
+
 // The lines of a file written with CR LF line ends; a last line without its
 // CR LF is marked "<no CR LF>".
 inline std::vector<std::string> CrLfLines(const std::string& path) {
