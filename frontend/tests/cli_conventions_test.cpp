@@ -8,7 +8,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
-#include "config_fixture.h"
+#include "cli_fixture.h"
 #include "routes/route_table.h"
 
 namespace kartovex::testing {
@@ -17,34 +17,18 @@ namespace {
 using cli::CliEnvironment;
 using cli::CliMain;
 
-class CliConventions : public Installation {
+class CliConventions : public CliInProcess {
  public:
   void SetUp() override {
-    Installation::SetUp();
-    input = dir / "in/POINTS.TXT";
-    WriteFile(input, "P1,45,30,0,66,30,0\n");
-    env.programDir = programDir;
-    env.out = &out;
-    env.err = &err;
+    CliInProcess::SetUp();
     env.services.dispatch = [this](RunContext&, RunControl& control) {
       ++calls;
       for (int value : steps) control.Progress(value);
       return DispatchOutcome{result, nullptr};
     };
-    env.services.copyOrvandelFiles = [](RunContext&) { return true; };
-    env.services.pointsMissed = [](const RunState&) { return false; };
-  }
-  int run(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return CliMain(args, "kartovex-cli", env);
   }
   int call(const std::vector<std::string>& args) { return CliMain(args, "kartovex-cli", env); }
 
-  std::string input;
-  std::ostringstream out, err;
-  CliEnvironment env;
-  DispatchResult result = DispatchResult::Completed;
   std::vector<int> steps;
   int calls = 0;
 };

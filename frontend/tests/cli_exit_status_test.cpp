@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/cli_run.h"
-#include "config_fixture.h"
+#include "cli_fixture.h"
 
 namespace kartovex::testing {
 namespace {
@@ -14,32 +14,17 @@ namespace {
 using cli::CliEnvironment;
 using cli::CliMain;
 
-class CliExitStatus : public Installation {
+class CliExitStatus : public CliInProcess {
  public:
   void SetUp() override {
-    Installation::SetUp();
-    input = dir / "in/POINTS.TXT";
-    WriteFile(input, "P1,45,30,0,66,30,0\n");
-    env.programDir = programDir;
-    env.out = &out;
-    env.err = &err;
+    CliInProcess::SetUp();
     env.services.dispatch = [this](RunContext& ctx, RunControl&) {
       for (int i = 0; i < rejected; ++i) ctx.run.IncrementErrCount();
       return DispatchOutcome{result, nullptr};
     };
-    env.services.copyOrvandelFiles = [](RunContext&) { return true; };
     env.services.pointsMissed = [this](const RunState&) { return missed; };
   }
-  int run(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return CliMain(args, "kartovex-cli", env);
-  }
 
-  std::string input;
-  std::ostringstream out, err;
-  CliEnvironment env;
-  DispatchResult result = DispatchResult::Completed;
   bool missed = false;
   int rejected = 0;
 };

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/cli_run.h"
-#include "config_fixture.h"
+#include "cli_fixture.h"
 
 namespace kartovex::testing {
 namespace {
@@ -14,15 +14,10 @@ namespace {
 using cli::CliEnvironment;
 using cli::CliMain;
 
-class CliRun : public Installation {
+class CliRun : public CliInProcess {
  public:
   void SetUp() override {
-    Installation::SetUp();
-    input = dir / "in/POINTS.TXT";
-    WriteFile(input, "P1,45,30,0,66,30,0\n");
-    env.programDir = programDir;
-    env.out = &out;
-    env.err = &err;
+    CliInProcess::SetUp();
     env.services.dispatch = [this](RunContext& ctx, RunControl& control) {
       ++calls;
       province = SettingText(ctx.settings.province);
@@ -36,15 +31,8 @@ class CliRun : public Installation {
       if (onDispatch) onDispatch(control);
       return DispatchOutcome{result, nullptr};
     };
-    env.services.copyOrvandelFiles = [](RunContext&) { return true; };
-    env.services.pointsMissed = [](const RunState&) { return false; };
   }
 
-  int run(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"--from", "NAD27:LL", "--to", "ATS77:EN", "--input", input};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return CliMain(args, "kartovex-cli", env);
-  }
   std::string lastLine() const {
     std::string s = out.str();
     if (!s.empty() && s.back() == '\n') s.pop_back();
@@ -52,10 +40,6 @@ class CliRun : public Installation {
     return nl == std::string::npos ? s : s.substr(nl + 1);
   }
 
-  std::string input;
-  std::ostringstream out, err;
-  CliEnvironment env;
-  DispatchResult result = DispatchResult::Completed;
   std::function<void(RunControl&)> onDispatch;
   int calls = 0;
   std::string province, mtmZone, utmZone, language, inputFile, reportFile, dataFile;
