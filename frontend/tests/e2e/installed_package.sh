@@ -8,7 +8,7 @@ build=$(cd "$1" && pwd)
 cmake=${2:-cmake}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for f in frontend/kartovex-cli engine/orvandel test-demo/KARTOVEX.INI; do
+for f in frontend/cli/kartovex-cli engine/orvandel/orvandel test-demo/KARTOVEX.INI; do
   [ -e "$build/$f" ] || fail "$build/$f is missing: build every target first"
 done
 
