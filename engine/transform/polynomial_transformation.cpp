@@ -1,7 +1,7 @@
 #include "transform/polynomial_transformation.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -188,8 +188,8 @@ struct TransformBatch {
 // input order all the same, to the report (45 to a page) and to TEMP5.DAT.
 class TransformSteps : public BatchSteps {
 public:
-    TransformSteps(StageFiles& files, const CoefficientModel& model, const GridLimits& limits,
-                   const std::string& title, const std::string& date)
+    TransformSteps(StageFiles& files, const CoefficientModel& model, const GridLimits& limits, const std::string& title,
+                   const std::string& date)
         : files_(files), model_(model), limits_(limits) {
         for (TransformBatch& b : batches_) b.stations.resize(TransformBatch::kStations);
         std::ostringstream out;
