@@ -75,7 +75,7 @@ struct OutputText {
 };
 
 struct OutputBatch {
-    static constexpr std::size_t kStations = 2048;
+    static constexpr std::size_t kStations = 4096;
     static constexpr std::size_t kPieceStations = 256;
     static constexpr std::size_t kPieces = kStations / kPieceStations;
 

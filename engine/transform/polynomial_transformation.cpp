@@ -172,7 +172,7 @@ struct TransformedText {
 };
 
 struct TransformBatch {
-    static constexpr std::size_t kStations = 2048;
+    static constexpr std::size_t kStations = 4096;
     // A multiple of the residual loop's lanes, so that no piece pads them.
     static constexpr std::size_t kPieceStations = 256;
     static constexpr std::size_t kPieces = kStations / kPieceStations;

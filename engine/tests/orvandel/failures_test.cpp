@@ -105,7 +105,7 @@ TEST(FailureRun, MalformedStationRecordKeepsEarlierStations) {
 // start of the report that a run of the stations before it writes.
 TEST(FailureRun, MalformedStationRecordAfterManyBatches) {
     std::vector<std::string> good;
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 13000; ++i) {
         good.push_back(geoRecord("S" + std::to_string(i + 1), 45 + i % 3, i % 60, (i % 600) * 0.1, 65 + i % 2,
                                  (i * 7) % 60, (i % 500) * 0.1));
     }
@@ -119,7 +119,7 @@ TEST(FailureRun, MalformedStationRecordAfterManyBatches) {
     const RunResult r = stopped.run(answers);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(contains(r.errors, "INPUT CONVERSION ERROR")) << r.errors;
-    EXPECT_TRUE(contains(r.errors, "5001")) << r.errors;
+    EXPECT_TRUE(contains(r.errors, "13001")) << r.errors;
 
     OrvandelRun whole;
     whole.addText("INPUT.DAT", joinLines(good));
@@ -128,8 +128,8 @@ TEST(FailureRun, MalformedStationRecordAfterManyBatches) {
     EXPECT_EQ(stopped.text("TEMP2.DAT"), whole.text("TEMP2.DAT"));
     const std::string report = stopped.text("ORVANDEL.OUT");
     EXPECT_EQ(whole.text("ORVANDEL.OUT").substr(0, report.size()), report);
-    EXPECT_EQ(stopped.lines("TEMP1.DAT").size(), 5000u);
-    EXPECT_EQ(whole.lines("TRN_CORD.DAT").size(), 5000u);
+    EXPECT_EQ(stopped.lines("TEMP1.DAT").size(), 13000u);
+    EXPECT_EQ(whole.lines("TRN_CORD.DAT").size(), 13000u);
 }
 
 TEST(FailureRun, GarbageStationRecordsNeverCrash) {

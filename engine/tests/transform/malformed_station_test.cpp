@@ -112,7 +112,7 @@ TEST_F(MalformedStation, BatchedResultsMatchAnUninterruptedRun) {
 // Thousands of stations pass in batches on two threads; a malformed record
 // after them leaves the same report and TEMP5.DAT as a run without it.
 TEST_F(MalformedStation, ManyBatchesBeforeTheStopMatchAnUninterruptedRun) {
-    const int good = 5000;
+    const int good = 13000;
     stations(good);
     const std::string why = stop();
     EXPECT_NE(why.find("TEMP1.DAT RECORD " + std::to_string(good + 1)), std::string::npos) << why;
