@@ -28,6 +28,11 @@ void BufferedText::writeLarge(std::string_view s) {
     }
 }
 
+void BufferedText::writeDirect(std::string_view s) {
+    flush();
+    if (!failed_ && !drain(s.data(), s.size())) failed_ = true;
+}
+
 int BufferedText::overflow(int c) {
     flush();
     if (c != traits_type::eof()) put(traits_type::to_char_type(c));

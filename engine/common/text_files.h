@@ -20,6 +20,7 @@ namespace orvandel {
 class BufferedText : public std::streambuf {
 public:
     static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+    static constexpr std::size_t kDirectSize = std::size_t{1} << 15;
 
     BufferedText();
     BufferedText(const BufferedText&) = delete;
@@ -37,6 +38,15 @@ public:
         if (pptr() == epptr()) flush();
         *pptr() = c;
         pbump(1);
+    }
+    // A block of whole lines, handed on as it is when it is large enough
+    // that copying it into the buffer would cost more than a write.
+    void block(std::string_view s) {
+        if (s.size() < kDirectSize) {
+            write(s);
+        } else {
+            writeDirect(s);
+        }
     }
     // The text and a line end.
     void line(std::string_view s) {
@@ -59,6 +69,7 @@ protected:
 
 private:
     void writeLarge(std::string_view s);
+    void writeDirect(std::string_view s);
 
     std::unique_ptr<char[]> buffer_;
     std::ostream stream_;

@@ -42,8 +42,9 @@ double logT(double e, detail::SinCos phi) { return std::log((1.0 + phi.s) / phi.
 namespace detail {
 
 SinCos originTrig(double chi0) {
-    static double cachedChi0 = 0.0;
-    static SinCos cached{0.0, 1.0};
+    // One cache per thread: stations are projected on two threads at once.
+    thread_local double cachedChi0 = 0.0;
+    thread_local SinCos cached{0.0, 1.0};
     if (!(chi0 == cachedChi0)) {
         cached = sinCos(chi0);
         cachedChi0 = chi0;

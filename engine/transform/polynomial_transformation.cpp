@@ -1,8 +1,14 @@
 #include "transform/polynomial_transformation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <exception>
+#include <memory>
+#include <sstream>
+#include <vector>
 
+#include "common/batch_pipeline.h"
 #include "common/file_lookup.h"
 #include "common/program_stop.h"
 #include "common/text_files.h"
@@ -15,6 +21,7 @@
 #include "transform/coefficient_file.h"
 #include "transform/datum_shift.h"
 #include "transform/model_evaluation.h"
+#include "transform/residual_interpolation.h"
 #include "transform/station_batch.h"
 #include "transform/transformed_record.h"
 
@@ -148,87 +155,173 @@ void readModelValues(std::ostream& report, CoefficientFileReader& coefficients, 
     for (int k = 0; k <= h.degree; ++k) writeCoefficientLine(report, k, model.coefficients[k]);
 }
 
-// Stations wait in a batch for their residuals, which are computed many at
-// a time; they are written in input order all the same, to the report (45
-// to a page) and to TEMP5.DAT.
-class TransformedWriter {
+// A TEMP1.DAT station and what becomes of it.
+struct PendingRecord {
+    std::string name;
+    long long recordNumber = 0;
+    double latitude = 0.0, longitude = 0.0;
+    LocatedStation located;
+    bool isLocated = false;
+    bool transformed = false;
+    std::size_t reportEnd = 0;  // the end of its report line in its piece's text
+};
+
+// The text of one piece of a batch: report lines and TEMP5.DAT records.
+struct TransformedText {
+    std::string report, temp5;
+};
+
+struct TransformBatch {
+    static constexpr std::size_t kStations = 4096;
+    // A multiple of the residual loop's lanes, so that no piece pads them.
+    static constexpr std::size_t kPieceStations = 256;
+    static constexpr std::size_t kPieces = kStations / kPieceStations;
+
+    std::vector<PendingRecord> stations;
+    std::size_t count = 0;
+    TransformedText text[kPieces];
+    std::exception_ptr failure;
+};
+
+// Stations are read, shifted, corrected by the polynomial and their
+// residuals, and formatted in batches on two threads; they are written in
+// input order all the same, to the report (45 to a page) and to TEMP5.DAT.
+class TransformSteps : public BatchSteps {
 public:
-    TransformedWriter(StageFiles& files, const CoefficientModel& model, const std::string& title,
-                      const std::string& date)
-        : files_(files), model_(model), title_(title), date_(date) {}
-
-    void add(std::string name, long long recordNumber, const LocatedStation& located) {
-        batch_.add(std::move(name), recordNumber, located);
-        if (batch_.full()) flush();
-    }
-
-    void flush() {
-        batch_.interpolate(model_);
-        for (std::size_t i = 0; i < batch_.size(); ++i) {
-            const PendingStation& s = batch_.station(i);
-            TransformedStation result;
-            if (!finishStation(model_, s.located, batch_.residual(i), result)) continue;
-            write(s, result);
-        }
-        batch_.clear();
+    TransformSteps(StageFiles& files, const CoefficientModel& model, const GridLimits& limits, const std::string& title,
+                   const std::string& date)
+        : files_(files), model_(model), limits_(limits) {
+        for (TransformBatch& b : batches_) b.stations.resize(TransformBatch::kStations);
+        std::ostringstream out;
+        writeTransformationPageHeader(out, title, date);
+        header_ = out.str();
     }
 
     long long count() const { return transformed_; }
 
-private:
-    void write(const PendingStation& s, const TransformedStation& result) {
-        ++transformed_;
-        if (transformed_ % kStationsPerPage == 1) {
-            writeTransformationPageHeader(files_.report.stream(), title_, date_);
-        }
-        const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
-        const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
-        files_.report.line(transformationLine(record_, s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
-                                              lon.minutes, lon.seconds, result.corrections));
-        TransformedRecord t;
-        t.name = s.name;
-        t.latDegrees = lat.degrees;
-        t.latMinutes = lat.minutes;
-        t.latSeconds = lat.seconds;
-        t.lonDegrees = lon.degrees;
-        t.lonMinutes = lon.minutes;
-        t.lonSeconds = lon.seconds;
-        t.sourceRecord = s.recordNumber;
-        files_.temp5.line(formatTransformedRecord(record_, t));
-    }
-
-    StageFiles& files_;
-    const CoefficientModel& model_;
-    const std::string& title_;
-    const std::string& date_;
-    StationBatch batch_;
-    records::LineBuilder record_;
-    long long transformed_ = 0;
-};
-
-// Every TEMP1.DAT station inside the grid and the radius, to the writer.
-void transformStations(InputFile& temp1, const CoefficientModel& model, const GridLimits& limits,
-                       TransformedWriter& writer) {
-    long long recordNumber = 0;
-    std::string_view line;
-    while (temp1.next(line)) {
-        ++recordNumber;
-        GeographicRecord g;
+    bool read(int slot) override {
+        TransformBatch& b = batches_[slot];
+        b.count = 0;
+        b.failure = nullptr;
         try {
-            g = withRecordContext("TEMP1.DAT", recordNumber, [&] { return parseGeographicRecord(line); });
+            std::string_view line;
+            while (b.count < TransformBatch::kStations) {
+                if (!files_.temp1.next(line)) return false;
+                ++recordNumber_;
+                const GeographicRecord g =
+                    withRecordContext("TEMP1.DAT", recordNumber_, [&] { return parseGeographicRecord(line); });
+                PendingRecord& s = b.stations[b.count++];
+                s.name = g.name;
+                s.recordNumber = recordNumber_;
+                s.latitude = g.latDegrees + g.latMinutes / 60.0 + g.latSeconds / 3600.0;
+                s.longitude = g.lonDegrees + g.lonMinutes / 60.0 + g.lonSeconds / 3600.0;
+            }
+            return true;
         } catch (...) {
             // The stations before a malformed record are still reported.
-            writer.flush();
-            throw;
+            b.failure = std::current_exception();
+            return false;
         }
-        const double latitude = g.latDegrees + g.latMinutes / 60.0 + g.latSeconds / 3600.0;
-        const double longitude = g.lonDegrees + g.lonMinutes / 60.0 + g.lonSeconds / 3600.0;
-        LocatedStation located;
-        if (!locateStation(model, limits, latitude, longitude, located)) continue;
-        writer.add(std::move(g.name), recordNumber, located);
     }
-    writer.flush();
-}
+
+    std::size_t pieces(int slot) const override {
+        return (batches_[slot].count + TransformBatch::kPieceStations - 1) / TransformBatch::kPieceStations;
+    }
+
+    void compute(int slot, std::size_t piece) override {
+        TransformBatch& b = batches_[slot];
+        const std::size_t first = piece * TransformBatch::kPieceStations;
+        const std::size_t last = std::min(b.count, first + TransformBatch::kPieceStations);
+        double u[TransformBatch::kPieceStations], v[TransformBatch::kPieceStations];
+        std::complex<double> residual[TransformBatch::kPieceStations];
+        std::size_t located = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            PendingRecord& s = b.stations[i];
+            s.isLocated = locateStation(model_, limits_, s.latitude, s.longitude, s.located);
+            if (!s.isLocated) continue;
+            u[located] = s.located.u;
+            v[located] = s.located.v;
+            residual[located] = 0.0;
+            ++located;
+        }
+        if (model_.header.correlation != 0.0 && located > 0) {
+            interpolateResiduals(model_.control, model_.header.correlation, u, v, located, residual);
+        }
+        TransformedText& text = b.text[piece];
+        text.report.clear();
+        text.temp5.clear();
+        records::LineBuilder record;
+        std::size_t k = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            PendingRecord& s = b.stations[i];
+            s.transformed = false;
+            if (!s.isLocated) continue;
+            TransformedStation result;
+            s.transformed = finishStation(model_, s.located, residual[k++], result);
+            if (!s.transformed) continue;
+            const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
+            const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
+            text.report += transformationLine(record, s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
+                                              lon.minutes, lon.seconds, result.corrections);
+            text.report += '\n';
+            s.reportEnd = text.report.size();
+            TransformedRecord t;
+            t.name = s.name;
+            t.latDegrees = lat.degrees;
+            t.latMinutes = lat.minutes;
+            t.latSeconds = lat.seconds;
+            t.lonDegrees = lon.degrees;
+            t.lonMinutes = lon.minutes;
+            t.lonSeconds = lon.seconds;
+            t.sourceRecord = s.recordNumber;
+            text.temp5 += formatTransformedRecord(record, t);
+            text.temp5 += '\n';
+        }
+    }
+
+    std::size_t writeParts() const override { return 2; }
+
+    void write(int slot, std::size_t part) override {
+        const TransformBatch& b = batches_[slot];
+        const std::size_t used = pieces(slot);
+        if (part == 1) {
+            for (std::size_t p = 0; p < used; ++p) files_.temp5.block(b.text[p].temp5);
+            return;
+        }
+        // The report's lines in runs between page headers.
+        for (std::size_t p = 0; p < used; ++p) {
+            const std::string& text = b.text[p].report;
+            const std::size_t first = p * TransformBatch::kPieceStations;
+            const std::size_t last = std::min(b.count, first + TransformBatch::kPieceStations);
+            std::size_t runStart = 0, runEnd = 0;
+            for (std::size_t i = first; i < last; ++i) {
+                const PendingRecord& s = b.stations[i];
+                if (!s.transformed) continue;
+                ++transformed_;
+                if (transformed_ % kStationsPerPage == 1) {
+                    files_.report.write(std::string_view(text).substr(runStart, runEnd - runStart));
+                    files_.report.write(header_);
+                    runStart = runEnd;
+                }
+                runEnd = s.reportEnd;
+            }
+            files_.report.block(std::string_view(text).substr(runStart, runEnd - runStart));
+        }
+    }
+
+    void finish(int slot) override {
+        if (batches_[slot].failure) std::rethrow_exception(batches_[slot].failure);
+    }
+
+private:
+    StageFiles& files_;
+    const CoefficientModel& model_;
+    const GridLimits& limits_;
+    std::string header_;
+    TransformBatch batches_[kSlots];
+    long long recordNumber_ = 0;
+    long long transformed_ = 0;
+};
 
 }  // namespace
 
@@ -247,11 +340,13 @@ long long runPolynomialTransformation(const RunContext& context) {
     const ParameterRecord ordered = orderedLimits(report, header.parameters);
     readModelValues(report, coefficients, model, ordered, capacity, coefficientFile);
 
-    TransformedWriter writer(files, model, header.title, context.date);
-    transformStations(files.temp1, model, gridLimits(ordered), writer);
+    const GridLimits limits = gridLimits(ordered);
+    auto steps = std::make_unique<TransformSteps>(files, model, limits, header.title, context.date);
+    PieceRunner runner;
+    runBatches(runner, *steps);
     files.temp5.close();
     files.report.close();
-    return writer.count();
+    return steps->count();
 }
 
 }  // namespace orvandel

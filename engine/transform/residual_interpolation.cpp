@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "transform/negative_exp.h"
+#include "transform/residual_lanes_wide.h"
 
 namespace orvandel {
 
@@ -79,6 +80,16 @@ void interpolateResiduals(const ControlStations& control, double correlation, co
                           std::size_t count, std::complex<double>* out) {
     const double r2 = correlation * correlation;
     std::size_t i = 0;
+    static const bool wide = wide::available();
+    if (wide && count >= wide::kStations) {
+        double re[wide::kStations], im[wide::kStations];
+        for (; i + wide::kStations <= count; i += wide::kStations) {
+            wide::interpolate(control.u.data(), control.v.data(), control.residualLat.data(),
+                              control.residualLon.data(), control.weight.data(), control.size(), r2, u + i, v + i, re,
+                              im);
+            for (std::size_t k = 0; k < wide::kStations; ++k) out[i + k] = {re[k], im[k]};
+        }
+    }
     for (; i + kLanes <= count; i += kLanes) interpolateLanes(control, r2, u + i, v + i, out + i);
     if (i == count) return;
     // The last few stations fill the lanes by repeating the last of them.

@@ -100,6 +100,38 @@ TEST(FailureRun, MalformedStationRecordKeepsEarlierStations) {
     EXPECT_EQ(run.lines("TEMP1.DAT").size(), 1u);
 }
 
+// Stations are read and written in batches on two threads: a malformed
+// record after thousands of them leaves exactly the work files and the
+// start of the report that a run of the stations before it writes.
+TEST(FailureRun, MalformedStationRecordAfterManyBatches) {
+    std::vector<std::string> good;
+    for (int i = 0; i < 13000; ++i) {
+        good.push_back(geoRecord("S" + std::to_string(i + 1), 45 + i % 3, i % 60, (i % 600) * 0.1, 65 + i % 2,
+                                 (i * 7) % 60, (i % 500) * 0.1));
+    }
+    std::vector<std::string> bad = good;
+    bad.push_back("  BAD       4X 10 10.00000 66 00  0.00000     0.000");
+    bad.push_back(geoRecord("AFTER", 46, 0, 0.0, 66, 0, 0.0));
+    const std::vector<std::string> answers{"1", "1", "T", "Y", "F", "INPUT.DAT", "1", ""};
+
+    OrvandelRun stopped;
+    stopped.addText("INPUT.DAT", joinLines(bad));
+    const RunResult r = stopped.run(answers);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(contains(r.errors, "INPUT CONVERSION ERROR")) << r.errors;
+    EXPECT_TRUE(contains(r.errors, "13001")) << r.errors;
+
+    OrvandelRun whole;
+    whole.addText("INPUT.DAT", joinLines(good));
+    ASSERT_EQ(whole.run(answers).status, 0);
+    EXPECT_EQ(stopped.text("TEMP1.DAT"), whole.text("TEMP1.DAT"));
+    EXPECT_EQ(stopped.text("TEMP2.DAT"), whole.text("TEMP2.DAT"));
+    const std::string report = stopped.text("ORVANDEL.OUT");
+    EXPECT_EQ(whole.text("ORVANDEL.OUT").substr(0, report.size()), report);
+    EXPECT_EQ(stopped.lines("TEMP1.DAT").size(), 13000u);
+    EXPECT_EQ(whole.lines("TRN_CORD.DAT").size(), 13000u);
+}
+
 TEST(FailureRun, GarbageStationRecordsNeverCrash) {
     OrvandelRun run;
     run.addText("INPUT.DAT",

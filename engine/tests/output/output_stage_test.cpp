@@ -25,6 +25,12 @@ std::string numbered(int i) {
     return s;
 }
 
+int countContaining(const std::vector<std::string>& lines, const std::string& needle) {
+    int n = 0;
+    for (const auto& l : lines) n += l.find(needle) != std::string::npos;
+    return n;
+}
+
 class OutputStage : public ::testing::Test {
 protected:
     void SetUp() override { orvtest::writeText(dir.file("ORVANDEL.OUT"), ""); }
@@ -135,6 +141,73 @@ TEST_F(OutputStage, PageEvery45LinesCountingNotTransformedOnes) {
     }
     EXPECT_EQ(headers, 3);
     EXPECT_EQ(orvtest::readLines(dir.file("TRN_CORD.DAT")).size(), 46u);
+}
+
+// Thousands of stations go through the stage in batches on two threads: the
+// lines still come in input order, with a page every 45.
+TEST_F(OutputStage, ManyStationsKeepTheirOrderAndPages) {
+    std::vector<std::string> names;
+    std::vector<std::pair<std::string, int>> done;
+    for (int i = 1; i <= 13000; ++i) {
+        names.push_back(numbered(i));
+        if (i % 7 != 0) done.push_back({numbered(i), i});
+    }
+    stations(names);
+    transformed(done);
+    EXPECT_EQ(run(), 13000);
+    const auto t = table();
+    ASSERT_EQ(t.size(), 13000u);
+    for (int i = 1; i <= 13000; ++i) {
+        ASSERT_EQ(t[i - 1].substr(1, 9), padded(numbered(i))) << i;
+        EXPECT_EQ(t[i - 1].find("NOT TRANSFORMED") != std::string::npos, i % 7 == 0) << i;
+    }
+    EXPECT_EQ(countContaining(orvtest::readLines(dir.file("ORVANDEL.OUT")), "TRANSFORMATION TO ATS77 VALUES"),
+              (13000 + 44) / 45);
+    const auto coordinates = orvtest::readLines(dir.file("TRN_CORD.DAT"));
+    const auto ghosts = orvtest::readLines(dir.file("TRN_GHST.DAT"));
+    ASSERT_EQ(coordinates.size(), done.size());
+    ASSERT_EQ(ghosts.size(), done.size());
+    for (std::size_t i = 0; i < done.size(); ++i) {
+        EXPECT_NE(coordinates[i].find(padded(done[i].first)), std::string::npos) << i;
+        EXPECT_NE(ghosts[i].find(padded(done[i].first)), std::string::npos) << i;
+    }
+    // The screen shows the same table.
+    int onScreen = 0;
+    std::istringstream lines(screen.str());
+    for (std::string l; std::getline(lines, l);)
+        onScreen += l.size() > 50 && l[0] == ' ' && (l[48] == 'F' || l[50] == 'F');
+    EXPECT_EQ(onScreen, 13000);
+}
+
+// A damaged TEMP5.DAT record for a station that begins a page, after more
+// than a batch of stations: every earlier station is written, and so is
+// the page header that came before the record was read.
+TEST_F(OutputStage, DamagedTransformedRecordAfterManyStationsKeepsWhatCameBefore) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= 9050; ++i) names.push_back(numbered(i));
+    stations(names);
+    std::vector<std::pair<std::string, int>> done;
+    for (int i = 1; i <= 9000; ++i) done.push_back({numbered(i), i});
+    transformed(done);
+    std::string temp5 = orvtest::readText(dir.file("TEMP5.DAT"));
+    transformed({{numbered(9001), 9001}});
+    std::string damaged = orvtest::readText(dir.file("TEMP5.DAT"));
+    damaged.replace(damaged.find("46"), 2, "4X");
+    temp5 += damaged;
+    orvtest::writeText(dir.file("TEMP5.DAT"), temp5);
+    EXPECT_ANY_THROW(run());
+    EXPECT_EQ(table().size(), 9000u);
+    const auto report = orvtest::readLines(dir.file("ORVANDEL.OUT"));
+    EXPECT_EQ(countContaining(report, "TRANSFORMATION TO ATS77 VALUES"), 201);
+    ASSERT_FALSE(report.empty());
+    EXPECT_EQ(report.back().find(" S9000"), std::string::npos);
+    int onScreen = 0;
+    std::istringstream lines(screen.str());
+    for (std::string l; std::getline(lines, l);)
+        onScreen += l.find("TRANSFORMATION TO ATS77 VALUES") != std::string::npos;
+    EXPECT_EQ(onScreen, 201);
+    // The result files never take their names.
+    EXPECT_FALSE(std::filesystem::exists(dir.file("TRN_CORD.DAT")));
 }
 
 TEST_F(OutputStage, FilesExistEvenWithoutStations) {

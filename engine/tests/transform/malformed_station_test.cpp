@@ -109,5 +109,28 @@ TEST_F(MalformedStation, BatchedResultsMatchAnUninterruptedRun) {
     EXPECT_EQ(orvtest::readText(dir.file("TEMP5.DAT")), interrupted);
 }
 
+// Thousands of stations pass in batches on two threads; a malformed record
+// after them leaves the same report and TEMP5.DAT as a run without it.
+TEST_F(MalformedStation, ManyBatchesBeforeTheStopMatchAnUninterruptedRun) {
+    const int good = 13000;
+    stations(good);
+    const std::string why = stop();
+    EXPECT_NE(why.find("TEMP1.DAT RECORD " + std::to_string(good + 1)), std::string::npos) << why;
+    const std::string temp5 = orvtest::readText(dir.file("TEMP5.DAT"));
+    const std::string report = orvtest::readText(dir.file("ORVANDEL.OUT"));
+    const auto lines = orvtest::readLines(dir.file("TEMP5.DAT"));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(good));
+    for (int i = 0; i < good; ++i) ASSERT_EQ(lines[i].substr(1, 9), temp1Record(i + 1).substr(1, 9)) << i;
+
+    std::string text;
+    for (int i = 1; i <= good; ++i) text += temp1Record(i) + "\n";
+    orvtest::writeText(dir.file("TEMP1.DAT"), text);
+    orvtest::writeText(dir.file("ORVANDEL.OUT"), "");
+    RunContext c{in, screen, dir.path(), "07-DEC-2026"};
+    EXPECT_EQ(runPolynomialTransformation(c), good);
+    EXPECT_EQ(orvtest::readText(dir.file("TEMP5.DAT")), temp5);
+    EXPECT_EQ(orvtest::readText(dir.file("ORVANDEL.OUT")), report);
+}
+
 }  // namespace
 }  // namespace orvandel

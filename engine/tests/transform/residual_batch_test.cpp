@@ -1,7 +1,9 @@
 // Residuals of many stations at once against the one-station running mean.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -61,6 +63,29 @@ TEST(ResidualBatch, EveryStationGetsItsOwnValue) {
         SCOPED_TRACE(i);
         EXPECT_EQ(batch[i], interpolateResiduals(c, 0.3, u[i], v[i]));
         expectClose(batch[i], runningMean(c, 0.3, u[i], v[i]));
+    }
+}
+
+// Groups of 32 stations go through 512-bit vectors where the processor has
+// them: bit for bit the value a station gets alone, also with far control
+// stations (weight 0), negative weights and sums too small to divide by.
+TEST(ResidualBatch, WideGroupsGiveEveryStationItsOwnValue) {
+    ControlStations c = randomControl(700, 11, true);
+    for (std::size_t j = 0; j < c.size(); j += 17) c.weight[j] = 1e-80;
+    for (std::size_t j = 5; j < c.size(); j += 23) c.u[j] = 40.0;
+    std::mt19937_64 rng(12);
+    std::uniform_real_distribution<double> pos(-1.5, 1.5);
+    for (const double R : {0.05, 0.1, 0.3, 2.0}) {
+        SCOPED_TRACE(R);
+        std::vector<double> u(200), v(200);
+        for (std::size_t i = 0; i < u.size(); ++i) u[i] = pos(rng), v[i] = pos(rng);
+        std::vector<std::complex<double>> batch(u.size());
+        interpolateResiduals(c, R, u.data(), v.data(), u.size(), batch.data());
+        for (std::size_t i = 0; i < u.size(); ++i) {
+            const std::complex<double> alone = interpolateResiduals(c, R, u[i], v[i]);
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(batch[i].real()), std::bit_cast<std::uint64_t>(alone.real())) << i;
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(batch[i].imag()), std::bit_cast<std::uint64_t>(alone.imag())) << i;
+        }
     }
 }
 
