@@ -10,6 +10,20 @@
 
 namespace orvandel {
 
+// The stations [first, last) of one piece of a batch.
+struct PieceRange {
+    std::size_t first;
+    std::size_t last;
+};
+
+// A batch of count stations cut into pieces of size stations: how many
+// pieces, and the stations of piece number piece.
+constexpr std::size_t pieceCount(std::size_t count, std::size_t size) { return (count + size - 1) / size; }
+constexpr PieceRange pieceRange(std::size_t piece, std::size_t count, std::size_t size) {
+    const std::size_t first = piece * size;
+    return {first, first + size < count ? first + size : count};
+}
+
 class BatchSteps {
 public:
     static constexpr int kSlots = 3;

@@ -163,7 +163,7 @@ public:
     std::size_t pieces(int slot) const override {
         const OutputBatch& b = batches_[slot];
         if (b.ordered) return 1;
-        return (b.count + OutputBatch::kPieceStations - 1) / OutputBatch::kPieceStations;
+        return pieceCount(b.count, OutputBatch::kPieceStations);
     }
 
     void compute(int slot, std::size_t piece) override {
@@ -172,8 +172,7 @@ public:
             computeStations(b, 0, b.count, b.text[0], context_.zones);
             return;
         }
-        const std::size_t first = piece * OutputBatch::kPieceStations;
-        const std::size_t last = std::min(b.count, first + OutputBatch::kPieceStations);
+        const auto [first, last] = pieceRange(piece, b.count, OutputBatch::kPieceStations);
         // Only the Nova Scotia grid uses the zone memory.
         geodesy::ZoneMemory unused{};
         computeStations(b, first, last, b.text[piece], unused);

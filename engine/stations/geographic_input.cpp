@@ -136,14 +136,11 @@ public:
         }
     }
 
-    std::size_t pieces(int slot) const override {
-        return (batches_[slot].count + InputBatch::kPieceStations - 1) / InputBatch::kPieceStations;
-    }
+    std::size_t pieces(int slot) const override { return pieceCount(batches_[slot].count, InputBatch::kPieceStations); }
 
     void compute(int slot, std::size_t piece) override {
         InputBatch& b = batches_[slot];
-        const std::size_t first = piece * InputBatch::kPieceStations;
-        const std::size_t last = std::min(b.count, first + InputBatch::kPieceStations);
+        const auto [first, last] = pieceRange(piece, b.count, InputBatch::kPieceStations);
         InputText& text = b.text[piece];
         text.temp1.clear();
         text.temp2.clear();

@@ -225,13 +225,12 @@ public:
     }
 
     std::size_t pieces(int slot) const override {
-        return (batches_[slot].count + TransformBatch::kPieceStations - 1) / TransformBatch::kPieceStations;
+        return pieceCount(batches_[slot].count, TransformBatch::kPieceStations);
     }
 
     void compute(int slot, std::size_t piece) override {
         TransformBatch& b = batches_[slot];
-        const std::size_t first = piece * TransformBatch::kPieceStations;
-        const std::size_t last = std::min(b.count, first + TransformBatch::kPieceStations);
+        const auto [first, last] = pieceRange(piece, b.count, TransformBatch::kPieceStations);
         double u[TransformBatch::kPieceStations], v[TransformBatch::kPieceStations];
         std::complex<double> residual[TransformBatch::kPieceStations];
         std::size_t located = 0;
@@ -291,8 +290,7 @@ public:
         // The report's lines in runs between page headers.
         for (std::size_t p = 0; p < used; ++p) {
             const std::string& text = b.text[p].report;
-            const std::size_t first = p * TransformBatch::kPieceStations;
-            const std::size_t last = std::min(b.count, first + TransformBatch::kPieceStations);
+            const auto [first, last] = pieceRange(p, b.count, TransformBatch::kPieceStations);
             std::size_t runStart = 0, runEnd = 0;
             for (std::size_t i = first; i < last; ++i) {
                 const PendingRecord& s = b.stations[i];
