@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/old_files.h"
 #include "common/program_stop.h"
 
 namespace orvandel {
@@ -54,6 +55,7 @@ void openExisting(std::ifstream& file, const std::string& path, const std::strin
 }
 
 void removeStale(const std::string& path) {
+    if (setAsideOldFile(path) >= 0) return;
     std::error_code ec;
     std::filesystem::remove(path, ec);
     if (ec) failRun("CANNOT REMOVE THE OLD FILE '" + path + "'");

@@ -1,8 +1,17 @@
 #include "common/text_files.h"
 
+#include <limits.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "common/old_files.h"
 #include "common/program_stop.h"
 
 namespace orvandel {
@@ -28,9 +37,22 @@ void BufferedText::writeLarge(std::string_view s) {
     }
 }
 
-void BufferedText::writeDirect(std::string_view s) {
+void BufferedText::blocks(std::span<const std::string_view> parts) {
+    std::size_t total = 0;
+    for (std::string_view part : parts) total += part.size();
+    if (total < kDirectSize) {
+        for (std::string_view part : parts) write(part);
+        return;
+    }
     flush();
-    if (!failed_ && !drain(s.data(), s.size())) failed_ = true;
+    if (!failed_ && !drainPieces(parts)) failed_ = true;
+}
+
+bool BufferedText::drainPieces(std::span<const std::string_view> parts) {
+    for (std::string_view part : parts) {
+        if (!part.empty() && !drain(part.data(), part.size())) return false;
+    }
+    return true;
 }
 
 int BufferedText::overflow(int c) {
@@ -56,8 +78,10 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::create(const std::string& path) {
+    const int oldMode = setAsideOldFile(path);
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) failRun("CANNOT CREATE FILE '" + path + "'");
+    if (oldMode >= 0) ::fchmod(::fileno(file_), static_cast<mode_t>(oldMode));
     std::setvbuf(file_, nullptr, _IONBF, 0);  // the buffer here is the only one
     path_ = path;
 }
@@ -87,6 +111,36 @@ void OutputFile::abandon() {
 
 bool OutputFile::drain(const char* data, std::size_t size) {
     return file_ != nullptr && std::fwrite(data, 1, size, file_) == size;
+}
+
+// The pieces go out in as few system calls as the system takes; the file
+// is unbuffered, so nothing of stdio's stands between them.
+bool OutputFile::drainPieces(std::span<const std::string_view> parts) {
+    if (file_ == nullptr) return false;
+    const int fd = ::fileno(file_);
+    std::vector<iovec> pieces;
+    pieces.reserve(parts.size());
+    for (std::string_view part : parts) {
+        if (!part.empty()) pieces.push_back({const_cast<char*>(part.data()), part.size()});
+    }
+    std::size_t next = 0;
+    while (next < pieces.size()) {
+        const int count = static_cast<int>(std::min<std::size_t>(pieces.size() - next, IOV_MAX));
+        const ssize_t written = ::writev(fd, pieces.data() + next, count);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        // A short write: skip what went out and carry on with the rest.
+        auto left = static_cast<std::size_t>(written);
+        while (next < pieces.size() && left >= pieces[next].iov_len) left -= pieces[next++].iov_len;
+        if (left > 0) {
+            pieces[next].iov_base = static_cast<char*>(pieces[next].iov_base) + left;
+            pieces[next].iov_len -= left;
+        }
+        if (written == 0) return false;
+    }
+    return true;
 }
 
 ScreenText::~ScreenText() { flush(); }

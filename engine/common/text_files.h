@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -39,15 +40,9 @@ public:
         *pptr() = c;
         pbump(1);
     }
-    // A block of whole lines, handed on as it is when it is large enough
-    // that copying it into the buffer would cost more than a write.
-    void block(std::string_view s) {
-        if (s.size() < kDirectSize) {
-            write(s);
-        } else {
-            writeDirect(s);
-        }
-    }
+    // Blocks of whole lines, in order, handed on together (one system call
+    // for a batch) when together they are large enough.
+    void blocks(std::span<const std::string_view> parts);
     // The text and a line end.
     void line(std::string_view s) {
         write(s);
@@ -60,6 +55,8 @@ public:
 protected:
     // Takes the buffered text; false when it could not be written.
     virtual bool drain(const char* data, std::size_t size) = 0;
+    // Takes several pieces of text in order.
+    virtual bool drainPieces(std::span<const std::string_view> parts);
 
     int overflow(int c) override;
     int sync() override;
@@ -69,11 +66,19 @@ protected:
 
 private:
     void writeLarge(std::string_view s);
-    void writeDirect(std::string_view s);
 
     std::unique_ptr<char[]> buffer_;
     std::ostream stream_;
 };
+
+// The text `member` of each of the first `used` pieces of a batch, in
+// order, handed to `file` together.
+template <class Piece, std::size_t N>
+void writePieces(BufferedText& file, const Piece (&pieces)[N], std::size_t used, std::string Piece::*member) {
+    std::string_view parts[N];
+    for (std::size_t p = 0; p < used && p < N; ++p) parts[p] = pieces[p].*member;
+    file.blocks(std::span<const std::string_view>(parts, used < N ? used : N));
+}
 
 // A file written by the run. A failed write is remembered and reported by
 // close(), which ends the run; the destructor (a run ending early) writes
@@ -97,6 +102,7 @@ public:
 
 protected:
     bool drain(const char* data, std::size_t size) override;
+    bool drainPieces(std::span<const std::string_view> parts) override;
 
 private:
     std::FILE* file_ = nullptr;

@@ -183,15 +183,12 @@ public:
     void write(int slot, std::size_t part) override {
         OutputBatch& b = batches_[slot];
         const std::size_t used = b.ordered ? 1 : pieces(slot);
-        for (std::size_t p = 0; p < used; ++p) {
-            const OutputText& text = b.text[p];
-            if (part == 0) {
-                screen_.block(text.screen);
-                report_.block(text.report);
-            } else {
-                coordinates_.block(text.coordinates);
-                ghost_.block(text.ghost);
-            }
+        if (part == 0) {
+            writePieces(screen_, b.text, used, &OutputText::screen);
+            writePieces(report_, b.text, used, &OutputText::report);
+        } else {
+            writePieces(coordinates_, b.text, used, &OutputText::coordinates);
+            writePieces(ghost_, b.text, used, &OutputText::ghost);
         }
     }
 

@@ -167,13 +167,11 @@ public:
     void write(int slot, std::size_t part) override {
         const InputBatch& b = batches_[slot];
         const std::size_t used = pieces(slot);
-        for (std::size_t p = 0; p < used; ++p) {
-            if (part == 0) {
-                files_.report.block(b.text[p].report);
-            } else {
-                files_.temp2.block(b.text[p].temp2);
-                files_.temp1.block(b.text[p].temp1);
-            }
+        if (part == 0) {
+            writePieces(files_.report, b.text, used, &InputText::report);
+        } else {
+            writePieces(files_.temp2, b.text, used, &InputText::temp2);
+            writePieces(files_.temp1, b.text, used, &InputText::temp1);
         }
     }
 

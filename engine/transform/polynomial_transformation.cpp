@@ -284,12 +284,13 @@ public:
         const TransformBatch& b = batches_[slot];
         const std::size_t used = pieces(slot);
         if (part == 1) {
-            for (std::size_t p = 0; p < used; ++p) files_.temp5.block(b.text[p].temp5);
+            writePieces(files_.temp5, b.text, used, &TransformedText::temp5);
             return;
         }
         // The report's lines in runs between page headers.
+        reportParts_.clear();
         for (std::size_t p = 0; p < used; ++p) {
-            const std::string& text = b.text[p].report;
+            const std::string_view text = b.text[p].report;
             const auto [first, last] = pieceRange(p, b.count, TransformBatch::kPieceStations);
             std::size_t runStart = 0, runEnd = 0;
             for (std::size_t i = first; i < last; ++i) {
@@ -297,14 +298,15 @@ public:
                 if (!s.transformed) continue;
                 ++transformed_;
                 if (transformed_ % kStationsPerPage == 1) {
-                    files_.report.write(std::string_view(text).substr(runStart, runEnd - runStart));
-                    files_.report.write(header_);
+                    reportParts_.push_back(text.substr(runStart, runEnd - runStart));
+                    reportParts_.push_back(header_);
                     runStart = runEnd;
                 }
                 runEnd = s.reportEnd;
             }
-            files_.report.block(std::string_view(text).substr(runStart, runEnd - runStart));
+            reportParts_.push_back(text.substr(runStart, runEnd - runStart));
         }
+        files_.report.blocks(reportParts_);
     }
 
     void finish(int slot) override {
@@ -316,6 +318,7 @@ private:
     const CoefficientModel& model_;
     const GridLimits& limits_;
     std::string header_;
+    std::vector<std::string_view> reportParts_;  // a batch's report, reused
     TransformBatch batches_[kSlots];
     long long recordNumber_ = 0;
     long long transformed_ = 0;
