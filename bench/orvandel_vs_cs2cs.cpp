@@ -58,8 +58,9 @@ double now() {
 }
 
 // Starts `argv` in `dir` with standard input from `in`, standard output to
-// `out` and standard error to `err`; waits for it. The time is the wall
-// time from fork to the child's end, the memory its peak resident set.
+// `out` and standard error to `err` (both new files); waits for it. The
+// time is the wall time from fork to the child's end, the memory its peak
+// resident set.
 Measurement runChild(const std::vector<std::string>& argv, const fs::path& dir, const fs::path& in,
                      const fs::path& out, const fs::path& err) {
   std::vector<char*> args;
@@ -69,20 +70,31 @@ Measurement runChild(const std::vector<std::string>& argv, const fs::path& dir, 
   const std::string dirs = dir.string(), ins = in.string(), outs = out.string(),
                     errs = err.string();
 
+  // The files are set up before the clock starts, and the last run's output
+  // goes first: truncating a few hundred megabytes is this program's work,
+  // not the measured one's, and would land on whichever child comes next.
+  std::error_code ec;
+  fs::remove(out, ec);
+  fs::remove(err, ec);
+  const int fin = open(ins.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fout = open(outs.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int ferr = open(errs.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fin < 0 || fout < 0 || ferr < 0) throw std::runtime_error("cannot open the child's files");
+
   const double start = now();
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    const int fin = open(ins.c_str(), O_RDONLY);
-    const int fout = open(outs.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int ferr = open(errs.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fin < 0 || fout < 0 || ferr < 0 || chdir(dirs.c_str()) != 0) _exit(126);
+    if (chdir(dirs.c_str()) != 0) _exit(126);
     dup2(fin, 0);
     dup2(fout, 1);
     dup2(ferr, 2);
     execvp(args[0], args.data());
     _exit(127);
   }
+  close(fin);
+  close(fout);
+  close(ferr);
   int status = 0;
   rusage usage{};
   if (wait4(pid, &status, 0, &usage) != pid) throw std::runtime_error("wait4 failed");
