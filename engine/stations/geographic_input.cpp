@@ -112,6 +112,12 @@ public:
                double meridian)
         : context_(context), options_(options), source_(source), files_(files), meridian_(meridian) {
         for (InputBatch& b : batches_) b.stations.resize(InputBatch::kStations);
+        // A page header differs only between the first page and the others.
+        std::ostringstream first, later;
+        writeGeographicPageHeader(first, 0, options.title, context.date, true);
+        writeGeographicPageHeader(later, 1, options.title, context.date, true);
+        firstHeader_ = first.str();
+        laterHeader_ = later.str();
     }
 
     long long count() const { return n_; }
@@ -149,11 +155,7 @@ public:
         for (std::size_t i = first; i < last; ++i) {
             const GeographicStation& s = b.stations[i];
             const long long n = b.firstNumber + static_cast<long long>(i);
-            if (pageHeaderDue(n)) {
-                std::ostringstream header;
-                writeGeographicPageHeader(header, n, options_.title, context_.date, true);
-                text.report += header.view();
-            }
+            if (pageHeaderDue(n)) text.report += n == 0 ? firstHeader_ : laterHeader_;
             GridRecord grid = gridRecord(options_, s);
             nad27Grid(options_, meridian_, s, grid);
             appendLine(text.temp2, formatGridRecord(record, grid, 2));
@@ -190,6 +192,7 @@ private:
     StationSource& source_;
     StationInputFiles& files_;
     const double meridian_;
+    std::string firstHeader_, laterHeader_;
     InputBatch batches_[kSlots];
     long long n_ = 0;
 };

@@ -132,6 +132,39 @@ TEST(FailureRun, MalformedStationRecordAfterManyBatches) {
     EXPECT_EQ(whole.lines("TRN_CORD.DAT").size(), 13000u);
 }
 
+// A second run in the same folder replaces the first one's large files
+// with the same text; the listing starts a page every 50 stations across
+// the batches.
+TEST(FailureRun, ARunOverAnEarlierRunsLargeFilesWritesTheSameFiles) {
+    std::vector<std::string> stations;
+    for (int i = 0; i < 9000; ++i) {
+        stations.push_back(geoRecord("S" + std::to_string(i + 1), 45 + i % 3, i % 60, (i % 600) * 0.1, 65 + i % 2,
+                                     (i * 7) % 60, (i % 500) * 0.1));
+    }
+    const std::vector<std::string> answers{"1", "1", "T", "Y", "F", "INPUT.DAT", "1", ""};
+    OrvandelRun run;
+    run.addText("INPUT.DAT", joinLines(stations));
+    ASSERT_EQ(run.run(answers).status, 0);
+    const char* files[] = {"TEMP1.DAT", "TEMP2.DAT", "TEMP5.DAT", "ORVANDEL.OUT", "TRN_CORD.DAT", "TRN_GHST.DAT"};
+    std::vector<std::string> first;
+    for (const char* f : files) first.push_back(run.text(f));
+    ASSERT_EQ(run.run(answers).status, 0);
+    for (std::size_t i = 0; i < first.size(); ++i) EXPECT_TRUE(run.text(files[i]) == first[i]) << files[i];
+
+    const std::string& report = first[3];
+    const std::string heading = "GEOGRAPHICS  TO  BE  TRANSFORMED";
+    std::size_t pages = 0, formFeeds = 0;
+    for (std::size_t at = report.find(heading); at != std::string::npos; at = report.find(heading, at + 1)) {
+        ++pages;
+        // The title line two lines above starts with a form feed.
+        const std::size_t feed = report.rfind('\f', at);
+        if (feed != std::string::npos && at - feed < 150) ++formFeeds;
+    }
+    EXPECT_EQ(pages, 9000u / 50);
+    EXPECT_EQ(formFeeds, pages - 1);
+    EXPECT_NE(report[0], '\f');
+}
+
 TEST(FailureRun, GarbageStationRecordsNeverCrash) {
     OrvandelRun run;
     run.addText("INPUT.DAT",
