@@ -1,6 +1,8 @@
 #pragma once
 // Geodetic <-> geocentric Cartesian coordinates with a translation, for the
 // approximate datum shift.
+#include <cstddef>
+
 namespace geodesy {
 
 struct Geocentric {
@@ -22,6 +24,12 @@ Geocentric GEOXYZ(double phi, double lambda, double h, double dx, double dy, dou
 
 // Geodetic coordinates of (x, y, z) less the translation (dx, dy, dz).
 Geodetic XYZGEO(double a, double b, double dx, double dy, double dz, double x, double y, double z);
+
+// The same for `count` points at once, each with exactly the operations of
+// the one above. Their iterations run side by side: one point's long chain
+// of dependent operations leaves the processor idle that the next one fills.
+void XYZGEO(double a, double b, double dx, double dy, double dz, const double* x, const double* y, const double* z,
+            Geodetic* out, std::size_t count);
 
 // The cap on XYZGEO's iterations; near the earth's centre or the poles the
 // iteration need not settle.

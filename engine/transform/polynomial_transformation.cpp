@@ -29,8 +29,13 @@ namespace orvandel {
 
 bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
                    LocatedStation& located) {
+    approximateShift(model.header.direction, latitude, longitude);
+    return locateShiftedStation(model, limits, latitude, longitude, located);
+}
+
+bool locateShiftedStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
+                          LocatedStation& located) {
     const CoefficientHeader& h = model.header;
-    approximateShift(h.direction, latitude, longitude);
     if (!(limits.latMin <= latitude && latitude <= limits.latMax && limits.lonMin <= longitude &&
           longitude <= limits.lonMax))
         return false;
@@ -233,10 +238,17 @@ public:
         const auto [first, last] = pieceRange(piece, b.count, TransformBatch::kPieceStations);
         double u[TransformBatch::kPieceStations], v[TransformBatch::kPieceStations];
         std::complex<double> residual[TransformBatch::kPieceStations];
+        // The piece's stations shifted together, then located one by one.
+        double latitude[TransformBatch::kPieceStations], longitude[TransformBatch::kPieceStations];
+        for (std::size_t i = first; i < last; ++i) {
+            latitude[i - first] = b.stations[i].latitude;
+            longitude[i - first] = b.stations[i].longitude;
+        }
+        approximateShift(model_.header.direction, latitude, longitude, last - first);
         std::size_t located = 0;
         for (std::size_t i = first; i < last; ++i) {
             PendingRecord& s = b.stations[i];
-            s.isLocated = locateStation(model_, limits_, s.latitude, s.longitude, s.located);
+            s.isLocated = locateShiftedStation(model_, limits_, latitude[i - first], longitude[i - first], s.located);
             if (!s.isLocated) continue;
             u[located] = s.located.u;
             v[located] = s.located.v;

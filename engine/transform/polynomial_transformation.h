@@ -29,6 +29,9 @@ struct LocatedStation {
 // False when the station lies outside the grid limits or beyond the radius.
 bool locateStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
                    LocatedStation& located);
+// The same for a position the approximate shift has already moved.
+bool locateShiftedStation(const CoefficientModel& model, const GridLimits& limits, double latitude, double longitude,
+                          LocatedStation& located);
 
 // Applies the polynomial and the given residual correction (0 when R is 0).
 bool finishStation(const CoefficientModel& model, const LocatedStation& located, std::complex<double> residual,

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "common/program_stop.h"
 #include "transform/coefficient_directory.h"
@@ -17,6 +19,26 @@ TEST(DatumShift, OtherDirectionsLeaveTheCoordinates) {
     approximateShift(3, lat, lon);
     EXPECT_EQ(lat, 46.1);
     EXPECT_EQ(lon, 65.2);
+}
+
+TEST(DatumShift, ManyStationsAtOnceGiveWhatEachGivesAlone) {
+    for (int direction : {0, 1, 2}) {
+        std::vector<double> lat, lon;
+        for (int i = 0; i < 301; ++i) {
+            lat.push_back(43.4 + (i % 37) * 0.11);
+            lon.push_back(59.7 + (i % 41) * 0.23);
+        }
+        lat[7] = 90.0;  // the pole
+        lon[8] = 360.0;
+        std::vector<double> manyLat = lat, manyLon = lon;
+        approximateShift(direction, manyLat.data(), manyLon.data(), lat.size());
+        for (std::size_t i = 0; i < lat.size(); ++i) {
+            double oneLat = lat[i], oneLon = lon[i];
+            approximateShift(direction, oneLat, oneLon);
+            EXPECT_EQ(std::memcmp(&oneLat, &manyLat[i], sizeof oneLat), 0) << direction << " " << i;
+            EXPECT_EQ(std::memcmp(&oneLon, &manyLon[i], sizeof oneLon), 0) << direction << " " << i;
+        }
+    }
 }
 
 TEST(DatumShift, ForthAndBackReturnsNearlyToTheStart) {
