@@ -73,8 +73,8 @@ private:
 
 // The text `member` of each of the first `used` pieces of a batch, in
 // order, handed to `file` together.
-template <class Piece, std::size_t N>
-void writePieces(BufferedText& file, const Piece (&pieces)[N], std::size_t used, std::string Piece::*member) {
+template <class Piece, class Text, std::size_t N>
+void writePieces(BufferedText& file, const Piece (&pieces)[N], std::size_t used, Text Piece::*member) {
     std::string_view parts[N];
     for (std::size_t p = 0; p < used && p < N; ++p) parts[p] = pieces[p].*member;
     file.blocks(std::span<const std::string_view>(parts, used < N ? used : N));

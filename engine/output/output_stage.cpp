@@ -71,7 +71,7 @@ struct OutputStation {
 
 // The text of one piece of a batch, for each file.
 struct OutputText {
-    std::string screen, report, coordinates, ghost;
+    records::LineText screen, report, coordinates, ghost;
 };
 
 struct OutputBatch {
@@ -214,30 +214,29 @@ private:
             const OutputStation& s = b.stations[i];
             const bool toNad27 = s.station.unit == 'R';
             if (s.pageDue) {
-                text.screen += headers_[0][toNad27];
-                text.report += headers_[1][toNad27];
+                text.screen.append(headers_[0][toNad27]);
+                text.report.append(headers_[1][toNad27]);
             }
-            std::string_view tableLine;
+            // The table line goes to the console and the report alike.
             if (!s.matched) {
-                tableLine = notTransformedLine(line, s.station);
-                appendLine(text.screen, tableLine);
-                appendLine(text.report, tableLine);
+                text.report.append(
+                    text.screen.add(line, [&](records::LineBuilder& l) { notTransformedLine(l, s.station); }));
                 continue;
             }
             double meridian = s.meridian;
             const StationResult result = toNad27 ? resultsToNad27(s.station, s.transformed)
                                                  : resultsToAts77(s.station, s.transformed, meridian, zones);
-            tableLine = toNad27 ? toNad27Line(line, s.station, result) : toAts77Line(line, s.station, result);
-            appendLine(text.screen, tableLine);
-            appendLine(text.report, tableLine);
-            appendLine(text.coordinates, coordinateRecord(line, s.station, result, toNad27));
-            appendLine(text.ghost, ghostRecord(line, s.station, s.transformed));
+            text.report.append(text.screen.add(line, [&](records::LineBuilder& l) {
+                if (toNad27) {
+                    toNad27Line(l, s.station, result);
+                } else {
+                    toAts77Line(l, s.station, result);
+                }
+            }));
+            text.coordinates.add(line,
+                                 [&](records::LineBuilder& l) { coordinateRecord(l, s.station, result, toNad27); });
+            text.ghost.add(line, [&](records::LineBuilder& l) { ghostRecord(l, s.station, s.transformed); });
         }
-    }
-
-    static void appendLine(std::string& text, std::string_view line) {
-        text += line;
-        text += '\n';
     }
 
     const RunContext& context_;

@@ -289,6 +289,16 @@ LineBuilder& LineBuilder::text(std::string_view s) {
     return *this;
 }
 
+void LineText::reserve(std::size_t more) {
+    if (more <= capacity_ - size_) return;
+    std::size_t capacity = capacity_ < 4096 ? 4096 : capacity_;
+    while (more > capacity - size_) capacity *= 2;
+    std::unique_ptr<char[]> larger(new char[capacity]);
+    if (size_ > 0) std::memcpy(larger.get(), data_.get(), size_);
+    data_ = std::move(larger);
+    capacity_ = capacity;
+}
+
 void LineBuilder::tooLong() { throw std::length_error("record line too long"); }
 
 }  // namespace records

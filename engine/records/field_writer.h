@@ -7,6 +7,8 @@
 // the same text as a string. The put forms never allocate; records are
 // built with them straight into a line buffer (LineBuilder).
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -75,7 +77,7 @@ public:
         return *this;
     }
 
-    std::string_view view() const { return {buffer_, size_}; }
+    std::string_view view() const { return {data(), size_}; }
     std::string str() const { return std::string(view()); }
     std::size_t size() const { return size_; }
 
@@ -84,14 +86,78 @@ private:
     char* grow(int width) {
         const auto w = static_cast<std::size_t>(width > 0 ? width : 0);
         if (w > kCapacity - size_) tooLong();
-        char* p = buffer_ + size_;
+        char* p = data() + size_;
         size_ += w;
         return p;
     }
+    char* data() { return place_ != nullptr ? place_ : buffer_; }
+    const char* data() const { return place_ != nullptr ? place_ : buffer_; }
     [[noreturn]] static void tooLong();
 
+    friend class LineText;
+
     char buffer_[kCapacity];
+    // Where a LineText has the line built in place, instead of buffer_.
+    char* place_ = nullptr;
     std::size_t size_ = 0;
+};
+
+// Lines one after another in one growing buffer. A LineBuilder begun here
+// builds the next line straight at the end of the text, so that a line is
+// never copied on its way into a batch's text.
+class LineText {
+public:
+    LineText() = default;
+    LineText(const LineText&) = delete;
+    LineText& operator=(const LineText&) = delete;
+
+    // The next line is built by `line` in place, after the text so far.
+    void begin(LineBuilder& line) {
+        reserve(LineBuilder::kCapacity + 1);
+        line.place_ = data_.get() + size_;
+        line.size_ = 0;
+    }
+    // Keeps the line `line` built since begin(), and a line end; `line`
+    // builds in its own buffer again.
+    void keep(LineBuilder& line) {
+        size_ += line.size_;
+        data_[size_++] = '\n';
+        line.place_ = nullptr;
+        line.size_ = 0;
+    }
+    // The line build(line) makes, kept with its line end; returns both.
+    template <class Build>
+    std::string_view add(LineBuilder& line, Build&& build) {
+        begin(line);
+        try {
+            build(line);
+        } catch (...) {
+            line.place_ = nullptr;
+            line.size_ = 0;
+            throw;
+        }
+        const std::size_t start = size_;
+        keep(line);
+        return {data_.get() + start, size_ - start};
+    }
+    // Text copied in (page headers, a line kept in two texts).
+    void append(std::string_view s) {
+        reserve(s.size());
+        std::memcpy(data_.get() + size_, s.data(), s.size());
+        size_ += s.size();
+    }
+    void clear() { size_ = 0; }
+
+    std::size_t size() const { return size_; }
+    std::string_view view() const { return {data_.get(), size_}; }
+    operator std::string_view() const { return view(); }
+
+private:
+    void reserve(std::size_t more);
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 }  // namespace records

@@ -91,7 +91,7 @@ std::string_view temp1Line(records::LineBuilder& record, const GeographicStation
 // depend on nothing but the station, so they are read, computed and
 // formatted in batches on two threads, and written in input order.
 struct InputText {
-    std::string temp1, temp2, report;
+    records::LineText temp1, temp2, report;
 };
 
 struct InputBatch {
@@ -155,12 +155,12 @@ public:
         for (std::size_t i = first; i < last; ++i) {
             const GeographicStation& s = b.stations[i];
             const long long n = b.firstNumber + static_cast<long long>(i);
-            if (pageHeaderDue(n)) text.report += n == 0 ? firstHeader_ : laterHeader_;
+            if (pageHeaderDue(n)) text.report.append(n == 0 ? firstHeader_ : laterHeader_);
             GridRecord grid = gridRecord(options_, s);
             nad27Grid(options_, meridian_, s, grid);
-            appendLine(text.temp2, formatGridRecord(record, grid, 2));
-            appendLine(text.report, listingLine(record, options_, s));
-            appendLine(text.temp1, temp1Line(record, s));
+            text.temp2.add(record, [&](records::LineBuilder& line) { formatGridRecord(line, grid, 2); });
+            text.report.add(record, [&](records::LineBuilder& line) { listingLine(line, options_, s); });
+            text.temp1.add(record, [&](records::LineBuilder& line) { temp1Line(line, s); });
         }
     }
 
@@ -182,11 +182,6 @@ public:
     }
 
 private:
-    static void appendLine(std::string& text, std::string_view line) {
-        text += line;
-        text += '\n';
-    }
-
     const RunContext& context_;
     const RunOptions& options_;
     StationSource& source_;

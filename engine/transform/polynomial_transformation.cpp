@@ -173,7 +173,7 @@ struct PendingRecord {
 
 // The text of one piece of a batch: report lines and TEMP5.DAT records.
 struct TransformedText {
-    std::string report, temp5;
+    records::LineText report, temp5;
 };
 
 struct TransformBatch {
@@ -272,9 +272,10 @@ public:
             if (!s.transformed) continue;
             const geodesy::Dms lat = geodesy::DEGDMS(result.latitude);
             const geodesy::Dms lon = geodesy::DEGDMS(result.longitude);
-            text.report += transformationLine(record, s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees,
-                                              lon.minutes, lon.seconds, result.corrections);
-            text.report += '\n';
+            text.report.add(record, [&](records::LineBuilder& line) {
+                transformationLine(line, s.name, lat.degrees, lat.minutes, lat.seconds, lon.degrees, lon.minutes,
+                                   lon.seconds, result.corrections);
+            });
             s.reportEnd = text.report.size();
             TransformedRecord t;
             t.name = s.name;
@@ -285,8 +286,7 @@ public:
             t.lonMinutes = lon.minutes;
             t.lonSeconds = lon.seconds;
             t.sourceRecord = s.recordNumber;
-            text.temp5 += formatTransformedRecord(record, t);
-            text.temp5 += '\n';
+            text.temp5.add(record, [&](records::LineBuilder& line) { formatTransformedRecord(line, t); });
         }
     }
 
