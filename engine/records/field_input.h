@@ -3,12 +3,89 @@
 // "45.0", "  12.34567") are read directly, everything else (implied
 // decimals, blanks inside, exponents, errors) by the shared reader, so the
 // values and the input-conversion errors are the same as records::read*.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace records {
 
-int intInput(std::string_view line, int first, int last);
-double realInput(std::string_view line, int first, int last, int decimals);
-float singleInput(std::string_view line, int first, int last, int decimals);
+namespace detail {
+
+// The forms the inline readers below leave to the shared reader.
+int intInputOutOfLine(std::string_view line, int first, int last);
+double realInputOutOfLine(std::string_view line, int first, int last, int decimals);
+float singleInputOutOfLine(std::string_view line, int first, int last, int decimals);
+
+inline constexpr double kInputPow10[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+inline constexpr float kInputPow10Single[11] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F, 1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
+
+// A field of blanks, an optional '-', digits, for reals one '.' with digits
+// on both sides, blanks, with at most 15 digits: its digits without the
+// point, the number of digits after the point and the sign. A quotient of
+// two exactly held numbers is rounded once, so digits / 10^decimals is the
+// correctly rounded value whenever both fit the floating-point format.
+struct ShortNumber {
+    std::uint64_t digits = 0;
+    int decimals = 0;
+    bool negative = false;
+};
+
+inline bool shortNumber(std::string_view line, int first, int last, bool real, ShortNumber& n) {
+    const auto start = static_cast<std::size_t>(first - 1);
+    if (first < 1 || last < first || start >= line.size()) return false;
+    const char* p = line.data() + start;
+    const char* const end = line.data() + std::min(line.size(), static_cast<std::size_t>(last));
+    while (p != end && *p == ' ') ++p;
+    if (p != end && *p == '-') {
+        n.negative = true;
+        ++p;
+    }
+    const char* const digits = p;
+    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p)
+        n.digits = n.digits * 10 + static_cast<unsigned>(*p - '0');
+    const auto before = p - digits;
+    std::ptrdiff_t after = 0;
+    if (real) {
+        if (p == end || *p != '.') return false;
+        const char* const point = p;
+        for (++p; p != end && static_cast<unsigned>(*p - '0') < 10; ++p)
+            n.digits = n.digits * 10 + static_cast<unsigned>(*p - '0');
+        after = p - point - 1;
+        if (after == 0) return false;
+    }
+    while (p != end && *p == ' ') ++p;
+    if (p != end || before == 0 || before + after > 15) return false;
+    n.decimals = static_cast<int>(after);
+    return true;
+}
+
+}  // namespace detail
+
+inline int intInput(std::string_view line, int first, int last) {
+    detail::ShortNumber n;
+    if (detail::shortNumber(line, first, last, false, n) && n.digits <= 999999999)
+        return n.negative ? -static_cast<int>(n.digits) : static_cast<int>(n.digits);
+    return detail::intInputOutOfLine(line, first, last);
+}
+
+inline double realInput(std::string_view line, int first, int last, int decimals) {
+    detail::ShortNumber n;
+    if (detail::shortNumber(line, first, last, true, n)) {
+        const double value = static_cast<double>(n.digits) / detail::kInputPow10[n.decimals];
+        return n.negative ? -value : value;
+    }
+    return detail::realInputOutOfLine(line, first, last, decimals);
+}
+
+inline float singleInput(std::string_view line, int first, int last, int decimals) {
+    detail::ShortNumber n;
+    if (detail::shortNumber(line, first, last, true, n) && n.digits <= (1U << 24) && n.decimals <= 10) {
+        const float value = static_cast<float>(n.digits) / detail::kInputPow10Single[n.decimals];
+        return n.negative ? -value : value;
+    }
+    return detail::singleInputOutOfLine(line, first, last, decimals);
+}
 
 }  // namespace records

@@ -14,6 +14,10 @@ namespace records {
 
 // The field's characters exactly as they stand, padded with blanks to its width.
 std::string readText(std::string_view line, int first, int last);
+// The same into `out`, reusing its storage.
+void readTextInto(std::string& out, std::string_view line, int first, int last);
+// The field's first character (readText(...)[0]).
+char readCharacter(std::string_view line, int first, int last);
 
 // Iw input.
 int readInt(std::string_view line, int first, int last);

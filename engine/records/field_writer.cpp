@@ -65,14 +65,9 @@ inline char* digitsBefore(char* p, std::uint64_t value) {
     return p;
 }
 
-constexpr char kTwoDigits[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
 inline void putTwoDigits(char* p, std::uint64_t twoDigits) {
-    p[0] = kTwoDigits[2 * twoDigits];
-    p[1] = kTwoDigits[2 * twoDigits + 1];
+    p[0] = detail::kTwoDigits[2 * twoDigits];
+    p[1] = detail::kTwoDigits[2 * twoDigits + 1];
 }
 
 inline int digitCount(std::uint64_t value) {
@@ -96,7 +91,7 @@ void putFixedExact(char* out, double value, int width, int decimals) {
 
 }  // namespace
 
-void putInt(char* out, long long value, int width) {
+void detail::putIntOutOfLine(char* out, long long value, int width) {
     if (width <= 0) return;
     const bool negative = value < 0;
     const std::uint64_t magnitude =
@@ -111,7 +106,7 @@ void putInt(char* out, long long value, int width) {
     while (p != out) *--p = ' ';
 }
 
-void putFixed(char* out, double value, int width, int decimals) {
+void detail::putFixedOutOfLine(char* out, double value, int width, int decimals) {
     if (width <= 0) return;
     if (decimals < 0) decimals = 0;
     const double magnitude = std::fabs(value);

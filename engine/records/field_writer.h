@@ -6,21 +6,146 @@
 // characters at `out` (nothing for a width of 0 or less), format*() returns
 // the same text as a string. The put forms never allocate; records are
 // built with them straight into a line buffer (LineBuilder).
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace records {
 
+namespace detail {
+
+// The cases the inline forms below leave out: every width, value and
+// number of decimals, exactly.
+void putIntOutOfLine(char* out, long long value, int width);
+void putFixedOutOfLine(char* out, double value, int width, int decimals);
+
+inline constexpr char kTwoDigits[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+inline constexpr std::uint32_t kPow10[10] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+inline constexpr double kPow10Real[10] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+inline constexpr double kInversePow10[10] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
+
+inline void putTwoDigits(char* p, std::uint32_t twoDigits) {
+    p[0] = kTwoDigits[2 * twoDigits];
+    p[1] = kTwoDigits[2 * twoDigits + 1];
+}
+
+// `value`'s decimal digits written leftwards, ending just before `p`;
+// returns the first digit's position.
+inline char* wholeDigitsBefore(char* p, std::uint32_t value) {
+    while (value >= 100) {
+        p -= 2;
+        putTwoDigits(p, value % 100);
+        value /= 100;
+    }
+    if (value >= 10) {
+        p -= 2;
+        putTwoDigits(p, value);
+    } else {
+        *--p = static_cast<char>('0' + value);
+    }
+    return p;
+}
+
+// Whether `digits` digits and a sign fit in `room` characters (digits >= 1
+// is implied by value).
+inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0 && value < kPow10[room]); }
+
+}  // namespace detail
+
 // Iw.
-void putInt(char* out, long long value, int width);
+inline void putInt(char* out, long long value, int width) {
+    // Magnitudes below 10^9 in 32 bits; the rest out of line.
+    if (value > -1000000000LL && value < 1000000000LL && width > 0) {
+        const bool negative = value < 0;
+        const auto magnitude = static_cast<std::uint32_t>(negative ? -value : value);
+        if (!detail::fits(magnitude, width - (negative ? 1 : 0))) {
+            for (int i = 0; i < width; ++i) out[i] = '*';
+            return;
+        }
+        char* p = detail::wholeDigitsBefore(out + width, magnitude);
+        if (negative) *--p = '-';
+        while (p != out) *--p = ' ';
+        return;
+    }
+    detail::putIntOutOfLine(out, value, width);
+}
 std::string formatInt(long long value, int width);
 
 // Fw.d. Rounding and the sign of values that round to zero follow printf
 // ("%.2f" of -0.001 is "-0.00"); a magnitude below 1 drops its leading 0
 // only when that is what makes it fit. Not-a-number is "NaN", infinities
 // "Infinity" or "Inf" with their sign, when they fit.
-void putFixed(char* out, double value, int width, int decimals);
+//
+// Inline for 1 to 9 decimals and whole parts below 10^9 when one
+// multiplication decides the rounding (so constant widths and decimals
+// fold into the caller); values near a half and all else out of line.
+inline void putFixed(char* out, double value, int width, int decimals) {
+    if (decimals >= 1 && decimals <= 9 && decimals < width) {
+        // |value| x 10^decimals, within x * 2^-53 of the exact product.
+        const double x = std::fabs(value) * detail::kPow10Real[decimals];
+        if (x < 0x1p50) {  // false for NaN
+            const auto truncated = static_cast<std::uint64_t>(static_cast<std::int64_t>(x));
+            const double fromHalf = (x - static_cast<double>(truncated)) - 0.5;  // exact
+            // Rounded as printf rounds the exact binary value only when the
+            // product lies further from a half than its rounding error.
+            if ((fromHalf < 0 ? -fromHalf : fromHalf) > x * 0x1p-51) {
+                const std::uint64_t scaled = truncated + (fromHalf > 0 ? 1 : 0);
+                const std::uint32_t unit = detail::kPow10[decimals];
+                // The quotient from one multiplication, off by at most one.
+                auto whole = static_cast<std::uint64_t>(
+                    static_cast<std::int64_t>(static_cast<double>(scaled) * detail::kInversePow10[decimals]));
+                auto fraction = static_cast<std::int64_t>(scaled - whole * unit);
+                if (fraction < 0) {
+                    --whole;
+                    fraction += unit;
+                } else if (fraction >= static_cast<std::int64_t>(unit)) {
+                    ++whole;
+                    fraction -= unit;
+                }
+                if (whole < 1000000000) {
+                    // Right to left: the decimals, the point, the whole
+                    // part, the sign, blanks; asterisks when out of room.
+                    char* p = out + width;
+                    auto rest = static_cast<std::uint32_t>(fraction);
+                    int i = decimals;
+                    for (; i >= 2; i -= 2) {
+                        p -= 2;
+                        detail::putTwoDigits(p, rest % 100);
+                        rest /= 100;
+                    }
+                    if (i != 0) *--p = static_cast<char>('0' + rest);
+                    *--p = '.';
+                    const bool negative = std::signbit(value);  // printf keeps it on values that round to 0
+                    const int room = width - decimals - 1 - (negative ? 1 : 0);
+                    if (whole == 0) {
+                        // "0.xxx" drops its 0 only when that is what makes it fit.
+                        if (room > 0)
+                            *--p = '0';
+                        else if (room < 0)
+                            p = nullptr;
+                    } else if (detail::fits(static_cast<std::uint32_t>(whole), room)) {
+                        p = detail::wholeDigitsBefore(p, static_cast<std::uint32_t>(whole));
+                    } else {
+                        p = nullptr;
+                    }
+                    if (p == nullptr) {
+                        for (int k = 0; k < width; ++k) out[k] = '*';
+                        return;
+                    }
+                    if (negative) *--p = '-';
+                    while (p != out) *--p = ' ';
+                    return;
+                }
+            }
+        }
+    }
+    detail::putFixedOutOfLine(out, value, width, decimals);
+}
 std::string formatFixed(double value, int width, int decimals);
 
 // Ew.d (letter 'E') or Dw.d (letter 'D'): [-]0.ddddE+xx; exponents beyond

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "records/field_input.h"
 #include "records/field_reader.h"
@@ -146,38 +147,77 @@ inline int integerPart(double value) {
 
 }  // namespace detail
 
-// The record built in `line` (no allocation); the view lasts until the
-// line's next use.
-template <class R, std::size_t N>
-std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& layout, const R& r) {
-    line.clear();
-    for (const Field<R>& f : layout) {
-        line.at(f.first);
-        const int w = f.width();
-        switch (f.edit) {
-            case Edit::A: {
-                const std::string_view s =
-                    f.text ? std::string_view(r.*f.text) : std::string_view(&(r.*f.character), 1);
-                if (f.align == Align::Left) {
-                    const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
-                    line.text(head).blanks(w - static_cast<int>(head.size()));
-                } else {
-                    line.textField(s, w);
-                }
-                break;
+namespace detail {
+
+// One field of a record; inlined into the walk below so that, for a
+// constant table, its columns, edit and decimals are constants there.
+template <class R>
+[[gnu::always_inline]] inline void writeField(LineBuilder& line, const Field<R>& f, const R& r) {
+    line.at(f.first);
+    const int w = f.width();
+    switch (f.edit) {
+        case Edit::A: {
+            const std::string_view s = f.text ? std::string_view(r.*f.text) : std::string_view(&(r.*f.character), 1);
+            if (f.align == Align::Left) {
+                const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
+                line.text(head).blanks(w - static_cast<int>(head.size()));
+            } else {
+                line.textField(s, w);
             }
-            case Edit::I: line.integer(f.whole ? r.*f.whole : r.*f.wide, w); break;
-            case Edit::F: {
-                // Each member widened to double on its own: an int taken
-                // through float would lose digits.
-                const double value = f.real     ? r.*f.real
-                                     : f.single ? static_cast<double>(r.*f.single)
-                                                : static_cast<double>(r.*f.whole);
-                line.fixed(value, w, f.decimals);
-                break;
-            }
+            break;
+        }
+        case Edit::I: line.integer(f.whole ? r.*f.whole : r.*f.wide, w); break;
+        case Edit::F: {
+            // Each member widened to double on its own: an int taken
+            // through float would lose digits.
+            const double value = f.real     ? r.*f.real
+                                 : f.single ? static_cast<double>(r.*f.single)
+                                            : static_cast<double>(r.*f.whole);
+            line.fixed(value, w, f.decimals);
+            break;
         }
     }
+}
+
+template <class R>
+[[gnu::always_inline]] inline void readField(std::string_view line, const Field<R>& f, R& r) {
+    switch (f.edit) {
+        case Edit::A:
+            if (f.text) {
+                readTextInto(r.*f.text, line, f.first, f.last);
+            } else {
+                r.*f.character = readCharacter(line, f.first, f.last);
+            }
+            break;
+        case Edit::I:
+            if (f.whole) {
+                r.*f.whole = intInput(line, f.first, f.last);
+            } else {
+                r.*f.wide = intInput(line, f.first, f.last);
+            }
+            break;
+        case Edit::F:
+            if (f.real) {
+                r.*f.real = realInput(line, f.first, f.last, f.decimals);
+            } else if (f.single) {
+                r.*f.single = singleInput(line, f.first, f.last, f.decimals);
+            } else {
+                r.*f.whole = detail::integerPart(realInput(line, f.first, f.last, f.decimals));
+            }
+            break;
+    }
+}
+
+}  // namespace detail
+
+// The record built in `line` (no allocation); the view lasts until the
+// line's next use. The table is walked field by field at compile time.
+template <class R, std::size_t N>
+[[gnu::always_inline]] inline std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& layout,
+                                                           const R& r) {
+    line.clear();
+    [&]<std::size_t... I>(std::index_sequence<I...>) { (detail::writeField(line, layout[I], r), ...); }
+    (std::make_index_sequence<N>{});
     return line.view();
 }
 
@@ -190,34 +230,9 @@ std::string writeRecord(const std::array<Field<R>, N>& layout, const R& r) {
 // Every field of the table read into `r`; members the table does not name
 // keep their values.
 template <class R, std::size_t N>
-void readRecord(std::string_view line, const std::array<Field<R>, N>& layout, R& r) {
-    for (const Field<R>& f : layout) {
-        switch (f.edit) {
-            case Edit::A:
-                if (f.text) {
-                    r.*f.text = readText(line, f.first, f.last);
-                } else {
-                    r.*f.character = readText(line, f.first, f.last)[0];
-                }
-                break;
-            case Edit::I:
-                if (f.whole) {
-                    r.*f.whole = intInput(line, f.first, f.last);
-                } else {
-                    r.*f.wide = intInput(line, f.first, f.last);
-                }
-                break;
-            case Edit::F:
-                if (f.real) {
-                    r.*f.real = realInput(line, f.first, f.last, f.decimals);
-                } else if (f.single) {
-                    r.*f.single = singleInput(line, f.first, f.last, f.decimals);
-                } else {
-                    r.*f.whole = detail::integerPart(realInput(line, f.first, f.last, f.decimals));
-                }
-                break;
-        }
-    }
+[[gnu::always_inline]] inline void readRecord(std::string_view line, const std::array<Field<R>, N>& layout, R& r) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) { (detail::readField(line, layout[I], r), ...); }
+    (std::make_index_sequence<N>{});
 }
 
 }  // namespace records
