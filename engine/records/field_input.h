@@ -32,7 +32,7 @@ struct ShortNumber {
     bool negative = false;
 };
 
-inline bool shortNumber(std::string_view line, int first, int last, bool real, ShortNumber& n) {
+[[gnu::always_inline]] inline bool shortNumber(std::string_view line, int first, int last, bool real, ShortNumber& n) {
     const auto start = static_cast<std::size_t>(first - 1);
     if (first < 1 || last < first || start >= line.size()) return false;
     const char* p = line.data() + start;
@@ -61,31 +61,41 @@ inline bool shortNumber(std::string_view line, int first, int last, bool real, S
     return true;
 }
 
-}  // namespace detail
-
-inline int intInput(std::string_view line, int first, int last) {
-    detail::ShortNumber n;
-    if (detail::shortNumber(line, first, last, false, n) && n.digits <= 999999999)
+[[gnu::always_inline]] inline int intInputInline(std::string_view line, int first, int last) {
+    ShortNumber n;
+    if (shortNumber(line, first, last, false, n) && n.digits <= 999999999)
         return n.negative ? -static_cast<int>(n.digits) : static_cast<int>(n.digits);
-    return detail::intInputOutOfLine(line, first, last);
+    return intInputOutOfLine(line, first, last);
 }
 
-inline double realInput(std::string_view line, int first, int last, int decimals) {
-    detail::ShortNumber n;
-    if (detail::shortNumber(line, first, last, true, n)) {
-        const double value = static_cast<double>(n.digits) / detail::kInputPow10[n.decimals];
+[[gnu::always_inline]] inline double realInputInline(std::string_view line, int first, int last, int decimals) {
+    ShortNumber n;
+    if (shortNumber(line, first, last, true, n)) {
+        const double value = static_cast<double>(n.digits) / kInputPow10[n.decimals];
         return n.negative ? -value : value;
     }
-    return detail::realInputOutOfLine(line, first, last, decimals);
+    return realInputOutOfLine(line, first, last, decimals);
+}
+
+[[gnu::always_inline]] inline float singleInputInline(std::string_view line, int first, int last, int decimals) {
+    ShortNumber n;
+    if (shortNumber(line, first, last, true, n) && n.digits <= (1U << 24) && n.decimals <= 10) {
+        const float value = static_cast<float>(n.digits) / kInputPow10Single[n.decimals];
+        return n.negative ? -value : value;
+    }
+    return singleInputOutOfLine(line, first, last, decimals);
+}
+
+}  // namespace detail
+
+inline int intInput(std::string_view line, int first, int last) { return detail::intInputInline(line, first, last); }
+
+inline double realInput(std::string_view line, int first, int last, int decimals) {
+    return detail::realInputInline(line, first, last, decimals);
 }
 
 inline float singleInput(std::string_view line, int first, int last, int decimals) {
-    detail::ShortNumber n;
-    if (detail::shortNumber(line, first, last, true, n) && n.digits <= (1U << 24) && n.decimals <= 10) {
-        const float value = static_cast<float>(n.digits) / detail::kInputPow10Single[n.decimals];
-        return n.negative ? -value : value;
-    }
-    return detail::singleInputOutOfLine(line, first, last, decimals);
+    return detail::singleInputInline(line, first, last, decimals);
 }
 
 }  // namespace records

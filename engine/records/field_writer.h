@@ -57,8 +57,12 @@ inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0
 
 }  // namespace detail
 
-// Iw.
-inline void putInt(char* out, long long value, int width) {
+namespace detail {
+
+// Iw and Fw.d inline wherever they are called, so that constant widths and
+// decimals fold (LineBuilder and the record tables); putInt and putFixed
+// leave the choice to the compiler.
+[[gnu::always_inline]] inline void putIntInline(char* out, long long value, int width) {
     // Magnitudes below 10^9 in 32 bits; the rest out of line.
     if (value > -1000000000LL && value < 1000000000LL && width > 0) {
         const bool negative = value < 0;
@@ -74,6 +78,11 @@ inline void putInt(char* out, long long value, int width) {
     }
     detail::putIntOutOfLine(out, value, width);
 }
+
+}  // namespace detail
+
+// Iw.
+inline void putInt(char* out, long long value, int width) { detail::putIntInline(out, value, width); }
 std::string formatInt(long long value, int width);
 
 // Fw.d. Rounding and the sign of values that round to zero follow printf
@@ -81,10 +90,15 @@ std::string formatInt(long long value, int width);
 // only when that is what makes it fit. Not-a-number is "NaN", infinities
 // "Infinity" or "Inf" with their sign, when they fit.
 //
-// Inline for 1 to 9 decimals and whole parts below 10^9 when one
-// multiplication decides the rounding (so constant widths and decimals
-// fold into the caller); values near a half and all else out of line.
-inline void putFixed(char* out, double value, int width, int decimals) {
+inline void putFixed(char* out, double value, int width, int decimals);
+std::string formatFixed(double value, int width, int decimals);
+
+namespace detail {
+
+// Fw.d for 1 to 9 decimals and whole parts below 10^9 when one
+// multiplication decides the rounding; values near a half and all else out
+// of line.
+[[gnu::always_inline]] inline void putFixedInline(char* out, double value, int width, int decimals) {
     if (decimals >= 1 && decimals <= 9 && decimals < width) {
         // |value| x 10^decimals, within x * 2^-53 of the exact product.
         const double x = std::fabs(value) * detail::kPow10Real[decimals];
@@ -146,7 +160,12 @@ inline void putFixed(char* out, double value, int width, int decimals) {
     }
     detail::putFixedOutOfLine(out, value, width, decimals);
 }
-std::string formatFixed(double value, int width, int decimals);
+
+}  // namespace detail
+
+inline void putFixed(char* out, double value, int width, int decimals) {
+    detail::putFixedInline(out, value, width, decimals);
+}
 
 // Ew.d (letter 'E') or Dw.d (letter 'D'): [-]0.ddddE+xx; exponents beyond
 // two digits take the exponent letter's place.
@@ -184,7 +203,7 @@ public:
         return *this;
     }
     LineBuilder& fixed(double value, int width, int decimals) {
-        putFixed(grow(width), value, width, decimals);
+        detail::putFixedInline(grow(width), value, width, decimals);
         return *this;
     }
     LineBuilder& exponent(double value, int width, int decimals, char letter = 'E') {
@@ -192,7 +211,7 @@ public:
         return *this;
     }
     LineBuilder& integer(long long value, int width) {
-        putInt(grow(width), value, width);
+        detail::putIntInline(grow(width), value, width);
         return *this;
     }
     LineBuilder& clear() {

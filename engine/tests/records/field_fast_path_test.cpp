@@ -274,7 +274,7 @@ TEST(TextFastPath, IntoAStringAsReadText) {
     EXPECT_THROW(records::readCharacter("abc", 0, 1), std::invalid_argument);
 }
 
-// ---- whole records: the table walked at compile time -----------------------
+// ---- whole records: the table walked at run time and at compile time -------
 
 struct Sample {
     std::string name;
@@ -323,10 +323,21 @@ TEST(RecordFastPath, WrittenAndReadAsFieldByField) {
         const std::string_view written = records::writeRecord(line, kSampleLayout, s);
         ASSERT_EQ(written, expectedLine(s));
         ASSERT_EQ(records::writeRecord(kSampleLayout, s), expectedLine(s));
+        ASSERT_EQ(records::writeRecord<kSampleLayout>(s), expectedLine(s));
+        ASSERT_EQ(records::writeRecord<kSampleLayout>(line, s), expectedLine(s));
 
         const std::string text(written);
         if (text.find('*') != std::string::npos) continue;
+        Sample unrolled = back;
         records::readRecord(text, kSampleLayout, back);
+        records::readRecord<kSampleLayout>(text, unrolled);
+        ASSERT_EQ(unrolled.name, back.name);
+        ASSERT_EQ(unrolled.flag, back.flag);
+        ASSERT_EQ(unrolled.count, back.count);
+        ASSERT_EQ(unrolled.wide, back.wide);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(unrolled.real), std::bit_cast<std::uint64_t>(back.real));
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(unrolled.single), std::bit_cast<std::uint32_t>(back.single));
+        ASSERT_EQ(unrolled.degrees, back.degrees);
         Sample ref;
         ref.name = records::readText(text, 1, 6);
         ref.flag = records::readText(text, 8, 8)[0];
