@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,6 @@ inline constexpr char kTwoDigits[] =
     "8081828384858687888990919293949596979899";
 inline constexpr std::uint32_t kPow10[10] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 inline constexpr double kPow10Real[10] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-inline constexpr double kInversePow10[10] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
 
 inline void putTwoDigits(char* p, std::uint32_t twoDigits) {
     p[0] = kTwoDigits[2 * twoDigits];
@@ -51,8 +51,7 @@ inline char* wholeDigitsBefore(char* p, std::uint32_t value) {
     return p;
 }
 
-// Whether `digits` digits and a sign fit in `room` characters (digits >= 1
-// is implied by value).
+// Whether the digits of `value` (at most 10) fit in `room` characters.
 inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0 && value < kPow10[room]); }
 
 }  // namespace detail
@@ -99,63 +98,58 @@ namespace detail {
 // multiplication decides the rounding; values near a half and all else out
 // of line.
 [[gnu::always_inline]] inline void putFixedInline(char* out, double value, int width, int decimals) {
-    if (decimals >= 1 && decimals <= 9 && decimals < width) {
-        // |value| x 10^decimals, within x * 2^-53 of the exact product.
-        const double x = std::fabs(value) * detail::kPow10Real[decimals];
-        if (x < 0x1p50) {  // false for NaN
-            const auto truncated = static_cast<std::uint64_t>(static_cast<std::int64_t>(x));
-            const double fromHalf = (x - static_cast<double>(truncated)) - 0.5;  // exact
-            // Rounded as printf rounds the exact binary value only when the
-            // product lies further from a half than its rounding error.
-            if ((fromHalf < 0 ? -fromHalf : fromHalf) > x * 0x1p-51) {
-                const std::uint64_t scaled = truncated + (fromHalf > 0 ? 1 : 0);
-                const std::uint32_t unit = detail::kPow10[decimals];
-                // The quotient from one multiplication, off by at most one.
-                auto whole = static_cast<std::uint64_t>(
-                    static_cast<std::int64_t>(static_cast<double>(scaled) * detail::kInversePow10[decimals]));
-                auto fraction = static_cast<std::int64_t>(scaled - whole * unit);
-                if (fraction < 0) {
-                    --whole;
-                    fraction += unit;
-                } else if (fraction >= static_cast<std::int64_t>(unit)) {
-                    ++whole;
-                    fraction -= unit;
-                }
-                if (whole < 1000000000) {
-                    // Right to left: the decimals, the point, the whole
-                    // part, the sign, blanks; asterisks when out of room.
-                    char* p = out + width;
-                    auto rest = static_cast<std::uint32_t>(fraction);
-                    int i = decimals;
-                    for (; i >= 2; i -= 2) {
-                        p -= 2;
-                        detail::putTwoDigits(p, rest % 100);
-                        rest /= 100;
-                    }
-                    if (i != 0) *--p = static_cast<char>('0' + rest);
-                    *--p = '.';
-                    const bool negative = std::signbit(value);  // printf keeps it on values that round to 0
-                    const int room = width - decimals - 1 - (negative ? 1 : 0);
-                    if (whole == 0) {
-                        // "0.xxx" drops its 0 only when that is what makes it fit.
-                        if (room > 0)
-                            *--p = '0';
-                        else if (room < 0)
-                            p = nullptr;
-                    } else if (detail::fits(static_cast<std::uint32_t>(whole), room)) {
-                        p = detail::wholeDigitsBefore(p, static_cast<std::uint32_t>(whole));
-                    } else {
-                        p = nullptr;
-                    }
-                    if (p == nullptr) {
-                        for (int k = 0; k < width; ++k) out[k] = '*';
-                        return;
-                    }
-                    if (negative) *--p = '-';
-                    while (p != out) *--p = ' ';
-                    return;
-                }
+    const double magnitude = std::fabs(value);
+    if (decimals >= 1 && decimals <= 9 && decimals < width && magnitude < 1e9) {  // false for NaN
+        // The whole part exactly, then the rest (also exact) times
+        // 10^decimals, within y * 2^-53 of the exact product.
+        auto whole = static_cast<std::uint32_t>(static_cast<std::int32_t>(magnitude));
+        const std::uint32_t unit = kPow10[decimals];
+        const double y = (magnitude - static_cast<double>(whole)) * kPow10Real[decimals];
+        const auto truncated = static_cast<std::uint32_t>(static_cast<std::int32_t>(y));
+        const double fromHalf = (y - static_cast<double>(truncated)) - 0.5;  // exact
+        // Rounded as printf rounds the exact binary value only when the
+        // product lies further from a half than its rounding error.
+        if (std::fabs(fromHalf) > y * 0x1p-51) {
+            std::uint32_t fraction = truncated + (fromHalf > 0 ? 1 : 0);
+            if (fraction == unit) {
+                ++whole;
+                fraction = 0;
             }
+            // Blanks first, then right to left: the decimals, the point, the
+            // whole part, the sign; asterisks when out of room.
+            if (width >= 8 && width <= 16) {
+                std::memcpy(out, "        ", 8);
+                std::memcpy(out + width - 8, "        ", 8);
+            } else {
+                std::memset(out, ' ', static_cast<std::size_t>(width));
+            }
+            char* p = out + width;
+            int i = decimals;
+            for (; i >= 2; i -= 2) {
+                p -= 2;
+                putTwoDigits(p, fraction % 100);
+                fraction /= 100;
+            }
+            if (i != 0) *--p = static_cast<char>('0' + fraction);
+            *--p = '.';
+            const bool negative = std::signbit(value);  // printf keeps it on values that round to 0
+            const int room = width - decimals - 1 - (negative ? 1 : 0);
+            bool fit = true;
+            if (whole == 0) {
+                // "0.xxx" drops its 0 only when that is what makes it fit.
+                if (room > 0) *--p = '0';
+                fit = room >= 0;
+            } else if (fits(whole, room)) {
+                p = wholeDigitsBefore(p, whole);
+            } else {
+                fit = false;
+            }
+            if (!fit) {
+                std::memset(out, '*', static_cast<std::size_t>(width));
+                return;
+            }
+            if (negative) p[-1] = '-';
+            return;
         }
     }
     detail::putFixedOutOfLine(out, value, width, decimals);
