@@ -61,6 +61,52 @@ struct ShortNumber {
     return true;
 }
 
+inline constexpr std::uint64_t kInputPow10Whole[16] = {
+    1,         10,         100,         1000,         10000,         100000,         1000000,         10000000,
+    100000000, 1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000, 1000000000000000};
+
+// The form Fw.d output writes, with the field wholly inside the line: the
+// point `decimals` columns before the field's end, digits after it, at
+// least one digit and perhaps a '-' before it, blanks in front. One of
+// shortNumber's forms, read from the point outwards so that the columns of
+// the decimals are known in advance.
+[[gnu::always_inline]] inline bool writtenNumber(std::string_view line, int first, int last, int decimals,
+                                                 ShortNumber& n) {
+    if (first < 1 || decimals < 1 || last - first < decimals + 1 || static_cast<std::size_t>(last) > line.size())
+        return false;
+    const char* const point = line.data() + (last - 1 - decimals);
+    if (*point != '.') return false;
+    std::uint64_t fraction = 0;
+    unsigned bad = 0;
+    for (int k = 1; k <= decimals; ++k) {
+        const auto c = static_cast<unsigned>(point[k] - '0');
+        bad |= c > 9 ? 1U : 0U;
+        fraction = fraction * 10 + c;
+    }
+    if (bad != 0) return false;
+    std::ptrdiff_t i = last - 2 - decimals;  // the last digit before the point
+    const std::ptrdiff_t lowest = first - 1;
+    std::uint64_t whole = 0, scale = 1;
+    int before = 0;
+    for (; i >= lowest && static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') < 10; --i, ++before) {
+        whole += static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') * scale;
+        scale *= 10;
+    }
+    if (before == 0 || before + decimals > 15) return false;
+    bool negative = false;
+    if (i >= lowest && line[static_cast<std::size_t>(i)] == '-') {
+        negative = true;
+        --i;
+    }
+    for (; i >= lowest; --i) {
+        if (line[static_cast<std::size_t>(i)] != ' ') return false;
+    }
+    n.digits = whole * kInputPow10Whole[decimals] + fraction;
+    n.decimals = decimals;
+    n.negative = negative;
+    return true;
+}
+
 [[gnu::always_inline]] inline int intInputInline(std::string_view line, int first, int last) {
     ShortNumber n;
     if (shortNumber(line, first, last, false, n) && n.digits <= 999999999)
@@ -70,7 +116,7 @@ struct ShortNumber {
 
 [[gnu::always_inline]] inline double realInputInline(std::string_view line, int first, int last, int decimals) {
     ShortNumber n;
-    if (shortNumber(line, first, last, true, n)) {
+    if (writtenNumber(line, first, last, decimals, n) || shortNumber(line, first, last, true, n)) {
         const double value = static_cast<double>(n.digits) / kInputPow10[n.decimals];
         return n.negative ? -value : value;
     }
@@ -79,7 +125,8 @@ struct ShortNumber {
 
 [[gnu::always_inline]] inline float singleInputInline(std::string_view line, int first, int last, int decimals) {
     ShortNumber n;
-    if (shortNumber(line, first, last, true, n) && n.digits <= (1U << 24) && n.decimals <= 10) {
+    if ((writtenNumber(line, first, last, decimals, n) || shortNumber(line, first, last, true, n)) &&
+        n.digits <= (1U << 24) && n.decimals <= 10) {
         const float value = static_cast<float>(n.digits) / kInputPow10Single[n.decimals];
         return n.negative ? -value : value;
     }

@@ -242,7 +242,7 @@ template <const auto& Layout, std::size_t I, class R>
     static constexpr Field<R> f = Layout[I];
     if constexpr (f.edit == Edit::A) {
         if constexpr (f.text != nullptr) {
-            readTextInto(r.*f.text, line, f.first, f.last);
+            detail::readTextInline(r.*f.text, line, f.first, f.last);
         } else {
             r.*f.character = readCharacter(line, f.first, f.last);
         }
