@@ -54,10 +54,6 @@ inline char* wholeDigitsBefore(char* p, std::uint32_t value) {
 // Whether the digits of `value` (at most 10) fit in `room` characters.
 inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0 && value < kPow10[room]); }
 
-}  // namespace detail
-
-namespace detail {
-
 // Iw and Fw.d inline wherever they are called, so that constant widths and
 // decimals fold (LineBuilder and the record tables); putInt and putFixed
 // leave the choice to the compiler.
@@ -66,33 +62,17 @@ namespace detail {
     if (value > -1000000000LL && value < 1000000000LL && width > 0) {
         const bool negative = value < 0;
         const auto magnitude = static_cast<std::uint32_t>(negative ? -value : value);
-        if (!detail::fits(magnitude, width - (negative ? 1 : 0))) {
+        if (!fits(magnitude, width - (negative ? 1 : 0))) {
             for (int i = 0; i < width; ++i) out[i] = '*';
             return;
         }
-        char* p = detail::wholeDigitsBefore(out + width, magnitude);
+        char* p = wholeDigitsBefore(out + width, magnitude);
         if (negative) *--p = '-';
         while (p != out) *--p = ' ';
         return;
     }
-    detail::putIntOutOfLine(out, value, width);
+    putIntOutOfLine(out, value, width);
 }
-
-}  // namespace detail
-
-// Iw.
-inline void putInt(char* out, long long value, int width) { detail::putIntInline(out, value, width); }
-std::string formatInt(long long value, int width);
-
-// Fw.d. Rounding and the sign of values that round to zero follow printf
-// ("%.2f" of -0.001 is "-0.00"); a magnitude below 1 drops its leading 0
-// only when that is what makes it fit. Not-a-number is "NaN", infinities
-// "Infinity" or "Inf" with their sign, when they fit.
-//
-inline void putFixed(char* out, double value, int width, int decimals);
-std::string formatFixed(double value, int width, int decimals);
-
-namespace detail {
 
 // Fw.d for 1 to 9 decimals and whole parts below 10^9 when one
 // multiplication decides the rounding; values near a half and all else out
@@ -152,14 +132,23 @@ namespace detail {
             return;
         }
     }
-    detail::putFixedOutOfLine(out, value, width, decimals);
+    putFixedOutOfLine(out, value, width, decimals);
 }
 
 }  // namespace detail
 
+// Iw.
+inline void putInt(char* out, long long value, int width) { detail::putIntInline(out, value, width); }
+std::string formatInt(long long value, int width);
+
+// Fw.d. Rounding and the sign of values that round to zero follow printf
+// ("%.2f" of -0.001 is "-0.00"); a magnitude below 1 drops its leading 0
+// only when that is what makes it fit. Not-a-number is "NaN", infinities
+// "Infinity" or "Inf" with their sign, when they fit.
 inline void putFixed(char* out, double value, int width, int decimals) {
     detail::putFixedInline(out, value, width, decimals);
 }
+std::string formatFixed(double value, int width, int decimals);
 
 // Ew.d (letter 'E') or Dw.d (letter 'D'): [-]0.ddddE+xx; exponents beyond
 // two digits take the exponent letter's place.
