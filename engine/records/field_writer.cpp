@@ -65,11 +65,6 @@ inline char* digitsBefore(char* p, std::uint64_t value) {
     return p;
 }
 
-inline void putTwoDigits(char* p, std::uint64_t twoDigits) {
-    p[0] = detail::kTwoDigits[2 * twoDigits];
-    p[1] = detail::kTwoDigits[2 * twoDigits + 1];
-}
-
 inline int digitCount(std::uint64_t value) {
     int n = 1;
     while (value >= 10) {
@@ -120,7 +115,7 @@ void detail::putFixedOutOfLine(char* out, double value, int width, int decimals)
         int i = 0;
         for (; i + 2 <= decimals; i += 2) {
             p -= 2;
-            putTwoDigits(p, rest % 100);
+            detail::putTwoDigits(p, static_cast<std::uint32_t>(rest % 100));
             rest /= 100;
         }
         if (i < decimals) {
@@ -144,7 +139,7 @@ void detail::putFixedOutOfLine(char* out, double value, int width, int decimals)
                     return;
                 }
                 p -= 2;
-                putTwoDigits(p, rest % 100);
+                detail::putTwoDigits(p, static_cast<std::uint32_t>(rest % 100));
                 rest /= 100;
             }
             if (rest != 0) {

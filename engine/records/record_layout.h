@@ -214,13 +214,17 @@ template <const auto& Layout, std::size_t I, class R>
     constexpr int w = f.width();
     line.at(f.first);
     if constexpr (f.edit == Edit::A) {
+        std::string_view s;
         if constexpr (f.character != nullptr) {
-            line.textField(std::string_view(&(r.*f.character), 1), w);
-        } else if constexpr (f.align == Align::Left) {
-            const std::string_view head = std::string_view(r.*f.text).substr(0, static_cast<std::size_t>(w));
+            s = std::string_view(&(r.*f.character), 1);
+        } else {
+            s = r.*f.text;
+        }
+        if constexpr (f.align == Align::Left) {
+            const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
             line.text(head).blanks(w - static_cast<int>(head.size()));
         } else {
-            line.textField(r.*f.text, w);
+            line.textField(s, w);
         }
     } else if constexpr (f.edit == Edit::I) {
         if constexpr (f.whole != nullptr) {
