@@ -274,11 +274,6 @@ std::string formatText(std::string_view text, int width) {
     return field(width, [&](char* out) { putText(out, text, width); });
 }
 
-LineBuilder& LineBuilder::text(std::string_view s) {
-    std::memcpy(grow(static_cast<int>(s.size() < kCapacity ? s.size() : kCapacity + 1)), s.data(), s.size());
-    return *this;
-}
-
 void LineBuilder::tooLong() { throw std::length_error("record line too long"); }
 
 }  // namespace records

@@ -175,7 +175,10 @@ public:
         size_ = n;
         return *this;
     }
-    LineBuilder& text(std::string_view s);
+    LineBuilder& text(std::string_view s) {
+        std::memcpy(grow(static_cast<int>(s.size() < kCapacity ? s.size() : kCapacity + 1)), s.data(), s.size());
+        return *this;
+    }
     LineBuilder& blanks(int count) {
         char* p = grow(count);
         for (int i = 0; i < count; ++i) p[i] = ' ';
