@@ -72,7 +72,8 @@ inline constexpr std::uint64_t kInputPow10Whole[16] = {
 // the decimals are known in advance.
 [[gnu::always_inline]] inline bool writtenNumber(std::string_view line, int first, int last, int decimals,
                                                  ShortNumber& n) {
-    if (first < 1 || decimals < 1 || last - first < decimals + 1 || static_cast<std::size_t>(last) > line.size())
+    if (first < 1 || last < first || decimals < 1 || decimals >= last - first ||
+        static_cast<std::size_t>(last) > line.size())
         return false;
     const char* const point = line.data() + (last - 1 - decimals);
     if (*point != '.') return false;

@@ -255,6 +255,8 @@ TEST(InputFastPath, LongAndLimitFields) {
                              "-0.000", "-.5", "5.", " - 5.0", "1.5e3", "1e400", "00000000000000000001.5"}) {
         const std::string s = line;
         for (int d = 0; d <= 3; ++d) checkReaders(s, 1, static_cast<int>(s.size()), d);
+        for (int d : {-1, 15, 16, 1000, std::numeric_limits<int>::max()})
+            checkReaders(s, 1, static_cast<int>(s.size()), d);
     }
 }
 
