@@ -164,11 +164,13 @@ TEST(IntFastPath, EqualsToChars) {
     std::mt19937_64 rng(9);
     std::vector<long long> values = {0, std::numeric_limits<long long>::min(), std::numeric_limits<long long>::max(),
                                      std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
-    for (long long p = 1; p <= 1000000000000000000LL; p *= 10) {
+    long long p = 1;
+    for (int digits = 0; digits <= 18; ++digits) {
         for (long long x : {p - 1, p, p + 1}) {
             values.push_back(x);
             values.push_back(-x);
         }
+        if (digits < 18) p *= 10;
     }
     for (int i = 0; i < 20000; ++i) {
         const auto x = static_cast<long long>(rng() >> (rng() % 64));
