@@ -181,7 +181,13 @@ public:
     }
     LineBuilder& blanks(int count) {
         char* p = grow(count);
-        for (int i = 0; i < count; ++i) p[i] = ' ';
+        if (count <= kSlack) {
+            // The usual short gap as one fixed-size store, which may run on
+            // past the line's end into the slack: nothing there is read.
+            std::memcpy(p, kBlanks, kSlack);
+        } else {
+            std::memset(p, ' ', static_cast<std::size_t>(count));
+        }
         return *this;
     }
     LineBuilder& textField(std::string_view s, int width) {
@@ -220,7 +226,10 @@ private:
     }
     [[noreturn]] static void tooLong();
 
-    char buffer_[kCapacity];
+    static constexpr int kSlack = 16;
+    static constexpr char kBlanks[kSlack + 1] = "                ";
+
+    char buffer_[kCapacity + kSlack];
     std::size_t size_ = 0;
 };
 

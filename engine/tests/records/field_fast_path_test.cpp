@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -357,6 +358,35 @@ TEST(RecordFastPath, WrittenAndReadAsFieldByField) {
         ASSERT_EQ(std::bit_cast<std::uint64_t>(back.real), std::bit_cast<std::uint64_t>(ref.real)) << text;
         ASSERT_EQ(std::bit_cast<std::uint32_t>(back.single), std::bit_cast<std::uint32_t>(ref.single)) << text;
         ASSERT_EQ(back.degrees, ref.degrees) << text;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Gaps of every length, up to a line of exactly the capacity.
+TEST(LineBuilderFastPath, GapsOfEveryLengthUpToTheCapacity) {
+    std::mt19937_64 rng(15);
+    constexpr int kCapacity = static_cast<int>(records::LineBuilder::kCapacity);
+    for (int i = 0; i < 5000; ++i) {
+        records::LineBuilder line;
+        std::string expected;
+        while (true) {
+            const int gap = static_cast<int>(rng() % 40);
+            const std::string text(rng() % 5, static_cast<char>('A' + rng() % 26));
+            if (static_cast<int>(expected.size()) + gap + static_cast<int>(text.size()) > kCapacity) break;
+            line.at(static_cast<int>(expected.size()) + gap + 1).text(text);
+            expected += std::string(static_cast<std::size_t>(gap), ' ') + text;
+        }
+        const int rest = kCapacity - static_cast<int>(expected.size());
+        line.blanks(rest);
+        expected.append(static_cast<std::size_t>(rest), ' ');
+        ASSERT_EQ(line.view(), expected);
+        EXPECT_THROW(line.blanks(1), std::length_error);
+        ASSERT_EQ(line.view(), expected);
+        line.at(11).blanks(3).text("x");
+        ASSERT_EQ(line.view(), expected.substr(0, 10) + "   x");
     }
 }
 
