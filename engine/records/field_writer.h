@@ -51,6 +51,19 @@ inline char* wholeDigitsBefore(char* p, std::uint32_t value) {
     return p;
 }
 
+// `width` blanks, as fixed-size stores for the usual widths.
+inline void putBlanks(char* out, int width) {
+    if (width >= 8 && width <= 16) {
+        std::memcpy(out, "        ", 8);
+        std::memcpy(out + width - 8, "        ", 8);
+    } else if (width >= 4 && width < 8) {
+        std::memcpy(out, "    ", 4);
+        std::memcpy(out + width - 4, "    ", 4);
+    } else {
+        std::memset(out, ' ', static_cast<std::size_t>(width));
+    }
+}
+
 // Whether the digits of `value` (at most 10) fit in `room` characters.
 inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0 && value < kPow10[room]); }
 
@@ -66,9 +79,9 @@ inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0
             for (int i = 0; i < width; ++i) out[i] = '*';
             return;
         }
+        putBlanks(out, width);
         char* p = wholeDigitsBefore(out + width, magnitude);
-        if (negative) *--p = '-';
-        while (p != out) *--p = ' ';
+        if (negative) p[-1] = '-';
         return;
     }
     putIntOutOfLine(out, value, width);
@@ -97,12 +110,7 @@ inline bool fits(std::uint32_t value, int room) { return room >= 10 || (room > 0
             }
             // Blanks first, then right to left: the decimals, the point, the
             // whole part, the sign; asterisks when out of room.
-            if (width >= 8 && width <= 16) {
-                std::memcpy(out, "        ", 8);
-                std::memcpy(out + width - 8, "        ", 8);
-            } else {
-                std::memset(out, ' ', static_cast<std::size_t>(width));
-            }
+            putBlanks(out, width);
             char* p = out + width;
             int i = decimals;
             for (; i >= 2; i -= 2) {
