@@ -108,9 +108,36 @@ inline constexpr std::uint64_t kInputPow10Whole[16] = {
     return true;
 }
 
+// The form Iw output writes, with the field wholly inside the line: digits
+// up to its last column, perhaps a '-' before them, blanks in front. One of
+// shortNumber's forms, read from the right.
+[[gnu::always_inline]] inline bool writtenInteger(std::string_view line, int first, int last, ShortNumber& n) {
+    if (first < 1 || last < first || static_cast<std::size_t>(last) > line.size()) return false;
+    std::ptrdiff_t i = last - 1;
+    const std::ptrdiff_t lowest = first - 1;
+    std::uint64_t digits = 0, scale = 1;
+    int count = 0;
+    for (; i >= lowest && static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') < 10; --i, ++count) {
+        digits += static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') * scale;
+        scale *= 10;
+    }
+    if (count == 0 || count > 15) return false;
+    bool negative = false;
+    if (i >= lowest && line[static_cast<std::size_t>(i)] == '-') {
+        negative = true;
+        --i;
+    }
+    for (; i >= lowest; --i) {
+        if (line[static_cast<std::size_t>(i)] != ' ') return false;
+    }
+    n.digits = digits;
+    n.negative = negative;
+    return true;
+}
+
 [[gnu::always_inline]] inline int intInputInline(std::string_view line, int first, int last) {
     ShortNumber n;
-    if (shortNumber(line, first, last, false, n) && n.digits <= 999999999)
+    if ((writtenInteger(line, first, last, n) || shortNumber(line, first, last, false, n)) && n.digits <= 999999999)
         return n.negative ? -static_cast<int>(n.digits) : static_cast<int>(n.digits);
     return intInputOutOfLine(line, first, last);
 }

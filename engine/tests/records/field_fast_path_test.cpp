@@ -174,7 +174,7 @@ TEST(IntFastPath, EqualsToChars) {
         if (digits < 18) p *= 10;
     }
     for (int i = 0; i < 20000; ++i) {
-        const auto x = static_cast<long long>(rng() >> (rng() % 64));
+        const auto x = static_cast<long long>(rng() >> (1 + rng() % 63));
         values.push_back(x);
         values.push_back(-x);
     }
@@ -234,6 +234,18 @@ TEST(InputFastPath, WrittenFieldsReadAsTheSharedReaderReadsThem) {
         const int first = static_cast<int>(lead.size()) + 1;
         checkReaders(line, first, first + w - 1, d);
         checkReaders(line, 1, static_cast<int>(line.size()), d);
+    }
+}
+
+TEST(InputFastPath, WrittenIntegersReadAsTheSharedReaderReadsThem) {
+    std::mt19937_64 rng(16);
+    for (int i = 0; i < 100000; ++i) {
+        const int w = 1 + static_cast<int>(rng() % 18);
+        const auto x = static_cast<long long>(rng() >> (1 + rng() % 63)) * (rng() % 2 ? 1 : -1);
+        const std::string lead(rng() % 3, ' ');
+        const std::string line = lead + records::formatInt(x, w) + std::string(rng() % 2, ' ');
+        const int first = static_cast<int>(lead.size()) + 1;
+        checkReaders(line, first, first + w - 1, 0);
     }
 }
 
