@@ -32,18 +32,41 @@ std::string packed(const std::string& text) {
 
 }  // namespace
 
-std::string readText(std::string_view line, int first, int last) {
-    checkColumns(first, last);
-    // A line end left by a file written on another system is not data.
+namespace {
+
+// A line end left by a file written on another system is not data.
+std::string_view withoutLineEnd(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-    const auto width = static_cast<std::size_t>(last - first + 1);
-    std::string out(width, ' ');
-    const auto start = static_cast<std::size_t>(first - 1);
-    if (start < line.size()) {
-        const auto n = std::min(width, line.size() - start);
-        out.replace(0, n, line.substr(start, n));
-    }
+    return line;
+}
+
+}  // namespace
+
+std::string readText(std::string_view line, int first, int last) {
+    std::string out;
+    readTextInto(out, line, first, last);
     return out;
+}
+
+void readTextInto(std::string& out, std::string_view line, int first, int last) {
+    checkColumns(first, last);
+    line = withoutLineEnd(line);
+    const auto width = static_cast<std::size_t>(last - first + 1);
+    const auto start = static_cast<std::size_t>(first - 1);
+    const std::size_t n = start < line.size() ? std::min(width, line.size() - start) : 0;
+    if (n != 0) {
+        out.assign(line.data() + start, n);
+    } else {
+        out.clear();
+    }
+    out.append(width - n, ' ');
+}
+
+char readCharacter(std::string_view line, int first, int last) {
+    checkColumns(first, last);
+    line = withoutLineEnd(line);
+    const auto start = static_cast<std::size_t>(first - 1);
+    return start < line.size() ? line[start] : ' ';
 }
 
 int readInt(std::string_view line, int first, int last) {

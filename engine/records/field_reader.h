@@ -14,6 +14,24 @@ namespace records {
 
 // The field's characters exactly as they stand, padded with blanks to its width.
 std::string readText(std::string_view line, int first, int last);
+// The same into `out`, reusing its storage.
+void readTextInto(std::string& out, std::string_view line, int first, int last);
+// The field's first character (readText(...)[0]).
+char readCharacter(std::string_view line, int first, int last);
+
+namespace detail {
+
+// readTextInto, inline for a field that ends before the line does.
+[[gnu::always_inline]] inline void readTextInline(std::string& out, std::string_view line, int first, int last) {
+    const auto end = static_cast<std::size_t>(last);
+    if (first >= 1 && last >= first && end <= line.size() && line[end - 1] != '\r' && line[end - 1] != '\n') {
+        out.assign(line.data() + (first - 1), end - static_cast<std::size_t>(first - 1));
+        return;
+    }
+    readTextInto(out, line, first, last);
+}
+
+}  // namespace detail
 
 // Iw input.
 int readInt(std::string_view line, int first, int last);

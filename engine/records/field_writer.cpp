@@ -65,16 +65,6 @@ inline char* digitsBefore(char* p, std::uint64_t value) {
     return p;
 }
 
-constexpr char kTwoDigits[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-inline void putTwoDigits(char* p, std::uint64_t twoDigits) {
-    p[0] = kTwoDigits[2 * twoDigits];
-    p[1] = kTwoDigits[2 * twoDigits + 1];
-}
-
 inline int digitCount(std::uint64_t value) {
     int n = 1;
     while (value >= 10) {
@@ -96,7 +86,7 @@ void putFixedExact(char* out, double value, int width, int decimals) {
 
 }  // namespace
 
-void putInt(char* out, long long value, int width) {
+void detail::putIntOutOfLine(char* out, long long value, int width) {
     if (width <= 0) return;
     const bool negative = value < 0;
     const std::uint64_t magnitude =
@@ -111,7 +101,7 @@ void putInt(char* out, long long value, int width) {
     while (p != out) *--p = ' ';
 }
 
-void putFixed(char* out, double value, int width, int decimals) {
+void detail::putFixedOutOfLine(char* out, double value, int width, int decimals) {
     if (width <= 0) return;
     if (decimals < 0) decimals = 0;
     const double magnitude = std::fabs(value);
@@ -125,7 +115,7 @@ void putFixed(char* out, double value, int width, int decimals) {
         int i = 0;
         for (; i + 2 <= decimals; i += 2) {
             p -= 2;
-            putTwoDigits(p, rest % 100);
+            detail::putTwoDigits(p, static_cast<std::uint32_t>(rest % 100));
             rest /= 100;
         }
         if (i < decimals) {
@@ -149,7 +139,7 @@ void putFixed(char* out, double value, int width, int decimals) {
                     return;
                 }
                 p -= 2;
-                putTwoDigits(p, rest % 100);
+                detail::putTwoDigits(p, static_cast<std::uint32_t>(rest % 100));
                 rest /= 100;
             }
             if (rest != 0) {
@@ -282,11 +272,6 @@ std::string formatExponent(double value, int width, int decimals, char letter) {
 
 std::string formatText(std::string_view text, int width) {
     return field(width, [&](char* out) { putText(out, text, width); });
-}
-
-LineBuilder& LineBuilder::text(std::string_view s) {
-    std::memcpy(grow(static_cast<int>(s.size() < kCapacity ? s.size() : kCapacity + 1)), s.data(), s.size());
-    return *this;
 }
 
 void LineText::reserve(std::size_t more) {

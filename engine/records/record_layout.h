@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "records/field_input.h"
 #include "records/field_reader.h"
@@ -146,38 +147,132 @@ inline int integerPart(double value) {
 
 }  // namespace detail
 
+namespace detail {
+
+template <class R>
+void writeField(LineBuilder& line, const Field<R>& f, const R& r) {
+    line.at(f.first);
+    const int w = f.width();
+    switch (f.edit) {
+        case Edit::A: {
+            const std::string_view s = f.text ? std::string_view(r.*f.text) : std::string_view(&(r.*f.character), 1);
+            if (f.align == Align::Left) {
+                const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
+                line.text(head).blanks(w - static_cast<int>(head.size()));
+            } else {
+                line.textField(s, w);
+            }
+            break;
+        }
+        case Edit::I: line.integer(f.whole ? r.*f.whole : r.*f.wide, w); break;
+        case Edit::F: {
+            // Each member widened to double on its own: an int taken
+            // through float would lose digits.
+            const double value = f.real     ? r.*f.real
+                                 : f.single ? static_cast<double>(r.*f.single)
+                                            : static_cast<double>(r.*f.whole);
+            line.fixed(value, w, f.decimals);
+            break;
+        }
+    }
+}
+
+template <class R>
+void readField(std::string_view line, const Field<R>& f, R& r) {
+    switch (f.edit) {
+        case Edit::A:
+            if (f.text) {
+                readTextInto(r.*f.text, line, f.first, f.last);
+            } else {
+                r.*f.character = readCharacter(line, f.first, f.last);
+            }
+            break;
+        case Edit::I:
+            if (f.whole) {
+                r.*f.whole = intInput(line, f.first, f.last);
+            } else {
+                r.*f.wide = intInput(line, f.first, f.last);
+            }
+            break;
+        case Edit::F:
+            if (f.real) {
+                r.*f.real = realInput(line, f.first, f.last, f.decimals);
+            } else if (f.single) {
+                r.*f.single = singleInput(line, f.first, f.last, f.decimals);
+            } else {
+                r.*f.whole = detail::integerPart(realInput(line, f.first, f.last, f.decimals));
+            }
+            break;
+    }
+}
+
+// Field I of a constant table: its columns, edit, decimals and member are
+// constants here, so the writers and readers fold them.
+template <const auto& Layout, std::size_t I, class R>
+[[gnu::always_inline]] inline void writeConstantField(LineBuilder& line, const R& r) {
+    static constexpr Field<R> f = Layout[I];
+    constexpr int w = f.width();
+    line.at(f.first);
+    if constexpr (f.edit == Edit::A) {
+        std::string_view s;
+        if constexpr (f.character != nullptr) {
+            s = std::string_view(&(r.*f.character), 1);
+        } else {
+            s = r.*f.text;
+        }
+        if constexpr (f.align == Align::Left) {
+            const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
+            line.text(head).blanks(w - static_cast<int>(head.size()));
+        } else {
+            line.textField(s, w);
+        }
+    } else if constexpr (f.edit == Edit::I) {
+        if constexpr (f.whole != nullptr) {
+            line.integer(r.*f.whole, w);
+        } else {
+            line.integer(r.*f.wide, w);
+        }
+    } else if constexpr (f.real != nullptr) {
+        line.fixed(r.*f.real, w, f.decimals);
+    } else if constexpr (f.single != nullptr) {
+        line.fixed(static_cast<double>(r.*f.single), w, f.decimals);
+    } else {
+        line.fixed(static_cast<double>(r.*f.whole), w, f.decimals);
+    }
+}
+
+template <const auto& Layout, std::size_t I, class R>
+[[gnu::always_inline]] inline void readConstantField(std::string_view line, R& r) {
+    static constexpr Field<R> f = Layout[I];
+    if constexpr (f.edit == Edit::A) {
+        if constexpr (f.text != nullptr) {
+            detail::readTextInline(r.*f.text, line, f.first, f.last);
+        } else {
+            r.*f.character = readCharacter(line, f.first, f.last);
+        }
+    } else if constexpr (f.edit == Edit::I) {
+        if constexpr (f.whole != nullptr) {
+            r.*f.whole = detail::intInputInline(line, f.first, f.last);
+        } else {
+            r.*f.wide = detail::intInputInline(line, f.first, f.last);
+        }
+    } else if constexpr (f.real != nullptr) {
+        r.*f.real = detail::realInputInline(line, f.first, f.last, f.decimals);
+    } else if constexpr (f.single != nullptr) {
+        r.*f.single = detail::singleInputInline(line, f.first, f.last, f.decimals);
+    } else {
+        r.*f.whole = detail::integerPart(detail::realInputInline(line, f.first, f.last, f.decimals));
+    }
+}
+
+}  // namespace detail
+
 // The record built in `line` (no allocation); the view lasts until the
 // line's next use.
 template <class R, std::size_t N>
 std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& layout, const R& r) {
     line.clear();
-    for (const Field<R>& f : layout) {
-        line.at(f.first);
-        const int w = f.width();
-        switch (f.edit) {
-            case Edit::A: {
-                const std::string_view s =
-                    f.text ? std::string_view(r.*f.text) : std::string_view(&(r.*f.character), 1);
-                if (f.align == Align::Left) {
-                    const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
-                    line.text(head).blanks(w - static_cast<int>(head.size()));
-                } else {
-                    line.textField(s, w);
-                }
-                break;
-            }
-            case Edit::I: line.integer(f.whole ? r.*f.whole : r.*f.wide, w); break;
-            case Edit::F: {
-                // Each member widened to double on its own: an int taken
-                // through float would lose digits.
-                const double value = f.real     ? r.*f.real
-                                     : f.single ? static_cast<double>(r.*f.single)
-                                                : static_cast<double>(r.*f.whole);
-                line.fixed(value, w, f.decimals);
-                break;
-            }
-        }
-    }
+    for (const Field<R>& f : layout) detail::writeField(line, f, r);
     return line.view();
 }
 
@@ -187,37 +282,34 @@ std::string writeRecord(const std::array<Field<R>, N>& layout, const R& r) {
     return std::string(writeRecord(line, layout, r));
 }
 
+// The same for a constant table named as the template argument
+// (writeRecord<kLayout>(line, r)): the table is unrolled at compile time,
+// each field written with its width and decimals as constants.
+template <const auto& Layout, class R>
+std::string_view writeRecord(LineBuilder& line, const R& r) {
+    line.clear();
+    [&]<std::size_t... I>(std::index_sequence<I...>) { (detail::writeConstantField<Layout, I>(line, r), ...); }
+    (std::make_index_sequence<Layout.size()>{});
+    return line.view();
+}
+
+template <const auto& Layout, class R>
+std::string writeRecord(const R& r) {
+    LineBuilder line;
+    return std::string(writeRecord<Layout>(line, r));
+}
+
 // Every field of the table read into `r`; members the table does not name
 // keep their values.
 template <class R, std::size_t N>
 void readRecord(std::string_view line, const std::array<Field<R>, N>& layout, R& r) {
-    for (const Field<R>& f : layout) {
-        switch (f.edit) {
-            case Edit::A:
-                if (f.text) {
-                    r.*f.text = readText(line, f.first, f.last);
-                } else {
-                    r.*f.character = readText(line, f.first, f.last)[0];
-                }
-                break;
-            case Edit::I:
-                if (f.whole) {
-                    r.*f.whole = intInput(line, f.first, f.last);
-                } else {
-                    r.*f.wide = intInput(line, f.first, f.last);
-                }
-                break;
-            case Edit::F:
-                if (f.real) {
-                    r.*f.real = realInput(line, f.first, f.last, f.decimals);
-                } else if (f.single) {
-                    r.*f.single = singleInput(line, f.first, f.last, f.decimals);
-                } else {
-                    r.*f.whole = detail::integerPart(realInput(line, f.first, f.last, f.decimals));
-                }
-                break;
-        }
-    }
+    for (const Field<R>& f : layout) detail::readField(line, f, r);
+}
+
+template <const auto& Layout, class R>
+void readRecord(std::string_view line, R& r) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) { (detail::readConstantField<Layout, I>(line, r), ...); }
+    (std::make_index_sequence<Layout.size()>{});
 }
 
 }  // namespace records

@@ -47,31 +47,31 @@ constexpr auto kGridFileLayout = records::layout<GridStation>({
     realField("elevation", 36, 44, 3, &GridStation::elevation),
 });
 
-template <class Station, class Layout>
-Station parsed(std::string_view line, const Layout& layout) {
+template <class Station, const auto& Layout>
+Station parsed(std::string_view line) {
     Station s;
-    records::readRecord(line, layout, s);
+    records::readRecord<Layout>(line, s);
     return s;
 }
 
 }  // namespace
 
 GeographicStation parseOrvandelRecord(std::string_view line) {
-    return parsed<GeographicStation>(line, kOrvandelLayout);
+    return parsed<GeographicStation, kOrvandelLayout>(line);
 }
 
-GeographicStation parseGhostRecord(std::string_view line) { return parsed<GeographicStation>(line, kGhostLayout); }
+GeographicStation parseGhostRecord(std::string_view line) { return parsed<GeographicStation, kGhostLayout>(line); }
 
-GridStation parseGridKeyboardRecord(std::string_view line) { return parsed<GridStation>(line, kGridKeyboardLayout); }
+GridStation parseGridKeyboardRecord(std::string_view line) { return parsed<GridStation, kGridKeyboardLayout>(line); }
 
-GridStation parseGridFileRecord(std::string_view line) { return parsed<GridStation>(line, kGridFileLayout); }
+GridStation parseGridFileRecord(std::string_view line) { return parsed<GridStation, kGridFileLayout>(line); }
 
-std::string formatOrvandelRecord(const GeographicStation& s) { return records::writeRecord(kOrvandelLayout, s); }
+std::string formatOrvandelRecord(const GeographicStation& s) { return records::writeRecord<kOrvandelLayout>(s); }
 
-std::string formatGhostRecord(const GeographicStation& s) { return records::writeRecord(kGhostLayout, s); }
+std::string formatGhostRecord(const GeographicStation& s) { return records::writeRecord<kGhostLayout>(s); }
 
-std::string formatGridKeyboardRecord(const GridStation& s) { return records::writeRecord(kGridKeyboardLayout, s); }
+std::string formatGridKeyboardRecord(const GridStation& s) { return records::writeRecord<kGridKeyboardLayout>(s); }
 
-std::string formatGridFileRecord(const GridStation& s) { return records::writeRecord(kGridFileLayout, s); }
+std::string formatGridFileRecord(const GridStation& s) { return records::writeRecord<kGridFileLayout>(s); }
 
 }  // namespace orvandel

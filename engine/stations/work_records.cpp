@@ -58,14 +58,14 @@ constexpr auto kGridLayoutTwoDecimals = [] {
 }  // namespace
 
 std::string_view formatGeographicRecord(records::LineBuilder& line, const GeographicRecord& r) {
-    return records::writeRecord(line, kGeographicLayout, r);
+    return records::writeRecord<kGeographicLayout>(line, r);
 }
 
-std::string formatGeographicRecord(const GeographicRecord& r) { return records::writeRecord(kGeographicLayout, r); }
+std::string formatGeographicRecord(const GeographicRecord& r) { return records::writeRecord<kGeographicLayout>(r); }
 
 GeographicRecord parseGeographicRecord(std::string_view line) {
     GeographicRecord r;
-    records::readRecord(line, kGeographicLayout, r);
+    records::readRecord<kGeographicLayout>(line, r);
     return r;
 }
 
@@ -73,17 +73,18 @@ std::string formatParameterRecord(int transformation) {
     ParameterRecord p;
     p.direction = isNad27ToAts77(transformation) ? 1 : 2;
     p.transformation = transformation;
-    return records::writeRecord(kParameterLayout, p);
+    return records::writeRecord<kParameterLayout>(p);
 }
 
 ParameterRecord parseParameterRecord(std::string_view line) {
     ParameterRecord p;
-    records::readRecord(line, kParameterLayout, p);
+    records::readRecord<kParameterLayout>(line, p);
     return p;
 }
 
 std::string_view formatGridRecord(records::LineBuilder& line, const GridRecord& r, int decimals) {
-    return records::writeRecord(line, decimals == 2 ? kGridLayoutTwoDecimals : kGridLayout, r);
+    return decimals == 2 ? records::writeRecord<kGridLayoutTwoDecimals>(line, r)
+                         : records::writeRecord<kGridLayout>(line, r);
 }
 
 std::string formatGridRecord(const GridRecord& r, int decimals) {
@@ -93,7 +94,7 @@ std::string formatGridRecord(const GridRecord& r, int decimals) {
 
 GridRecord parseGridRecord(std::string_view line) {
     GridRecord r;
-    records::readRecord(line, kGridLayout, r);
+    records::readRecord<kGridLayout>(line, r);
     return r;
 }
 

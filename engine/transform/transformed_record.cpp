@@ -25,14 +25,14 @@ constexpr auto kTransformedLayout = records::layout<TransformedRecord>({
 }  // namespace
 
 std::string_view formatTransformedRecord(records::LineBuilder& line, const TransformedRecord& r) {
-    return records::writeRecord(line, kTransformedLayout, r);
+    return records::writeRecord<kTransformedLayout>(line, r);
 }
 
-std::string formatTransformedRecord(const TransformedRecord& r) { return records::writeRecord(kTransformedLayout, r); }
+std::string formatTransformedRecord(const TransformedRecord& r) { return records::writeRecord<kTransformedLayout>(r); }
 
 TransformedRecord parseTransformedRecord(std::string_view line) {
     TransformedRecord r;
-    records::readRecord(line, kTransformedLayout, r);
+    records::readRecord<kTransformedLayout>(line, r);
     return r;
 }
 
