@@ -65,6 +65,28 @@ inline constexpr std::uint64_t kInputPow10Whole[16] = {
     1,         10,         100,         1000,         10000,         100000,         1000000,         10000000,
     100000000, 1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000, 1000000000000000};
 
+// Leftwards from index `i` down to `lowest` of the line: 1 to `most`
+// digits, perhaps a '-' before them, and blanks only in front.
+[[gnu::always_inline]] inline bool writtenDigitsLeftward(std::string_view line, std::ptrdiff_t i, std::ptrdiff_t lowest,
+                                                         int most, std::uint64_t& value, bool& negative) {
+    std::uint64_t digits = 0, scale = 1;
+    int count = 0;
+    for (; i >= lowest && static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') < 10; --i, ++count) {
+        digits += static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') * scale;
+        scale *= 10;
+    }
+    if (count == 0 || count > most) return false;
+    const bool minus = i >= lowest && line[static_cast<std::size_t>(i)] == '-';
+    if (minus) --i;
+    for (; i >= lowest; --i) {
+        if (line[static_cast<std::size_t>(i)] != ' ') return false;
+    }
+    // Nothing is set unless the whole field has the form.
+    value = digits;
+    negative = minus;
+    return true;
+}
+
 // The form Fw.d output writes, with the field wholly inside the line: the
 // point `decimals` columns before the field's end, digits after it, at
 // least one digit and perhaps a '-' before it, blanks in front. One of
@@ -85,26 +107,13 @@ inline constexpr std::uint64_t kInputPow10Whole[16] = {
         fraction = fraction * 10 + c;
     }
     if (bad != 0) return false;
-    std::ptrdiff_t i = last - 2 - decimals;  // the last digit before the point
-    const std::ptrdiff_t lowest = first - 1;
-    std::uint64_t whole = 0, scale = 1;
-    int before = 0;
-    for (; i >= lowest && static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') < 10; --i, ++before) {
-        whole += static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') * scale;
-        scale *= 10;
-    }
-    if (before == 0 || before + decimals > 15) return false;
+    // The whole part ends at the column before the point.
+    std::uint64_t whole = 0;
     bool negative = false;
-    if (i >= lowest && line[static_cast<std::size_t>(i)] == '-') {
-        negative = true;
-        --i;
-    }
-    for (; i >= lowest; --i) {
-        if (line[static_cast<std::size_t>(i)] != ' ') return false;
-    }
+    if (!writtenDigitsLeftward(line, last - 2 - decimals, first - 1, 15 - decimals, whole, negative)) return false;
     n.digits = whole * kInputPow10Whole[decimals] + fraction;
-    n.decimals = decimals;
     n.negative = negative;
+    n.decimals = decimals;
     return true;
 }
 
@@ -113,26 +122,7 @@ inline constexpr std::uint64_t kInputPow10Whole[16] = {
 // shortNumber's forms, read from the right.
 [[gnu::always_inline]] inline bool writtenInteger(std::string_view line, int first, int last, ShortNumber& n) {
     if (first < 1 || last < first || static_cast<std::size_t>(last) > line.size()) return false;
-    std::ptrdiff_t i = last - 1;
-    const std::ptrdiff_t lowest = first - 1;
-    std::uint64_t digits = 0, scale = 1;
-    int count = 0;
-    for (; i >= lowest && static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') < 10; --i, ++count) {
-        digits += static_cast<unsigned>(line[static_cast<std::size_t>(i)] - '0') * scale;
-        scale *= 10;
-    }
-    if (count == 0 || count > 15) return false;
-    bool negative = false;
-    if (i >= lowest && line[static_cast<std::size_t>(i)] == '-') {
-        negative = true;
-        --i;
-    }
-    for (; i >= lowest; --i) {
-        if (line[static_cast<std::size_t>(i)] != ' ') return false;
-    }
-    n.digits = digits;
-    n.negative = negative;
-    return true;
+    return writtenDigitsLeftward(line, last - 1, first - 1, 15, n.digits, n.negative);
 }
 
 [[gnu::always_inline]] inline int intInputInline(std::string_view line, int first, int last) {
