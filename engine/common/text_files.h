@@ -28,6 +28,7 @@ public:
     BufferedText& operator=(const BufferedText&) = delete;
 
     void write(std::string_view s) {
+        if (s.empty()) return;  // an empty text may have no storage at all
         if (s.size() <= static_cast<std::size_t>(epptr() - pptr())) {
             std::memcpy(pptr(), s.data(), s.size());
             pbump(static_cast<int>(s.size()));

@@ -289,6 +289,7 @@ public:
     }
     // Text copied in (page headers, a line kept in two texts).
     void append(std::string_view s) {
+        if (s.empty()) return;  // nothing to copy, perhaps from nowhere
         reserve(s.size());
         std::memcpy(data_.get() + size_, s.data(), s.size());
         size_ += s.size();

@@ -57,6 +57,20 @@ TEST(OutputFileBlocks, PiecesSmallAndLargeKeepTheirOrderWithTheBufferedText) {
     EXPECT_EQ(readText(path), expected);
 }
 
+TEST(OutputFileBlocks, EmptyPiecesWithoutStorageWriteNothing) {
+    TempDir dir;
+    const std::string path = dir.file("EMPTY.DAT");
+    {
+        orvandel::OutputFile out;
+        out.create(path);
+        const std::string_view parts[] = {std::string_view(), "A\n", std::string_view()};
+        out.blocks(parts);
+        out.write(std::string_view());
+        out.close();
+    }
+    EXPECT_EQ(readText(path), "A\n");
+}
+
 TEST(OutputFileBlocks, AppendedPiecesFollowWhatTheFileHeld) {
     TempDir dir;
     const std::string path = dir.file("ORVANDEL.OUT");

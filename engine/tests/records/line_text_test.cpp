@@ -33,6 +33,14 @@ TEST(LineText, LinesBuiltInPlaceSurviveTheTextGrowing) {
     EXPECT_EQ(text.view(), "");
 }
 
+TEST(LineText, AnEmptyTextHasNoStorageAndTakesEmptyText) {
+    LineText text;
+    text.append("");
+    text.append(std::string_view());
+    EXPECT_TRUE(text.view().empty());
+    EXPECT_EQ(text.size(), 0u);
+}
+
 TEST(LineText, ALineThatFailsLeavesNothingBehind) {
     LineText text;
     LineBuilder line;
