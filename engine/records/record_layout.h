@@ -145,67 +145,6 @@ inline int integerPart(double value) {
     return static_cast<int>(std::trunc(value));
 }
 
-}  // namespace detail
-
-namespace detail {
-
-template <class R>
-void writeField(LineBuilder& line, const Field<R>& f, const R& r) {
-    line.at(f.first);
-    const int w = f.width();
-    switch (f.edit) {
-        case Edit::A: {
-            const std::string_view s = f.text ? std::string_view(r.*f.text) : std::string_view(&(r.*f.character), 1);
-            if (f.align == Align::Left) {
-                const std::string_view head = s.substr(0, static_cast<std::size_t>(w));
-                line.text(head).blanks(w - static_cast<int>(head.size()));
-            } else {
-                line.textField(s, w);
-            }
-            break;
-        }
-        case Edit::I: line.integer(f.whole ? r.*f.whole : r.*f.wide, w); break;
-        case Edit::F: {
-            // Each member widened to double on its own: an int taken
-            // through float would lose digits.
-            const double value = f.real     ? r.*f.real
-                                 : f.single ? static_cast<double>(r.*f.single)
-                                            : static_cast<double>(r.*f.whole);
-            line.fixed(value, w, f.decimals);
-            break;
-        }
-    }
-}
-
-template <class R>
-void readField(std::string_view line, const Field<R>& f, R& r) {
-    switch (f.edit) {
-        case Edit::A:
-            if (f.text) {
-                readTextInto(r.*f.text, line, f.first, f.last);
-            } else {
-                r.*f.character = readCharacter(line, f.first, f.last);
-            }
-            break;
-        case Edit::I:
-            if (f.whole) {
-                r.*f.whole = intInput(line, f.first, f.last);
-            } else {
-                r.*f.wide = intInput(line, f.first, f.last);
-            }
-            break;
-        case Edit::F:
-            if (f.real) {
-                r.*f.real = realInput(line, f.first, f.last, f.decimals);
-            } else if (f.single) {
-                r.*f.single = singleInput(line, f.first, f.last, f.decimals);
-            } else {
-                r.*f.whole = detail::integerPart(realInput(line, f.first, f.last, f.decimals));
-            }
-            break;
-    }
-}
-
 // Field I of a constant table: its columns, edit, decimals and member are
 // constants here, so the writers and readers fold them.
 template <const auto& Layout, std::size_t I, class R>
@@ -268,23 +207,9 @@ template <const auto& Layout, std::size_t I, class R>
 }  // namespace detail
 
 // The record built in `line` (no allocation); the view lasts until the
-// line's next use.
-template <class R, std::size_t N>
-std::string_view writeRecord(LineBuilder& line, const std::array<Field<R>, N>& layout, const R& r) {
-    line.clear();
-    for (const Field<R>& f : layout) detail::writeField(line, f, r);
-    return line.view();
-}
-
-template <class R, std::size_t N>
-std::string writeRecord(const std::array<Field<R>, N>& layout, const R& r) {
-    LineBuilder line;
-    return std::string(writeRecord(line, layout, r));
-}
-
-// The same for a constant table named as the template argument
-// (writeRecord<kLayout>(line, r)): the table is unrolled at compile time,
-// each field written with its width and decimals as constants.
+// line's next use. The table is named as the template argument
+// (writeRecord<kLayout>(line, r)) and unrolled at compile time, each field
+// written with its width and decimals as constants.
 template <const auto& Layout, class R>
 std::string_view writeRecord(LineBuilder& line, const R& r) {
     line.clear();
@@ -301,11 +226,6 @@ std::string writeRecord(const R& r) {
 
 // Every field of the table read into `r`; members the table does not name
 // keep their values.
-template <class R, std::size_t N>
-void readRecord(std::string_view line, const std::array<Field<R>, N>& layout, R& r) {
-    for (const Field<R>& f : layout) detail::readField(line, f, r);
-}
-
 template <const auto& Layout, class R>
 void readRecord(std::string_view line, R& r) {
     [&]<std::size_t... I>(std::index_sequence<I...>) { (detail::readConstantField<Layout, I>(line, r), ...); }

@@ -337,24 +337,13 @@ TEST(RecordFastPath, WrittenAndReadAsFieldByField) {
         s.real = real(rng) / std::pow(10.0, static_cast<double>(rng() % 9));
         s.single = single(rng);
         s.degrees = static_cast<int>(rng() % 1200) - 200;
-        const std::string_view written = records::writeRecord(line, kSampleLayout, s);
+        const std::string_view written = records::writeRecord<kSampleLayout>(line, s);
         ASSERT_EQ(written, expectedLine(s));
-        ASSERT_EQ(records::writeRecord(kSampleLayout, s), expectedLine(s));
         ASSERT_EQ(records::writeRecord<kSampleLayout>(s), expectedLine(s));
-        ASSERT_EQ(records::writeRecord<kSampleLayout>(line, s), expectedLine(s));
 
         const std::string text(written);
         if (text.find('*') != std::string::npos) continue;
-        Sample unrolled = back;
-        records::readRecord(text, kSampleLayout, back);
-        records::readRecord<kSampleLayout>(text, unrolled);
-        ASSERT_EQ(unrolled.name, back.name);
-        ASSERT_EQ(unrolled.flag, back.flag);
-        ASSERT_EQ(unrolled.count, back.count);
-        ASSERT_EQ(unrolled.wide, back.wide);
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(unrolled.real), std::bit_cast<std::uint64_t>(back.real));
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(unrolled.single), std::bit_cast<std::uint32_t>(back.single));
-        ASSERT_EQ(unrolled.degrees, back.degrees);
+        records::readRecord<kSampleLayout>(text, back);
         Sample ref;
         ref.name = records::readText(text, 1, 6);
         ref.flag = records::readText(text, 8, 8)[0];

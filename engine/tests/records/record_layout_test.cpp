@@ -35,7 +35,7 @@ TEST(RecordLayout, WritesEachFieldInItsColumnsWithBlankGaps) {
     s.value = -1.2345;
     s.degrees = 45;
     // Text right-aligned, numbers too wide for their field as asterisks.
-    EXPECT_EQ(records::writeRecord(kSampleLayout, s), "  AB F 42********     -1.23445.0");
+    EXPECT_EQ(records::writeRecord<kSampleLayout>(s), "  AB F 42********     -1.23445.0");
 }
 
 TEST(RecordLayout, ReadsBackWhatItWrites) {
@@ -47,9 +47,9 @@ TEST(RecordLayout, ReadsBackWhatItWrites) {
     s.value = 98765.432;
     s.degrees = -6;
     records::LineBuilder line;
-    const std::string text(records::writeRecord(line, kSampleLayout, s));
+    const std::string text(records::writeRecord<kSampleLayout>(line, s));
     Sample back;
-    records::readRecord(text, kSampleLayout, back);
+    records::readRecord<kSampleLayout>(text, back);
     EXPECT_EQ(back.id, "XYZ");
     EXPECT_EQ(back.flag, 'M');
     EXPECT_EQ(back.count, -7);
@@ -60,9 +60,9 @@ TEST(RecordLayout, ReadsBackWhatItWrites) {
 
 TEST(RecordLayout, RealOverAnIntegerReadsTheIntegerPart) {
     Sample s;
-    records::readRecord(std::string(28, ' ') + "45.9", kSampleLayout, s);
+    records::readRecord<kSampleLayout>(std::string(28, ' ') + "45.9", s);
     EXPECT_EQ(s.degrees, 45);
-    records::readRecord(std::string(28, ' ') + "1e30", kSampleLayout, s);
+    records::readRecord<kSampleLayout>(std::string(28, ' ') + "1e30", s);
     EXPECT_EQ(s.degrees, 0);
 }
 
@@ -70,7 +70,7 @@ TEST(RecordLayout, ShortLinesReadAsBlanks) {
     Sample s;
     s.count = 5;
     s.value = 3.0;
-    records::readRecord("  AB", kSampleLayout, s);
+    records::readRecord<kSampleLayout>("  AB", s);
     EXPECT_EQ(s.id, " AB");
     EXPECT_EQ(s.flag, ' ');
     EXPECT_EQ(s.count, 0);
@@ -88,16 +88,16 @@ constexpr auto kNamedLayout = records::layout<Named>({
 });
 
 TEST(RecordLayout, LeftAlignedTextIsPaddedOrCutOnTheRight) {
-    EXPECT_EQ(records::writeRecord(kNamedLayout, Named{"AB", 1.5F}), "AB    1.50000");
-    EXPECT_EQ(records::writeRecord(kNamedLayout, Named{"ABCDEF", 0.0F}), "ABCD  0.00000");
+    EXPECT_EQ(records::writeRecord<kNamedLayout>(Named{"AB", 1.5F}), "AB    1.50000");
+    EXPECT_EQ(records::writeRecord<kNamedLayout>(Named{"ABCDEF", 0.0F}), "ABCD  0.00000");
 }
 
 TEST(RecordLayout, SinglePrecisionRealsReadAsRecordsReadThem) {
     Named n;
-    records::readRecord("STN  1234567", kNamedLayout, n);
+    records::readRecord<kNamedLayout>("STN  1234567", n);
     EXPECT_EQ(n.name, "STN ");
     EXPECT_EQ(n.seconds, 12.34567F);  // implied decimals, rounded to float
-    EXPECT_EQ(records::writeRecord(kNamedLayout, n), "STN  12.34567");
+    EXPECT_EQ(records::writeRecord<kNamedLayout>(n), "STN  12.34567");
 }
 
 struct Wide {
@@ -105,8 +105,8 @@ struct Wide {
 };
 
 TEST(RecordLayout, IntegersWrittenAsRealsKeepEveryDigit) {
-    constexpr auto kWide = records::layout<Wide>({records::realField("count", 1, 12, 1, &Wide::count)});
-    EXPECT_EQ(records::writeRecord(kWide, Wide{16777217}), "  16777217.0");
+    static constexpr auto kWide = records::layout<Wide>({records::realField("count", 1, 12, 1, &Wide::count)});
+    EXPECT_EQ(records::writeRecord<kWide>(Wide{16777217}), "  16777217.0");
 }
 
 // Tables built field by field, past the check that layout() makes.
