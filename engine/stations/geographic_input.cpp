@@ -110,7 +110,7 @@ class InputSteps : public BatchSteps {
 public:
     InputSteps(const RunContext& context, const RunOptions& options, StationSource& source, StationInputFiles& files,
                double meridian)
-        : context_(context), options_(options), source_(source), files_(files), meridian_(meridian) {
+        : options_(options), source_(source), files_(files), meridian_(meridian) {
         for (InputBatch& b : batches_) b.stations.resize(InputBatch::kStations);
         // A page header differs only between the first page and the others.
         std::ostringstream first, later;
@@ -182,7 +182,6 @@ public:
     }
 
 private:
-    const RunContext& context_;
     const RunOptions& options_;
     StationSource& source_;
     StationInputFiles& files_;
