@@ -10,6 +10,11 @@
 
 namespace orvandel {
 
+// The text of pieces computed on different threads is laid out on cache
+// lines of its own: lengths updated on every line would otherwise bounce a
+// shared line between the processors.
+inline constexpr std::size_t kPieceAlignment = 64;
+
 // The stations [first, last) of one piece of a batch.
 struct PieceRange {
     std::size_t first;

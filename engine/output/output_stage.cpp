@@ -70,7 +70,7 @@ struct OutputStation {
 };
 
 // The text of one piece of a batch, for each file.
-struct OutputText {
+struct alignas(kPieceAlignment) OutputText {
     records::LineText screen, report, coordinates, ghost;
 };
 

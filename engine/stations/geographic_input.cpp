@@ -90,7 +90,7 @@ std::string_view temp1Line(records::LineBuilder& record, const GeographicStation
 // Stations of a data file towards ATS77: their NAD27 grid coordinates
 // depend on nothing but the station, so they are read, computed and
 // formatted in batches on two threads, and written in input order.
-struct InputText {
+struct alignas(kPieceAlignment) InputText {
     records::LineText temp1, temp2, report;
 };
 

@@ -172,7 +172,7 @@ struct PendingRecord {
 };
 
 // The text of one piece of a batch: report lines and TEMP5.DAT records.
-struct TransformedText {
+struct alignas(kPieceAlignment) TransformedText {
     records::LineText report, temp5;
 };
 
