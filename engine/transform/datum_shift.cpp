@@ -41,7 +41,6 @@ void approximateShift(int direction, double* latitude, double* longitude, std::s
             x[i] = c.x;
             y[i] = c.y;
             z[i] = c.z;
-            g[i] = geodesy::Geodetic{};
         }
         if (direction == 1) {
             geodesy::XYZGEO(kAts77A, kAts77B, 0.0, 0.0, 0.0, x, y, z, g, n);
